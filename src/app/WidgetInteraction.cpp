@@ -1,0 +1,73 @@
+#include "app/WidgetInteraction.h"
+
+#include "app/TProgressForm.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+QMessageBox::Icon IconOf(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Warning:
+        return QMessageBox::Warning;
+    case MessageKind::Error:
+        return QMessageBox::Critical;
+    case MessageKind::Information:
+        return QMessageBox::Information;
+    case MessageKind::Confirmation:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer AnswerOf(int button) {
+    switch (button) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+class ProgressWindow : public ProgressHandle {
+public:
+    ProgressWindow(QWidget* parent, const QString& caption) : FForm(parent) {
+        FForm.setWindowTitle(caption);
+        FForm.show();
+        FForm.SetMessage(QString());
+    }
+    void SetMessage(const QString& text) override { FForm.SetMessage(text); }
+    void SetPercent(int percent) override { FForm.SetPercent(percent); }
+    void ShowBar(bool shown) override { FForm.ShowBar(shown); }
+
+private:
+    TProgressForm FForm;
+};
+} // namespace
+
+MessageAnswer WidgetInteraction::ShowMessage(MessageKind kind, const QString& text,
+                                             MessageButtons buttons) {
+    QMessageBox box(IconOf(kind), QApplication::applicationDisplayName(), text, ButtonsOf(buttons),
+                    FParent);
+    return AnswerOf(box.exec());
+}
+
+std::unique_ptr<ProgressHandle> WidgetInteraction::BeginProgress(const QString& caption) {
+    return std::make_unique<ProgressWindow>(FParent, caption);
+}

@@ -1,0 +1,43 @@
+#include "common/DayCountDate.h"
+
+#include <cmath>
+#include <QDate>
+#include <QTime>
+
+namespace {
+const QDate DayZero(1899, 12, 30);
+constexpr double MillisecondsPerDay = 24.0 * 60 * 60 * 1000;
+// Far beyond any real install time; keeps damaged values from overflowing date arithmetic.
+constexpr double MaxDays = 1e8;
+} // namespace
+
+double ToDayCount(const QDateTime& value) {
+    const auto days = static_cast<double>(DayZero.daysTo(value.date()));
+    const double fraction = value.time().msecsSinceStartOfDay() / MillisecondsPerDay;
+    return days >= 0 ? days + fraction : days - fraction;
+}
+
+QDateTime FromDayCount(double days) {
+    if (!std::isfinite(days) || std::fabs(days) > MaxDays)
+        return {};
+    const double whole = std::trunc(days);
+    const double fraction = std::fabs(days - whole);
+    const auto msecs = static_cast<int>(std::llround(fraction * MillisecondsPerDay));
+    QDateTime result(DayZero.addDays(static_cast<qint64>(whole)), QTime(0, 0));
+    return result.addMSecs(msecs);
+}
+
+QString FormatDayCount(double days) {
+    // Millisecond precision needs about ten significant decimals beyond the day count.
+    return QString::number(days, 'g', 17);
+}
+
+std::optional<double> ParseDayCount(QStringView text) {
+    QString normalised = text.trimmed().toString();
+    normalised.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = normalised.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}

@@ -1,0 +1,73 @@
+#include "language/BuiltInEnglish.h"
+
+#include "language/TLanguage.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+#include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+
+namespace {
+// Keys the program looks up that only a language file may define.
+const QSet<QString> LanguageFileOnlyKeys = {
+    QStringLiteral("MissingText"),      QStringLiteral("TevarinInstalled"),
+    QStringLiteral("OsseryInstalled"),  QStringLiteral("FennickInstalled"),
+    QStringLiteral("GlimmetInstalled"), QStringLiteral("WendleInstalled")};
+
+// Every literal key in the sources: lookups, and key fields of caption tables.
+QSet<QString> KeysUsedInSources() {
+    static const QRegularExpression lookup(QStringLiteral(
+        R"re((?:GetString|GetDefaultString)\(\s*(?:QStringLiteral\(|QLatin1String\(|u)?"(\w+)")re"));
+    static const QRegularExpression field(QStringLiteral(R"re(\w*Key\s*=\s*u?"(\w+)")re"));
+    QSet<QString> keys;
+    QDirIterator files(QStringLiteral(PACKWRIGHT_SOURCE_DIR "/src"),
+                       {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const QRegularExpression* pattern : {&lookup, &field}) {
+            auto matches = pattern->globalMatch(text);
+            while (matches.hasNext())
+                keys.insert(matches.next().captured(1));
+        }
+    }
+    return keys;
+}
+} // namespace
+
+TEST(BuiltInEnglish, HoldsEveryKeyOnceUnderTheEnglishHeader) {
+    const QStringList lines = BuiltInEnglishLines();
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.first(), QStringLiteral("[English]"));
+    TLanguage language;
+    language.SetDefaultLanguage(lines);
+    EXPECT_EQ(language.DefaultLanguage().size(), 308);
+    EXPECT_EQ(language.DefaultLangName(), QStringLiteral("English"));
+    EXPECT_EQ(language.GetString(QStringLiteral("ProdFullName")),
+              QStringLiteral("The Vocks Packwright"));
+    EXPECT_EQ(language.GetString(QStringLiteral("Copy")),
+              QStringLiteral("Copyright {{Year}} {{CopyWho}}"));
+    EXPECT_EQ(language.GetString(QStringLiteral("NoSuchKey")),
+              QStringLiteral("Missing Translation!"));
+    for (const QString& key : LanguageFileOnlyKeys)
+        EXPECT_FALSE(language.DefaultLanguage().contains(key + QLatin1Char('=')))
+            << key.toStdString();
+}
+
+TEST(BuiltInEnglish, DefinesEveryKeyTheCodeLooksUp) {
+    TLanguage language;
+    language.SetDefaultLanguage(BuiltInEnglishLines());
+    const QSet<QString> used = KeysUsedInSources();
+    EXPECT_FALSE(used.isEmpty());
+    for (const QString& key : used) {
+        if (LanguageFileOnlyKeys.contains(key))
+            continue;
+        EXPECT_NE(language.GetDefaultString(key), QStringLiteral("Missing Translation!"))
+            << "key not in the built-in table: " << key.toStdString();
+    }
+}

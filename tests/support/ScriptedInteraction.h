@@ -1,0 +1,47 @@
+#pragma once
+
+#include "common/Interaction.h"
+
+#include <deque>
+#include <QList>
+#include <QStringList>
+
+// Answers questions from a queue filled by the test, records every message and every
+// progress step, and fails the test when a question arrives that nobody expected.
+class ScriptedInteraction : public Interaction {
+public:
+    struct ShownMessage {
+        MessageKind Kind;
+        QString Text;
+        MessageButtons Buttons;
+    };
+    struct ProgressStep {
+        QString Caption;
+        QString Message;
+        int Percent = 0;
+        bool BarShown = true;
+    };
+
+    ~ScriptedInteraction() override;
+
+    // The answer to the next question (a box with [Yes] [No] or [Yes] [No] [Cancel]).
+    void ExpectQuestion(MessageAnswer answer) { FAnswers.push_back(answer); }
+
+    MessageAnswer ShowMessage(MessageKind kind, const QString& text,
+                              MessageButtons buttons) override;
+    std::unique_ptr<ProgressHandle> BeginProgress(const QString& caption) override;
+
+    const QList<ShownMessage>& Messages() const { return FMessages; }
+    QStringList MessageTexts() const;
+    // Every state the progress window passed through, in order.
+    const QList<ProgressStep>& Progress() const { return FProgress; }
+    bool ProgressOpen() const { return FOpenProgress > 0; }
+
+private:
+    friend class ScriptedProgress;
+
+    std::deque<MessageAnswer> FAnswers;
+    QList<ShownMessage> FMessages;
+    QList<ProgressStep> FProgress;
+    int FOpenProgress = 0;
+};
