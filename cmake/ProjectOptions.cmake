@@ -18,3 +18,9 @@ if(PACKWRIGHT_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   target_link_options(packwright_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(PACKWRIGHT_FUZZ)
+  # Coverage for libFuzzer in every library; the fuzz programs add the fuzzer runtime.
+  target_compile_options(packwright_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  target_link_options(packwright_options INTERFACE -fsanitize=address,undefined)
+endif()

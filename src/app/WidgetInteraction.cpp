@@ -71,3 +71,9 @@ MessageAnswer WidgetInteraction::ShowMessage(MessageKind kind, const QString& te
 std::unique_ptr<ProgressHandle> WidgetInteraction::BeginProgress(const QString& caption) {
     return std::make_unique<ProgressWindow>(FParent, caption);
 }
+
+FileDialogAnswer WidgetInteraction::AskForPaths(const FileDialogRequest& request) {
+    // Replaced by the dialog package once it lands.
+    Q_UNUSED(request);
+    return {};
+}

@@ -12,6 +12,7 @@ public:
     MessageAnswer ShowMessage(MessageKind kind, const QString& text,
                               MessageButtons buttons) override;
     std::unique_ptr<ProgressHandle> BeginProgress(const QString& caption) override;
+    FileDialogAnswer AskForPaths(const FileDialogRequest& request) override;
 
 private:
     QWidget* FParent;

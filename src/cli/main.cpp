@@ -1,23 +1,43 @@
-#include <cstdio>
+#include "cli/CliCommands.h"
+
 #include <QCoreApplication>
-#include <QTextStream>
+
+#include <cstdio>
 
 namespace {
-constexpr int ExitBadUsage = 2;
+struct CommandGroup {
+    const char* Name;
+    int (*Run)(const QStringList& args, CliIo& io);
+};
 
-void PrintUsage(FILE* stream) {
-    QTextStream(stream) << "usage: packwright-cli COMMAND [ARGS...]\n"
-                           "       packwright-cli --help\n";
-}
+constexpr CommandGroup Groups[] = {
+    {"iff", RunIffCommand},
+    {"far", RunFarCommand},
+    {"db", RunDbCommand},
+};
+
+const char* const Usage = "usage: packwright-cli COMMAND [ARGS...]\n"
+                          "commands:\n"
+                          "  iff list|strings|sprite   read the game's IFF files\n"
+                          "  far list|extract|create|add|remove   read and write FAR archives\n"
+                          "  db list                   list the installed-files database\n"
+                          "Every command takes --help.\n";
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (arguments.value(0) == QLatin1String("--help")) {
-        PrintUsage(stdout);
-        return 0;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CliIo io{out, err};
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    const QString group = args.value(0);
+    if (group == QLatin1String("--help") || group == QLatin1String("-h")) {
+        out << Usage;
+        return ExitSuccess;
     }
-    PrintUsage(stderr);
-    return ExitBadUsage;
+    for (const CommandGroup& command : Groups) {
+        if (group == QLatin1String(command.Name))
+            return command.Run(args.mid(1), io);
+    }
+    return io.BadUsage(QString::fromLatin1(Usage));
 }

@@ -1,8 +1,9 @@
 #include "common/DayCountDate.h"
 
-#include <cmath>
 #include <QDate>
 #include <QTime>
+
+#include <cmath>
 
 namespace {
 const QDate DayZero(1899, 12, 30);

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <QDateTime>
 #include <QString>
+
+#include <optional>
 
 // A point in local time as a count of days since 30 December 1899, with the time of day
 // as the fraction. Before that day the whole part counts backwards while the fraction

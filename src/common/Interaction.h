@@ -1,7 +1,10 @@
 #pragma once
 
-#include <memory>
+#include <QFlags>
 #include <QString>
+#include <QStringList>
+
+#include <memory>
 
 enum class MessageKind { Warning, Error, Information, Confirmation };
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
@@ -16,6 +19,34 @@ public:
     virtual void ShowBar(bool shown) = 0;
 };
 
+enum class FileDialogKind { Open, OpenMultiple, Save, Folder };
+
+enum class FileDialogOption {
+    FileMustExist = 0x1,
+    PathMustExist = 0x2,
+    OverwritePrompt = 0x4,
+    HidePlacesBar = 0x8,
+    HideReadOnly = 0x10,
+};
+Q_DECLARE_FLAGS(FileDialogOptions, FileDialogOption)
+Q_DECLARE_OPERATORS_FOR_FLAGS(FileDialogOptions)
+
+// A file or folder dialog as the program asks for it. Filter is in the form
+// caption "|" masks "|" caption "|" masks ..., masks separated by ";".
+struct FileDialogRequest {
+    FileDialogKind Kind = FileDialogKind::Open;
+    QString Title;
+    QString Filter;
+    QString DefaultExtension;
+    QString InitialPath;
+    FileDialogOptions Options;
+};
+
+struct FileDialogAnswer {
+    bool Confirmed = false;
+    QStringList Paths;
+};
+
 // Everything an engine says to or asks of the user passes through here, so engines never
 // open a window and tests can answer in advance.
 class Interaction {
@@ -28,6 +59,9 @@ public:
 
     // Shows the progress window with the caption, bar shown and an empty message.
     virtual std::unique_ptr<ProgressHandle> BeginProgress(const QString& caption) = 0;
+
+    // A modal file or folder dialog; the chosen path or paths when the user confirmed.
+    virtual FileDialogAnswer AskForPaths(const FileDialogRequest& request) = 0;
 
     // Shorthands for the common boxes.
     void Warn(const QString& text);

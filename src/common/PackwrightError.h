@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+
 #include <stdexcept>
 
 // The one base of every failure the program reports to the user. The text is already

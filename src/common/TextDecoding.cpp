@@ -1,8 +1,9 @@
 #include "common/TextDecoding.h"
 
+#include <QStringDecoder>
+
 #include <array>
 #include <optional>
-#include <QStringDecoder>
 
 namespace {
 // 0x80-0x9F of Windows-1252; the five undefined bytes map to the C1 controls, as

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // Splits text into lines ending in CR LF, CR or LF; a final line break adds no empty line.
 QStringList SplitTextLines(QStringView text);

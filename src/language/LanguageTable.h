@@ -1,10 +1,11 @@
 #pragma once
 
-#include <optional>
 #include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // One table of a language: entries in the order they were set, a key at most once,
 // keys compared without regard to letter case. Values are kept with their escapes.

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <memory>
 #include <QSettings>
+
+#include <memory>
 
 // The program's settings: the registry key HKCU\Software\Tarnwell\Packwright on Windows,
 // an INI file in the user's configuration folder elsewhere. PACKWRIGHT_SETTINGS names an

@@ -2,8 +2,9 @@
 
 #include "support/QtPrinters.h"
 
-#include <gtest/gtest.h>
 #include <QTabWidget>
+
+#include <gtest/gtest.h>
 
 TEST(TMainForm, ShowsTheSixTabsCaptionedFromTheLanguage) {
     TMainForm form;

@@ -2,10 +2,11 @@
 
 #include "support/QtPrinters.h"
 
-#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 TEST(PathRules, TrailingSeparatorAndBareName) {
     EXPECT_EQ(WithTrailingSeparator(QStringLiteral("/games/vocks")),

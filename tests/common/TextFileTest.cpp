@@ -3,8 +3,9 @@
 #include "common/TextDecoding.h"
 #include "support/QtPrinters.h"
 
-#include <gtest/gtest.h>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 TEST(TextFile, SplitsOnEveryLineEnding) {
     EXPECT_EQ(SplitTextLines(u"a\r\nb\rc\nd"),

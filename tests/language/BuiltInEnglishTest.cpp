@@ -3,11 +3,12 @@
 #include "language/TLanguage.h"
 #include "support/QtPrinters.h"
 
-#include <gtest/gtest.h>
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+
+#include <gtest/gtest.h>
 
 namespace {
 // Keys the program looks up that only a language file may define.

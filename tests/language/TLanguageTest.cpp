@@ -1,10 +1,12 @@
 #include "language/TLanguage.h"
 
+#include "support/FileFixtures.h"
 #include "support/QtPrinters.h"
 
-#include <gtest/gtest.h>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 namespace {
 QStringList Lines(std::initializer_list<const char*> lines) {
@@ -16,9 +18,7 @@ QStringList Lines(std::initializer_list<const char*> lines) {
 
 QString WriteFile(const QTemporaryDir& dir, const QByteArray& bytes) {
     const QString path = dir.filePath(QStringLiteral("test.lng"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
+    EXPECT_TRUE(WriteFixtureFile(path, bytes));
     return path;
 }
 

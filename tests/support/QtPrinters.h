@@ -1,8 +1,9 @@
 #pragma once
 
-#include <ostream>
 #include <QString>
 #include <QStringList>
+
+#include <ostream>
 
 // Readable failure messages for Qt values.
 inline void PrintTo(const QString& text, std::ostream* out) {

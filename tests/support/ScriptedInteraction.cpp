@@ -33,6 +33,8 @@ private:
 
 ScriptedInteraction::~ScriptedInteraction() {
     EXPECT_TRUE(FAnswers.empty()) << FAnswers.size() << " expected question(s) never came";
+    EXPECT_TRUE(FDialogAnswers.empty())
+        << FDialogAnswers.size() << " expected dialog(s) never came";
 }
 
 MessageAnswer ScriptedInteraction::ShowMessage(MessageKind kind, const QString& text,
@@ -51,6 +53,17 @@ MessageAnswer ScriptedInteraction::ShowMessage(MessageKind kind, const QString& 
 
 std::unique_ptr<ProgressHandle> ScriptedInteraction::BeginProgress(const QString& caption) {
     return std::make_unique<ScriptedProgress>(*this, caption);
+}
+
+FileDialogAnswer ScriptedInteraction::AskForPaths(const FileDialogRequest& request) {
+    FDialogs.append(request);
+    if (FDialogAnswers.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << request.Title.toStdString();
+        return {};
+    }
+    FileDialogAnswer answer = std::move(FDialogAnswers.front());
+    FDialogAnswers.pop_front();
+    return answer;
 }
 
 QStringList ScriptedInteraction::MessageTexts() const {

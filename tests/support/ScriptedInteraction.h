@@ -2,9 +2,10 @@
 
 #include "common/Interaction.h"
 
-#include <deque>
 #include <QList>
 #include <QStringList>
+
+#include <deque>
 
 // Answers questions from a queue filled by the test, records every message and every
 // progress step, and fails the test when a question arrives that nobody expected.
@@ -27,12 +28,17 @@ public:
     // The answer to the next question (a box with [Yes] [No] or [Yes] [No] [Cancel]).
     void ExpectQuestion(MessageAnswer answer) { FAnswers.push_back(answer); }
 
+    // The answer to the next file or folder dialog.
+    void ExpectFileDialog(FileDialogAnswer answer) { FDialogAnswers.push_back(std::move(answer)); }
+
     MessageAnswer ShowMessage(MessageKind kind, const QString& text,
                               MessageButtons buttons) override;
     std::unique_ptr<ProgressHandle> BeginProgress(const QString& caption) override;
+    FileDialogAnswer AskForPaths(const FileDialogRequest& request) override;
 
     const QList<ShownMessage>& Messages() const { return FMessages; }
     QStringList MessageTexts() const;
+    const QList<FileDialogRequest>& FileDialogs() const { return FDialogs; }
     // Every state the progress window passed through, in order.
     const QList<ProgressStep>& Progress() const { return FProgress; }
     bool ProgressOpen() const { return FOpenProgress > 0; }
@@ -41,6 +47,8 @@ private:
     friend class ScriptedProgress;
 
     std::deque<MessageAnswer> FAnswers;
+    std::deque<FileDialogAnswer> FDialogAnswers;
+    QList<FileDialogRequest> FDialogs;
     QList<ShownMessage> FMessages;
     QList<ProgressStep> FProgress;
     int FOpenProgress = 0;

@@ -1,5 +1,6 @@
-#include <gtest/gtest.h>
 #include <QApplication>
+
+#include <gtest/gtest.h>
 
 // Widget tests need the application object before any window exists, and engine tests
 // need it for the locale, resources and application paths.

@@ -1,0 +1,62 @@
+#include "cli/ConsoleInteraction.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+QString KindLabel(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Warning:
+        return QStringLiteral("warning");
+    case MessageKind::Error:
+        return QStringLiteral("error");
+    case MessageKind::Information:
+        return QStringLiteral("info");
+    case MessageKind::Confirmation:
+        return QStringLiteral("question");
+    }
+    return {};
+}
+
+MessageAnswer CautiousAnswer(MessageButtons buttons) {
+    return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::No;
+}
+
+// Progress is not drawn on a console; long commands stay quiet.
+class SilentProgress : public ProgressHandle {
+public:
+    void SetMessage(const QString&) override {}
+    void SetPercent(int) override {}
+    void ShowBar(bool) override {}
+};
+} // namespace
+
+MessageAnswer ConsoleInteraction::ShowMessage(MessageKind kind, const QString& text,
+                                              MessageButtons buttons) {
+    FErr << KindLabel(kind) << ": "
+         << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+    FErr.flush();
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return isatty(STDIN_FILENO) ? AskOnTerminal(buttons) : CautiousAnswer(buttons);
+}
+
+MessageAnswer ConsoleInteraction::AskOnTerminal(MessageButtons buttons) {
+    FErr << (buttons == MessageButtons::YesNoCancel ? "[y]es/[n]o/[c]ancel? " : "[y]es/[n]o? ");
+    FErr.flush();
+    QTextStream in(stdin);
+    const QString reply = in.readLine().trimmed().toLower();
+    if (reply.startsWith(QLatin1Char('y')))
+        return MessageAnswer::Yes;
+    if (reply.startsWith(QLatin1Char('n')))
+        return MessageAnswer::No;
+    return CautiousAnswer(buttons);
+}
+
+std::unique_ptr<ProgressHandle> ConsoleInteraction::BeginProgress(const QString&) {
+    return std::make_unique<SilentProgress>();
+}
+
+FileDialogAnswer ConsoleInteraction::AskForPaths(const FileDialogRequest&) {
+    return {};
+}

@@ -1,0 +1,12 @@
+#include "support/FileFixtures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+bool WriteFixtureFile(const QString& path, const QByteArray& bytes) {
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
