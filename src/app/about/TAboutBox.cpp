@@ -1,0 +1,115 @@
+#include "app/about/TAboutBox.h"
+
+#include "app/about/AboutCredits.h"
+#include "app/about/AboutTexts.h"
+#include "app/about/ProgramEmblem.h"
+#include "app/about/ProgramIdentity.h"
+#include "app/scrolling/TAutoScroll.h"
+#include "common/Placeholders.h"
+#include "language/BuiltInEnglish.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+constexpr QSize ClientSize(345, 217);
+constexpr int CreditsInterval = 60;
+// The end of the credits rests long enough to be read; later wrap-arounds rest briefly.
+constexpr int CreditsEndPause = 5000;
+constexpr int CreditsWrapPause = 1000;
+
+QLabel* PlainLabel(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    return label;
+}
+
+TAutoScroll* CreditsScroll(QWidget* parent) {
+    auto* credits = new TAutoScroll(parent);
+    credits->setObjectName(QStringLiteral("Credits"));
+    credits->setGeometry(8, 64, 329, 113);
+    credits->SetOrientation(OrientOpts::asVertical);
+    credits->SetInterval(CreditsInterval);
+    credits->SetHoldOnMouse(false);
+    credits->SetMouseDrag(false);
+    credits->SetWordWrap(true);
+    credits->SetAlignment(ScrollAlignment::Centre);
+    credits->SetBevelOuter(TPanelBevel::Lowered);
+    credits->SetBevelInner(TPanelBevel::Raised);
+    return credits;
+}
+} // namespace
+
+TAboutBox::TAboutBox(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      FAboutLanguage(this), FNameLbl(PlainLabel(this, "NameLbl", {8, 8, 290, 16})),
+      FDateLbl(PlainLabel(this, "DateLbl", {8, 24, 290, 16})),
+      FSiteLbl(PlainLabel(this, "SiteLbl", {8, 40, 290, 16})),
+      FImage1(PlainLabel(this, "Image1", {304, 8, 32, 32})), FOK(new QPushButton(this)),
+      FCredits(CreditsScroll(this)) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setFixedSize(ClientSize);
+    QFont nameFont = FNameLbl->font();
+    nameFont.setBold(true);
+    FNameLbl->setFont(nameFont);
+    FImage1->setScaledContents(true);
+    FImage1->setPixmap(ProgramEmblem(FImage1->width()));
+    FOK->setObjectName(QStringLiteral("OK"));
+    FOK->setGeometry(136, 184, 75, 25);
+    FOK->setDefault(true);
+    connect(FOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    connect(FCredits, &TAutoScroll::OnCanChange, this, &TAboutBox::CreditsCanChange);
+    connect(FCredits, &TAutoScroll::OnContinue, this, &TAboutBox::CreditsContinue);
+    connect(&FAboutLanguage, &TLanguage::OnLanguageLoaded, this,
+            &TAboutBox::AboutLanguageLanguageLoaded);
+    FAboutLanguage.SetDefaultLanguage(BuiltInEnglishLines());
+    FCredits->Loaded();
+}
+
+void TAboutBox::SetProdVersion(const QString& version) {
+    FVersion = version;
+    AboutLanguageLanguageLoaded();
+}
+
+void TAboutBox::SetLastUpdate(const QString& date) {
+    FDate = date;
+    AboutLanguageLanguageLoaded();
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FCredits->SetPosition(0);
+    FCredits->Enable();
+}
+
+void TAboutBox::hideEvent(QHideEvent* event) {
+    FCredits->Disable();
+    QDialog::hideEvent(event);
+}
+
+void TAboutBox::AboutLanguageLanguageLoaded() {
+    const QString prodFullName = FAboutLanguage.GetString(QStringLiteral("ProdFullName"));
+    setWindowTitle(RequiredMarksText(
+        FAboutLanguage, {.Key = u"About", .Fills = {{u"ProdFullName", prodFullName}}}));
+    FNameLbl->setText(prodFullName + QLatin1Char(' ') + FVersion);
+    FDateLbl->setText(
+        ReplacePlaceholder(FAboutLanguage.GetString(QStringLiteral("LastUpdate")), u"Date", FDate));
+    FSiteLbl->setText(ReplacePlaceholder(FAboutLanguage.GetString(QStringLiteral("Website")),
+                                         u"Website", ProgramWebsite.toString()));
+    FOK->setText(FAboutLanguage.GetString(QStringLiteral("OK")));
+    FCredits->SetLines(CreditsLines(FAboutLanguage));
+}
+
+void TAboutBox::CreditsCanChange(TAutoScroll* sender, int newPosition, bool&) {
+    if (newPosition != CreditsRestPosition(sender->ScrollLength(), sender->height()))
+        return;
+    sender->SetPause(CreditsEndPause);
+    sender->Pause();
+}
+
+void TAboutBox::CreditsContinue(TAutoScroll* sender) {
+    sender->SetPause(CreditsWrapPause);
+}

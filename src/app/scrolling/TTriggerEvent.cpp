@@ -1,0 +1,7 @@
+#include "app/scrolling/TTriggerEvent.h"
+
+TTriggerEvent::TTriggerEvent(QObject* owner) : QObject(owner) {}
+
+void TTriggerEvent::TriggerEvent(QObject* sender) {
+    Q_EMIT OnTriggerEvent(sender);
+}
