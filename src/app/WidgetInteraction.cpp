@@ -1,6 +1,8 @@
 #include "app/WidgetInteraction.h"
 
+#include "app/DialogkitDialogs.h"
 #include "app/TProgressForm.h"
+#include "dialogkit/TDkDialog.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -73,7 +75,9 @@ std::unique_ptr<ProgressHandle> WidgetInteraction::BeginProgress(const QString& 
 }
 
 FileDialogAnswer WidgetInteraction::AskForPaths(const FileDialogRequest& request) {
-    // Replaced by the dialog package once it lands.
-    Q_UNUSED(request);
-    return {};
+    const std::unique_ptr<TDkDialog> dialog = DialogkitDialogFor(request, FParent);
+    FileDialogAnswer answer;
+    answer.Confirmed = dialog->Execute();
+    answer.Paths = dialog->Paths();
+    return answer;
 }

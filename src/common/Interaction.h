@@ -40,6 +40,8 @@ struct FileDialogRequest {
     QString DefaultExtension;
     QString InitialPath;
     FileDialogOptions Options;
+    // A folder dialog's explanatory text above its tree.
+    QString Description;
 };
 
 struct FileDialogAnswer {
