@@ -1,6 +1,56 @@
 #include "cli/CliCommands.h"
+#include "cli/FarCommands.h"
+
+namespace {
+struct FarSubcommand {
+    const char* Name;
+    const char* Usage;
+    int (*Run)(const QStringList& args, CliIo& io);
+};
+
+constexpr FarSubcommand Subcommands[] = {
+    {"list",
+     "usage: packwright-cli far list ARCHIVE\n"
+     "Prints one line per entry in archive order: name, size, offset (tab-separated).\n",
+     RunFarList},
+    {"extract",
+     "usage: packwright-cli far extract ARCHIVE [NAME...] -C DIR\n"
+     "Writes every entry, or the named ones, into DIR; folders inside names are kept.\n",
+     RunFarExtract},
+    {"create",
+     "usage: packwright-cli far create ARCHIVE FILE...\n"
+     "Writes a new archive holding the files, each named by its bare file name.\n",
+     RunFarCreate},
+    {"add",
+     "usage: packwright-cli far add ARCHIVE FILE...\n"
+     "Adds the files to an existing archive; an entry of the same name is replaced.\n",
+     RunFarAdd},
+    {"remove",
+     "usage: packwright-cli far remove ARCHIVE NAME...\n"
+     "Removes the named entries from the archive.\n",
+     RunFarRemove},
+};
+
+const char* const GroupUsage = "usage: packwright-cli far list|extract|create|add|remove ...\n"
+                               "Reads and writes FAR archives; every command takes --help.\n";
+} // namespace
 
 int RunFarCommand(const QStringList& args, CliIo& io) {
-    Q_UNUSED(args);
-    return io.BadUsage(QStringLiteral("usage: packwright-cli far ... (not available yet)\n"));
+    const QString name = args.value(0);
+    if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+        io.Out << GroupUsage;
+        return ExitSuccess;
+    }
+    for (const FarSubcommand& subcommand : Subcommands) {
+        if (name != QLatin1String(subcommand.Name))
+            continue;
+        const QStringList rest = args.mid(1);
+        if (WantsHelp(rest)) {
+            io.Out << subcommand.Usage;
+            return ExitSuccess;
+        }
+        const int exit = subcommand.Run(rest, io);
+        return exit == ExitBadUsage ? io.BadUsage(QString::fromLatin1(subcommand.Usage)) : exit;
+    }
+    return io.BadUsage(QString::fromLatin1(GroupUsage));
 }

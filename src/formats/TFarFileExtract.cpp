@@ -1,0 +1,71 @@
+// Extracting entries of a TFarFile to disk.
+#include "common/PathRules.h"
+#include "formats/FarEntryNames.h"
+#include "formats/TFarFile.h"
+#include "platform/ProgramFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+// "X:" for a folder on a drive, "" where paths have no drives.
+QString DriveOf(const QString& folder) {
+    return folder.size() >= 2 && folder[1] == QLatin1Char(':') ? folder.left(2) : QString();
+}
+} // namespace
+
+bool TFarFile::Extract(int index, const QString& target) {
+    return GetItem(index) && ShowFailure([&] {
+               const QString relative = SafeFilePath(index);
+               const QString path = ResolveTarget(target);
+               WriteExtracted(
+                   index, QFileInfo(path).isDir() ? WithTrailingSeparator(path) + relative : path);
+           });
+}
+
+bool TFarFile::ExtractAll(const QString& folder) {
+    const QString into = WithTrailingSeparator(ResolveTarget(folder));
+    return ShowFailure([&] {
+        for (int i = 0; i < GetCount(); ++i) {
+            WriteExtracted(i, into + SafeFilePath(i));
+            SetProgress(100 * (i + 1) / GetCount());
+        }
+    });
+}
+
+// Relative targets refer to RootDir, else to the open archive's folder, else to the
+// program's folder; a target starting with a separator lies on that folder's drive.
+QString TFarFile::ResolveTarget(const QString& target) const {
+    const QString base = !FRootDir.isEmpty()    ? FRootDir
+                         : !FFileName.isEmpty() ? QFileInfo(FFileName).absolutePath()
+                                                : ProgramFolder();
+    const QString path = ToSlashes(target);
+    if (path.startsWith(QLatin1Char('/')))
+        return DriveOf(QDir::fromNativeSeparators(base)) + path;
+    return QDir(base).absoluteFilePath(path);
+}
+
+// The entry's path below a folder. A name that could lead out of a folder is refused
+// whatever the target, as callers build targets from names too.
+QString TFarFile::SafeFilePath(int index) const {
+    const TFarItem& item = FItems[size_t(index)];
+    const QString path = FarEntryFilePath(item.Name(), FKeepPaths);
+    if (!IsSafeFarEntryName(path))
+        Throw(FMessages.ItemLoadError, FFileName, item.Name());
+    return path;
+}
+
+// The target is replaced in one step, and only by the complete data.
+void TFarFile::WriteExtracted(int index, const QString& path) {
+    TFarItem& item = FItems[size_t(index)];
+    const bool wasLoaded = item.Loaded();
+    RequireData(index);
+    QSaveFile out(path);
+    const bool written = QDir().mkpath(QFileInfo(path).path()) && out.open(QIODevice::WriteOnly) &&
+                         out.write(item.Data()) == item.Data().size() && out.commit();
+    if (!wasLoaded)
+        item.Unload();
+    if (!written)
+        Throw(FMessages.ItemLoadError, FFileName, item.Name());
+}

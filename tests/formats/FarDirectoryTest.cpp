@@ -1,0 +1,102 @@
+#include "formats/FarDirectory.h"
+
+#include "support/FarFixtures.h"
+#include "support/QtPrinters.h"
+
+#include <QBuffer>
+
+#include <gtest/gtest.h>
+
+namespace {
+FarDirectory ReadBytes(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadFarDirectory(buffer);
+}
+
+const QByteArray ThreeEntries =
+    BuildFarArchive({{"lamp.iff", "lamp bytes"}, {"Sets\\chair.iff", "chair"}, {"", "unnamed"}});
+
+// Where the fields of the first directory entry lie.
+struct FirstEntry {
+    qsizetype Count, Size, SizeAgain, Offset, NameLength;
+};
+FirstEntry FieldsOf(const QByteArray& archive) {
+    const qsizetype at = FarDirectoryOffsetOf(archive);
+    return {at, at + 4, at + 8, at + 12, at + 16};
+}
+} // namespace
+
+TEST(FarDirectory, ReadsEntriesInArchiveOrderTakingTheFirstSize) {
+    QByteArray archive = ThreeEntries;
+    PatchLe32(archive, FieldsOf(archive).SizeAgain, 999);
+    const FarDirectory directory = ReadBytes(archive);
+    ASSERT_EQ(directory.Outcome, FarReadOutcome::Valid);
+    ASSERT_EQ(directory.Entries.size(), 3u);
+    EXPECT_EQ(directory.Entries[0].Name, QStringLiteral("lamp.iff"));
+    EXPECT_EQ(directory.Entries[0].Size, 10u);
+    EXPECT_EQ(directory.Entries[0].Offset, 16u);
+    EXPECT_EQ(directory.Entries[1].Name, QStringLiteral("Sets\\chair.iff"));
+    EXPECT_EQ(directory.Entries[1].Offset, 26u);
+    EXPECT_EQ(directory.Entries[2].Name, QString());
+}
+
+TEST(FarDirectory, WritesTheLayoutItReads) {
+    const QByteArray archive = BuildFarArchive({{"a.iff", "A"}, {"b.iff", "BB"}});
+    const QByteArray written =
+        EncodeFarHeader(19) + "ABB" +
+        EncodeFarDirectory({{QStringLiteral("a.iff"), 1, 16}, {QStringLiteral("b.iff"), 2, 17}});
+    EXPECT_EQ(written, archive);
+    EXPECT_EQ(EncodeFarHeader(16) + EncodeFarDirectory({}), BuildFarArchive({}));
+}
+
+TEST(FarDirectory, RejectsOtherSignaturesVersionsAndShortFiles) {
+    QByteArray version2 = BuildFarArchive({});
+    PatchLe32(version2, 8, 2);
+    QByteArray signature = BuildFarArchive({});
+    signature[7] = 'X';
+    for (const QByteArray& bytes :
+         {version2, signature, BuildFarArchive({}).left(12), QByteArray(), QByteArray("FAR!")})
+        EXPECT_EQ(ReadBytes(bytes).Outcome, FarReadOutcome::NotFar) << bytes.toHex().constData();
+}
+
+// Each declared number larger than what the file holds: rejected before anything is
+// allocated or read for it.
+TEST(FarDirectory, RejectsCountsLengthsAndOffsetsBeyondTheFile) {
+    const FirstEntry at = FieldsOf(ThreeEntries);
+    const qsizetype end = ThreeEntries.size();
+    const struct {
+        const char* What;
+        std::vector<std::pair<qsizetype, quint32>> Patches;
+    } cases[] = {
+        {"directory past the end", {{12, quint32(end + 1)}}},
+        {"directory inside the header", {{12, 8}}},
+        {"count of four billion", {{at.Count, 0xFFFFFFFF}}},
+        {"one entry more than there is", {{at.Count, 4}}},
+        {"name longer than the file", {{at.NameLength, 0xFFFFFFFF}}},
+        {"name running past the end", {{at.NameLength, quint32(end)}}},
+        {"data past the end", {{at.Size, quint32(end)}}},
+        {"offset past the end", {{at.Offset, 0xFFFFFFF0}}},
+        {"offset and size beyond 32 bits", {{at.Offset, 0xFFFFFFF0}, {at.Size, 0x20}}},
+    };
+    for (const auto& hostile : cases) {
+        QByteArray archive = ThreeEntries;
+        for (const auto& [position, value] : hostile.Patches)
+            PatchLe32(archive, position, value);
+        const FarDirectory directory = ReadBytes(archive);
+        EXPECT_EQ(directory.Outcome, FarReadOutcome::NotFar) << hostile.What;
+        EXPECT_TRUE(directory.Entries.empty()) << hostile.What;
+    }
+    EXPECT_EQ(ReadBytes(ThreeEntries.chopped(1)).Outcome, FarReadOutcome::NotFar);
+}
+
+TEST(FarDirectory, RejectsNamesThatLeadOutOfAFolder) {
+    for (const char* name : {"..\\evil.iff", "Sets\\..\\..\\evil.iff", "\\evil.iff", "/evil.iff",
+                             "C:evil.iff", "Sets\\\\evil.iff", "Sets\\", "evil\n.iff"}) {
+        const FarDirectory directory = ReadBytes(BuildFarArchive({{name, "x"}}));
+        EXPECT_EQ(directory.Outcome, FarReadOutcome::NotFar) << name;
+    }
+    for (const char* name : {"lamp..iff", "Sets\\lamp.iff", "Sets/lamp.iff", "..lamp"})
+        EXPECT_EQ(ReadBytes(BuildFarArchive({{name, "x"}})).Outcome, FarReadOutcome::Valid) << name;
+}
