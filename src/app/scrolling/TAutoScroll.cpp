@@ -40,7 +40,11 @@ Qt::Alignment TextAlignment(ScrollAlignment alignment) {
 TAutoScroll::TAutoScroll(QWidget* owner)
     : QWidget(owner), FMotion(this), FInner(new QWidget(this)), FText(new QLabel(FInner)),
       FStepTimer(new QTimer(this)), FRepaintTimer(new QTimer(this)) {
+    FInner->setObjectName(QStringLiteral("InnerPanel"));
+    FText->setObjectName(QStringLiteral("MovingText"));
     FText->setTextFormat(Qt::PlainText);
+    FStepTimer->setObjectName(QStringLiteral("StepTimer"));
+    FRepaintTimer->setObjectName(QStringLiteral("RepaintTimer"));
     for (QWidget* watched : {FInner, static_cast<QWidget*>(FText)})
         watched->installEventFilter(this);
 

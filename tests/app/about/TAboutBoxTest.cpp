@@ -1,0 +1,82 @@
+#include "app/about/TAboutBox.h"
+
+#include "app/scrolling/TAutoScroll.h"
+#include "language/BuiltInEnglish.h"
+#include "support/QtPrinters.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+class TAboutBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Master.SetDefaultLanguage(BuiltInEnglishLines());
+        Box.SetProdVersion(QStringLiteral("0.4.0b"));
+        Box.SetLastUpdate(QStringLiteral("Sunday, 9 May 2004"));
+    }
+    QString LabelText(const char* name) const {
+        return Box.findChild<QLabel*>(QLatin1String(name))->text();
+    }
+    QString CreditsText() const { return Box.Credits()->Lines().join(QLatin1Char('\n')); }
+    QTimer* CreditsTimer() const {
+        return Box.Credits()->findChild<QTimer*>(QStringLiteral("StepTimer"));
+    }
+
+    TLanguage Master;
+    TAboutBox Box;
+};
+} // namespace
+
+TEST_F(TAboutBoxTest, NamesTheProgramVersionDateAndWebsite) {
+    EXPECT_EQ(Box.windowTitle(), QStringLiteral("About The Vocks Packwright"));
+    EXPECT_EQ(LabelText("NameLbl"), QStringLiteral("The Vocks Packwright 0.4.0b"));
+    EXPECT_EQ(LabelText("DateLbl"), QStringLiteral("Latest update: Sunday, 9 May 2004"));
+    EXPECT_EQ(LabelText("SiteLbl"), QStringLiteral("Website: https://packwright.example.org/"));
+    EXPECT_EQ(Box.findChild<QPushButton*>(QStringLiteral("OK"))->text(), QStringLiteral("&Ok"));
+    EXPECT_TRUE(CreditsText().startsWith(QStringLiteral("------------\nCredits\n")));
+}
+
+TEST_F(TAboutBoxTest, KeepsTranslationsThatHoldTheirMarksAndMendsThoseThatDoNot) {
+    Master.LoadStrings({QStringLiteral("[Nederlands]"),
+                        QStringLiteral("ProdFullName=De Vocks Packwright"),
+                        QStringLiteral("About=Over het programma"),
+                        QStringLiteral("LastUpdate=Bijgewerkt: {{Date}}"),
+                        QStringLiteral("LanguageBy={{Translator}} vertaalde naar {{Language}}"),
+                        QStringLiteral("Czech=Tsjechisch")});
+    Master.CopyTo(Box.AboutLanguage());
+    EXPECT_EQ(Box.windowTitle(), QStringLiteral("About De Vocks Packwright"));
+    EXPECT_EQ(LabelText("NameLbl"), QStringLiteral("De Vocks Packwright 0.4.0b"));
+    EXPECT_EQ(LabelText("DateLbl"), QStringLiteral("Bijgewerkt: Sunday, 9 May 2004"));
+    EXPECT_TRUE(
+        CreditsText().contains(QStringLiteral("Packwright users vertaalde naar Tsjechisch")));
+}
+
+TEST_F(TAboutBoxTest, CreditsRestAtTheirEndThenPauseBrieflyAtEachWrap) {
+    Box.show();
+    TAutoScroll& credits = *Box.Credits();
+    EXPECT_EQ(credits.Position(), 0);
+    EXPECT_TRUE(CreditsTimer()->isActive());
+    EXPECT_EQ(CreditsTimer()->interval(), 60);
+
+    const int rest = credits.ScrollLength() - 113 / 2 - 45;
+    credits.SetPosition(rest - 2);
+    credits.DoScroll();
+    EXPECT_FALSE(credits.Paused());
+    credits.DoScroll();
+    EXPECT_EQ(credits.Position(), rest);
+    EXPECT_TRUE(credits.Paused());
+    EXPECT_EQ(CreditsTimer()->interval(), 5000);
+    credits.ScrollAgain();
+    EXPECT_EQ(CreditsTimer()->interval(), 60);
+    EXPECT_EQ(credits.PauseTime(), 1000);
+
+    Box.hide();
+    EXPECT_FALSE(CreditsTimer()->isActive());
+    credits.SetPosition(200);
+    Box.show();
+    EXPECT_EQ(credits.Position(), 0) << "every showing starts from the top";
+}

@@ -1,0 +1,162 @@
+#include "app/scrolling/AutoScrollMotion.h"
+
+#include <QList>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+// A motion with the given extents whose every position is recorded as it is taken.
+struct RecordedMotion {
+    explicit RecordedMotion(int text, int view, bool bounce = false) {
+        Motion.SetBounce(bounce);
+        Motion.SetExtents(text, view);
+        QObject::connect(&Motion, &AutoScrollMotion::Changed,
+                         [this] { Taken.append(Motion.Position()); });
+        QObject::connect(&Motion, &AutoScrollMotion::PauseStarted, [this] { ++Pauses; });
+    }
+    AutoScrollMotion Motion;
+    QList<int> Taken;
+    int Pauses = 0;
+};
+} // namespace
+
+TEST(AutoScrollMotion, RunsTheTextThroughTheViewThenWrapsAndPauses) {
+    RecordedMotion strip(100, 17);
+    EXPECT_EQ(strip.Motion.ScrollLength(), 117);
+    EXPECT_EQ(strip.Motion.TextOffset(), 17) << "position 0 puts the text at the far edge";
+    for (int step = 0; step < 117; ++step)
+        strip.Motion.Step();
+    EXPECT_EQ(strip.Motion.Position(), 117);
+    EXPECT_EQ(strip.Motion.TextOffset(), -100) << "the end moves the text fully out";
+    EXPECT_EQ(strip.Pauses, 0);
+
+    strip.Motion.Step();
+    EXPECT_EQ(strip.Motion.Position(), 0);
+    EXPECT_EQ(strip.Pauses, 1);
+    EXPECT_TRUE(strip.Motion.Paused());
+    EXPECT_EQ(strip.Motion.StepInterval(), 1000);
+    strip.Motion.Continue();
+    EXPECT_EQ(strip.Motion.StepInterval(), 25);
+    strip.Motion.Step();
+    EXPECT_EQ(strip.Motion.Position(), 1);
+}
+
+TEST(AutoScrollMotion, NegativeSpeedRunsBackwardsAndWrapsToTheEnd) {
+    RecordedMotion strip(100, 17);
+    strip.Motion.SetSpeed(-5);
+    strip.Motion.SetPosition(7);
+    strip.Motion.Step();
+    strip.Motion.Step();
+    strip.Motion.Step();
+    EXPECT_EQ(strip.Taken, (QList<int>{7, 2, 0, 0, 117})) << "a step held at 0 still reports";
+}
+
+TEST(AutoScrollMotion, BounceTurnsAtBothEndsOfALongText) {
+    RecordedMotion credits(30, 10, true);
+    credits.Motion.SetPauseTime(0);
+    credits.Motion.SetSpeed(8);
+    EXPECT_EQ(credits.Motion.ScrollLength(), 20);
+    for (int step = 0; step < 10; ++step)
+        credits.Motion.Step();
+    EXPECT_EQ(credits.Taken, (QList<int>{8, 16, 20, 20, 12, 4, 0, 0, 8, 16}));
+    EXPECT_EQ(credits.Motion.TextOffset(), -16);
+}
+
+TEST(AutoScrollMotion, BounceKeepsAShortTextStillAndFlipsEveryStep) {
+    RecordedMotion credits(10, 30, true);
+    credits.Motion.SetPauseTime(0);
+    credits.Motion.SetPosition(12);
+    EXPECT_EQ(credits.Motion.Position(), 0);
+    EXPECT_EQ(credits.Motion.ScrollLength(), 40);
+    QList<int> directions;
+    for (int step = 0; step < 3; ++step) {
+        credits.Motion.Step();
+        directions.append(credits.Motion.Direction());
+    }
+    EXPECT_EQ(directions, (QList<int>{-1, 1, -1}));
+    EXPECT_EQ(credits.Motion.Position(), 0);
+    EXPECT_EQ(credits.Motion.TextOffset(), 0);
+}
+
+TEST(AutoScrollMotion, KeepsRequestsWithinTheLimits) {
+    RecordedMotion strip(100, 17);
+    strip.Motion.SetPosition(-3);
+    strip.Motion.SetPosition(500);
+    strip.Motion.SetSpeed(INT_MAX);
+    strip.Motion.Step();
+    EXPECT_EQ(strip.Taken, (QList<int>{0, 117, 117, 0}));
+}
+
+TEST(AutoScrollMotion, AsksBeforeEveryMoveAndARefusalKeepsThePosition) {
+    RecordedMotion strip(100, 17);
+    strip.Motion.SetPosition(40);
+    QList<int> asked;
+    QObject::connect(&strip.Motion, &AutoScrollMotion::CanChange, [&](int position, bool& allow) {
+        asked.append(position);
+        allow = false;
+    });
+    strip.Motion.SetPosition(-8);
+    strip.Motion.Step();
+    EXPECT_EQ(asked, (QList<int>{0, 41, 0})) << "a refused step wraps, which asks again";
+    EXPECT_EQ(strip.Motion.Position(), 40);
+    EXPECT_EQ(strip.Pauses, 1);
+}
+
+TEST(AutoScrollMotion, AnOwnerMayMoveTheTextElsewhereWhileRefusingAStep) {
+    // The owner restarts at its first message instead of letting the text run out.
+    RecordedMotion strip(100, 17);
+    strip.Motion.SetSpeed(26);
+    strip.Motion.SetPosition(93);
+    QObject::connect(&strip.Motion, &AutoScrollMotion::CanChange, [&](int position, bool& allow) {
+        allow = position <= strip.Motion.ScrollLength() - 13;
+        if (!allow)
+            strip.Motion.SetPosition(15);
+    });
+    strip.Motion.Step();
+    EXPECT_EQ(strip.Motion.Position(), 15);
+    EXPECT_EQ(strip.Pauses, 0) << "the position changed, so nothing wraps";
+}
+
+TEST(AutoScrollMotion, APauseKeepsItsLengthWhateverIsSetMeanwhile) {
+    RecordedMotion strip(100, 17);
+    QList<int> intervals;
+    QObject::connect(&strip.Motion, &AutoScrollMotion::StepIntervalChanged,
+                     [&](int interval) { intervals.append(interval); });
+    strip.Motion.SetPauseTime(3500);
+    EXPECT_EQ(strip.Motion.StepInterval(), 25) << "a pause time waits for the next pause";
+    strip.Motion.Pause();
+    strip.Motion.SetPauseTime(200);
+    strip.Motion.SetInterval(80);
+    EXPECT_EQ(strip.Motion.StepInterval(), 3500);
+    strip.Motion.Continue();
+    EXPECT_EQ(intervals, (QList<int>{3500, 80}));
+    strip.Motion.SetPauseTime(0);
+    strip.Motion.Pause();
+    EXPECT_FALSE(strip.Motion.Paused()) << "no pause without a pause time";
+}
+
+TEST(AutoScrollMotion, DraggingFollowsThePointerWithoutAskingCanChange) {
+    RecordedMotion strip(100, 17);
+    strip.Motion.SetPosition(50);
+    int canChangeAsked = 0;
+    QObject::connect(&strip.Motion, &AutoScrollMotion::CanChange,
+                     [&](int, bool&) { ++canChangeAsked; });
+    QList<int> dragAsked;
+    QObject::connect(&strip.Motion, &AutoScrollMotion::CanDragMove, [&](int position, bool& allow) {
+        dragAsked.append(position);
+        allow = position != 44;
+    });
+    strip.Motion.StartDrag(10);
+    strip.Motion.DragTo(16); // pointer moved 6 pixels towards the far edge
+    strip.Motion.DragTo(6);  // and back, past where it was grabbed
+    strip.Motion.DragTo(-200);
+    strip.Motion.Step();
+    EXPECT_EQ(dragAsked, (QList<int>{44, 54, 117}));
+    EXPECT_EQ(strip.Taken, (QList<int>{50, 54, 117}));
+    EXPECT_EQ(canChangeAsked, 0);
+    strip.Motion.EndDrag();
+    strip.Motion.Step();
+    EXPECT_EQ(canChangeAsked, 2) << "the step held at the end, then the wrap";
+}

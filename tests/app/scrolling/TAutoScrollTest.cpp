@@ -1,0 +1,172 @@
+#include "app/scrolling/TAutoScroll.h"
+
+#include "support/QtPrinters.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+const QStringList ThreeMessages = {QStringLiteral("First message"), QString(),
+                                   QStringLiteral("Second message"), QString(),
+                                   QStringLiteral("Third message")};
+
+// A vertical strip without bevels, so the inner panel is the whole component.
+class TAutoScrollTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QCursor::setPos(-1000, -1000);
+        Scroll.SetBevelOuter(TPanelBevel::None);
+        Scroll.SetOrientation(OrientOpts::asVertical);
+        Scroll.resize(300, 17);
+        Scroll.SetLines(ThreeMessages);
+        Scroll.show();
+    }
+    QLabel* Text() const { return Scroll.findChild<QLabel*>(QStringLiteral("MovingText")); }
+    QTimer* StepTimer() const { return Scroll.findChild<QTimer*>(QStringLiteral("StepTimer")); }
+    void SendMouse(QEvent::Type type, Qt::MouseButton button, QPoint inText) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+        QMouseEvent event(type, inText, Text()->mapToGlobal(inText), button, held, Qt::NoModifier);
+        QApplication::sendEvent(Text(), &event);
+    }
+
+    TAutoScroll Scroll;
+};
+} // namespace
+
+TEST_F(TAutoScrollTest, TextEntersAtTheBottomEdgeAndRisesOnePixelPerStep) {
+    EXPECT_EQ(Text()->text(), ThreeMessages.join(QLatin1Char('\n')));
+    EXPECT_EQ(Text()->y(), 17);
+    EXPECT_EQ(Text()->x(), 1);
+    EXPECT_EQ(Scroll.ScrollLength(), Text()->height() + 17);
+    for (int step = 0; step < 3; ++step)
+        Scroll.DoScroll();
+    EXPECT_EQ(Scroll.Position(), 3);
+    EXPECT_EQ(Text()->y(), 14);
+    Scroll.SetPosition(Scroll.ScrollLength());
+    EXPECT_EQ(Text()->geometry().bottom(), -1) << "the end leaves the text just above";
+}
+
+TEST_F(TAutoScrollTest, CentredWrappedLinesFitTheWidthUntilTurnedHorizontal) {
+    Scroll.SetAlignment(ScrollAlignment::Centre);
+    Scroll.SetWordWrap(true);
+    Scroll.SetLines({QStringLiteral("a long line of credits that cannot fit into a narrow panel")});
+    Scroll.resize(120, 113);
+    const int oneLine = Text()->fontMetrics().height();
+    EXPECT_TRUE(Text()->wordWrap());
+    EXPECT_EQ(Text()->width(), 120);
+    EXPECT_GT(Text()->height(), 2 * oneLine);
+    EXPECT_EQ(Text()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+
+    Scroll.SetOrientation(OrientOpts::asHorizontal);
+    EXPECT_FALSE(Text()->wordWrap());
+    EXPECT_EQ(Text()->height(), oneLine);
+    EXPECT_EQ(Text()->x(), 120 - Scroll.Position()) << "entering at the right edge";
+    EXPECT_EQ(Text()->y(), 1);
+    Scroll.SetLayout(ScrollLayout::Bottom);
+    EXPECT_EQ(Text()->geometry().bottom(), 112);
+}
+
+TEST_F(TAutoScrollTest, CentringFollowsTheWidth) {
+    Scroll.SetAlignment(ScrollAlignment::Centre);
+    const int textWidth = Text()->width();
+    Scroll.resize(600, 17);
+    EXPECT_EQ(Text()->x(), 300 - textWidth / 2 - textWidth % 2);
+    Scroll.SetBevelOuter(TPanelBevel::Lowered);
+    Scroll.SetBevelInner(TPanelBevel::Raised);
+    EXPECT_EQ(Scroll.findChild<QWidget*>(QStringLiteral("InnerPanel"))->geometry(),
+              QRect(2, 2, 596, 13));
+}
+
+TEST_F(TAutoScrollTest, HoldsWhileThePointerRestsOnItEdgesIncluded) {
+    Scroll.move(100, 200);
+    QCursor::setPos(Scroll.mapToGlobal(QPoint(299, 16)));
+    Scroll.DoScroll();
+    EXPECT_EQ(Scroll.Position(), 0);
+    QCursor::setPos(Scroll.mapToGlobal(QPoint(300, 16)));
+    Scroll.DoScroll();
+    EXPECT_EQ(Scroll.Position(), 1);
+    Scroll.SetHoldOnMouse(false);
+    QCursor::setPos(Scroll.mapToGlobal(QPoint(5, 5)));
+    Scroll.DoScroll();
+    EXPECT_EQ(Scroll.Position(), 2);
+}
+
+TEST_F(TAutoScrollTest, StepTimerFollowsLoadingEnablingAndPauses) {
+    TAutoScroll unloaded;
+    unloaded.SetEnabled(true);
+    EXPECT_FALSE(unloaded.findChild<QTimer*>(QStringLiteral("StepTimer"))->isActive());
+    ASSERT_TRUE(StepTimer()->isActive());
+    EXPECT_EQ(StepTimer()->interval(), 25);
+
+    QSignalSpy paused(&Scroll, &TAutoScroll::OnPause);
+    QSignalSpy continued(&Scroll, &TAutoScroll::OnContinue);
+    Scroll.SetPosition(Scroll.ScrollLength());
+    Scroll.DoScroll();
+    EXPECT_EQ(Scroll.Position(), 0) << "wrapped round";
+    EXPECT_EQ(paused.count(), 1);
+    EXPECT_EQ(StepTimer()->interval(), 1000);
+    Scroll.SetPause(3000);
+    EXPECT_EQ(StepTimer()->interval(), 1000);
+    Scroll.ScrollAgain();
+    EXPECT_EQ(continued.count(), 1);
+    EXPECT_EQ(StepTimer()->interval(), 25);
+
+    Scroll.SetStartPosition(-4);
+    EXPECT_EQ(Scroll.StartPosition(), 0);
+    Scroll.SetStartPosition(9);
+    Scroll.Disable();
+    EXPECT_FALSE(StepTimer()->isActive());
+    Scroll.SetPosition(30);
+    Scroll.Enable();
+    EXPECT_TRUE(StepTimer()->isActive());
+    EXPECT_EQ(Scroll.Position(), 9);
+}
+
+TEST_F(TAutoScrollTest, LeftButtonDragsTheTextAndReportsEachStage) {
+    Scroll.SetPosition(20);
+    QSignalSpy started(&Scroll, &TAutoScroll::OnMouseDragStart);
+    QSignalSpy moved(&Scroll, &TAutoScroll::OnMouseDragMove);
+    QSignalSpy ended(&Scroll, &TAutoScroll::OnMouseDragEnd);
+    int asked = 0;
+    QObject::connect(&Scroll, &TAutoScroll::OnCanChange,
+                     [&](TAutoScroll*, int, bool&) { ++asked; });
+    QSignalSpy clicked(&Scroll, &TAutoScroll::OnClick);
+
+    SendMouse(QEvent::MouseButtonPress, Qt::LeftButton, {5, 10});
+    Scroll.DoScroll();
+    SendMouse(QEvent::MouseMove, Qt::LeftButton, {5, 4});
+    EXPECT_EQ(Scroll.Position(), 26) << "dragged six pixels up, steps held";
+    SendMouse(QEvent::MouseMove, Qt::LeftButton, {5, 18});
+    EXPECT_EQ(Scroll.Position(), 18);
+    SendMouse(QEvent::MouseButtonRelease, Qt::LeftButton, {5, 18});
+    EXPECT_EQ(started.count(), 1);
+    EXPECT_EQ(moved.count(), 2);
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(clicked.count(), 1);
+
+    SendMouse(QEvent::MouseButtonPress, Qt::RightButton, {5, 10});
+    SendMouse(QEvent::MouseMove, Qt::RightButton, {5, 0});
+    SendMouse(QEvent::MouseButtonRelease, Qt::RightButton, {5, 0});
+    EXPECT_EQ(Scroll.Position(), 18);
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(clicked.count(), 1) << "only the left button clicks";
+}
+
+TEST_F(TAutoScrollTest, WithoutMouseDragAPressOnlyClicks) {
+    Scroll.SetMouseDrag(false);
+    QSignalSpy started(&Scroll, &TAutoScroll::OnMouseDragStart);
+    QSignalSpy clicked(&Scroll, &TAutoScroll::OnClick);
+    SendMouse(QEvent::MouseButtonPress, Qt::LeftButton, {5, 10});
+    SendMouse(QEvent::MouseMove, Qt::LeftButton, {5, 2});
+    SendMouse(QEvent::MouseButtonRelease, Qt::LeftButton, {5, 2});
+    EXPECT_EQ(Scroll.Position(), 0);
+    EXPECT_EQ(started.count(), 0);
+    EXPECT_EQ(clicked.count(), 1);
+}
