@@ -80,6 +80,8 @@ void TAutoScroll::SetLines(const QStringList& lines) {
 
 void TAutoScroll::SetOrientation(OrientOpts orientation) {
     FOrientation = orientation;
+    if (!Vertical())
+        FWordWrap = false;
     FixSizes();
 }
 
@@ -188,8 +190,8 @@ void TAutoScroll::DoRepaint() {
 void TAutoScroll::Loaded() {
     FLoaded = true;
     SetLines(FLines);
+    // Also switches the step timer on when enabled.
     SetStartPosition(FStartPosition);
-    UpdateStepTimer();
 }
 
 void TAutoScroll::ParseClick() {

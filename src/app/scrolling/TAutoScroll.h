@@ -22,7 +22,9 @@ enum class TPanelBevel { None, Lowered, Raised };
 // step timer stays off until then. The font is Qt's (setFont); the text is measured again
 // whenever it changes. Positions run from 0 to ScrollLength(); without bounce, position 0
 // puts the text just outside the far edge (bottom or right) and ScrollLength() just
-// outside the near edge.
+// outside the near edge. The text moves in the panel inside the bevels (one pixel each),
+// so that panel's extent is the visible extent. The parts are named for tests:
+// "InnerPanel", "MovingText" (a QLabel), "StepTimer" and "RepaintTimer".
 class TAutoScroll : public QWidget {
     Q_OBJECT
 
@@ -33,7 +35,7 @@ public:
     // Shows the lines, measures them and fires OnChangeText.
     void SetLines(const QStringList& lines);
 
-    // Horizontal switches word wrap off. Default horizontal.
+    // Switching to horizontal turns word wrap off. Default horizontal.
     OrientOpts Orientation() const { return FOrientation; }
     void SetOrientation(OrientOpts orientation);
     // Placement across the direction of travel when horizontal. Default top.
@@ -43,7 +45,7 @@ public:
     // Default left.
     ScrollAlignment Alignment() const { return FAlignment; }
     void SetAlignment(ScrollAlignment alignment);
-    // Only when vertical: lines wrap at the panel's width. Default off.
+    // Lines wrap at the panel's width; has no effect when horizontal. Default off.
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool wordWrap);
     // Reverse at the ends instead of wrapping round. Default off.

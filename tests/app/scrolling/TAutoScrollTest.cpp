@@ -64,6 +64,7 @@ TEST_F(TAutoScrollTest, CentredWrappedLinesFitTheWidthUntilTurnedHorizontal) {
     EXPECT_EQ(Text()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 
     Scroll.SetOrientation(OrientOpts::asHorizontal);
+    EXPECT_FALSE(Scroll.WordWrap());
     EXPECT_FALSE(Text()->wordWrap());
     EXPECT_EQ(Text()->height(), oneLine);
     EXPECT_EQ(Text()->x(), 120 - Scroll.Position()) << "entering at the right edge";
