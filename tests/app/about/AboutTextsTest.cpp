@@ -29,9 +29,3 @@ TEST(RequiredMarksText, FallsBackToEnglishWhenATranslationDropsAMark) {
     Load(language, QStringLiteral("MadeBy={{Product}} door iemand"));
     EXPECT_EQ(RequiredMarksText(language, MadeBy), QStringLiteral("Dialogkit by the team"));
 }
-
-TEST(FilledText, LeavesMarksItDoesNotKnow) {
-    EXPECT_EQ(
-        FilledText(QStringLiteral("{{Name}} and {{Other}}"), {{u"name", QStringLiteral("x")}}),
-        QStringLiteral("x and {{Other}}"));
-}
