@@ -1,0 +1,92 @@
+#include "app/location/WineRegistryFile.h"
+
+#include "support/FileFixtures.h"
+#include "support/QtPrinters.h"
+#include "WineSandbox.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+class WineRegistryFileTest : public ::testing::Test {
+protected:
+    std::optional<RegistryKeyValues> ReadKey(const QByteArray& fileText,
+                                             const QString& key = WineSandbox::GameKey) {
+        const QString path = FFolder.filePath(QStringLiteral("system.reg"));
+        EXPECT_TRUE(WriteFixtureFile(path, fileText));
+        return ReadWineRegistryKey(path, key);
+    }
+
+    QTemporaryDir FFolder;
+};
+
+const QByteArray Header = "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n";
+} // namespace
+
+TEST_F(WineRegistryFileTest, ReadsTheStringValuesOfTheKeyWithWinesEscapes) {
+    const auto values = ReadKey(
+        Header + "[Software\\\\Quarn\\\\The Vocks\\\\Patches] 1\n\"VOCKS_DATA\"=\"wrong\"\n\n"
+                 "[software\\\\quarn\\\\the vocks] 1700000000\n#time=1d9\n"
+                 "@=\"default\"\n"
+                 "\"VOCKS_DATA\"=\"C:\\\\Program Files\\\\Quarn\\\\The \\\"Vocks\\\"\"\n"
+                 "\"Caf\\x00e9\"=\"na\\xefve\\ttab\\101\"\n"
+                 "\"Expand\"=str(2):\"%ProgramFiles%\\\\Quarn\"\n"
+                 "\"Count\"=dword:00000007\n"
+                 "\"Blob\"=hex:01,02,\\\n  03,04\n\n"
+                 "[Software\\\\Quarn\\\\Other] 1\n\"VOCKS_DATA\"=\"other\"\n");
+    ASSERT_TRUE(values.has_value());
+    EXPECT_EQ(values->Value(QStringLiteral("vocks_data")),
+              QStringLiteral("C:\\Program Files\\Quarn\\The \"Vocks\""));
+    EXPECT_EQ(values->Value(QString()), QStringLiteral("default"));
+    EXPECT_EQ(values->Value(QStringLiteral("CAFÉ")), QStringLiteral("naïve\ttabA"));
+    EXPECT_EQ(values->Value(QStringLiteral("Expand")), QStringLiteral("%ProgramFiles%\\Quarn"));
+    EXPECT_FALSE(values->Contains(QStringLiteral("Count")));
+    EXPECT_FALSE(values->Contains(QStringLiteral("Blob")));
+    EXPECT_EQ(values->Count(), 4);
+}
+
+TEST_F(WineRegistryFileTest, AKeyWithoutValuesExistsAndAMissingKeyDoesNot) {
+    EXPECT_EQ(ReadKey(Header + "[Software\\\\Quarn\\\\The Vocks] 1\n")->Count(), 0);
+    EXPECT_FALSE(ReadKey(Header + "[Software\\\\Quarn] 1\n\"VOCKS_DATA\"=\"x\"\n").has_value());
+    EXPECT_FALSE(
+        ReadWineRegistryKey(FFolder.filePath(QStringLiteral("missing.reg")), WineSandbox::GameKey)
+            .has_value());
+    EXPECT_FALSE(ReadWineRegistryKey(FFolder.path(), WineSandbox::GameKey).has_value());
+}
+
+TEST_F(WineRegistryFileTest, RefusesFilesThatAreNoWineRegistry) {
+    const QByteArray key = "[Software\\\\Quarn\\\\The Vocks] 1\n\"VOCKS_DATA\"=\"C:\\\\x\"\n";
+    EXPECT_FALSE(ReadKey(key).has_value());
+    EXPECT_FALSE(ReadKey("REGEDIT4\n" + key).has_value());
+    EXPECT_FALSE(ReadKey(QByteArray()).has_value());
+    QByteArray binary(4096, '\0');
+    for (int i = 0; i < binary.size(); ++i)
+        binary[i] = static_cast<char>(i * 7919 % 256);
+    EXPECT_FALSE(ReadKey(binary + key).has_value());
+}
+
+TEST_F(WineRegistryFileTest, PassesOverDamagedLinesAndKeepsTheRest) {
+    const QByteArray junkLine(300 * 1024, 'J');
+    const QByteArray binaryLine("\"Bin\"=\"\x00\xff\xfe\x01\"\n", 13);
+    const auto values =
+        ReadKey(Header +
+                "[Software\\\\Quarn\\\\The Vocks\n\"Lost\"=\"1\"\n"
+                "[Software\\\\Quarn\\\\The Vocks] 1\n" +
+                junkLine + "\n\"Open\"=\"no end\n\"Unnamed=\"x\"\n\"EPInstalled\"=\"1\"\n" +
+                binaryLine + "\"Trailing\"=\"x\\");
+    ASSERT_TRUE(values.has_value());
+    EXPECT_FALSE(values->Contains(QStringLiteral("Lost")));
+    EXPECT_FALSE(values->Contains(QStringLiteral("Open")));
+    EXPECT_FALSE(values->Contains(QStringLiteral("Trailing")));
+    EXPECT_EQ(values->Value(QStringLiteral("EPInstalled")), QStringLiteral("1"));
+    EXPECT_EQ(values->Value(QStringLiteral("Bin")).size(), 4);
+}
+
+TEST_F(WineRegistryFileTest, FindsTheKeyAfterAHugeLineWithoutBreaks) {
+    const QByteArray huge(8 * 1024 * 1024, 'x');
+    const auto values = ReadKey(
+        Header + huge + "\n[Software\\\\Quarn\\\\The Vocks] 1\n\"VOCKS_DATA\"=\"C:\\\\Vocks\"");
+    ASSERT_TRUE(values.has_value());
+    EXPECT_EQ(values->Value(QStringLiteral("VOCKS_DATA")), QStringLiteral("C:\\Vocks"));
+}

@@ -1,0 +1,84 @@
+#include "dialogkit/TDkOpenDialog.h"
+#include "dialogkit/TDkSaveDialog.h"
+#include "support/QtPrinters.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+bool PlacesBarShown(const QFileDialog& dialog) {
+    return !dialog.findChild<QWidget*>(QStringLiteral("sidebar"))->isHidden();
+}
+
+// Confirms whatever message box comes up next.
+void ConfirmNextMessage() {
+    QTimer::singleShot(0, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->accept();
+    });
+}
+} // namespace
+
+TEST(TDkFileDialog, AnOpenDialogTakesTitleExtensionFolderAndOptions) {
+    QTemporaryDir folder;
+    TDkOpenDialog open;
+    open.SetTitle(QStringLiteral("Select a bitmap to use:"));
+    open.SetDefaultExt(QStringLiteral(".bmp"));
+    open.SetInitialPath(folder.path());
+    open.SetOptions(TDkOption::HidePlacesBar | TDkOption::FileMustExist | TDkOption::PathMustExist);
+    const std::unique_ptr<QFileDialog> dialog = open.CreateFileDialog();
+
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Select a bitmap to use:"));
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
+    EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("bmp"));
+    EXPECT_EQ(dialog->directory().absolutePath(), folder.path());
+    EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+    EXPECT_FALSE(PlacesBarShown(*dialog));
+    EXPECT_TRUE(dialog->isSizeGripEnabled());
+
+    open.SetOptions(TDkOption::AllowMultiSelect);
+    EXPECT_EQ(open.CreateFileDialog()->fileMode(), QFileDialog::ExistingFiles);
+    EXPECT_TRUE(PlacesBarShown(*open.CreateFileDialog()));
+    open.SetOptions({});
+    EXPECT_EQ(open.CreateFileDialog()->fileMode(), QFileDialog::AnyFile);
+}
+
+TEST(TDkFileDialog, ASaveDialogOpensAtTheFileAndPromptsOnlyWhenAsked) {
+    QTemporaryDir folder;
+    TDkSaveDialog save;
+    save.SetInitialPath(folder.filePath(QStringLiteral("objects.far")));
+    const std::unique_ptr<QFileDialog> dialog = save.CreateFileDialog();
+
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);
+    EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialog->directory().absolutePath(), folder.path());
+    EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text(),
+              QStringLiteral("objects.far"));
+
+    save.SetOptions(TDkOption::OverwritePrompt);
+    EXPECT_FALSE(save.CreateFileDialog()->testOption(QFileDialog::DontConfirmOverwrite));
+}
+
+TEST(TDkFileDialog, PathMustExistRefusesANameInAMissingFolder) {
+    QTemporaryDir folder;
+    TDkSaveDialog save;
+    save.SetInitialPath(folder.path());
+    for (const bool pathMustExist : {true, false}) {
+        save.SetOptions(pathMustExist ? TDkOptions(TDkOption::PathMustExist) : TDkOptions());
+        const std::unique_ptr<QFileDialog> dialog = save.CreateFileDialog();
+        dialog->show();
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+            ->setText(folder.filePath(QStringLiteral("missing/objects.far")));
+        ConfirmNextMessage();
+        static_cast<QDialog&>(*dialog).accept(); // QFileDialog hides it
+        EXPECT_EQ(dialog->result() == QDialog::Accepted, !pathMustExist);
+        EXPECT_EQ(dialog->isVisible(), pathMustExist);
+    }
+}

@@ -1,0 +1,66 @@
+#include "dialogkit/TDkFolderDialog.h"
+
+#include "support/QtPrinters.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+QFileDialog* FolderView(const QWidget& dialog) {
+    return dialog.findChild<QFileDialog*>(QStringLiteral("FolderView"));
+}
+
+// Ends the next modal Dialogkit dialog through its folder view.
+void AnswerNextFolderDialog(bool confirm) {
+    QTimer::singleShot(0, [confirm] {
+        QDialog* view = FolderView(*QApplication::activeModalWidget());
+        if (confirm)
+            view->accept();
+        else
+            view->reject();
+    });
+}
+} // namespace
+
+TEST(TDkFolderDialog, ExplainsAboveATreeOfFoldersOnly) {
+    QTemporaryDir folder;
+    TDkFolderDialog browser;
+    browser.SetTitle(QStringLiteral("Select the location of The Vocks"));
+    browser.SetDescription(QStringLiteral("Please specify where The Vocks is installed:"));
+    browser.SetInitialPath(folder.path());
+    browser.SetHidePlacesBar(true);
+    const std::unique_ptr<QDialog> dialog = browser.CreateDialog();
+    dialog->show();
+
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Select the location of The Vocks"));
+    const auto* description = dialog->findChild<QLabel*>(QStringLiteral("Description"));
+    EXPECT_EQ(description->text(), QStringLiteral("Please specify where The Vocks is installed:"));
+    EXPECT_TRUE(description->isVisible());
+    const QFileDialog* view = FolderView(*dialog);
+    ASSERT_NE(view, nullptr);
+    EXPECT_FALSE(view->isWindow());
+    EXPECT_EQ(view->fileMode(), QFileDialog::Directory);
+    EXPECT_TRUE(view->testOption(QFileDialog::ShowDirsOnly));
+    EXPECT_EQ(view->directory().absolutePath(), folder.path());
+    EXPECT_TRUE(view->findChild<QWidget*>(QStringLiteral("sidebar"))->isHidden());
+}
+
+TEST(TDkFolderDialog, ExecuteGivesTheConfirmedFolderAndNothingOnCancel) {
+    QTemporaryDir folder;
+    TDkFolderDialog browser;
+    browser.SetInitialPath(folder.path());
+
+    AnswerNextFolderDialog(true);
+    ASSERT_TRUE(browser.Execute());
+    EXPECT_EQ(browser.Paths(), QStringList({folder.path()}));
+
+    AnswerNextFolderDialog(false);
+    EXPECT_FALSE(browser.Execute());
+    EXPECT_TRUE(browser.Paths().isEmpty());
+}
