@@ -1,24 +1,83 @@
 #pragma once
 
+#include "app/ZipEngineProbe.h"
 #include "language/TLanguage.h"
 
 #include <QMainWindow>
 
-class QTabWidget;
+#include <functional>
+#include <memory>
 
-// The program's one window: the tabs and the master language table.
+class Interaction;
+class QPlainTextEdit;
+class TAboutBox;
+class TDeleteFrame;
+class TExportFrame;
+class TFarFrame;
+class TInstallFrame;
+class TMainScreenStrip;
+class TOptionsFrame;
+class TPageControl;
+struct AppliedSettings;
+
+// The program's one window: the tabs with their frames, the bottom strip, the master
+// language table, the settings, this run's temporary folder and the about box. It only
+// wires these together; each tab does its own work.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    using ZipEngineCheck = std::function<std::optional<ZipEngineFault>()>;
+
+    // Talks to the user through real message boxes and dialogs.
+    TMainForm();
+    // Talks to the user through the given interaction.
+    explicit TMainForm(Interaction& interaction);
+    ~TMainForm() override;
+
+    // Proves the zip library, shows the first tab, loads the settings and the install tab's
+    // picture. False when the program cannot run and must end.
+    bool FormCreate(const ZipEngineCheck& checkZipEngine = ProbeZipEngine);
 
     TLanguage& Language() { return FLanguage; }
-    QTabWidget* Pages() const { return FPages; }
+    TPageControl* Pages() const { return FPages; }
+    TInstallFrame* InstallFrame() const { return FInstallFrame; }
+    TAboutBox* AboutBox() const { return FAboutBox.get(); }
+    // With a trailing separator.
+    const QString& TempFolder() const { return FTempFolder; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    void LanguageLanguageLoaded();
+    void Construct();
+    void BuildWindow();
+    void ConnectParts();
+    void FormClose();
 
+    void PagesChanging(QWidget* leaving, bool& allowChange);
+    void PagesChange(QWidget* entered);
+    void ZipDLLMessage(int code, const QString& text);
+    void LanguageLanguageLoaded();
+    void HandSettingsOn(const AppliedSettings& applied);
+    void ShowAboutBox();
+    void InstallFrameFixFormEventTriggerEvent();
+    void SetOnTop(bool onTop);
+    void LoadReadme();
+
+    std::unique_ptr<Interaction> FOwnInteraction;
+    Interaction* FInteraction;
     TLanguage FLanguage;
-    QTabWidget* FPages;
+    QString FTempFolder;
+    bool FStartingUp = false;
+
+    TPageControl* FPages = nullptr;
+    TInstallFrame* FInstallFrame = nullptr;
+    TExportFrame* FExportFrame = nullptr;
+    TFarFrame* FFarFrame = nullptr;
+    TDeleteFrame* FDeleteFrame = nullptr;
+    TOptionsFrame* FOptionsFrame = nullptr;
+    QPlainTextEdit* FReadme = nullptr;
+    TMainScreenStrip* FStrip = nullptr;
+    std::unique_ptr<TAboutBox> FAboutBox;
 };

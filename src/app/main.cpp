@@ -1,11 +1,18 @@
+#include "app/ScreenshotTour.h"
 #include "app/TMainForm.h"
+#include "app/TPackwrightApplication.h"
 
-#include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("The Vocks Packwright"));
+    TPackwrightApplication application(argc, argv);
     TMainForm mainForm;
+    if (!mainForm.FormCreate())
+        return 1;
     mainForm.show();
+    // PACKWRIGHT_SCREENSHOTS=DIR: pictures of every tab into DIR, then the program ends.
+    const QString screenshots = qEnvironmentVariable("PACKWRIGHT_SCREENSHOTS");
+    if (!screenshots.isEmpty())
+        QTimer::singleShot(0, &mainForm, [&] { RunScreenshotTour(mainForm, screenshots); });
     return QApplication::exec();
 }

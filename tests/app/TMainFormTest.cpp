@@ -1,19 +1,212 @@
 #include "app/TMainForm.h"
 
+#include "app/about/TAboutBox.h"
+#include "app/scrolling/TAutoScroll.h"
+#include "app/TPageControl.h"
+#include "farpack/TFarFrame.h"
+#include "install/TInstallFrame.h"
+#include "ShellSandbox.h"
 #include "support/QtPrinters.h"
+#include "support/ScriptedInteraction.h"
 
-#include <QTabWidget>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
-TEST(TMainForm, ShowsTheSixTabsCaptionedFromTheLanguage) {
-    TMainForm form;
-    QStringList captions;
-    for (int i = 0; i < form.Pages()->count(); ++i)
-        captions.append(form.Pages()->tabText(i));
-    EXPECT_EQ(captions,
+namespace {
+enum PageIndex { InstallPage, ExportPage, FarPage, DeletePage, OptionsPage, ReadmePage };
+
+class TMainFormTest : public ::testing::Test {
+protected:
+    // A started window; the settings are written first unless the test wants a first run.
+    TMainForm& Start() {
+        Form = std::make_unique<TMainForm>(User);
+        EXPECT_TRUE(Form->FormCreate());
+        return *Form;
+    }
+    QStringList TabCaptions() const {
+        QStringList captions;
+        for (int i = 0; i < Form->Pages()->count(); ++i)
+            captions.append(Form->Pages()->tabText(i));
+        return captions;
+    }
+    int ActivePage() const { return Form->Pages()->currentIndex(); }
+    // As the user clicks a tab.
+    void ClickTab(int page) const { Form->Pages()->setCurrentIndex(page); }
+    template <typename Control> Control* Find(const char* name) const {
+        return Form->findChild<Control*>(QLatin1String(name));
+    }
+    QString Text(const char* key) const { return Form->Language().GetString(QLatin1String(key)); }
+
+    ShellSandbox Sandbox;
+    ScriptedInteraction User;
+    std::unique_ptr<TMainForm> Form;
+};
+} // namespace
+
+TEST_F(TMainFormTest, StartsQuietlyWithCaptionsStripAndFittedWindow) {
+    Sandbox.WriteSettings();
+    Start();
+    EXPECT_TRUE(User.Messages().isEmpty());
+    EXPECT_EQ(TabCaptions(),
               (QStringList{QStringLiteral("Install Files"), QStringLiteral("Export Filelist"),
                            QStringLiteral("FAR Objects"), QStringLiteral("Delete"),
                            QStringLiteral("Options"), QStringLiteral("Readme")}));
-    EXPECT_TRUE(form.windowTitle().startsWith(QStringLiteral("The Vocks Packwright")));
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("The Vocks Packwright 0.4.0b"));
+    EXPECT_EQ(ActivePage(), InstallPage);
+    EXPECT_EQ(Find<TAutoScroll>("MainScreenScroll")->Lines().size(), 13);
+    // The 384-pixel drop picture sets the window's size, not the layout's 770 × 746.
+    EXPECT_LT(Form->height(), 600);
+    EXPECT_GE(Form->height(), 384);
+    EXPECT_FALSE(Find<QLineEdit>("PathEdit")->text().isEmpty());
+}
+
+TEST_F(TMainFormTest, UsesTheFirstFreeTemporaryFolderAndRemovesItOnClose) {
+    Sandbox.WriteSettings();
+    QDir(Sandbox.TempRoot()).mkdir(QStringLiteral("PKWR0"));
+    QDir(Sandbox.TempRoot()).mkdir(QStringLiteral("PKWR1"));
+    Start();
+    EXPECT_EQ(Form->TempFolder(), Sandbox.TempRoot() + QStringLiteral("/PKWR2/"));
+    Sandbox.WriteFile(QStringLiteral("tmp/PKWR2/extracted/readme.txt"), "from a zip");
+    Form->close();
+    EXPECT_FALSE(QFileInfo::exists(Sandbox.TempRoot() + QStringLiteral("/PKWR2")));
+    EXPECT_TRUE(QFileInfo::exists(Sandbox.TempRoot() + QStringLiteral("/PKWR0")));
+    EXPECT_TRUE(QFileInfo::exists(Sandbox.TempRoot() + QStringLiteral("/PKWR1")));
+    EXPECT_EQ(Form->AboutBox(), nullptr);
+}
+
+TEST_F(TMainFormTest, AZipLibraryThatFailsEndsTheProgramWithAnErrorBox) {
+    Sandbox.WriteSettings();
+    Form = std::make_unique<TMainForm>(User);
+    EXPECT_FALSE(Form->FormCreate([] {
+        return ZipEngineFault{14, QStringLiteral("Malloc failure")};
+    }));
+    ASSERT_EQ(User.Messages().size(), 1);
+    EXPECT_EQ(User.Messages()[0].Kind, MessageKind::Error);
+    EXPECT_EQ(User.Messages()[0].Text, QStringLiteral("Error 14: Malloc failure"));
+}
+
+TEST_F(TMainFormTest, InvalidStoredSettingsWarnAndShowTheOptionsAtEveryTabChange) {
+    Sandbox.WriteSettings(
+        {{QStringLiteral("VocksPath"), Sandbox.GameFolder() + QStringLiteral("Vocks.exe")},
+         {QStringLiteral("InstallBMP"),
+          Sandbox.WritePicture(QStringLiteral("thin.jpg"), 255, 400)}});
+    Start();
+    EXPECT_EQ(User.MessageTexts(), (QStringList{Text("BmpSizeError"), Text("VocksPathNotFound")}));
+    EXPECT_EQ(ActivePage(), OptionsPage);
+    // Leaving is refused while the stored settings are invalid.
+    ClickTab(ReadmePage);
+    EXPECT_EQ(ActivePage(), OptionsPage);
+    EXPECT_EQ(User.Messages().size(), 4);
+}
+
+TEST_F(TMainFormTest, UnsavedOptionsAskBeforeTheTabChanges) {
+    Sandbox.WriteSettings();
+    Start();
+    ClickTab(OptionsPage);
+    auto* pathEdit = Find<QLineEdit>("PathEdit");
+    QTest::keyClicks(pathEdit, QStringLiteral("typo"));
+    const QString edited = pathEdit->text();
+
+    User.ExpectQuestion(MessageAnswer::Cancel);
+    ClickTab(ExportPage);
+    EXPECT_EQ(ActivePage(), OptionsPage);
+    EXPECT_EQ(pathEdit->text(), edited);
+    EXPECT_EQ(User.Messages().last().Text, Text("SaveWarning"));
+    EXPECT_EQ(User.Messages().last().Buttons, MessageButtons::YesNoCancel);
+
+    // Yes, but the edit is no game folder: the save is refused and the edit stays.
+    User.ExpectQuestion(MessageAnswer::Yes);
+    ClickTab(ExportPage);
+    EXPECT_EQ(ActivePage(), OptionsPage);
+    EXPECT_EQ(User.Messages().last().Text, Text("VocksPathNotFound"));
+    EXPECT_EQ(pathEdit->text(), edited + QDir::separator());
+
+    // No: the stored settings are valid, so the tab changes and the edit is dropped.
+    User.ExpectQuestion(MessageAnswer::No);
+    ClickTab(ExportPage);
+    EXPECT_EQ(ActivePage(), ExportPage);
+    EXPECT_EQ(pathEdit->text(), Sandbox.GameFolder());
+    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("VocksPath")), Sandbox.GameFolder());
+}
+
+TEST_F(TMainFormTest, SavingADifferentLanguageRelabelsEveryWindowAtOnce) {
+    Sandbox.WriteSettings();
+    Start();
+    const QString german = Sandbox.WriteFile(
+        QStringLiteral("program/Deutsch.lng"),
+        "[Deutsch]\nInstall=Installieren\nFarSelectFiles=Dateien fuer die FAR-Datei:\n"
+        "Copy=Alle Rechte vorbehalten\nTevarinInstalled=Ich habe Tevarin.\n");
+    ClickTab(OptionsPage);
+    User.ExpectFileDialog({.Confirmed = true, .Paths = {german}});
+    QTest::mouseClick(Find<QPushButton>("LangFileBrowse"), Qt::LeftButton);
+    EXPECT_EQ(TabCaptions().first(), QStringLiteral("Install Files"));
+    QTest::mouseClick(Find<QPushButton>("SaveOptsBut"), Qt::LeftButton);
+
+    EXPECT_EQ(TabCaptions().first(), QStringLiteral("Installieren"));
+    EXPECT_EQ(Find<QLabel>("FARLabel")->text(), QStringLiteral("Dateien fuer die FAR-Datei:"));
+    EXPECT_EQ(Find<QCheckBox>("TevarinInstalled")->text(), QStringLiteral("Ich habe Tevarin."));
+    EXPECT_EQ(Find<QCheckBox>("OsseryInstalled")->text(),
+              QStringLiteral("I have &Ossery installed."));
+    EXPECT_EQ(Form->AboutBox()->AboutLanguage().LanguageName(), QStringLiteral("Deutsch"));
+    // The translated copyright lost its marks: the strip keeps the English one.
+    EXPECT_TRUE(
+        Find<TAutoScroll>("MainScreenScroll")->Lines()[8].startsWith(QStringLiteral("Copyright")));
+    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("Language")), german);
+}
+
+TEST_F(TMainFormTest, AMissingEmptyOrBinaryLanguageFileLeavesTheBuiltInTexts) {
+    Sandbox.WriteSettings({{QStringLiteral("Language"), Sandbox.Path(QStringLiteral("gone.lng"))}});
+    Start();
+    EXPECT_EQ(User.MessageTexts(), QStringList{Text("LangFileNotFound")});
+    EXPECT_EQ(TabCaptions().last(), QStringLiteral("Readme"));
+    Form.reset();
+
+    for (const QByteArray& content :
+         {QByteArray(), QByteArray("\x00\xff=\x01\r\x89PNG\n=\n", 12)}) {
+        Sandbox.WriteSettings(
+            {{QStringLiteral("Language"), Sandbox.WriteFile(QStringLiteral("odd.lng"), content)}});
+        ScriptedInteraction quiet;
+        TMainForm form(quiet);
+        EXPECT_TRUE(form.FormCreate());
+        EXPECT_TRUE(quiet.Messages().isEmpty());
+        EXPECT_EQ(form.Pages()->tabText(OptionsPage), QStringLiteral("Options"));
+    }
+}
+
+TEST_F(TMainFormTest, TheReadmeTabShowsTheReadmeOrSaysItIsMissing) {
+    Sandbox.WriteSettings();
+    Start();
+    ClickTab(ReadmePage);
+    auto* readme = Find<QPlainTextEdit>("Readme");
+    EXPECT_EQ(readme->toPlainText(), QStringLiteral("Welcome to the sandbox.\nSecond line."));
+
+    QFile::remove(Sandbox.ProgramFolder() + QStringLiteral("Readme.txt"));
+    ClickTab(InstallPage);
+    ClickTab(ReadmePage);
+    EXPECT_EQ(readme->toPlainText(), QStringLiteral("Error: Could not find Readme.txt file.\n"
+                                                    "Please make sure The Packwright has been "
+                                                    "installed correctly."));
+
+    Sandbox.WriteFile(QStringLiteral("program/README.TXT"), QByteArray(300000, '\0'));
+    ClickTab(InstallPage);
+    ClickTab(ReadmePage);
+    EXPECT_EQ(readme->toPlainText().size(), 300000);
+}
+
+TEST_F(TMainFormTest, StoredWindowAndStripSettingsAreApplied) {
+    Sandbox.WriteSettings({{QStringLiteral("OnTop"), QStringLiteral("1")},
+                           {QStringLiteral("ScrollingText"), QStringLiteral("0")}});
+    Start();
+    EXPECT_TRUE(Form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    auto* strip = Find<TAutoScroll>("MainScreenScroll");
+    EXPECT_EQ(strip->Interval(), 3500);
+    EXPECT_EQ(strip->Speed(), 2 * strip->fontMetrics().lineSpacing());
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "language/TLanguage.h"
+
+#include <QWidget>
+
+class QLabel;
+
+// The FAR objects tab: installed object files packed into a FAR archive.
+class TFarFrame : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TFarFrame(QWidget* owner = nullptr);
+
+    TLanguage& Language() { return FFarLanguage; }
+    // Rebuilds the list of installed objects; runs whenever the tab becomes active.
+    void FillList();
+
+    void SetVocksPath(const QString& folder) { FVocksPath = folder; }
+    void SetFileExistsDefault(int answer) { FFileExistsDefault = answer; }
+
+private:
+    void FarLanguageLanguageLoaded();
+
+    TLanguage FFarLanguage;
+    QString FVocksPath;
+    int FFileExistsDefault = -1;
+    QLabel* FFARLabel;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/ExpansionFlags.h"
+#include "language/TLanguage.h"
+
+#include <QWidget>
+
+class QLabel;
+
+// The delete tab: the custom content of the game folder, to look at and delete.
+class TDeleteFrame : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TDeleteFrame(QWidget* owner = nullptr);
+
+    TLanguage& Language() { return FDeleteLanguage; }
+    // Reads the game folder's custom content; runs whenever the tab becomes active.
+    void LoadInstalledContent();
+
+    void SetTempFolder(const QString& folder) { FTempFolder = folder; }
+    void SetVocksPath(const QString& folder) { FVocksPath = folder; }
+    void SetPackFlags(const PackFlags& flags) { FPacks = flags; }
+
+private:
+    void DeleteLanguageLanguageLoaded();
+
+    TLanguage FDeleteLanguage;
+    QString FTempFolder;
+    QString FVocksPath;
+    PackFlags FPacks{};
+    QLabel* FDeleteCaption;
+};

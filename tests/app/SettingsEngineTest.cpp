@@ -1,0 +1,168 @@
+#include "app/SettingsEngine.h"
+
+#include "language/BuiltInEnglish.h"
+#include "language/TLanguage.h"
+#include "ShellSandbox.h"
+#include "support/QtPrinters.h"
+#include "support/ScriptedInteraction.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+class SettingsEngineTest : public ::testing::Test {
+protected:
+    SettingsEngineTest() {
+        Language.SetDefaultLanguage(BuiltInEnglishLines());
+        Language.LoadFile(Sandbox.ProgramFolder() + QStringLiteral("English.lng"));
+    }
+    QString Text(const char* key) const { return Language.GetString(QLatin1String(key)); }
+
+    ShellSandbox Sandbox;
+    TLanguage Language;
+    ScriptedInteraction User;
+    SettingsEngine Engine{Language, User, [](const QStringList&) { return QString(); }};
+};
+} // namespace
+
+TEST_F(SettingsEngineTest, AppliesAValidStoreWithoutAWord) {
+    Sandbox.WriteSettings({{QStringLiteral("FileAction"), QStringLiteral("1")},
+                           {QStringLiteral("Expansion"), QStringLiteral("1")},
+                           {QStringLiteral("Ossery"), QStringLiteral("1")},
+                           {QStringLiteral("OnTop"), QStringLiteral("1")}});
+    ShownOptions shown;
+    const SettingsOutcome outcome = Engine.LoadSettings(shown);
+    EXPECT_TRUE(User.Messages().isEmpty());
+    EXPECT_FALSE(outcome.Warned);
+    const AppliedSettings& applied = Engine.Applied();
+    EXPECT_EQ(applied.FileExistsDefault, 4);
+    EXPECT_EQ(applied.GameFolder, Sandbox.GameFolder());
+    EXPECT_EQ(applied.Expansion,
+              (ExpansionFlags{.Expansion = true, .Packs = {false, true, false, false, false}}));
+    EXPECT_TRUE(applied.OnTop);
+    EXPECT_EQ(shown.Action, FileAction::Overwrite);
+    EXPECT_EQ(shown.GameFolder, Sandbox.GameFolder());
+    EXPECT_TRUE(shown.PacksEnabled);
+
+    Sandbox.WriteSettings({{QStringLiteral("FileAction"), QStringLiteral("2")},
+                           {QStringLiteral("VocksPath"), Sandbox.Path(QStringLiteral("game"))}});
+    Engine.LoadSettings(shown);
+    EXPECT_EQ(Engine.Applied().FileExistsDefault, 1);
+    EXPECT_EQ(Engine.Applied().GameFolder,
+              Sandbox.Path(QStringLiteral("game")) + QDir::separator());
+}
+
+TEST_F(SettingsEngineTest, PackValuesCountForNothingWithoutExpansion) {
+    Sandbox.WriteSettings({{QStringLiteral("Expansion"), QStringLiteral("0")},
+                           {QStringLiteral("Tevarin"), QStringLiteral("1")}});
+    ShownOptions shown;
+    shown.Expansion = {.Expansion = true, .Packs = {true, true, false, false, false}};
+    shown.PacksEnabled = true;
+    Engine.LoadSettings(shown);
+    EXPECT_EQ(Engine.Applied().Expansion, ExpansionFlags{});
+    EXPECT_EQ(shown.Expansion, ExpansionFlags{});
+    EXPECT_FALSE(shown.PacksEnabled);
+}
+
+TEST_F(SettingsEngineTest, WarnsAboutEachInvalidValueAndKeepsWhatTheControlsShow) {
+    Sandbox.WriteSettings(
+        {{QStringLiteral("InstallBMP"), Sandbox.WriteFile(QStringLiteral("x.jpg"), "no image")},
+         {QStringLiteral("Language"), Sandbox.Path(QStringLiteral("missing.lng"))},
+         {QStringLiteral("VocksPath"), Sandbox.GameFolder() + QStringLiteral("Vocks.exe")}});
+    ShownOptions shown;
+    shown.PictureFile = QStringLiteral("typed picture");
+    shown.GameFolder = QStringLiteral("typed folder");
+    EXPECT_TRUE(Engine.LoadSettings(shown).Warned);
+    EXPECT_EQ(User.MessageTexts(), (QStringList{Text("PicFileNotFound"), Text("LangFileNotFound"),
+                                                Text("VocksPathNotFound")}));
+    EXPECT_EQ(shown.PictureFile, QStringLiteral("typed picture"));
+    EXPECT_EQ(shown.GameFolder, QStringLiteral("typed folder"));
+    EXPECT_EQ(shown.LanguageFile, Sandbox.Path(QStringLiteral("missing.lng")));
+    // The invalid folder is still handed on.
+    EXPECT_EQ(Engine.Applied().GameFolder,
+              Sandbox.GameFolder() + QStringLiteral("Vocks.exe") + QDir::separator());
+
+    EXPECT_FALSE(Engine.CheckStoredSettings());
+    EXPECT_EQ(User.Messages().size(), 6);
+}
+
+TEST_F(SettingsEngineTest, SavesCheckedValuesOnlyAndTellsWhenTheLanguageChanged) {
+    Sandbox.WriteSettings();
+    ShownOptions shown;
+    Engine.LoadSettings(shown);
+    shown.Expansion = {.Expansion = true, .Packs = {true, false, false, false, false}};
+    shown.PacksEnabled = false;
+    shown.LanguageFile =
+        Sandbox.WriteFile(QStringLiteral("program/Deutsch.lng"), "[Deutsch]\nSave=&Speichern\n");
+    SettingsOutcome outcome = Engine.SaveSettings(shown);
+    EXPECT_TRUE(outcome.Saved);
+    EXPECT_TRUE(outcome.LanguageChanged);
+    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("Expansion")), QStringLiteral("1"));
+    // Checked but disabled: not installed.
+    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("Tevarin")), QStringLiteral("0"));
+
+    shown.LanguageFile = Language.FileName().toUpper();
+    QFile::copy(Language.FileName(), shown.LanguageFile);
+    EXPECT_FALSE(Engine.SaveSettings(shown).LanguageChanged);
+}
+
+TEST_F(SettingsEngineTest, ASaveStopsAtTheFirstInvalidValueWritingNothing) {
+    Sandbox.WriteSettings();
+    ShownOptions shown;
+    Engine.LoadSettings(shown);
+    shown.PictureFile = Sandbox.WritePicture(QStringLiteral("small.jpg"), 255, 300);
+    shown.GameFolder = QString();
+    const SettingsOutcome outcome = Engine.SaveSettings(shown);
+    EXPECT_FALSE(outcome.Saved);
+    EXPECT_TRUE(outcome.Warned);
+    EXPECT_EQ(User.MessageTexts(), QStringList{Text("BmpSizeError")});
+    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("InstallBMP")),
+              Sandbox.ProgramFolder() + QStringLiteral("dropimg.jpg"));
+}
+
+TEST_F(SettingsEngineTest, FirstRunSavesTheDefaultsFoundThroughTheGamesKey) {
+    Sandbox.WriteFile(QStringLiteral("drive_c/Games/The Vocks/vocks.exe"), "MZ");
+    Sandbox.WriteGameKey({{QStringLiteral("VOCKS_DATA"), QStringLiteral("C:\\Games\\The Vocks")},
+                          {QStringLiteral("EPInstalled"), QStringLiteral("1")},
+                          {QStringLiteral("EP3Installed"), QStringLiteral("1")},
+                          {QStringLiteral("EP5Installed"), QStringLiteral("1")}});
+    ShownOptions shown;
+    const SettingsOutcome outcome = Engine.LoadSettings(shown);
+    EXPECT_TRUE(User.Messages().isEmpty());
+    EXPECT_TRUE(outcome.Saved);
+    EXPECT_FALSE(outcome.Unsaved);
+    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("VocksPath")),
+              Sandbox.Path(QStringLiteral("drive_c/Games/The Vocks/")));
+    EXPECT_EQ(Engine.Applied().Expansion,
+              (ExpansionFlags{.Expansion = true, .Packs = {true, false, true, false, false}}));
+    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("Language")), Language.FileName());
+    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("ScrollingText")), QStringLiteral("1"));
+}
+
+TEST_F(SettingsEngineTest, FirstRunWithoutTheGameSavesNothingAndTriesAgainNextTime) {
+    User.ExpectQuestion(MessageAnswer::No);
+    ShownOptions shown;
+    const SettingsOutcome outcome = Engine.LoadSettings(shown);
+    EXPECT_EQ(User.MessageTexts(), (QStringList{Text("VocksRegNotFound"), Text("VocksAutoNotFound"),
+                                                Text("VocksPathNotFound")}));
+    EXPECT_TRUE(outcome.Warned);
+    EXPECT_TRUE(outcome.Unsaved);
+    EXPECT_FALSE(QFile::exists(Sandbox.SettingsFile()));
+    EXPECT_EQ(shown.PictureFile,
+              QDir::toNativeSeparators(Sandbox.ProgramFolder() + QStringLiteral("dropimg.jpg")));
+}
+
+TEST_F(SettingsEngineTest, DefaultsKeepTheExpansionBoxesWhenTheKeyNamesNoPack) {
+    Sandbox.WriteGameKey({{QStringLiteral("EPInstalled"), QStringLiteral("0")}});
+    User.ExpectQuestion(MessageAnswer::No);
+    ShownOptions shown;
+    shown.Expansion = {.Expansion = true, .Packs = {false, true, false, false, false}};
+    shown.PacksEnabled = true;
+    Engine.ApplyDefaults(shown);
+    EXPECT_EQ(shown.Expansion,
+              (ExpansionFlags{.Expansion = true, .Packs = {false, true, false, false, false}}));
+    EXPECT_TRUE(shown.PacksEnabled);
+    EXPECT_EQ(shown.Action, FileAction::Ask);
+    EXPECT_TRUE(shown.ScrollingText);
+}

@@ -1,0 +1,111 @@
+#include "app/TOptionsFrame.h"
+
+#include "language/BuiltInEnglish.h"
+#include "language/TLanguage.h"
+#include "ShellSandbox.h"
+#include "support/QtPrinters.h"
+#include "support/ScriptedInteraction.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+class TOptionsFrameTest : public ::testing::Test {
+protected:
+    TOptionsFrameTest() {
+        Language.SetDefaultLanguage(BuiltInEnglishLines());
+        Sandbox.WriteSettings({{QStringLiteral("Expansion"), QStringLiteral("1")},
+                               {QStringLiteral("Fennick"), QStringLiteral("1")}});
+        Options.ApplyCaptions();
+        Options.LoadLanguageSetting();
+        Options.LoadSettings();
+    }
+    template <typename Control> Control* Find(const char* name) const {
+        return Options.findChild<Control*>(QLatin1String(name));
+    }
+    void Click(const char* button) const {
+        QTest::mouseClick(Find<QAbstractButton>(button), Qt::LeftButton);
+    }
+    QString Text(const char* key) const { return Language.GetString(QLatin1String(key)); }
+
+    ShellSandbox Sandbox;
+    TLanguage Language;
+    ScriptedInteraction User;
+    TOptionsFrame Options{Language, User};
+};
+} // namespace
+
+TEST_F(TOptionsFrameTest, ShowsTheStoredSettingsUnchanged) {
+    EXPECT_TRUE(User.Messages().isEmpty());
+    EXPECT_FALSE(Options.OptionsChanged());
+    EXPECT_TRUE(Find<QRadioButton>("Ask")->isChecked());
+    EXPECT_EQ(Find<QLineEdit>("PathEdit")->text(), Sandbox.GameFolder());
+    EXPECT_TRUE(Find<QCheckBox>("Expansion")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("FennickInstalled")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("MagicInstalled")->isEnabled());
+    EXPECT_EQ(Find<QCheckBox>("MagicInstalled")->text(),
+              QStringLiteral("I have &Wendle installed."));
+    EXPECT_EQ(Find<QPushButton>("SaveOptsBut")->text(), QStringLiteral("&Save"));
+}
+
+TEST_F(TOptionsFrameTest, ThePictureBrowserTakesOnlyUsablePictures) {
+    const QString before = Find<QLineEdit>("BMPFileLoc")->text();
+    User.ExpectFileDialog(
+        {.Confirmed = true,
+         .Paths = {Sandbox.WritePicture(QStringLiteral("narrow.bmp"), 255, 300)}});
+    User.ExpectFileDialog(
+        {.Confirmed = true, .Paths = {Sandbox.WriteFile(QStringLiteral("fake.jpg"), "text")}});
+    Click("BrowseBMPFile");
+    Click("BrowseBMPFile");
+    EXPECT_EQ(User.MessageTexts(), (QStringList{Text("BmpSizeError"), Text("NoValidPicFile")}));
+    EXPECT_EQ(Find<QLineEdit>("BMPFileLoc")->text(), before);
+    EXPECT_FALSE(Options.OptionsChanged());
+
+    const QString good = Sandbox.WritePicture(QStringLiteral("wide.bmp"), 256, 256);
+    User.ExpectFileDialog({.Confirmed = true, .Paths = {good}});
+    Click("BrowseBMPFile");
+    EXPECT_EQ(Find<QLineEdit>("BMPFileLoc")->text(), good);
+    EXPECT_TRUE(Options.OptionsChanged());
+    const FileDialogRequest& asked = User.FileDialogs().last();
+    EXPECT_EQ(asked.Title, Text("PicFileBrowse"));
+    EXPECT_EQ(asked.DefaultExtension, QStringLiteral("bmp"));
+    EXPECT_TRUE(
+        asked.Filter.startsWith(QStringLiteral("All Supported Pictures (*.bmp, *.jpg, *.jpeg)|")));
+}
+
+TEST_F(TOptionsFrameTest, ExpansionSwitchesThePackBoxesAndDisabledOnesSaveAsFalse) {
+    Click("Expansion");
+    EXPECT_FALSE(Find<QCheckBox>("TevarinInstalled")->isEnabled());
+    EXPECT_TRUE(Find<QCheckBox>("FennickInstalled")->isChecked());
+    EXPECT_TRUE(Options.OptionsChanged());
+    QSignalSpy loaded(&Options, &TOptionsFrame::OnSettingsLoaded);
+    Click("SaveOptsBut");
+    EXPECT_EQ(loaded.size(), 1);
+    EXPECT_FALSE(Options.OptionsChanged());
+    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("Expansion")), QStringLiteral("0"));
+    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("Fennick")), QStringLiteral("0"));
+    EXPECT_FALSE(Find<QCheckBox>("FennickInstalled")->isChecked());
+}
+
+TEST_F(TOptionsFrameTest, DefaultsAreShownUnsavedAndDiscardBringsBackTheStore) {
+    User.ExpectQuestion(MessageAnswer::No);
+    Click("FAOverwrite");
+    Click("DefaultOpts");
+    EXPECT_EQ(User.MessageTexts(),
+              (QStringList{Text("VocksRegNotFound"), Text("VocksAutoNotFound")}));
+    EXPECT_TRUE(Find<QRadioButton>("Ask")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("ScrollingText")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>("Expansion")->isChecked());
+    EXPECT_TRUE(Options.OptionsChanged());
+    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("Expansion")), QStringLiteral("1"));
+
+    Click("CancelOpts");
+    EXPECT_TRUE(Find<QCheckBox>("Expansion")->isChecked());
+    EXPECT_FALSE(Options.OptionsChanged());
+}
