@@ -1,6 +1,29 @@
 #include "cli/CliCommands.h"
+#include "cli/CliSubcommands.h"
+#include "cli/IffCommands.h"
+
+namespace {
+constexpr CliSubcommand Subcommands[] = {
+    {"list",
+     "usage: packwright-cli iff list FILE\n"
+     "Prints one line per chunk in file order: offset, type, id, flags, size, label.\n",
+     RunIffList},
+    {"strings",
+     "usage: packwright-cli iff strings FILE TYPE ID\n"
+     "Prints the string list of the first chunk with that type and id, one line per\n"
+     "entry: language code, value, comment.\n",
+     RunIffStrings},
+    {"sprite",
+     "usage: packwright-cli iff sprite FILE ID OUTDIR\n"
+     "Writes each frame of the SPR2 sprite with that id as OUTDIR/frame-N.png (N from 0;\n"
+     "frames without pixels write no file) and prints the number of frames.\n",
+     RunIffSprite},
+};
+
+const char* const GroupUsage = "usage: packwright-cli iff list|strings|sprite ...\n"
+                               "Reads the game's IFF files; every command takes --help.\n";
+} // namespace
 
 int RunIffCommand(const QStringList& args, CliIo& io) {
-    Q_UNUSED(args);
-    return io.BadUsage(QStringLiteral("usage: packwright-cli iff ... (not available yet)\n"));
+    return RunSubcommand(Subcommands, GroupUsage, args, io);
 }

@@ -1,0 +1,107 @@
+#include "formats/FilesDbFile.h"
+
+#include "common/DayCountDate.h"
+#include "formats/IffChunks.h"
+#include "formats/IffStringList.h"
+#include "formats/InstalledFilePresence.h"
+#include "formats/InstalledFilesDb.h"
+
+#include <QHash>
+
+namespace {
+constexpr int CommentsIdOffset = 100;
+constexpr int ListFlags = 0x0010;
+const QString CommentsLabelSuffix = QStringLiteral(" (Comments)");
+
+QString NameKey(const QString& fileName) {
+    return fileName.toCaseFolded();
+}
+
+// The first chunk of each id, as a lookup by id would find it.
+QHash<int, const IffChunkInfo*> FirstChunkById(const QList<IffChunkInfo>& chunks) {
+    QHash<int, const IffChunkInfo*> first;
+    for (const IffChunkInfo& chunk : chunks) {
+        if (!first.contains(chunk.Id))
+            first.insert(chunk.Id, &chunk);
+    }
+    return first;
+}
+
+// A repeated name takes the later comment, as the later record replaces the earlier one.
+QHash<QString, QString> CommentsByName(const IffChunkInfo* chunk) {
+    QHash<QString, QString> comments;
+    if (!chunk || !IsValueCommentList(chunk->Data))
+        return comments;
+    for (const IffStringEntry& entry : ParseStringList(*chunk))
+        comments.insert(NameKey(entry.Value), entry.Comment);
+    return comments;
+}
+
+// A damaged time is kept as day 0 rather than losing the record with its comment.
+double InstalledAtFromText(const QString& text) {
+    return ParseDayCount(text).value_or(0);
+}
+
+void ReadKind(ContentKind kind, const QHash<int, const IffChunkInfo*>& chunks,
+              const std::function<void(ContentKind, InstalledFileRecord)>& add) {
+    const int id = ContentKindValue(kind);
+    const IffChunkInfo* names = chunks.value(id);
+    if (!names || !IsValueCommentList(names->Data))
+        return;
+    const QHash<QString, QString> comments = CommentsByName(chunks.value(id + CommentsIdOffset));
+    for (const IffStringEntry& entry : ParseStringList(*names)) {
+        if (InstalledFileStillThere(kind, entry.Value))
+            add(kind, {entry.Value, comments.value(NameKey(entry.Value)),
+                       InstalledAtFromText(entry.Comment)});
+    }
+}
+
+std::optional<IffChunkToWrite> ListChunk(int id, const QString& label,
+                                         const ValueCommentListWriter& list) {
+    std::optional<QByteArray> data = list.Finish();
+    if (!data)
+        return std::nullopt;
+    return IffChunkToWrite{QByteArrayLiteral("STR#"), id, ListFlags, label, std::move(*data)};
+}
+
+// The two chunks of one kind, or nothing when its list is too long.
+std::optional<QList<IffChunkToWrite>> KindChunks(const InstalledFilesDb& db,
+                                                 const ContentKindInfo& info) {
+    ValueCommentListWriter times;
+    ValueCommentListWriter comments;
+    for (int i = 0; i < db.Count(info.Kind); ++i) {
+        const InstalledFileRecord record = db.Get(info.Kind, i);
+        times.Add(record.FileName, FormatDayCount(record.InstalledAt));
+        comments.Add(record.FileName, record.Comment);
+    }
+    const int id = ContentKindValue(info.Kind);
+    const QString label = QString::fromUtf16(info.ChunkLabel);
+    std::optional<IffChunkToWrite> timesChunk = ListChunk(id, label, times);
+    std::optional<IffChunkToWrite> commentsChunk =
+        ListChunk(id + CommentsIdOffset, label + CommentsLabelSuffix, comments);
+    if (!timesChunk || !commentsChunk)
+        return std::nullopt;
+    return QList<IffChunkToWrite>{std::move(*timesChunk), std::move(*commentsChunk)};
+}
+} // namespace
+
+void ReadFilesDb(const QString& fileName,
+                 const std::function<void(ContentKind, InstalledFileRecord)>& add) {
+    const QList<IffChunkInfo> chunks = ListIffChunks(fileName, u"STR#");
+    const QHash<int, const IffChunkInfo*> firstById = FirstChunkById(chunks);
+    for (const ContentKindInfo& info : AllContentKinds())
+        ReadKind(info.Kind, firstById, add);
+}
+
+std::optional<QList<IffChunkToWrite>> FilesDbChunks(const InstalledFilesDb& db) {
+    QList<IffChunkToWrite> chunks;
+    for (const ContentKindInfo& info : AllContentKinds()) {
+        if (db.Count(info.Kind) == 0)
+            continue;
+        std::optional<QList<IffChunkToWrite>> kindChunks = KindChunks(db, info);
+        if (!kindChunks)
+            return std::nullopt;
+        chunks += std::move(*kindChunks);
+    }
+    return chunks;
+}

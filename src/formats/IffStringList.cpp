@@ -1,0 +1,84 @@
+#include "formats/IffStringList.h"
+
+#include "formats/ByteOrder.h"
+#include "formats/ChunkDataReader.h"
+#include "formats/IffText.h"
+
+namespace {
+// Format codes of the first two data bytes.
+enum class ListFormat { Values, ValueComments, LanguageValueComments, LengthPrefixed };
+
+ListFormat FormatOf(QByteArrayView data) {
+    if (data.size() < 2 || data[1] != '\xFF')
+        return ListFormat::LengthPrefixed;
+    switch (static_cast<quint8>(data[0])) {
+    case 0xFF:
+        return ListFormat::Values;
+    case 0xFE:
+        return ListFormat::ValueComments;
+    case 0xFD:
+        return ListFormat::LanguageValueComments;
+    default:
+        return ListFormat::LengthPrefixed;
+    }
+}
+
+IffStringEntry ReadEntry(ListFormat format, ChunkDataReader& reader) {
+    IffStringEntry entry;
+    if (format == ListFormat::LengthPrefixed) {
+        const auto length = static_cast<qint8>(reader.U8());
+        entry.Value = DecodeIffText(reader.Bytes(length));
+        return entry;
+    }
+    if (format == ListFormat::LanguageValueComments)
+        entry.LanguageCode = reader.U8();
+    entry.Value = DecodeIffText(reader.Terminated());
+    if (format != ListFormat::Values)
+        entry.Comment = DecodeIffText(reader.Terminated());
+    return entry;
+}
+} // namespace
+
+QList<IffStringEntry> ParseStringList(const IffChunkInfo& info) {
+    const QByteArrayView data(info.Data);
+    const ListFormat format = FormatOf(data);
+    ChunkDataReader reader(data);
+    qint64 count = 0;
+    if (format == ListFormat::LengthPrefixed) {
+        count = BeToInt(data, 2);
+        reader.Skip(2);
+    } else {
+        reader.Skip(2);
+        count = reader.U16();
+    }
+    QList<IffStringEntry> entries;
+    for (qint64 index = 0; index < count && !reader.AtEnd(); ++index)
+        entries.append(ReadEntry(format, reader));
+    return entries;
+}
+
+namespace {
+// A NUL inside a text would end it early and shift every entry after it.
+QByteArray TerminatedText(const QString& text) {
+    QByteArray bytes = EncodeIffText(text);
+    bytes.replace('\0', QByteArrayView());
+    return bytes + '\0';
+}
+} // namespace
+
+bool IsValueCommentList(const QByteArray& data) {
+    return FormatOf(data) == ListFormat::ValueComments;
+}
+
+void ValueCommentListWriter::Add(const QString& value, const QString& comment) {
+    FEntries += TerminatedText(value);
+    FEntries += TerminatedText(comment);
+    ++FCount;
+}
+
+std::optional<QByteArray> ValueCommentListWriter::Finish() const {
+    if (FCount > MaxStringListEntries)
+        return std::nullopt;
+    return QByteArray("\xFE\xFF", 2) + IntToBytes4(static_cast<quint32>(FCount), true).first(2) +
+           FEntries;
+}

@@ -1,0 +1,52 @@
+// files_db_save_helper DB COUNT BYTE_LIMIT kill|fail
+// Loads DB, adds COUNT object records and saves it while files may grow to BYTE_LIMIT bytes
+// at most. With "kill" the process is killed (SIGKILL) the moment the save crosses the
+// limit; with "fail" the writes beyond it fail, as on a full disk, and the messages the
+// database shows are printed. Prints "saved" or "not saved" when the save returns.
+#include "common/Interaction.h"
+#include "formats/InstalledFilesDb.h"
+
+#include <QCoreApplication>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+class PrintingInteraction : public Interaction {
+public:
+    MessageAnswer ShowMessage(MessageKind, const QString& text, MessageButtons) override {
+        std::printf("%s\n", qPrintable(text));
+        return MessageAnswer::Ok;
+    }
+    std::unique_ptr<ProgressHandle> BeginProgress(const QString&) override { return nullptr; }
+    FileDialogAnswer AskForPaths(const FileDialogRequest&) override { return {}; }
+};
+
+extern "C" void KillNow(int) {
+    std::raise(SIGKILL);
+}
+
+void LimitFileSize(rlim_t bytes, bool kill) {
+    const rlimit limit{bytes, bytes};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, kill ? KillNow : SIG_IGN);
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.size() != 4)
+        return 2;
+    InstalledFilesDb db(args[0]);
+    const int count = args[1].toInt();
+    for (int i = 0; i < count; ++i) {
+        db.Add(ContentKind::Objects, {QStringLiteral("/nowhere/object-%1.iff").arg(i),
+                                      QStringLiteral("comment %1").arg(i), 45000.5});
+    }
+    LimitFileSize(args[2].toULongLong(), args[3] == QLatin1String("kill"));
+    PrintingInteraction interaction;
+    std::printf("%s\n", db.Save(interaction) ? "saved" : "not saved");
+    return 0;
+}

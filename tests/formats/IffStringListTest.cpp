@@ -1,0 +1,106 @@
+#include "formats/IffStringList.h"
+
+#include "support/QtPrinters.h"
+#include "support/StringListFixtures.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+IffChunkInfo ChunkWith(const QByteArray& data) {
+    IffChunkInfo chunk;
+    chunk.Type = QStringLiteral("STR#");
+    chunk.Data = data;
+    chunk.DataSize = data.size();
+    return chunk;
+}
+
+QStringList Values(const QList<IffStringEntry>& entries) {
+    QStringList values;
+    for (const IffStringEntry& entry : entries)
+        values.append(entry.Value);
+    return values;
+}
+
+const QList<FixtureString> ThreeEntries = {
+    {.Value = "chair.iff", .Comment = "seat", .LanguageCode = 1},
+    {.Value = "table.iff", .Comment = "", .LanguageCode = 2},
+    {.Value = "lamp.iff", .Comment = "light", .LanguageCode = 3}};
+} // namespace
+
+TEST(IffStringList, DecodesEachFormat) {
+    const QList<IffStringEntry> values =
+        ParseStringList(ChunkWith(BuildStringList(FixtureListFormat::Values, ThreeEntries)));
+    EXPECT_EQ(Values(values), QStringList({QStringLiteral("chair.iff"), QStringLiteral("table.iff"),
+                                           QStringLiteral("lamp.iff")}));
+    EXPECT_EQ(values[0].Comment, QString());
+
+    const QList<IffStringEntry> pairs =
+        ParseStringList(ChunkWith(BuildStringList(FixtureListFormat::ValueComments, ThreeEntries)));
+    ASSERT_EQ(pairs.size(), 3);
+    EXPECT_EQ(pairs[2].Comment, QStringLiteral("light"));
+    EXPECT_EQ(pairs[2].LanguageCode, 0);
+
+    const QList<IffStringEntry> coded = ParseStringList(
+        ChunkWith(BuildStringList(FixtureListFormat::LanguageValueComments, ThreeEntries)));
+    ASSERT_EQ(coded.size(), 3);
+    EXPECT_EQ(coded[1].LanguageCode, 2);
+    EXPECT_EQ(coded[1].Value, QStringLiteral("table.iff"));
+    EXPECT_EQ(coded[0].Comment, QStringLiteral("seat"));
+}
+
+TEST(IffStringList, LengthPrefixedListsCountWithTheirFirstTwoBytes) {
+    EXPECT_TRUE(ParseStringList(ChunkWith(QByteArray("\x00\x00\x03"
+                                                     "abc",
+                                                     6)))
+                    .isEmpty());
+    const QList<IffStringEntry> two = ParseStringList(ChunkWith(QByteArray("\x00\x02\x02"
+                                                                           "ab\x03"
+                                                                           "cde",
+                                                                           9)));
+    EXPECT_EQ(Values(two), QStringList({QStringLiteral("ab"), QStringLiteral("cde")}));
+    const QList<IffStringEntry> negative = ParseStringList(ChunkWith(QByteArray("\x00\x02\xFF\x01"
+                                                                                "z",
+                                                                                5)));
+    EXPECT_EQ(Values(negative), QStringList({QString(), QStringLiteral("z")}))
+        << "a negative length gives an empty value";
+}
+
+TEST(IffStringList, ACountBeyondTheDataGivesWhatTheDataHolds) {
+    const QByteArray twoOfThree =
+        BuildStringList(FixtureListFormat::ValueComments, ThreeEntries.first(2), 3);
+    EXPECT_EQ(ParseStringList(ChunkWith(twoOfThree)).size(), 2);
+    const QByteArray huge = BuildStringList(FixtureListFormat::Values, ThreeEntries, 0xFFFF);
+    EXPECT_EQ(ParseStringList(ChunkWith(huge)).size(), 3);
+    const QByteArray cut = QByteArray("\x00\x05\x7F"
+                                      "abc",
+                                      6);
+    EXPECT_EQ(Values(ParseStringList(ChunkWith(cut))), QStringList({QStringLiteral("abc")}));
+    EXPECT_TRUE(ParseStringList(ChunkWith(QByteArray("\xFE", 1))).isEmpty());
+    EXPECT_TRUE(ParseStringList(IffChunkInfo()).isEmpty());
+}
+
+TEST(IffStringList, WrittenPairsReadBack) {
+    ValueCommentListWriter writer;
+    writer.Add(QStringLiteral("C:\\Vocks\\Caf\u00e9.iff"), QStringLiteral("\\start"));
+    writer.Add(QStringLiteral("b"), QString::fromUtf16(u"nul\0inside", 10));
+    const std::optional<QByteArray> data = writer.Finish();
+    ASSERT_TRUE(data);
+    EXPECT_TRUE(IsValueCommentList(*data));
+    const QList<IffStringEntry> entries = ParseStringList(ChunkWith(*data));
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0].Value, QStringLiteral("C:\\Vocks\\Caf\u00e9.iff"));
+    EXPECT_EQ(entries[0].Comment, QStringLiteral("\\start"));
+    EXPECT_EQ(entries[1].Comment, QStringLiteral("nulinside")) << "a NUL would shift every entry";
+}
+
+TEST(IffStringList, AListLongerThanItsCountCanSayIsNotWritten) {
+    ValueCommentListWriter writer;
+    for (qsizetype i = 0; i <= MaxStringListEntries; ++i)
+        writer.Add(QStringLiteral("f"), QString());
+    EXPECT_FALSE(writer.Finish());
+}
+
+TEST(IffStringList, ReadsTheGameCodePage) {
+    const QByteArray data = BuildStringList(FixtureListFormat::Values, {{.Value = "Caf\xE9"}});
+    EXPECT_EQ(ParseStringList(ChunkWith(data)).value(0).Value, QStringLiteral("Caf\u00e9"));
+}

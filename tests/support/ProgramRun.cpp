@@ -1,0 +1,14 @@
+#include "support/ProgramRun.h"
+
+#include <QProcess>
+
+ProgramRun RunProgram(const QString& program, const QStringList& args,
+                      const QProcessEnvironment& environment) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, args);
+    process.waitForFinished(-1);
+    return {process.exitCode(), process.exitStatus() == QProcess::CrashExit,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+// What a program run by a test did.
+struct ProgramRun {
+    int Exit = -1;
+    // Ended by a signal rather than by returning.
+    bool Crashed = false;
+    QString Out;
+    QString Err;
+};
+
+// Runs the program to its end with the arguments and environment.
+ProgramRun
+RunProgram(const QString& program, const QStringList& args,
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());

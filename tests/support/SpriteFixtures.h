@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QRgb>
+
+// A transparent pixel in FixtureRows.
+constexpr int FixtureTransparent = -1;
+// Colour indices row by row; FixtureTransparent leaves a pixel unpainted.
+using FixtureRows = QList<QList<int>>;
+
+// One 16-bit pixel command word.
+QByteArray Spr2Command(int code, int count);
+
+// The commands that paint the rows: transparent runs (3), one-byte pixel runs (6) padded
+// to an even length, a new row (4) after each row, and the end (5).
+QByteArray Spr2Commands(const FixtureRows& rows);
+
+struct FixtureFrame {
+    int Width = 0;
+    int Height = 0;
+    int PaletteId = 0;
+    QByteArray Commands{};
+};
+
+// SPR2 chunk data: version, frame count, default palette, offset table, frames.
+QByteArray BuildSpr2Data(const QList<FixtureFrame>& frames, int defaultPaletteId,
+                         quint32 version = 1000);
+
+// PALT chunk data: 16 header bytes and 256 colours; colours beyond the list are black.
+QByteArray BuildPaltData(const QList<QRgb>& colours);
