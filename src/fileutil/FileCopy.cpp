@@ -1,0 +1,70 @@
+#include "fileutil/FileCopy.h"
+
+#include "fileutil/PlatformFileSystem.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <vector>
+
+namespace {
+std::filesystem::path FileSystemPath(const QString& path) {
+    return std::filesystem::path(path.toStdU16String());
+}
+
+// Copying a file onto itself would change nothing, and a move would then delete it.
+bool IsSameFile(const QString& a, const QString& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(FileSystemPath(a), FileSystemPath(b), error);
+}
+
+qint64 CopyContents(QFile& input, QFile& output) {
+    constexpr qint64 ChunkSize = 1 << 20;
+    std::vector<char> buffer(ChunkSize);
+    qint64 copied = 0;
+    for (;;) {
+        const qint64 got = input.read(buffer.data(), ChunkSize);
+        if (got <= 0)
+            return got < 0 ? -1 : copied;
+        if (output.write(buffer.data(), got) != got)
+            return -1;
+        copied += got;
+    }
+}
+
+// The time stamp goes on last through the open file, since every write moves it.
+bool FinishCopy(const QString& source, QFile& input, QFile& partial) {
+    const bool written =
+        partial.flush() && partial.setFileTime(input.fileTime(QFileDevice::FileModificationTime),
+                                               QFileDevice::FileModificationTime);
+    partial.close();
+    return written && partial.error() == QFileDevice::NoError &&
+           CopyAttributes(source, partial.fileName());
+}
+
+bool RenameOver(const QString& from, const QString& to) {
+    std::error_code error;
+    std::filesystem::rename(FileSystemPath(from), FileSystemPath(to), error);
+    return !error;
+}
+} // namespace
+
+qint64 CopyFileReplacing(const QString& source, const QString& target) {
+    if (IsSameFile(source, target))
+        return -1;
+    QFile input(source);
+    if (!input.open(QIODevice::ReadOnly))
+        return -1;
+    QTemporaryFile partial(QFileInfo(target).absolutePath() +
+                           QStringLiteral("/.packwright-XXXXXX.part"));
+    if (!partial.open())
+        return -1;
+    const qint64 copied = CopyContents(input, partial);
+    if (copied < 0 || !FinishCopy(source, input, partial) ||
+        !RenameOver(partial.fileName(), target))
+        return -1;
+    partial.setAutoRemove(false);
+    return copied;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "fileutil/FileAttributes.h"
+
+#include <QHashFunctions>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// What the file finder asks of the operating system, one implementation per system family.
+
+// Where a folder really lives (device and inode, or volume and file index), so that a walk
+// recognises a folder it reaches a second time through a link.
+struct FolderKey {
+    quint64 Device = 0;
+    quint64 Node = 0;
+    friend bool operator==(const FolderKey&, const FolderKey&) = default;
+};
+
+inline size_t qHash(const FolderKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.Device, key.Node);
+}
+
+struct FolderEntry {
+    QString Name;
+    qint64 Size = 0; // 0 for folders
+    FindFilesSet Attributes;
+    std::optional<FolderKey> Key; // folders only
+};
+
+// The entries of a folder ("" is the current folder) in the system's own order, without
+// "." and "..". Symbolic links appear as what they point to; links that point nowhere and
+// entries that vanish while being read are left out. A folder that cannot be read gives
+// no entries.
+QList<FolderEntry> ListFolder(const QString& folder);
+
+std::optional<FolderKey> KeyOfFolder(const QString& folder);
+
+// Gives target the permissions (and, on Windows, the attribute bits) of source.
+bool CopyAttributes(const QString& source, const QString& target);

@@ -1,0 +1,235 @@
+#include "fileutil/TFiles.h"
+
+#include "common/PathRules.h"
+#include "fileutil/FileCopy.h"
+#include "fileutil/FileMask.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+namespace {
+QString Slashed(const QString& path) {
+    return QDir::fromNativeSeparators(path);
+}
+
+// An empty folder text means the current folder; every folder text ends in a separator.
+QString FolderWithSeparator(const QString& path) {
+    return WithTrailingSeparator(path.isEmpty() ? QDir::currentPath() : Slashed(path));
+}
+
+struct SearchPattern {
+    QString Folder; // up to and including the last "/"; empty for a bare mask
+    QString Mask;
+};
+
+SearchPattern SplitPattern(const QString& pattern) {
+    const QString slashed = Slashed(pattern);
+    const qsizetype cut = slashed.lastIndexOf(u'/') + 1;
+    return {slashed.left(cut), slashed.mid(cut)};
+}
+
+// The free space of every destination is asked for, network folders included. An amount
+// the system cannot tell does not stop the copy: each file still fails cleanly when the
+// disk fills.
+bool LacksSpaceFor(const QString& folder, qint64 bytes) {
+    const qint64 available = QStorageInfo(folder).bytesAvailable();
+    return available >= 0 && available < bytes;
+}
+} // namespace
+
+TFiles::TFiles(QObject* owner) : QObject(owner) {}
+
+void TFiles::SetProgress(int progress) {
+    FProgress = progress;
+    Q_EMIT OnProgressChange(this);
+}
+
+void TFiles::Clear() {
+    FResult = TFilesResult();
+    FWalkedFolders.clear();
+}
+
+void TFiles::NormaliseProperties() {
+    FDirectory = FolderWithSeparator(FDirectory);
+    NormaliseMask();
+}
+
+void TFiles::NormaliseMask() {
+    if (FFileMask.isEmpty())
+        FFileMask = QStringLiteral("*.*");
+}
+
+QString TFiles::DirectoryPattern() {
+    NormaliseProperties();
+    return FDirectory + FFileMask;
+}
+
+void TFiles::FindSubDirs() {
+    NormaliseProperties();
+    FindSubDirs(FDirectory);
+}
+
+void TFiles::FindSubDirs(const QString& path) {
+    Clear();
+    const QString start = FolderWithSeparator(path);
+    MarkWalked(start);
+    FindSubDirsIn(start);
+    // Folders found on the way are appended and walked in turn, which makes the walk
+    // breadth-first. The folder is copied because walking it appends to the list.
+    for (qsizetype i = 0; FRecursive && i < FResult.Files.size(); ++i) {
+        const QString folder = FResult.Files[i];
+        FindSubDirsIn(folder);
+    }
+}
+
+void TFiles::FindSubDirsIn(const QString& path) {
+    NormaliseMask();
+    const QString folder = FolderWithSeparator(path);
+    for (const FolderEntry& entry : ListFolder(folder)) {
+        if (TakeSubFolder(folder, entry, FResult.Files))
+            ++FResult.DirCount;
+    }
+}
+
+void TFiles::MarkWalked(const QString& folder) {
+    if (const std::optional<FolderKey> key = KeyOfFolder(folder))
+        FWalkedFolders.insert(*key);
+}
+
+bool TFiles::TakeSubFolder(const QString& folder, const FolderEntry& entry, QStringList& folders) {
+    if (!entry.Attributes.testFlag(ffDirectory) || !MatchesFileMask(entry.Name, FFileMask))
+        return false;
+    // A folder seen before was reached through a link: walking it again could loop.
+    if (entry.Key) {
+        if (FWalkedFolders.contains(*entry.Key))
+            return false;
+        FWalkedFolders.insert(*entry.Key);
+    }
+    folders.append(folder + entry.Name + u'/');
+    return true;
+}
+
+void TFiles::FindFiles() {
+    FindFiles(DirectoryPattern());
+}
+
+void TFiles::FindFiles(const QString& pattern) {
+    const SearchPattern search = SplitPattern(pattern);
+    Clear();
+    NormaliseMask();
+    QStringList folders{search.Folder};
+    if (FRecursive)
+        MarkWalked(FolderWithSeparator(search.Folder));
+    // One listing per folder gives its entries and the sub-folders still to walk; walking
+    // those in the order found lists the tree breadth-first, in FindSubDirs' order.
+    for (qsizetype i = 0; i < folders.size(); ++i) {
+        const QString folder = folders[i];
+        const QString walkFrom = FolderWithSeparator(folder);
+        for (const FolderEntry& entry : ListFolder(folder)) {
+            if (FRecursive)
+                TakeSubFolder(walkFrom, entry, folders);
+            AddIfMatching(folder, entry, search.Mask);
+        }
+    }
+}
+
+void TFiles::AddIfMatching(const QString& folder, const FolderEntry& entry, const QString& mask) {
+    if (!MatchesFileMask(entry.Name, mask) || !PassesAttributeFilter(entry.Attributes, FFind))
+        return;
+    FResult.Files.append(folder + entry.Name);
+    if (entry.Attributes.testFlag(ffDirectory)) {
+        ++FResult.DirCount;
+    } else {
+        ++FResult.FileCount;
+        FResult.TotalSize += entry.Size;
+    }
+}
+
+void TFiles::CopyFiles(const QString& destination) {
+    CopyMoveFiles(DirectoryPattern(), destination, false);
+}
+
+void TFiles::CopyFiles(const QString& sourcePattern, const QString& destination) {
+    CopyMoveFiles(sourcePattern, destination, false);
+}
+
+void TFiles::MoveFiles(const QString& destination) {
+    CopyMoveFiles(DirectoryPattern(), destination, true);
+}
+
+void TFiles::MoveFiles(const QString& sourcePattern, const QString& destination) {
+    CopyMoveFiles(sourcePattern, destination, true);
+}
+
+void TFiles::CopyMoveFiles(const QString& sourcePattern, const QString& destination, bool move) {
+    const QString target = WithTrailingSeparator(Slashed(destination));
+    const SearchPattern source = SplitPattern(sourcePattern);
+    if (!QDir::isAbsolutePath(target) || !QDir::isAbsolutePath(source.Folder) ||
+        !QFileInfo(target).isDir() || !QFileInfo(source.Folder).isDir())
+        return;
+    FindFiles(sourcePattern);
+    if (LacksSpaceFor(target, FResult.TotalSize)) {
+        Q_EMIT OnNoDiskSpace(this);
+        return;
+    }
+    // The search lists each folder before the entries inside it, so folders are made
+    // before the files that go into them.
+    const QStringList found = FResult.Files;
+    TFilesResult written;
+    for (const QString& path : found)
+        CopyFoundEntry(source.Folder, path.mid(source.Folder.size()), target, move, written);
+    FResult = std::move(written);
+}
+
+void TFiles::CopyFoundEntry(const QString& sourceFolder, const QString& relativePath,
+                            const QString& destination, bool move, TFilesResult& written) {
+    const QFileInfo source(sourceFolder + relativePath);
+    QString target = destination + relativePath;
+    if (source.isFile()) {
+        const qint64 copied = CopyMoveFileTo(source.filePath(), target, move);
+        if (copied < 0)
+            return;
+        written.TotalSize += copied;
+        ++written.FileCount;
+        written.Files.append(target);
+    } else if (source.isDir() && (QFileInfo(target).isDir() || QDir().mkdir(target))) {
+        ++written.DirCount;
+    }
+}
+
+qint64 TFiles::CopyFile(const QString& source, const QString& destination) {
+    return CopyMoveFile(source, destination, false);
+}
+
+qint64 TFiles::MoveFile(const QString& source, const QString& destination) {
+    return CopyMoveFile(source, destination, true);
+}
+
+qint64 TFiles::CopyMoveFile(const QString& source, const QString& destination, bool move) {
+    QString target = destination;
+    return CopyMoveFileTo(source, target, move);
+}
+
+qint64 TFiles::CopyMoveFileTo(QString source, QString& destination, bool move) {
+    source = Slashed(source);
+    destination = Slashed(destination);
+    if (!QDir::isAbsolutePath(source)) {
+        NormaliseProperties();
+        source.prepend(FDirectory);
+    }
+    if (!QFileInfo(source).isFile())
+        return -1;
+    if (QFileInfo::exists(destination)) {
+        bool canOverwrite = FOverwrite;
+        Q_EMIT OnOverwrite(this, source, destination, canOverwrite);
+        if (!canOverwrite)
+            return -1;
+    }
+    const qint64 copied = CopyFileReplacing(source, destination);
+    // A source that cannot be deleted after a complete copy is left; the copy stands.
+    if (copied >= 0 && move)
+        QFile::remove(source);
+    return copied;
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "fileutil/FileAttributes.h"
+#include "fileutil/PlatformFileSystem.h"
+
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+// What a search found or a copy wrote.
+struct TFilesResult {
+    qint64 TotalSize = 0;
+    int DirCount = 0;
+    int FileCount = 0;
+    QStringList Files;
+};
+
+// Lists the files and sub-folders of a folder, or of its whole tree, filtered by a mask and
+// by attributes, and copies or moves what it finds. Paths use "/"; folders listed by the
+// sub-folder search end in "/", entries listed by the file search do not. Every search and
+// copy replaces the result, so callers copy Files() before the next one.
+class TFiles : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TFiles(QObject* owner = nullptr);
+
+    const QString& Directory() const { return FDirectory; }
+    void SetDirectory(const QString& directory) { FDirectory = directory; }
+    const QString& FileMask() const { return FFileMask; }
+    void SetFileMask(const QString& mask) { FFileMask = mask; }
+    FindFilesSet Find() const { return FFind; }
+    void SetFind(FindFilesSet find) { FFind = find; }
+    bool Recursive() const { return FRecursive; }
+    void SetRecursive(bool recursive) { FRecursive = recursive; }
+    bool Overwrite() const { return FOverwrite; }
+    void SetOverwrite(bool overwrite) { FOverwrite = overwrite; }
+    int Progress() const { return FProgress; }
+    void SetProgress(int progress);
+
+    qint64 TotalSize() const { return FResult.TotalSize; }
+    int DirCount() const { return FResult.DirCount; }
+    int FileCount() const { return FResult.FileCount; }
+    const QStringList& Files() const { return FResult.Files; }
+
+    void Clear();
+
+    // Sub-folders of the path (of its whole tree when Recursive), breadth-first, each with
+    // a trailing "/"; folder names are matched against FileMask. The path itself is not
+    // listed, and a folder reached again through a link is listed once and walked once.
+    void FindSubDirs();
+    void FindSubDirs(const QString& path);
+    // Adds the matching sub-folders of one folder to Files without clearing.
+    void FindSubDirsIn(const QString& path);
+
+    // Entries of the pattern's folder ("folder/mask"), and of every folder below it when
+    // Recursive, that match the mask and the Find filter: first the start folder's, then
+    // each sub-folder's in the order FindSubDirs lists them. A link to a folder already
+    // walked is listed as an entry but not walked again.
+    void FindFiles();
+    void FindFiles(const QString& pattern);
+
+    // Copy or move what the pattern finds into the destination folder, keeping the tree
+    // below the pattern's folder. Nothing happens when either folder is missing or not an
+    // absolute path; when the destination lacks the space for the found files,
+    // OnNoDiskSpace is raised and nothing is copied. The result then lists the files
+    // written and the folders made or already there.
+    void CopyFiles(const QString& destination);
+    void CopyFiles(const QString& sourcePattern, const QString& destination);
+    void MoveFiles(const QString& destination);
+    void MoveFiles(const QString& sourcePattern, const QString& destination);
+    void CopyMoveFiles(const QString& sourcePattern, const QString& destination, bool move);
+
+    // Copies or moves one file, keeping its modification time and attributes; a relative
+    // source is taken from Directory. Returns the bytes copied, or -1 when the source is
+    // missing, the destination may not be replaced, or the copy fails.
+    qint64 CopyFile(const QString& source, const QString& destination);
+    qint64 MoveFile(const QString& source, const QString& destination);
+    qint64 CopyMoveFile(const QString& source, const QString& destination, bool move);
+
+Q_SIGNALS:
+    void OnNoDiskSpace(TFiles* sender);
+    // Raised before an existing destination is replaced; the handler may change the name
+    // written to and the decision, which starts as Overwrite().
+    void OnOverwrite(TFiles* sender, const QString& source, QString& fileName,
+                     bool& canOverwriteItem);
+    void OnProgressChange(TFiles* sender);
+
+private:
+    void NormaliseProperties();
+    void NormaliseMask();
+    QString DirectoryPattern();
+    void MarkWalked(const QString& folder);
+    // Appends the entry to folders when it is a sub-folder to walk: a folder that matches
+    // FileMask and has not been walked yet.
+    bool TakeSubFolder(const QString& folder, const FolderEntry& entry, QStringList& folders);
+    void AddIfMatching(const QString& folder, const FolderEntry& entry, const QString& mask);
+    void CopyFoundEntry(const QString& sourceFolder, const QString& relativePath,
+                        const QString& destination, bool move, TFilesResult& written);
+    // CopyMoveFile that leaves in destination the name the copy was written to.
+    qint64 CopyMoveFileTo(QString source, QString& destination, bool move);
+
+    QString FDirectory;
+    QString FFileMask = QStringLiteral("*.*");
+    FindFilesSet FFind;
+    bool FRecursive = false;
+    bool FOverwrite = false;
+    int FProgress = 0;
+    TFilesResult FResult;
+    QSet<FolderKey> FWalkedFolders;
+};
