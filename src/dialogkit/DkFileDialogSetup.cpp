@@ -2,6 +2,19 @@
 
 #include <QFileInfo>
 
+namespace {
+// A path typed by hand may name folders that were never made or have gone since.
+QString NearestExistingFolder(QString folder) {
+    while (!QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).absolutePath();
+        if (parent == folder)
+            break;
+        folder = parent;
+    }
+    return folder;
+}
+} // namespace
+
 void OpenAt(QFileDialog& dialog, const QString& path) {
     if (path.isEmpty())
         return;
@@ -10,7 +23,7 @@ void OpenAt(QFileDialog& dialog, const QString& path) {
         dialog.setDirectory(info.absoluteFilePath());
         return;
     }
-    dialog.setDirectory(info.absolutePath());
+    dialog.setDirectory(NearestExistingFolder(info.absolutePath()));
     dialog.selectFile(info.fileName());
 }
 

@@ -7,7 +7,7 @@
 // and honours every option.
 
 // Points the dialog at path: an existing folder opens there; anything else opens in its
-// folder with its name filled in.
+// folder (or the nearest one that exists) with its name filled in.
 void OpenAt(QFileDialog& dialog, const QString& path);
 
 // Takes away the places bar, the side list of common folders.

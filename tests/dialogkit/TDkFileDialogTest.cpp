@@ -64,6 +64,9 @@ TEST(TDkFileDialog, ASaveDialogOpensAtTheFileAndPromptsOnlyWhenAsked) {
 
     save.SetOptions(TDkOption::OverwritePrompt);
     EXPECT_FALSE(save.CreateFileDialog()->testOption(QFileDialog::DontConfirmOverwrite));
+
+    save.SetInitialPath(folder.filePath(QStringLiteral("gone/away/objects.far")));
+    EXPECT_EQ(save.CreateFileDialog()->directory().absolutePath(), folder.path());
 }
 
 TEST(TDkFileDialog, PathMustExistRefusesANameInAMissingFolder) {

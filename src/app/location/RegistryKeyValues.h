@@ -11,7 +11,6 @@ public:
     bool Contains(const QString& name) const;
     // The value's text, or an empty text when the key has no such string value.
     QString Value(const QString& name) const;
-    qsizetype Count() const { return FValues.size(); }
 
 private:
     QHash<QString, QString> FValues; // keyed by the case-folded name

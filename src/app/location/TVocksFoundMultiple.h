@@ -24,7 +24,8 @@ public:
 
     // Shows the dialog modally, centred on owner; the chosen folder or an empty text.
     static QString Choose(QWidget* owner, const TLanguage& language, const QStringList& folders);
-    // A chooser for FindVocksFolder that shows this dialog over owner.
+    // A chooser for FindVocksFolder that shows this dialog over owner; language must
+    // outlive it.
     static ChooseVocksFolder Chooser(QWidget* owner, const TLanguage& language);
 
 private:

@@ -43,11 +43,10 @@ TEST_F(WineRegistryFileTest, ReadsTheStringValuesOfTheKeyWithWinesEscapes) {
     EXPECT_EQ(values->Value(QStringLiteral("Expand")), QStringLiteral("%ProgramFiles%\\Quarn"));
     EXPECT_FALSE(values->Contains(QStringLiteral("Count")));
     EXPECT_FALSE(values->Contains(QStringLiteral("Blob")));
-    EXPECT_EQ(values->Count(), 4);
 }
 
 TEST_F(WineRegistryFileTest, AKeyWithoutValuesExistsAndAMissingKeyDoesNot) {
-    EXPECT_EQ(ReadKey(Header + "[Software\\\\Quarn\\\\The Vocks] 1\n")->Count(), 0);
+    EXPECT_TRUE(ReadKey(Header + "[Software\\\\Quarn\\\\The Vocks] 1\n").has_value());
     EXPECT_FALSE(ReadKey(Header + "[Software\\\\Quarn] 1\n\"VOCKS_DATA\"=\"x\"\n").has_value());
     EXPECT_FALSE(
         ReadWineRegistryKey(FFolder.filePath(QStringLiteral("missing.reg")), WineSandbox::GameKey)
