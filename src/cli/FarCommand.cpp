@@ -1,14 +1,9 @@
 #include "cli/CliCommands.h"
+#include "cli/CliSubcommands.h"
 #include "cli/FarCommands.h"
 
 namespace {
-struct FarSubcommand {
-    const char* Name;
-    const char* Usage;
-    int (*Run)(const QStringList& args, CliIo& io);
-};
-
-constexpr FarSubcommand Subcommands[] = {
+constexpr CliSubcommand Subcommands[] = {
     {"list",
      "usage: packwright-cli far list ARCHIVE\n"
      "Prints one line per entry in archive order: name, size, offset (tab-separated).\n",
@@ -36,21 +31,5 @@ const char* const GroupUsage = "usage: packwright-cli far list|extract|create|ad
 } // namespace
 
 int RunFarCommand(const QStringList& args, CliIo& io) {
-    const QString name = args.value(0);
-    if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
-        io.Out << GroupUsage;
-        return ExitSuccess;
-    }
-    for (const FarSubcommand& subcommand : Subcommands) {
-        if (name != QLatin1String(subcommand.Name))
-            continue;
-        const QStringList rest = args.mid(1);
-        if (WantsHelp(rest)) {
-            io.Out << subcommand.Usage;
-            return ExitSuccess;
-        }
-        const int exit = subcommand.Run(rest, io);
-        return exit == ExitBadUsage ? io.BadUsage(QString::fromLatin1(subcommand.Usage)) : exit;
-    }
-    return io.BadUsage(QString::fromLatin1(GroupUsage));
+    return RunSubcommand(Subcommands, GroupUsage, args, io);
 }

@@ -2,8 +2,7 @@
 
 #include "cli/CliIo.h"
 
-// The far subcommands; args are the words after the subcommand's name. ExitBadUsage is
-// returned without a word, so the caller shows the subcommand's usage.
+// The far subcommands (see CliSubcommand); args are the words after the subcommand's name.
 int RunFarList(const QStringList& args, CliIo& io);
 int RunFarExtract(const QStringList& args, CliIo& io);
 int RunFarCreate(const QStringList& args, CliIo& io);

@@ -42,15 +42,6 @@ TEST(FarDirectory, ReadsEntriesInArchiveOrderTakingTheFirstSize) {
     EXPECT_EQ(directory.Entries[2].Name, QString());
 }
 
-TEST(FarDirectory, WritesTheLayoutItReads) {
-    const QByteArray archive = BuildFarArchive({{"a.iff", "A"}, {"b.iff", "BB"}});
-    const QByteArray written =
-        EncodeFarHeader(19) + "ABB" +
-        EncodeFarDirectory({{QStringLiteral("a.iff"), 1, 16}, {QStringLiteral("b.iff"), 2, 17}});
-    EXPECT_EQ(written, archive);
-    EXPECT_EQ(EncodeFarHeader(16) + EncodeFarDirectory({}), BuildFarArchive({}));
-}
-
 TEST(FarDirectory, RejectsOtherSignaturesVersionsAndShortFiles) {
     QByteArray version2 = BuildFarArchive({});
     PatchLe32(version2, 8, 2);

@@ -83,7 +83,7 @@ TEST(TFarFile, AnAddedFileReplacesAnEntryThatDiffersOnlyInCase) {
     EXPECT_EQ(folder.Read(QStringLiteral("a.far")), BuildFarArchive({{"lamp.iff", LampData}}));
 }
 
-TEST(TFarFile, AHandlerCanKeepTheOldEntryOrRenameTheNewOne) {
+TEST(TFarFile, AHandlerCanRenameTheAddedFileToKeepBothEntries) {
     FarTestFolder folder;
     const QString archive =
         folder.Write(QStringLiteral("a.far"), BuildFarArchive({{"lamp.iff", ChairData}}));
