@@ -27,15 +27,31 @@ QHash<int, const IffChunkInfo*> FirstChunkById(const QList<IffChunkInfo>& chunks
     return first;
 }
 
-// A repeated name takes the later comment, as the later record replaces the earlier one.
-QHash<QString, QString> CommentsByName(const IffChunkInfo* chunk) {
-    QHash<QString, QString> comments;
-    if (!chunk || !IsValueCommentList(chunk->Data))
-        return comments;
-    for (const IffStringEntry& entry : ParseStringList(*chunk))
-        comments.insert(NameKey(entry.Value), entry.Comment);
-    return comments;
-}
+// The comments chunk lists the same names in the same order as the times chunk, so the
+// comment is normally found at the record's own position; only a file that differs needs
+// the lookup by name, in which a repeated name takes the later comment, as the later
+// record replaces the earlier one.
+class CommentLookup {
+public:
+    explicit CommentLookup(const IffChunkInfo* chunk) {
+        if (chunk && IsValueCommentList(chunk->Data))
+            FEntries = ParseStringList(*chunk);
+    }
+
+    QString Find(qsizetype position, const QString& fileName) {
+        if (position < FEntries.size() && FEntries[position].Value == fileName)
+            return FEntries[position].Comment;
+        if (FByName.isEmpty()) {
+            for (const IffStringEntry& entry : FEntries)
+                FByName.insert(NameKey(entry.Value), entry.Comment);
+        }
+        return FByName.value(NameKey(fileName));
+    }
+
+private:
+    QList<IffStringEntry> FEntries;
+    QHash<QString, QString> FByName;
+};
 
 // A damaged time is kept as day 0 rather than losing the record with its comment.
 double InstalledAtFromText(const QString& text) {
@@ -48,11 +64,13 @@ void ReadKind(ContentKind kind, const QHash<int, const IffChunkInfo*>& chunks,
     const IffChunkInfo* names = chunks.value(id);
     if (!names || !IsValueCommentList(names->Data))
         return;
-    const QHash<QString, QString> comments = CommentsByName(chunks.value(id + CommentsIdOffset));
-    for (const IffStringEntry& entry : ParseStringList(*names)) {
+    CommentLookup comments(chunks.value(id + CommentsIdOffset));
+    const QList<IffStringEntry> entries = ParseStringList(*names);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const IffStringEntry& entry = entries[i];
         if (InstalledFileStillThere(kind, entry.Value))
-            add(kind, {entry.Value, comments.value(NameKey(entry.Value)),
-                       InstalledAtFromText(entry.Comment)});
+            add(kind,
+                {entry.Value, comments.Find(i, entry.Value), InstalledAtFromText(entry.Comment)});
     }
 }
 

@@ -13,11 +13,11 @@ int KindRecordList::PositionOf(quint64 number) const {
 }
 
 void KindRecordList::Add(InstalledFileRecord record) {
-    const int existing = IndexOf(record.FileName);
-    if (existing >= 0)
-        RemoveAt(existing);
-    FIndex.insert(IndexKey(record.FileName), FNextNumber);
-    FEntries.push_back({FNextNumber++, std::move(record)});
+    quint64& number = FIndex[IndexKey(record.FileName)];
+    if (number != NotIndexed)
+        FEntries.erase(FEntries.begin() + PositionOf(number));
+    number = FNextNumber++;
+    FEntries.push_back({number, std::move(record)});
 }
 
 void KindRecordList::RemoveAt(int index) {

@@ -28,9 +28,11 @@ private:
         InstalledFileRecord Record;
     };
     static QString IndexKey(const QString& fileName) { return fileName.toCaseFolded(); }
+    // Numbers start above it, so it marks a name the index did not hold before.
+    static constexpr quint64 NotIndexed = 0;
     int PositionOf(quint64 number) const;
 
     std::vector<Entry> FEntries;
     QHash<QString, quint64> FIndex;
-    quint64 FNextNumber = 0;
+    quint64 FNextNumber = NotIndexed + 1;
 };

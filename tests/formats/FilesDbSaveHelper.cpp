@@ -3,8 +3,8 @@
 // at most. With "kill" the process is killed (SIGKILL) the moment the save crosses the
 // limit; with "fail" the writes beyond it fail, as on a full disk, and the messages the
 // database shows are printed. Prints "saved" or "not saved" when the save returns.
-#include "common/Interaction.h"
 #include "formats/InstalledFilesDb.h"
+#include "support/CollectingInteraction.h"
 
 #include <QCoreApplication>
 
@@ -13,16 +13,6 @@
 #include <sys/resource.h>
 
 namespace {
-class PrintingInteraction : public Interaction {
-public:
-    MessageAnswer ShowMessage(MessageKind, const QString& text, MessageButtons) override {
-        std::printf("%s\n", qPrintable(text));
-        return MessageAnswer::Ok;
-    }
-    std::unique_ptr<ProgressHandle> BeginProgress(const QString&) override { return nullptr; }
-    FileDialogAnswer AskForPaths(const FileDialogRequest&) override { return {}; }
-};
-
 extern "C" void KillNow(int) {
     std::raise(SIGKILL);
 }
@@ -46,7 +36,10 @@ int main(int argc, char* argv[]) {
                                       QStringLiteral("comment %1").arg(i), 45000.5});
     }
     LimitFileSize(args[2].toULongLong(), args[3] == QLatin1String("kill"));
-    PrintingInteraction interaction;
-    std::printf("%s\n", db.Save(interaction) ? "saved" : "not saved");
+    CollectingInteraction interaction;
+    const bool saved = db.Save(interaction);
+    for (const QString& text : interaction.MessageTexts())
+        std::printf("%s\n", qPrintable(text));
+    std::printf("%s\n", saved ? "saved" : "not saved");
     return 0;
 }

@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#endif
 
 namespace {
+#ifdef Q_OS_UNIX
 // While it lives, no file of this process may grow past limit bytes: writes fail as on a
 // full disk.
 class FileSizeLimit {
@@ -28,6 +31,7 @@ private:
     rlimit FOld{};
     void (*FOldHandler)(int) = nullptr;
 };
+#endif
 
 const QByteArray LampAndChair = BuildFarArchive({{"lamp.iff", LampData}, {"chair.iff", ChairData}});
 } // namespace
@@ -118,6 +122,7 @@ TEST(TFarFileSave, AFailedSaveLeavesTheOldArchiveWhole) {
               BuildFarArchive({{"chair.iff", ChairData}, {"table.iff", TableData}}));
 }
 
+#ifdef Q_OS_UNIX
 TEST(TFarFileSave, AFullDiskLeavesTheOldArchiveWhole) {
     FarTestFolder folder;
     const QString archive = folder.Write(QStringLiteral("a.far"), LampAndChair);
@@ -140,6 +145,7 @@ TEST(TFarFileSave, AFullDiskLeavesTheOldArchiveWhole) {
     EXPECT_EQ(folder.Read(QStringLiteral("a.far")),
               BuildFarArchive({{"chair.iff", ChairData}, {"table.iff", TableData}}));
 }
+#endif
 
 // A foreign archive may keep data after its directory; appending there would overwrite it.
 TEST(TFarFileSave, DataAfterTheDirectoryIsRewrittenRatherThanOverwritten) {

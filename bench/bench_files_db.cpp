@@ -1,0 +1,74 @@
+#include "formats/InstalledFilesDb.h"
+#include "support/CollectingInteraction.h"
+#include "support/FileFixtures.h"
+#include "support/FilesDbFixtures.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+
+// Loading and saving files.iff at two sizes, in records per second (items_per_second):
+// equal rates at both sizes mean the time grows linearly. The records are spread over all
+// kinds and name files that exist, so every load also checks each file is still there.
+
+namespace {
+// A database of a given size on disk, with the files it names.
+class DatabaseOnDisk {
+public:
+    explicit DatabaseOnDisk(int records) {
+        QMap<int, QList<FixtureRecord>> kinds;
+        const auto allKinds = AllContentKinds();
+        for (int i = 0; i < records; ++i) {
+            const QString file = FFolder.filePath(QStringLiteral("content/file-%1.iff").arg(i));
+            WriteFixtureFile(file, QByteArray());
+            const int kind = ContentKindValue(allKinds[i % allKinds.size()].Kind);
+            kinds[kind].append({file, QStringLiteral("45123.%1").arg(i),
+                                QStringLiteral("comment for file %1").arg(i)});
+        }
+        WriteFixtureFile(Path(), BuildFilesDb(kinds));
+    }
+
+    QString Path() const { return FFolder.filePath(QStringLiteral("files.iff")); }
+
+private:
+    QTemporaryDir FFolder;
+};
+
+// Built once per size: writing 100,000 files takes longer than loading them.
+const DatabaseOnDisk& DatabaseOf(int records) {
+    static std::map<int, std::unique_ptr<DatabaseOnDisk>> databases;
+    auto& database = databases[records];
+    if (!database)
+        database = std::make_unique<DatabaseOnDisk>(records);
+    return *database;
+}
+
+void BM_LoadFilesDb(benchmark::State& state) {
+    const int records = static_cast<int>(state.range(0));
+    const QString path = DatabaseOf(records).Path();
+    for (auto _ : state) {
+        const InstalledFilesDb db(path);
+        if (db.Count(ContentKind::Objects) == 0)
+            state.SkipWithError("the database loaded empty");
+    }
+    state.SetItemsProcessed(state.iterations() * records);
+}
+
+void BM_SaveFilesDb(benchmark::State& state) {
+    const int records = static_cast<int>(state.range(0));
+    const InstalledFilesDb db(DatabaseOf(records).Path());
+    CollectingInteraction interaction;
+    for (auto _ : state) {
+        if (!db.Save(interaction))
+            state.SkipWithError("the save failed");
+    }
+    state.SetItemsProcessed(state.iterations() * records);
+}
+} // namespace
+
+BENCHMARK(BM_LoadFilesDb)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveFilesDb)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

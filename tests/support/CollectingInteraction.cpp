@@ -1,0 +1,32 @@
+#include "support/CollectingInteraction.h"
+
+namespace {
+class HiddenProgress : public ProgressHandle {
+public:
+    void SetMessage(const QString&) override {}
+    void SetPercent(int) override {}
+    void ShowBar(bool) override {}
+};
+} // namespace
+
+MessageAnswer CollectingInteraction::ShowMessage(MessageKind, const QString& text,
+                                                 MessageButtons buttons) {
+    FTexts.append(text);
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::YesNoCancel:
+        return MessageAnswer::Cancel;
+    }
+    return MessageAnswer::Cancel;
+}
+
+std::unique_ptr<ProgressHandle> CollectingInteraction::BeginProgress(const QString&) {
+    return std::make_unique<HiddenProgress>();
+}
+
+FileDialogAnswer CollectingInteraction::AskForPaths(const FileDialogRequest&) {
+    return {};
+}

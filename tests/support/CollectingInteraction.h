@@ -1,0 +1,20 @@
+#pragma once
+
+#include "common/Interaction.h"
+
+#include <QStringList>
+
+// For programs outside the test runner (helpers, benchmarks): keeps the text of every
+// message, answers questions with No or Cancel, shows no progress and confirms no dialog.
+class CollectingInteraction : public Interaction {
+public:
+    MessageAnswer ShowMessage(MessageKind kind, const QString& text,
+                              MessageButtons buttons) override;
+    std::unique_ptr<ProgressHandle> BeginProgress(const QString& caption) override;
+    FileDialogAnswer AskForPaths(const FileDialogRequest& request) override;
+
+    const QStringList& MessageTexts() const { return FTexts; }
+
+private:
+    QStringList FTexts;
+};
