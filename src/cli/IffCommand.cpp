@@ -11,7 +11,7 @@ constexpr CliSubcommand Subcommands[] = {
     {"strings",
      "usage: packwright-cli iff strings FILE TYPE ID\n"
      "Prints the string list of the first chunk with that type and id, one line per\n"
-     "entry: language code, value, comment.\n",
+     "entry: language code, value, comment. TYPE is a four-character code such as STR#.\n",
      RunIffStrings},
     {"sprite",
      "usage: packwright-cli iff sprite FILE ID OUTDIR\n"

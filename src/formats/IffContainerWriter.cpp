@@ -54,7 +54,7 @@ QByteArray ResourceMapData(const QList<IffChunkToWrite>& chunks, const QList<qin
                       QByteArrayLiteral("#RTS") + Le32(static_cast<quint32>(chunks.size()));
     for (qsizetype i = 0; i < chunks.size(); ++i) {
         data += Le32(static_cast<quint32>(offsets[i])) + Le16(chunks[i].Id) +
-                QByteArrayLiteral("\x00\x10") + LabelBytes(chunks[i].Label) + '\0';
+                Be16(ResourceMapEntryFlags) + LabelBytes(chunks[i].Label) + '\0';
     }
     return data;
 }
