@@ -56,16 +56,6 @@ TEST_F(IffContainerWriter, AnEmptyContainerIsHeaderAndEmptyMap) {
     EXPECT_EQ(BeToInt(QByteArrayView(file).sliced(60), 4), 64);
 }
 
-TEST_F(IffContainerWriter, SavedChunksAreFoundAgain) {
-    const QString path = PathOf(QStringLiteral("out.iff"));
-    ASSERT_TRUE(SaveIffContainer(path, TwoChunks));
-    const QList<IffChunkInfo> chunks = ListAllIffChunks(path);
-    ASSERT_EQ(chunks.size(), 3);
-    EXPECT_EQ(chunks[1].Label, QStringLiteral("Walls (Comments)"));
-    EXPECT_EQ(chunks[2].Type, QStringLiteral("rsmp"));
-    EXPECT_EQ(chunks[0].Data, "abc");
-}
-
 TEST_F(IffContainerWriter, ReportsDevicesThatFail) {
     QBuffer closed;
     EXPECT_FALSE(WriteIffContainer(closed, TwoChunks));

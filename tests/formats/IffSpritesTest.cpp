@@ -94,13 +94,11 @@ TEST_F(IffSprites, RefusesSpritesItCannotTrust) {
     QByteArray tableBeyondData = BuildSpr2Data(frame, 1);
     tableBeyondData.replace(4, 4, FixtureLe32(0x40000000));
     ExpectUnusable(Decode({palette, Sprite(1, tableBeyondData)}));
-}
 
-TEST_F(IffSprites, RefusesFramesTooLargeToAllocate) {
-    const FixtureChunk palette = Palette(1, {Red});
+    // Frames too large to allocate.
     ExpectUnusable(Decode({palette, Sprite(1, BuildSpr2Data({Frame(4097, 1, 1, "")}, 1))}));
 
-    // Each frame is allowed on its own, but not both together.
+    // Each of these frames is allowed on its own, but not both together.
     const QByteArray end = Spr2Command(5, 0);
     ExpectUnusable(Decode(
         {palette, Sprite(1, BuildSpr2Data({Frame(1, 1, 1, end), Frame(4096, 4096, 1, end)}, 1))}));
