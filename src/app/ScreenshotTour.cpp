@@ -33,7 +33,8 @@ void RunScreenshotTour(TMainForm& form, const QString& folder) {
     }
     TAboutBox& about = *form.AboutBox();
     about.show();
-    Settle(1500);
+    // The credits scroll slowly; let a few lines in.
+    Settle(5000);
     Save(about, target, QStringLiteral("7-AboutBox"));
     about.hide();
     form.close();

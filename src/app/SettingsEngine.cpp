@@ -121,8 +121,7 @@ SettingsOutcome SettingsEngine::SaveSettings(ShownOptions& shown) {
 }
 
 void SettingsEngine::ApplyDefaults(ShownOptions& shown) {
-    if (const std::optional<QString> folder =
-            FindVocksFolder(FLanguage, FInteraction, FChooseFolder))
+    if (const std::optional<QString> folder = FindGameFolder())
         shown.GameFolder = *folder;
     ApplyGameExpansionDefaults(shown);
     shown.Action = FileAction::Ask;
@@ -130,6 +129,10 @@ void SettingsEngine::ApplyDefaults(ShownOptions& shown) {
     shown.LanguageFile = LanguageOrDefault(FLanguage.FileName());
     shown.OnTop = false;
     shown.ScrollingText = true;
+}
+
+std::optional<QString> SettingsEngine::FindGameFolder() const {
+    return FindVocksFolder(FLanguage, FInteraction, FChooseFolder);
 }
 
 bool SettingsEngine::CheckBrowsedPicture(const QString& path) const {

@@ -73,6 +73,9 @@ public:
     SettingsOutcome SaveSettings(ShownOptions& shown);
     // Fills in the defaults, finding the game folder and its expansion packs; writes nothing.
     void ApplyDefaults(ShownOptions& shown);
+    // Finds the game folder through its registry key or by searching the drives, asking the
+    // user as it goes; nothing when it was not found.
+    std::optional<QString> FindGameFolder() const;
     // Warns and returns false when the picture chosen in the browser cannot be used.
     bool CheckBrowsedPicture(const QString& path) const;
 

@@ -11,8 +11,11 @@ constexpr int MessagePause = 3500;
 constexpr int SideSpacing = 4;
 constexpr int BevelHeight = 2;
 
+// The stops follow the text as the strip measured it, whatever the font.
 StripStops StopsOf(const TAutoScroll& scroll) {
-    return StripStops(scroll.fontMetrics().lineSpacing(), scroll.contentsRect().height());
+    const int view = scroll.contentsRect().height();
+    const int lines = std::max(1, int(scroll.Lines().size()));
+    return StripStops(std::max(1, (scroll.ScrollLength() - view) / lines), view);
 }
 } // namespace
 

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -72,18 +73,24 @@ std::optional<QString> PickedPath(const FileDialogAnswer& answer) {
 } // namespace
 
 TOptionsFrame::TOptionsFrame(TLanguage& language, Interaction& interaction, QWidget* owner)
-    : QScrollArea(owner), FLanguage(language), FInteraction(interaction),
+    : QWidget(owner), FLanguage(language), FInteraction(interaction),
       FEngine(language, interaction, TVocksFoundMultiple::Chooser(this, language)) {
     setObjectName(QStringLiteral("OptionsFrame"));
-    setWidgetResizable(true);
-    setFrameShape(QFrame::NoFrame);
-    auto* content = new QWidget(this);
-    auto* layout = new QVBoxLayout(content);
-    layout->addWidget(BuildPackwrightBox());
-    layout->addWidget(BuildVocksOptsBox());
+    auto* content = new QWidget;
+    auto* boxes = new QVBoxLayout(content);
+    boxes->addWidget(BuildPackwrightBox());
+    boxes->addWidget(BuildVocksOptsBox());
+    boxes->addStretch(1);
+    auto* scrollBox = new QScrollArea(this);
+    scrollBox->setObjectName(QStringLiteral("OptionsScrollBox"));
+    scrollBox->setWidgetResizable(true);
+    scrollBox->setFrameShape(QFrame::NoFrame);
+    scrollBox->setWidget(content);
+    // The buttons stay in view however far the options are scrolled.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 4);
+    layout->addWidget(scrollBox, 1);
     layout->addWidget(BuildButtons());
-    layout->addStretch(1);
-    setWidget(content);
 }
 
 QGroupBox* TOptionsFrame::BuildPackwrightBox() {
@@ -116,6 +123,7 @@ QGroupBox* TOptionsFrame::BuildPackwrightBox() {
     grid->addWidget(FOnTop, 8, 0, 1, 2);
     grid->addWidget(FScrollingText, 9, 0, 1, 2);
     grid->setColumnStretch(0, 1);
+    grid->setVerticalSpacing(4);
 
     for (QAbstractButton* control :
          std::initializer_list<QAbstractButton*>{FAsk, FOverwrite, FSkip, FOnTop, FScrollingText})
@@ -162,6 +170,7 @@ QGroupBox* TOptionsFrame::BuildVocksOptsBox() {
     }
     grid->addLayout(packs, 3, 0, 1, 3);
     grid->setColumnStretch(0, 1);
+    grid->setVerticalSpacing(4);
 
     connect(FPathEdit, &QLineEdit::textEdited, this, &TOptionsFrame::ChangeOpts);
     connect(FExpansion, &QCheckBox::clicked, this, &TOptionsFrame::ExpansionClick);
@@ -182,7 +191,7 @@ QWidget* TOptionsFrame::BuildButtons() {
     auto* cancelOpts = Named(new QPushButton(buttons), "CancelOpts");
     FSaveOptsBut->setDefault(true);
     auto* row = new QHBoxLayout(buttons);
-    row->setContentsMargins(0, 0, 0, 0);
+    row->setContentsMargins(9, 0, 9, 0);
     row->addStretch(1);
     row->addWidget(FSaveOptsBut);
     row->addWidget(defaultOpts);
@@ -301,8 +310,7 @@ void TOptionsFrame::PathBrowseButtonClick() {
 }
 
 void TOptionsFrame::PathSearchClick() {
-    if (const std::optional<QString> folder = FindVocksFolder(
-            FLanguage, FInteraction, TVocksFoundMultiple::Chooser(this, FLanguage))) {
+    if (const std::optional<QString> folder = FEngine.FindGameFolder()) {
         FPathEdit->setText(*folder);
         ChangeOpts();
     }

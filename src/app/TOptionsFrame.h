@@ -2,7 +2,7 @@
 
 #include "app/SettingsEngine.h"
 
-#include <QScrollArea>
+#include <QWidget>
 
 #include <array>
 #include <vector>
@@ -16,9 +16,10 @@ class QPushButton;
 class QRadioButton;
 class TLanguage;
 
-// The options tab: shows the settings, takes the user's edits and hands load, check,
-// defaults and save to the settings engine. Edits live only in the controls until saved.
-class TOptionsFrame : public QScrollArea {
+// The options tab: the settings in a scroll box above the Save, Defaults and Discard buttons.
+// It shows the settings, takes the user's edits and hands load, check, defaults and save to
+// the settings engine. Edits live only in the controls until saved.
+class TOptionsFrame : public QWidget {
     Q_OBJECT
 
 public:

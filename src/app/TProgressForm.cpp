@@ -1,6 +1,6 @@
 #include "app/TProgressForm.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QProgressBar>
@@ -55,10 +55,23 @@ bool TProgressForm::BarShown() const {
     return !FProgressBar->isHidden();
 }
 
+void TProgressForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        FormDeactivate();
+    QDialog::changeEvent(event);
+}
+
+void TProgressForm::FormDeactivate() {
+    if (isVisible() && QGuiApplication::applicationState() == Qt::ApplicationActive &&
+        !QApplication::activeModalWidget())
+        activateWindow();
+    RepaintNow();
+}
+
 void TProgressForm::RepaintNow() {
     if (!isVisible())
         return;
     repaint();
     // Long work runs on this thread; let the window system draw the change now.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

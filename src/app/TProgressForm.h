@@ -6,7 +6,8 @@ class QLabel;
 class QProgressBar;
 
 // The small always-on-top window that every long operation shows: a message and a bar.
-// Each change repaints at once, because the work runs on the interface thread.
+// Each change repaints at once, because the work runs on the interface thread. It keeps the
+// focus while it is shown, unless a question box of the program takes it.
 class TProgressForm : public QDialog {
     Q_OBJECT
 
@@ -21,7 +22,11 @@ public:
     int Percent() const;
     bool BarShown() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void FormDeactivate();
     void RepaintNow();
 
     QLabel* FMessageLabel;

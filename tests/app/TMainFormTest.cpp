@@ -4,6 +4,7 @@
 #include "app/scrolling/TAutoScroll.h"
 #include "app/TPageControl.h"
 #include "farpack/TFarFrame.h"
+#include "install/TDropImage.h"
 #include "install/TInstallFrame.h"
 #include "ShellSandbox.h"
 #include "support/QtPrinters.h"
@@ -96,11 +97,13 @@ TEST_F(TMainFormTest, AZipLibraryThatFailsEndsTheProgramWithAnErrorBox) {
 TEST_F(TMainFormTest, InvalidStoredSettingsWarnAndShowTheOptionsAtEveryTabChange) {
     Sandbox.WriteSettings(
         {{QStringLiteral("VocksPath"), Sandbox.GameFolder() + QStringLiteral("Vocks.exe")},
-         {QStringLiteral("InstallBMP"),
-          Sandbox.WritePicture(QStringLiteral("thin.jpg"), 255, 400)}});
+         {QStringLiteral("InstallBMP"), Sandbox.WriteFile(QStringLiteral("x.jpg"), "no image")}});
     Start();
-    EXPECT_EQ(User.MessageTexts(), (QStringList{Text("BmpSizeError"), Text("VocksPathNotFound")}));
+    EXPECT_EQ(User.MessageTexts(),
+              (QStringList{Text("PicFileNotFound"), Text("VocksPathNotFound")}));
     EXPECT_EQ(ActivePage(), OptionsPage);
+    // The install tab draws a picture of its own that says what is wrong.
+    EXPECT_EQ(Find<TDropImage>("DropImg")->Picture().size(), QSize(512, 384));
     // Leaving is refused while the stored settings are invalid.
     ClickTab(ReadmePage);
     EXPECT_EQ(ActivePage(), OptionsPage);
@@ -208,5 +211,7 @@ TEST_F(TMainFormTest, StoredWindowAndStripSettingsAreApplied) {
     EXPECT_TRUE(Form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     auto* strip = Find<TAutoScroll>("MainScreenScroll");
     EXPECT_EQ(strip->Interval(), 3500);
-    EXPECT_EQ(strip->Speed(), 2 * strip->fontMetrics().lineSpacing());
+    // One step is one message: a line of text and an empty one.
+    const int lineHeight = (strip->ScrollLength() - strip->contentsRect().height()) / 13;
+    EXPECT_EQ(strip->Speed(), 2 * lineHeight);
 }
