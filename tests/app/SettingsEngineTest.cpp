@@ -121,6 +121,20 @@ TEST_F(SettingsEngineTest, ASaveStopsAtTheFirstInvalidValueWritingNothing) {
               Sandbox.ProgramFolder() + QStringLiteral("dropimg.jpg"));
 }
 
+TEST_F(SettingsEngineTest, AStoreThatCannotBeWrittenIsAnErrorAndNoSave) {
+    Sandbox.WriteSettings();
+    ShownOptions shown;
+    Engine.LoadSettings(shown);
+    Sandbox.WriteFile(QStringLiteral("blocked"), "a file where the store's folder should be");
+    qputenv("PACKWRIGHT_SETTINGS",
+            QFile::encodeName(Sandbox.Path(QStringLiteral("blocked/settings.ini"))));
+    const SettingsOutcome outcome = Engine.SaveSettings(shown);
+    EXPECT_FALSE(outcome.Saved);
+    ASSERT_EQ(User.Messages().size(), 1);
+    EXPECT_EQ(User.Messages()[0].Kind, MessageKind::Error);
+    EXPECT_EQ(User.Messages()[0].Text, Text("SaveError"));
+}
+
 TEST_F(SettingsEngineTest, FirstRunSavesTheDefaultsFoundThroughTheGamesKey) {
     Sandbox.WriteFile(QStringLiteral("drive_c/Games/The Vocks/vocks.exe"), "MZ");
     Sandbox.WriteGameKey({{QStringLiteral("VOCKS_DATA"), QStringLiteral("C:\\Games\\The Vocks")},
