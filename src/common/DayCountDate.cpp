@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QTime>
 
+#include <array>
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -34,11 +36,21 @@ QString FormatDayCount(double days) {
 }
 
 std::optional<double> ParseDayCount(QStringView text) {
-    QString normalised = text.trimmed().toString();
-    normalised.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double value = normalised.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
+    // Read for every record of the database, so no allocation: a day count is short ASCII.
+    const QStringView trimmed = text.trimmed();
+    std::array<char, 64> digits{};
+    if (trimmed.isEmpty() || trimmed.size() > qsizetype(digits.size()))
+        return std::nullopt;
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        const char16_t c = trimmed[i].unicode();
+        if (c > 0x7F)
+            return std::nullopt;
+        digits[i] = c == u',' ? '.' : static_cast<char>(c);
+    }
+    const char* end = digits.data() + trimmed.size();
+    double value = 0;
+    const auto [stop, error] = std::from_chars(digits.data(), end, value);
+    if (error != std::errc() || stop != end || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
