@@ -15,6 +15,8 @@ int RunIffSprite(const QStringList& args, CliIo& io) {
     const std::optional<int> id = ParseChunkId(args.value(1));
     if (args.size() != 3 || !id)
         return ExitBadUsage;
+    if (const std::optional<int> refused = RefuseNonIffFile(args[0], io))
+        return *refused;
     const SpriteSet sprites = DecodeSprites(args[0], *id);
     if (!sprites.Valid())
         return io.Fail(QStringLiteral("no usable SPR2 sprite with id %1 in %2")

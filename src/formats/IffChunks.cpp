@@ -2,6 +2,8 @@
 
 #include "formats/IffChunkScanner.h"
 
+#include <QFile>
+
 #include <functional>
 
 namespace {
@@ -36,4 +38,10 @@ QList<IffChunkInfo> ListIffChunks(const QString& fileName, QStringView type) {
 
 QList<IffChunkInfo> ListAllIffChunks(const QString& fileName) {
     return ListMatching(fileName, [](const IffChunkInfo&) { return true; });
+}
+
+bool HasIffSignature(const QString& fileName) {
+    static const QByteArray signature = QByteArrayLiteral("IFF FILE");
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) && file.read(signature.size()) == signature;
 }

@@ -28,6 +28,10 @@ struct IffChunkInfo {
     bool Found() const { return Offset >= 0; }
 };
 
+// True when the file starts as every IFF file does ("IFF FILE"); false when it does not or
+// cannot be read.
+bool HasIffSignature(const QString& fileName);
+
 // These open the file for each call and throw EFileOpenError when it cannot be opened.
 // Scans start at offset 64 and stop at a chunk whose header is cut off or whose size
 // cannot hold its own header: nothing after a damaged chunk can be found reliably.
