@@ -51,16 +51,3 @@ TEST_F(AboutCreditsTest, FillsEveryMarkAndCreditsTheLibrariesWithTheirLicences) 
           QStringLiteral("The Vocks Packwright is copyright 2025-2026 the Packwright team.")})
         EXPECT_TRUE(text.contains(credit)) << credit.toStdString();
 }
-
-TEST_F(AboutCreditsTest, EndsWithTheThanksAfterSevenEmptyLines) {
-    const QStringList lines = CreditsLines(English);
-    ASSERT_GT(lines.size(), 10);
-    EXPECT_EQ(lines.mid(lines.size() - 9, 8),
-              QStringList(7, QString()) << QStringLiteral("Thank you for using The Packwright!"));
-    EXPECT_NE(lines.at(lines.size() - 10), QString());
-    EXPECT_TRUE(lines.last().contains(QStringLiteral("The Packwright team")));
-}
-
-TEST(CreditsRestPosition, StandsHalfTheHeightAndAMarginBeforeTheEnd) {
-    EXPECT_EQ(CreditsRestPosition(1000, 113), 1000 - 56 - 45);
-}
