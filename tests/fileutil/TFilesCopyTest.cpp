@@ -1,5 +1,6 @@
 #include "fileutil/TFiles.h"
 #include "support/FileFixtures.h"
+#include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 
 #include <QDateTime>
@@ -12,9 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
-
 namespace {
 const QDateTime Modified(QDate(2004, 5, 9), QTime(12, 30, 15), Qt::UTC);
 
@@ -22,24 +20,6 @@ QByteArray Contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
-
-// Makes every write beyond the limit fail, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : FOldHandler(signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &FOld);
-        const rlimit limit{bytes, FOld.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &FOld);
-        signal(SIGXFSZ, FOldHandler);
-    }
-
-private:
-    rlimit FOld{};
-    sighandler_t FOldHandler;
-};
 
 class TFilesCopy : public ::testing::Test {
 protected:

@@ -6,33 +6,10 @@
 #include <gtest/gtest.h>
 
 #ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
+#include "support/FileSizeLimit.h"
 #endif
 
 namespace {
-#ifdef Q_OS_UNIX
-// While it lives, no file of this process may grow past limit bytes: writes fail as on a
-// full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit) {
-        getrlimit(RLIMIT_FSIZE, &FOld);
-        FOldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit lowered{limit, FOld.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &FOld);
-        std::signal(SIGXFSZ, FOldHandler);
-    }
-
-private:
-    rlimit FOld{};
-    void (*FOldHandler)(int) = nullptr;
-};
-#endif
-
 const QByteArray LampAndChair = BuildFarArchive({{"lamp.iff", LampData}, {"chair.iff", ChairData}});
 } // namespace
 

@@ -3,8 +3,9 @@
 #include <QProcess>
 
 ProgramRun RunProgram(const QString& program, const QStringList& args,
-                      const QProcessEnvironment& environment) {
+                      const QProcessEnvironment& environment, const QString& workingDirectory) {
     QProcess process;
+    process.setWorkingDirectory(workingDirectory);
     process.setProcessEnvironment(environment);
     process.start(program, args);
     process.waitForFinished(-1);

@@ -13,7 +13,9 @@ struct ProgramRun {
     QString Err;
 };
 
-// Runs the program to its end with the arguments and environment.
+// Runs the program to its end with the arguments and environment, in the working folder if
+// one is given.
 ProgramRun
 RunProgram(const QString& program, const QStringList& args,
-           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+           const QString& workingDirectory = QString());
