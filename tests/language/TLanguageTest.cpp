@@ -107,11 +107,6 @@ TEST_F(LanguageTest, HostileFilesLoadWithoutHarm) {
     EXPECT_EQ(Language.LoadedLines().size(), 2);
 }
 
-TEST_F(LanguageTest, Windows1252FileDecodes) {
-    Language.LoadFile(WriteFile(Dir, "Save=Sp\xe9icher \x80\n"));
-    EXPECT_EQ(Language.GetString(QStringLiteral("Save")), QStringLiteral("Spéicher €"));
-}
-
 TEST_F(LanguageTest, CopyKeepsEarlierEntriesOfTheTarget) {
     TLanguage target;
     Language.LoadStrings(Lines({"[Deutsch]", "Save=Speichern", "OldOnly=Alt"}));
@@ -126,14 +121,4 @@ TEST_F(LanguageTest, CopyKeepsEarlierEntriesOfTheTarget) {
     EXPECT_EQ(target.GetString(QStringLiteral("Save")), QStringLiteral("Enregistrer"));
     EXPECT_EQ(target.GetString(QStringLiteral("OldOnly")), QStringLiteral("Alt"));
     EXPECT_EQ(target.GetString(QStringLiteral("Only")), QStringLiteral("Built-in"));
-}
-
-TEST_F(LanguageTest, SetStringReplacesInTheChosenTable) {
-    Language.SetString(QStringLiteral("save"), QStringLiteral("Store"), true);
-    EXPECT_EQ(Language.GetDefaultString(QStringLiteral("Save")), QStringLiteral("Store"));
-    EXPECT_EQ(Language.DefaultLanguage().filter(QStringLiteral("ave="), Qt::CaseInsensitive).size(),
-              1);
-    Language.SetString(QStringLiteral("Save"), QStringLiteral("Keep"), false);
-    EXPECT_EQ(Language.GetString(QStringLiteral("Save")), QStringLiteral("Keep"));
-    EXPECT_EQ(Language.GetDefaultString(QStringLiteral("Save")), QStringLiteral("Store"));
 }
