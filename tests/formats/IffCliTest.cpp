@@ -48,6 +48,11 @@ TEST_F(IffCli, ListsChunksAndStrings) {
         RunCli({QStringLiteral("iff"), QStringLiteral("list"), PathOf(QStringLiteral("none.iff"))})
             .Exit,
         1);
+    // A file of another kind is refused, not listed as empty.
+    const ProgramRun foreign = RunCli({QStringLiteral("iff"), QStringLiteral("list"),
+                                       Write(QStringLiteral("archive.far"), "FAR!byAZ\1\0\0\0")});
+    EXPECT_EQ(foreign.Exit, 1);
+    EXPECT_TRUE(foreign.Err.contains(QStringLiteral("not an IFF file")));
 }
 
 TEST_F(IffCli, WritesSpriteFramesAsPng) {
