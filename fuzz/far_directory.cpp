@@ -3,20 +3,11 @@
 // back the same once written again.
 #include "formats/FarDirectory.h"
 
-#include <QBuffer>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
-FarDirectory ReadBytes(const QByteArray& bytes) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return ReadFarDirectory(buffer);
-}
-
 bool SameEntries(const std::vector<FarDirectoryEntry>& a, const std::vector<FarDirectoryEntry>& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](const FarDirectoryEntry& x, const FarDirectoryEntry& y) {
@@ -28,7 +19,7 @@ bool SameEntries(const std::vector<FarDirectoryEntry>& a, const std::vector<FarD
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray input =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
-    const FarDirectory directory = ReadBytes(input);
+    const FarDirectory directory = ReadFarDirectory(input);
     if (directory.Outcome != FarReadOutcome::Valid)
         return 0;
     for (const FarDirectoryEntry& entry : directory.Entries) {
@@ -38,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The entries' data stays where it is, so the rewritten directory can simply follow it.
     const QByteArray rewritten =
         EncodeFarHeader(quint32(size)) + input.mid(16) + EncodeFarDirectory(directory.Entries);
-    if (!SameEntries(ReadBytes(rewritten).Entries, directory.Entries))
+    if (!SameEntries(ReadFarDirectory(rewritten).Entries, directory.Entries))
         std::abort();
     return 0;
 }

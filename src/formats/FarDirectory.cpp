@@ -2,6 +2,7 @@
 
 #include "formats/FarEntryNames.h"
 
+#include <QBuffer>
 #include <QtEndian>
 
 namespace {
@@ -108,6 +109,13 @@ FarDirectory ReadFarDirectory(QIODevice& archive) {
                         : valid         ? FarReadOutcome::Valid
                                         : FarReadOutcome::NotFar;
     return directory;
+}
+
+FarDirectory ReadFarDirectory(const QByteArray& archive) {
+    QBuffer buffer;
+    buffer.setData(archive);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadFarDirectory(buffer);
 }
 
 std::optional<quint32> ReadFarDirectoryOffset(QIODevice& archive) {

@@ -34,6 +34,8 @@ struct FarDirectory {
 // a FAR archive and never makes this allocate more than the file holds or read outside it.
 // Entries whose names could leave an extraction folder make the archive invalid as well.
 FarDirectory ReadFarDirectory(QIODevice& archive);
+// The same for a whole archive held in memory.
+FarDirectory ReadFarDirectory(const QByteArray& archive);
 
 // The directory offset of a well-formed header that points inside the device, else nothing.
 std::optional<quint32> ReadFarDirectoryOffset(QIODevice& archive);

@@ -3,18 +3,9 @@
 #include "support/FarFixtures.h"
 #include "support/QtPrinters.h"
 
-#include <QBuffer>
-
 #include <gtest/gtest.h>
 
 namespace {
-FarDirectory ReadBytes(const QByteArray& bytes) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return ReadFarDirectory(buffer);
-}
-
 const QByteArray ThreeEntries =
     BuildFarArchive({{"lamp.iff", "lamp bytes"}, {"Sets\\chair.iff", "chair"}, {"", "unnamed"}});
 
@@ -31,7 +22,7 @@ FirstEntry FieldsOf(const QByteArray& archive) {
 TEST(FarDirectory, ReadsEntriesInArchiveOrderTakingTheFirstSize) {
     QByteArray archive = ThreeEntries;
     PatchLe32(archive, FieldsOf(archive).SizeAgain, 999);
-    const FarDirectory directory = ReadBytes(archive);
+    const FarDirectory directory = ReadFarDirectory(archive);
     ASSERT_EQ(directory.Outcome, FarReadOutcome::Valid);
     ASSERT_EQ(directory.Entries.size(), 3u);
     EXPECT_EQ(directory.Entries[0].Name, QStringLiteral("lamp.iff"));
@@ -49,7 +40,8 @@ TEST(FarDirectory, RejectsOtherSignaturesVersionsAndShortFiles) {
     signature[7] = 'X';
     for (const QByteArray& bytes :
          {version2, signature, BuildFarArchive({}).left(12), QByteArray(), QByteArray("FAR!")})
-        EXPECT_EQ(ReadBytes(bytes).Outcome, FarReadOutcome::NotFar) << bytes.toHex().constData();
+        EXPECT_EQ(ReadFarDirectory(bytes).Outcome, FarReadOutcome::NotFar)
+            << bytes.toHex().constData();
 }
 
 // Each declared number larger than what the file holds: rejected before anything is
@@ -75,19 +67,20 @@ TEST(FarDirectory, RejectsCountsLengthsAndOffsetsBeyondTheFile) {
         QByteArray archive = ThreeEntries;
         for (const auto& [position, value] : hostile.Patches)
             PatchLe32(archive, position, value);
-        const FarDirectory directory = ReadBytes(archive);
+        const FarDirectory directory = ReadFarDirectory(archive);
         EXPECT_EQ(directory.Outcome, FarReadOutcome::NotFar) << hostile.What;
         EXPECT_TRUE(directory.Entries.empty()) << hostile.What;
     }
-    EXPECT_EQ(ReadBytes(ThreeEntries.chopped(1)).Outcome, FarReadOutcome::NotFar);
+    EXPECT_EQ(ReadFarDirectory(ThreeEntries.chopped(1)).Outcome, FarReadOutcome::NotFar);
 }
 
 TEST(FarDirectory, RejectsNamesThatLeadOutOfAFolder) {
     for (const char* name : {"..\\evil.iff", "Sets\\..\\..\\evil.iff", "\\evil.iff", "/evil.iff",
                              "C:evil.iff", "Sets\\\\evil.iff", "Sets\\", "evil\n.iff"}) {
-        const FarDirectory directory = ReadBytes(BuildFarArchive({{name, "x"}}));
+        const FarDirectory directory = ReadFarDirectory(BuildFarArchive({{name, "x"}}));
         EXPECT_EQ(directory.Outcome, FarReadOutcome::NotFar) << name;
     }
     for (const char* name : {"lamp..iff", "Sets\\lamp.iff", "Sets/lamp.iff", "..lamp"})
-        EXPECT_EQ(ReadBytes(BuildFarArchive({{name, "x"}})).Outcome, FarReadOutcome::Valid) << name;
+        EXPECT_EQ(ReadFarDirectory(BuildFarArchive({{name, "x"}})).Outcome, FarReadOutcome::Valid)
+            << name;
 }
