@@ -12,6 +12,7 @@ function(packwright_engine name)
     list(APPEND qt_targets Qt6::${component})
   endforeach()
   target_link_libraries(${name} PUBLIC packwright_options ${qt_targets} ${ARG_LINKS})
+  packwright_use_pch(${name} engine)
 endfunction()
 
 # packwright_windows(<name> SOURCES ... [LINKS ...])
@@ -21,6 +22,7 @@ function(packwright_windows name)
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC packwright_options Qt6::Widgets ${ARG_LINKS})
+  packwright_use_pch(${name} window)
 endfunction()
 
 # packwright_test(<name> SOURCES ... LINKS ...)
@@ -29,6 +31,7 @@ function(packwright_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE packwright_options packwright_test_support ${ARG_LINKS})
+  packwright_use_pch(${name} test)
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "PACKWRIGHT_HOME=${CMAKE_BINARY_DIR}/bin")

@@ -1,0 +1,1 @@
+// The one source of the libraries that host the precompiled headers.
