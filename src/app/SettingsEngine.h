@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/ExpansionFlags.h"
 #include "app/location/VocksLocation.h"
 #include "app/StoredSettings.h"
+#include "common/ExpansionFlags.h"
 
 #include <QString>
 

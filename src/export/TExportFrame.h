@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ExpansionFlags.h"
+#include "common/ExpansionFlags.h"
 #include "language/TLanguage.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ExpansionFlags.h"
 #include "app/scrolling/TTriggerEvent.h"
+#include "common/ExpansionFlags.h"
 #include "language/TLanguage.h"
 
 #include <QWidget>
