@@ -1,7 +1,7 @@
 #include "app/TMainScreenStrip.h"
 
-#include "app/scrolling/TAutoScroll.h"
 #include "app/StripStops.h"
+#include "widgets/TAutoScroll.h"
 
 #include <QHBoxLayout>
 

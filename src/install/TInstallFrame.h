@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/scrolling/TTriggerEvent.h"
 #include "common/ExpansionFlags.h"
 #include "language/TLanguage.h"
+#include "widgets/TTriggerEvent.h"
 
 #include <QWidget>
 

@@ -1,7 +1,6 @@
 #include "app/TMainForm.h"
 
 #include "app/about/TAboutBox.h"
-#include "app/scrolling/TAutoScroll.h"
 #include "app/TPageControl.h"
 #include "farpack/TFarFrame.h"
 #include "install/TDropImage.h"
@@ -9,6 +8,7 @@
 #include "ShellSandbox.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
+#include "widgets/TAutoScroll.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -4,9 +4,9 @@
 #include "app/about/AboutTexts.h"
 #include "app/about/ProgramEmblem.h"
 #include "app/about/ProgramIdentity.h"
-#include "app/scrolling/TAutoScroll.h"
 #include "common/Placeholders.h"
 #include "language/BuiltInEnglish.h"
+#include "widgets/TAutoScroll.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "app/about/TAboutBox.h"
 
-#include "app/scrolling/TAutoScroll.h"
 #include "language/BuiltInEnglish.h"
 #include "support/QtPrinters.h"
+#include "widgets/TAutoScroll.h"
 
 #include <QLabel>
 #include <QPushButton>

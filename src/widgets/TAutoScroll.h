@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/scrolling/AutoScrollMotion.h"
-#include "app/scrolling/ScrollPlacement.h"
+#include "widgets/AutoScrollMotion.h"
+#include "widgets/ScrollPlacement.h"
 
 #include <QColor>
 #include <QStringList>

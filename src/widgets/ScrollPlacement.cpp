@@ -1,4 +1,4 @@
-#include "app/scrolling/ScrollPlacement.h"
+#include "widgets/ScrollPlacement.h"
 
 int VerticalTextLeft(ScrollAlignment alignment, int viewWidth, int textWidth) {
     switch (alignment) {

@@ -1,4 +1,4 @@
-#include "app/scrolling/TAutoScroll.h"
+#include "widgets/TAutoScroll.h"
 
 #include <QCursor>
 #include <qdrawutil.h>

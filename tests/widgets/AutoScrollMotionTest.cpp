@@ -1,4 +1,4 @@
-#include "app/scrolling/AutoScrollMotion.h"
+#include "widgets/AutoScrollMotion.h"
 
 #include <QList>
 

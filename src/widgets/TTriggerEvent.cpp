@@ -1,4 +1,4 @@
-#include "app/scrolling/TTriggerEvent.h"
+#include "widgets/TTriggerEvent.h"
 
 TTriggerEvent::TTriggerEvent(QObject* owner) : QObject(owner) {}
 
