@@ -1,5 +1,29 @@
+# packwright_mark_window_library(<target>)
+# Marks a library of widgets that was not made with packwright_windows, so that no engine
+# links it.
+function(packwright_mark_window_library target)
+  set_target_properties(${target} PROPERTIES PACKWRIGHT_WINDOW_LIBRARY ON)
+endfunction()
+
+# Fails when an engine links Qt6::Widgets or a window library. Runs once every target of the
+# project exists, because a LINKS entry may be defined in a folder added later.
+function(packwright_refuse_window_links engine links)
+  foreach(link IN LISTS links)
+    if(link STREQUAL "Qt6::Widgets")
+      message(FATAL_ERROR "${engine}: engine libraries must not link Qt6::Widgets")
+    endif()
+    if(TARGET ${link})
+      get_target_property(window ${link} PACKWRIGHT_WINDOW_LIBRARY)
+      if(window)
+        message(FATAL_ERROR "${engine}: engine libraries must not link the window library ${link}")
+      endif()
+    endif()
+  endforeach()
+endfunction()
+
 # packwright_engine(<name> SOURCES ... [QT Core Gui] [LINKS ...])
-# An engine library: Qt Core (and Gui where images are needed), never Widgets.
+# An engine library: Qt Core (and Gui where images are needed), never Widgets, nor a library
+# of windows.
 function(packwright_engine name)
   cmake_parse_arguments(ARG "" "" "SOURCES;QT;LINKS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
@@ -13,6 +37,9 @@ function(packwright_engine name)
   endforeach()
   target_link_libraries(${name} PUBLIC packwright_options ${qt_targets} ${ARG_LINKS})
   packwright_use_pch(${name} engine)
+  # The values are written into the deferred call now; a deferred call reads variables late.
+  cmake_language(EVAL CODE "cmake_language(DEFER DIRECTORY [[${PROJECT_SOURCE_DIR}]]
+    CALL packwright_refuse_window_links [[${name}]] [[${ARG_LINKS}]])")
 endfunction()
 
 # packwright_windows(<name> SOURCES ... [LINKS ...])
@@ -23,6 +50,7 @@ function(packwright_windows name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC packwright_options Qt6::Widgets ${ARG_LINKS})
   packwright_use_pch(${name} window)
+  packwright_mark_window_library(${name})
 endfunction()
 
 # packwright_test(<name> SOURCES ... LINKS ...)
