@@ -1,5 +1,7 @@
 #include "common/TextDecoding.h"
 
+#include "platform/SystemCodePage.h"
+
 #include <QStringDecoder>
 
 #include <array>
@@ -35,9 +37,7 @@ QString DecodeWindows1252(const QByteArray& bytes) {
 QString Decode8BitText(const QByteArray& bytes) {
     if (std::optional<QString> utf8 = DecodeStrictUtf8(bytes))
         return *utf8;
-#ifdef Q_OS_WIN
-    return QStringDecoder(QStringDecoder::System).decode(bytes);
-#else
+    if (std::optional<QString> system = DecodeSystemCodePage(bytes))
+        return *system;
     return DecodeWindows1252(bytes);
-#endif
 }

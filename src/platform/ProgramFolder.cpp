@@ -1,12 +1,14 @@
 #include "platform/ProgramFolder.h"
 
-#include "common/PathRules.h"
-
 #include <QCoreApplication>
 #include <QDir>
 
 QString ProgramFolder() {
     const QString home = qEnvironmentVariable("PACKWRIGHT_HOME");
-    const QString folder = home.isEmpty() ? QCoreApplication::applicationDirPath() : home;
-    return WithTrailingSeparator(QDir::fromNativeSeparators(folder));
+    QString folder =
+        QDir::fromNativeSeparators(home.isEmpty() ? QCoreApplication::applicationDirPath() : home);
+    // An empty text stays empty rather than naming the root folder.
+    if (!folder.isEmpty() && !folder.endsWith(u'/'))
+        folder += u'/';
+    return folder;
 }

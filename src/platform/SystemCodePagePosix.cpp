@@ -1,0 +1,5 @@
+#include "platform/SystemCodePage.h"
+
+std::optional<QString> DecodeSystemCodePage(const QByteArray&) {
+    return std::nullopt;
+}
