@@ -1,7 +1,8 @@
 #include "cli/ConsoleInteraction.h"
 
+#include "platform/Terminal.h"
+
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 QString KindLabel(MessageKind kind) {
@@ -38,7 +39,7 @@ MessageAnswer ConsoleInteraction::ShowMessage(MessageKind kind, const QString& t
     FErr.flush();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
-    return isatty(STDIN_FILENO) ? AskOnTerminal(buttons) : CautiousAnswer(buttons);
+    return StandardInputIsTerminal() ? AskOnTerminal(buttons) : CautiousAnswer(buttons);
 }
 
 MessageAnswer ConsoleInteraction::AskOnTerminal(MessageButtons buttons) {

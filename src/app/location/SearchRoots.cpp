@@ -1,13 +1,10 @@
 #include "app/location/SearchRoots.h"
 
 #include "common/PathRules.h"
+#include "platform/DriveRoots.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace {
 // Adds folder once, unless it is the root of the whole file system.
@@ -29,22 +26,8 @@ QStringList WineSearchRoots(const WinePrefix& prefix, const QString& homeFolder)
     return roots;
 }
 
-#ifdef Q_OS_WIN
 QStringList VocksSearchRoots() {
-    QStringList roots;
-    const DWORD drives = GetLogicalDrives();
-    for (int i = 0; i < 26; ++i) {
-        if ((drives & (DWORD{1} << i)) == 0)
-            continue;
-        const QString root = QChar(u'A' + i) + QStringLiteral(":\\");
-        const UINT type = GetDriveTypeW(reinterpret_cast<LPCWSTR>(root.utf16()));
-        if (type == DRIVE_FIXED || type == DRIVE_REMOTE)
-            roots.append(QDir::fromNativeSeparators(root));
-    }
-    return roots;
-}
-#else
-QStringList VocksSearchRoots() {
+    if (std::optional<QStringList> drives = SystemDriveRoots())
+        return *drives;
     return WineSearchRoots(WinePrefix::FromEnvironment(), QDir::homePath());
 }
-#endif

@@ -1,0 +1,5 @@
+#include "platform/DriveRoots.h"
+
+std::optional<QStringList> SystemDriveRoots() {
+    return std::nullopt;
+}
