@@ -8,6 +8,7 @@
 class QLabel;
 
 // The export tab: lists of the game folder's custom content written through templates.
+// Empty until the export work arrives: it shows only its caption.
 class TExportFrame : public QWidget {
     Q_OBJECT
 

@@ -7,6 +7,7 @@
 class QLabel;
 
 // The FAR objects tab: installed object files packed into a FAR archive.
+// Empty until the FAR packing work arrives: it shows only its caption.
 class TFarFrame : public QWidget {
     Q_OBJECT
 
@@ -14,7 +15,7 @@ public:
     explicit TFarFrame(QWidget* owner = nullptr);
 
     TLanguage& Language() { return FFarLanguage; }
-    // Rebuilds the list of installed objects; runs whenever the tab becomes active.
+    // Runs whenever the tab becomes active; lists nothing yet.
     void FillList();
 
     void SetVocksPath(const QString& folder) { FVocksPath = folder; }

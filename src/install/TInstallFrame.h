@@ -10,7 +10,7 @@ class QLabel;
 class TDropImage;
 
 // The install tab. Step 1 shows the drop picture under a heading; step 2 (files selected,
-// not yet installed) is built by the file intake.
+// not yet installed) arrives with the file intake.
 class TInstallFrame : public QWidget {
     Q_OBJECT
 

@@ -8,6 +8,7 @@
 class QLabel;
 
 // The delete tab: the custom content of the game folder, to look at and delete.
+// Empty until the delete work arrives: it shows only its caption.
 class TDeleteFrame : public QWidget {
     Q_OBJECT
 
@@ -15,7 +16,7 @@ public:
     explicit TDeleteFrame(QWidget* owner = nullptr);
 
     TLanguage& Language() { return FDeleteLanguage; }
-    // Reads the game folder's custom content; runs whenever the tab becomes active.
+    // Runs whenever the tab becomes active; reads nothing yet.
     void LoadInstalledContent();
 
     void SetTempFolder(const QString& folder) { FTempFolder = folder; }
