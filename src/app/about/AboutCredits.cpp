@@ -5,7 +5,7 @@
 
 namespace {
 // The names the credits give. Only our own team, our users and the libraries the
-// program is built on are named.
+// program uses today are named: a component joins the list when the code that uses it does.
 constexpr QStringView Team = u"The Packwright team";
 constexpr QStringView TeamInText = u"the Packwright team";
 constexpr QStringView TeamName = u"Packwright";
@@ -13,10 +13,8 @@ constexpr QStringView Users = u"Packwright users";
 constexpr QStringView BugReporters = u"Packwright bug reporters";
 constexpr QStringView BetaTesters = u"Packwright beta testers";
 constexpr QStringView DialogPackage = u"Dialogkit";
-constexpr QStringView ZipComponent = u"TZipBuilder";
 constexpr QStringView ZipLibrary = u"libzip";
 constexpr QStringView Toolkit = u"Qt 6 (GNU LGPL v3)";
-constexpr QStringView RegexLibrary = u"Boost.Regex (Boost Software License 1.0)";
 constexpr QStringView JpegLibrary = u"libjpeg (IJG licence)";
 constexpr QStringView GameCopyrightYears = u"2000-2004";
 constexpr QStringView GameCopyrightHolder = u"its makers";
@@ -105,13 +103,8 @@ void AddTools(CreditsText& credits, const TLanguage& language) {
     credits.Entry({RequiredMarksText(language, {.Key = u"MadeBy",
                                                 .Fills = {{u"Product", DialogPackage.toString()},
                                                           {u"Author", TeamInText.toString()}}})});
-    credits.Entry({RequiredMarksText(language, {.Key = u"MadeByAnd",
-                                                .Fills = {{u"Product", ZipComponent.toString()},
-                                                          {u"Author1", TeamInText.toString()},
-                                                          {u"Author2", ZipLibrary.toString()}}})});
     credits.Entry({RequiredMarksText(
         language, {.Key = u"UsesInfoZip", .Fills = {{u"Name", ZipLibrary.toString()}}})});
-    credits.Entry({RegexLibrary.toString()});
     credits.Entry({JpegLibrary.toString()});
     credits.Entry({RequiredMarksText(
         language, {.Key = u"PExperience", .Fills = {{u"Author", Users.toString()}}})});
