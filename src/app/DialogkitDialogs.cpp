@@ -20,7 +20,8 @@ TDkOptions DkOptionsOf(const FileDialogRequest& request) {
     return options;
 }
 
-std::unique_ptr<TDkDialog> FileDialogFor(const FileDialogRequest& request, QWidget* owner) {
+std::unique_ptr<TDkDialog> FileDialogFor(const FileDialogRequest& request, QWidget* owner,
+                                         const QString& pathNotFoundText) {
     std::unique_ptr<TDkFileDialog> dialog;
     if (request.Kind == FileDialogKind::Save)
         dialog = std::make_unique<TDkSaveDialog>(owner);
@@ -29,6 +30,8 @@ std::unique_ptr<TDkDialog> FileDialogFor(const FileDialogRequest& request, QWidg
     dialog->SetFilter(request.Filter);
     dialog->SetDefaultExt(request.DefaultExtension);
     dialog->SetOptions(DkOptionsOf(request));
+    if (!pathNotFoundText.isEmpty())
+        dialog->SetPathNotFoundText(pathNotFoundText);
     return dialog;
 }
 
@@ -40,10 +43,11 @@ std::unique_ptr<TDkDialog> FolderDialogFor(const FileDialogRequest& request, QWi
 }
 } // namespace
 
-std::unique_ptr<TDkDialog> DialogkitDialogFor(const FileDialogRequest& request, QWidget* owner) {
+std::unique_ptr<TDkDialog> DialogkitDialogFor(const FileDialogRequest& request, QWidget* owner,
+                                              const QString& pathNotFoundText) {
     std::unique_ptr<TDkDialog> dialog = request.Kind == FileDialogKind::Folder
                                             ? FolderDialogFor(request, owner)
-                                            : FileDialogFor(request, owner);
+                                            : FileDialogFor(request, owner, pathNotFoundText);
     dialog->SetTitle(request.Title);
     dialog->SetInitialPath(request.InitialPath);
     return dialog;

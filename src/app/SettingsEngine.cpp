@@ -50,9 +50,7 @@ bool AnyPackInstalled(const RegistryKeyValues& gameKey) {
 
 SettingsEngine::SettingsEngine(const TLanguage& language, Interaction& interaction,
                                ChooseVocksFolder chooseFolder)
-    : FLanguage(language), FInteraction(interaction), FChooseFolder(std::move(chooseFolder)) {
-    FApplied.PicturePath = PictureOrDefault(QString());
-}
+    : FLanguage(language), FInteraction(interaction), FChooseFolder(std::move(chooseFolder)) {}
 
 LanguageSetting SettingsEngine::LoadLanguageSetting() const {
     if (const std::optional<StoredSettings> stored = ReadStoredSettings())
@@ -63,6 +61,9 @@ LanguageSetting SettingsEngine::LoadLanguageSetting() const {
 SettingsOutcome SettingsEngine::LoadSettings(ShownOptions& shown) {
     const std::optional<StoredSettings> stored = ReadStoredSettings();
     if (!stored) {
+        // The default picture's name is a text of the language table, so it is only known
+        // once the texts are loaded; it stays in use while the defaults cannot be saved.
+        FApplied.PicturePath = PictureOrDefault(QString());
         ApplyDefaults(shown);
         SettingsOutcome outcome = SaveSettings(shown);
         outcome.Unsaved = !outcome.Saved;

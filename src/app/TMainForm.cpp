@@ -17,11 +17,13 @@
 #include "install/DeleteFolderTree.h"
 #include "install/TInstallFrame.h"
 #include "language/BuiltInEnglish.h"
+#include "language/LanguageLocale.h"
 #include "platform/ProgramFolder.h"
 #include "removal/TDeleteFrame.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -60,7 +62,7 @@ QPlainTextEdit* MakeReadme() {
 } // namespace
 
 TMainForm::TMainForm()
-    : FOwnInteraction(std::make_unique<WidgetInteraction>(this)),
+    : FOwnInteraction(std::make_unique<WidgetInteraction>(this, &FLanguage)),
       FInteraction(FOwnInteraction.get()), FLanguage(this) {
     Construct();
 }
@@ -213,6 +215,10 @@ void TMainForm::LanguageLanguageLoaded() {
     for (int i = 0; i < FPages->count(); ++i)
         FPages->setTabText(i, FLanguage.GetString(QLatin1String(PageTable[i].CaptionKey)));
     FStrip->SetLines(StripLines(FLanguage));
+    FQtTexts.Install(
+        LanguageLocale({FLanguage.LanguageName().isEmpty() ? FLanguage.DefaultLangName()
+                                                           : FLanguage.LanguageName(),
+                        QFileInfo(FLanguage.FileName()).completeBaseName()}));
     FOptionsFrame->ApplyCaptions();
     FLanguage.CopyTo(FInstallFrame->Language());
     FLanguage.CopyTo(FExportFrame->Language());

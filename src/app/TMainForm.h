@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/QtTextsTranslation.h"
 #include "app/ZipEngineProbe.h"
 #include "language/TLanguage.h"
 
@@ -68,6 +69,7 @@ private:
     std::unique_ptr<Interaction> FOwnInteraction;
     Interaction* FInteraction;
     TLanguage FLanguage;
+    QtTextsTranslation FQtTexts;
     QString FTempFolder;
     bool FStartingUp = false;
 

@@ -3,6 +3,7 @@
 #include "app/DialogkitDialogs.h"
 #include "app/TProgressForm.h"
 #include "dialogkit/TDkDialog.h"
+#include "language/TLanguage.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -75,7 +76,9 @@ std::unique_ptr<ProgressHandle> WidgetInteraction::BeginProgress(const QString& 
 }
 
 FileDialogAnswer WidgetInteraction::AskForPaths(const FileDialogRequest& request) {
-    const std::unique_ptr<TDkDialog> dialog = DialogkitDialogFor(request, FParent);
+    const std::unique_ptr<TDkDialog> dialog = DialogkitDialogFor(
+        request, FParent,
+        FLanguage ? FLanguage->GetString(QStringLiteral("DirNotFound")) : QString());
     FileDialogAnswer answer;
     answer.Confirmed = dialog->Execute();
     answer.Paths = dialog->Paths();

@@ -3,11 +3,14 @@
 #include "common/Interaction.h"
 
 class QWidget;
+class TLanguage;
 
-// Real message boxes and the progress window, parented to the given window.
+// Real message boxes and the progress window, parented to the given window. The file
+// dialogs take their own messages from language, when one is given.
 class WidgetInteraction : public Interaction {
 public:
-    explicit WidgetInteraction(QWidget* parent) : FParent(parent) {}
+    explicit WidgetInteraction(QWidget* parent, const TLanguage* language = nullptr)
+        : FParent(parent), FLanguage(language) {}
 
     MessageAnswer ShowMessage(MessageKind kind, const QString& text,
                               MessageButtons buttons) override;
@@ -16,4 +19,5 @@ public:
 
 private:
     QWidget* FParent;
+    const TLanguage* FLanguage;
 };

@@ -7,11 +7,8 @@ void DkPathCheckingFileDialog::accept() {
     const QStringList files = selectedFiles();
     const QString folder = files.isEmpty() ? QString() : QFileInfo(files.first()).absolutePath();
     if (FPathMustExist && !folder.isEmpty() && !QFileInfo(folder).isDir()) {
-        // Qt's own wording, so the message comes in the dialog's language.
-        QMessageBox::warning(
-            this, windowTitle(),
-            tr("%1\nDirectory not found.\nPlease verify the correct directory name was given.")
-                .arg(QDir::toNativeSeparators(folder)));
+        QMessageBox::warning(this, windowTitle(),
+                             QDir::toNativeSeparators(folder) + u'\n' + FNotFoundText);
         return;
     }
     QFileDialog::accept();

@@ -10,7 +10,7 @@ std::unique_ptr<QDialog> TDkFileDialog::CreateDialog() const {
 
 std::unique_ptr<QFileDialog> TDkFileDialog::CreateFileDialog() const {
     auto dialog = std::make_unique<DkPathCheckingFileDialog>(
-        Owner(), FOptions.testFlag(TDkOption::PathMustExist));
+        Owner(), FOptions.testFlag(TDkOption::PathMustExist), FPathNotFoundText);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setWindowTitle(Title());
     dialog->setAcceptMode(FMode);

@@ -17,6 +17,10 @@ public:
     const QString& DefaultExt() const { return FDefaultExt; }
     void SetOptions(TDkOptions options) { FOptions = options; }
     TDkOptions Options() const { return FOptions; }
+    // Shown below the folder's name when PathMustExist refuses a name in a missing folder;
+    // the program passes it in its own language.
+    void SetPathNotFoundText(const QString& text) { FPathNotFoundText = text; }
+    const QString& PathNotFoundText() const { return FPathNotFoundText; }
 
     std::unique_ptr<QDialog> CreateDialog() const override;
     // The same dialog as its QFileDialog.
@@ -33,4 +37,6 @@ private:
     QString FFilter;
     QString FDefaultExt;
     TDkOptions FOptions;
+    QString FPathNotFoundText =
+        QStringLiteral("Directory not found.\nPlease verify the correct directory name was given.");
 };

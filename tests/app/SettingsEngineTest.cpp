@@ -30,27 +30,40 @@ TEST_F(SettingsEngineTest, AppliesAValidStoreWithoutAWord) {
     Sandbox.WriteSettings({{QStringLiteral("FileAction"), QStringLiteral("1")},
                            {QStringLiteral("Expansion"), QStringLiteral("1")},
                            {QStringLiteral("Ossery"), QStringLiteral("1")},
-                           {QStringLiteral("OnTop"), QStringLiteral("1")}});
+                           {QStringLiteral("OnTop"), QStringLiteral("1")},
+                           {QStringLiteral("VocksPath"), Sandbox.Path(QStringLiteral("game"))}});
     ShownOptions shown;
     const SettingsOutcome outcome = Engine.LoadSettings(shown);
     EXPECT_TRUE(User.Messages().isEmpty());
     EXPECT_FALSE(outcome.Warned);
     const AppliedSettings& applied = Engine.Applied();
-    EXPECT_EQ(applied.FileExistsDefault, 4);
-    EXPECT_EQ(applied.GameFolder, Sandbox.GameFolder());
+    EXPECT_EQ(applied.GameFolder, Sandbox.Path(QStringLiteral("game")) + QDir::separator());
     EXPECT_EQ(applied.Expansion,
               (ExpansionFlags{.Expansion = true, .Packs = {false, true, false, false, false}}));
     EXPECT_TRUE(applied.OnTop);
     EXPECT_EQ(shown.Action, FileAction::Overwrite);
-    EXPECT_EQ(shown.GameFolder, Sandbox.GameFolder());
+    EXPECT_EQ(shown.GameFolder, applied.GameFolder);
     EXPECT_TRUE(shown.PacksEnabled);
+}
 
-    Sandbox.WriteSettings({{QStringLiteral("FileAction"), QStringLiteral("2")},
-                           {QStringLiteral("VocksPath"), Sandbox.Path(QStringLiteral("game"))}});
-    Engine.LoadSettings(shown);
-    EXPECT_EQ(Engine.Applied().FileExistsDefault, 1);
-    EXPECT_EQ(Engine.Applied().GameFolder,
-              Sandbox.Path(QStringLiteral("game")) + QDir::separator());
+TEST_F(SettingsEngineTest, TheStoredFileActionBecomesTheFileExistsAnswerCode) {
+    // The codes the file-exists dialog answers with: -1 ask, 1 skip all, 4 overwrite all.
+    const struct {
+        const char* Stored;
+        FileAction Shown;
+        int Answer;
+    } cases[] = {{"0", FileAction::Ask, -1},
+                 {"1", FileAction::Overwrite, 4},
+                 {"2", FileAction::Skip, 1},
+                 {"7", FileAction::Ask, -1},
+                 {"overwrite", FileAction::Ask, -1}};
+    for (const auto& item : cases) {
+        Sandbox.WriteSettings({{QStringLiteral("FileAction"), QLatin1String(item.Stored)}});
+        ShownOptions shown;
+        Engine.LoadSettings(shown);
+        EXPECT_EQ(shown.Action, item.Shown) << item.Stored;
+        EXPECT_EQ(Engine.Applied().FileExistsDefault, item.Answer) << item.Stored;
+    }
 }
 
 TEST_F(SettingsEngineTest, PackValuesCountForNothingWithoutExpansion) {
@@ -136,7 +149,8 @@ TEST_F(SettingsEngineTest, AStoreThatCannotBeWrittenIsAnErrorAndNoSave) {
 }
 
 TEST_F(SettingsEngineTest, FirstRunSavesTheDefaultsFoundThroughTheGamesKey) {
-    Sandbox.WriteFile(QStringLiteral("drive_c/Games/The Vocks/vocks.exe"), "MZ");
+    Sandbox.PlaceGame(Sandbox.DriveC() + QStringLiteral("/Games/The Vocks"),
+                      QStringLiteral("vocks.exe"));
     Sandbox.WriteGameKey({{QStringLiteral("VOCKS_DATA"), QStringLiteral("C:\\Games\\The Vocks")},
                           {QStringLiteral("EPInstalled"), QStringLiteral("1")},
                           {QStringLiteral("EP3Installed"), QStringLiteral("1")},
@@ -146,12 +160,23 @@ TEST_F(SettingsEngineTest, FirstRunSavesTheDefaultsFoundThroughTheGamesKey) {
     EXPECT_TRUE(User.Messages().isEmpty());
     EXPECT_TRUE(outcome.Saved);
     EXPECT_FALSE(outcome.Unsaved);
-    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("VocksPath")),
-              Sandbox.Path(QStringLiteral("drive_c/Games/The Vocks/")));
-    EXPECT_EQ(Engine.Applied().Expansion,
-              (ExpansionFlags{.Expansion = true, .Packs = {true, false, true, false, false}}));
-    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("Language")), Language.FileName());
-    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("ScrollingText")), QStringLiteral("1"));
+    EXPECT_EQ(Engine.Applied().FileExistsDefault, -1);
+    const QString program = Sandbox.ProgramFolder();
+    EXPECT_EQ(
+        Sandbox.StoredValues(),
+        (QMap<QString, QString>{
+            {QStringLiteral("FileAction"), QStringLiteral("0")},
+            {QStringLiteral("InstallBMP"), program + QStringLiteral("dropimg.jpg")},
+            {QStringLiteral("Language"), program + QStringLiteral("English.lng")},
+            {QStringLiteral("VocksPath"), Sandbox.DriveC() + QStringLiteral("/Games/The Vocks/")},
+            {QStringLiteral("Expansion"), QStringLiteral("1")},
+            {QStringLiteral("Tevarin"), QStringLiteral("1")},
+            {QStringLiteral("Ossery"), QStringLiteral("0")},
+            {QStringLiteral("Fennick"), QStringLiteral("1")},
+            {QStringLiteral("Glimmet"), QStringLiteral("0")},
+            {QStringLiteral("Magic"), QStringLiteral("0")},
+            {QStringLiteral("OnTop"), QStringLiteral("0")},
+            {QStringLiteral("ScrollingText"), QStringLiteral("1")}}));
 }
 
 TEST_F(SettingsEngineTest, FirstRunWithoutTheGameSavesNothingAndTriesAgainNextTime) {

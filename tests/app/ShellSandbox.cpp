@@ -9,19 +9,25 @@
 #include <QImage>
 #include <QSettings>
 
+#include <gtest/gtest.h>
+
+const QString ShellSandbox::GameKey = QStringLiteral("Software\\Quarn\\The Vocks");
+
 ShellSandbox::ShellSandbox() {
-    for (const char* folder : {"program", "game", "tmp", "home", "wine"})
-        QDir(FRoot.path()).mkpath(QLatin1String(folder));
+    for (const char* folder : {"program", "game", "tmp", "home", "wine/drive_c", "wine/dosdevices"})
+        EXPECT_TRUE(QDir(FRoot.path()).mkpath(QLatin1String(folder)));
+    LinkDrive(QStringLiteral("c:"), QStringLiteral("../drive_c"));
+    LinkDrive(QStringLiteral("z:"), QStringLiteral("/"));
     Redirect("PACKWRIGHT_SETTINGS", SettingsFile());
     Redirect("PACKWRIGHT_HOME", ProgramFolder());
     Redirect("TMPDIR", TempRoot());
-    Redirect("HOME", Path(QStringLiteral("home")));
-    Redirect("WINEPREFIX", WinePrefix());
+    Redirect("HOME", Home());
+    Redirect("WINEPREFIX", Prefix());
     WriteFile(QStringLiteral("program/English.lng"),
               BuiltInEnglishLines().join(QLatin1Char('\n')).toUtf8());
     WriteFile(QStringLiteral("program/Readme.txt"), "Welcome to the sandbox.\r\nSecond line.\r\n");
     WritePicture(QStringLiteral("program/dropimg.jpg"), 384, 384);
-    WriteFile(QStringLiteral("game/Vocks.exe"), "MZ");
+    PlaceGame(Path(QStringLiteral("game")));
 }
 
 ShellSandbox::~ShellSandbox() {
@@ -61,6 +67,14 @@ QString ShellSandbox::StoredValue(const QString& name) const {
     return QSettings(SettingsFile(), QSettings::IniFormat).value(name).toString();
 }
 
+QMap<QString, QString> ShellSandbox::StoredValues() const {
+    const QSettings store(SettingsFile(), QSettings::IniFormat);
+    QMap<QString, QString> values;
+    for (const QString& key : store.allKeys())
+        values.insert(key, store.value(key).toString());
+    return values;
+}
+
 QString ShellSandbox::WritePicture(const QString& relative, int width, int height) const {
     QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);
@@ -73,20 +87,34 @@ QString ShellSandbox::WritePicture(const QString& relative, int width, int heigh
 }
 
 QString ShellSandbox::WriteFile(const QString& relative, const QByteArray& bytes) const {
-    WriteFixtureFile(Path(relative), bytes);
+    EXPECT_TRUE(WriteFixtureFile(Path(relative), bytes));
     return Path(relative);
 }
 
-void ShellSandbox::WriteGameKey(const QHash<QString, QString>& values) const {
-    QDir(WinePrefix()).mkpath(QStringLiteral("dosdevices"));
-    QDir(FRoot.path()).mkpath(QStringLiteral("drive_c"));
-    QFile::link(Path(QStringLiteral("drive_c")), WinePrefix() + QStringLiteral("/dosdevices/c:"));
-    QByteArray registry = "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n"
-                          "[Software\\\\Quarn\\\\The Vocks] 1700000000\n";
-    for (auto it = values.cbegin(); it != values.cend(); ++it) {
-        QString value = it.value();
-        value.replace(QLatin1String("\\"), QLatin1String("\\\\"));
-        registry += QStringLiteral("\"%1\"=\"%2\"\n").arg(it.key(), value).toUtf8();
-    }
-    WriteFile(QStringLiteral("wine/system.reg"), registry);
+void ShellSandbox::LinkDrive(const QString& drive, const QString& target) const {
+    EXPECT_TRUE(QFile::link(target, Prefix() + QStringLiteral("/dosdevices/") + drive));
+}
+
+void ShellSandbox::WriteSystemReg(const QByteArray& body) const {
+    WriteFile(QStringLiteral("wine/system.reg"),
+              "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win32\n\n" +
+                  body);
+}
+
+void ShellSandbox::WriteGameKey(const QHash<QString, QString>& values,
+                                const QString& keyPath) const {
+    QByteArray key = '[' + RegEscaped(keyPath) + "] 1700000000\n#time=1da0000000000\n";
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        key += '"' + RegEscaped(it.key()) + "\"=\"" + RegEscaped(it.value()) + "\"\n";
+    WriteSystemReg(key);
+}
+
+void ShellSandbox::PlaceGame(const QString& folder, const QString& fileName) const {
+    EXPECT_TRUE(WriteFixtureFile(folder + u'/' + fileName, "MZ"));
+}
+
+QByteArray RegEscaped(const QString& text) {
+    QString escaped = text;
+    escaped.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
+    return escaped.toUtf8();
 }

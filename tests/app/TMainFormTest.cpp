@@ -62,11 +62,18 @@ TEST_F(TMainFormTest, StartsQuietlyWithCaptionsStripAndFittedWindow) {
                            QStringLiteral("Options"), QStringLiteral("Readme")}));
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("The Vocks Packwright 0.4.0b"));
     EXPECT_EQ(ActivePage(), InstallPage);
-    EXPECT_EQ(Find<TAutoScroll>("MainScreenScroll")->Lines().size(), 13);
     // The 384-pixel drop picture sets the window's size, not the layout's 770 × 746.
     EXPECT_LT(Form->height(), 600);
     EXPECT_GE(Form->height(), 384);
     EXPECT_FALSE(Find<QLineEdit>("PathEdit")->text().isEmpty());
+}
+
+TEST_F(TMainFormTest, AFirstRunWithoutTheGameShowsTheDefaultPicture) {
+    User.ExpectQuestion(MessageAnswer::No);
+    Start();
+    EXPECT_EQ(Find<QLineEdit>("BMPFileLoc")->text(),
+              Sandbox.ProgramFolder() + QStringLiteral("dropimg.jpg"));
+    EXPECT_EQ(Find<TDropImage>("DropImg")->Picture().size(), QSize(384, 384));
 }
 
 TEST_F(TMainFormTest, UsesTheFirstFreeTemporaryFolderAndRemovesItOnClose) {

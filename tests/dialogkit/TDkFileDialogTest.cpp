@@ -1,26 +1,17 @@
 #include "dialogkit/TDkOpenDialog.h"
 #include "dialogkit/TDkSaveDialog.h"
+#include "support/ModalDialogAnswer.h"
 #include "support/QtPrinters.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
 bool PlacesBarShown(const QFileDialog& dialog) {
     return !dialog.findChild<QWidget*>(QStringLiteral("sidebar"))->isHidden();
-}
-
-// Confirms whatever message box comes up next.
-void ConfirmNextMessage() {
-    QTimer::singleShot(0, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            box->accept();
-    });
 }
 } // namespace
 
@@ -69,19 +60,30 @@ TEST(TDkFileDialog, ASaveDialogOpensAtTheFileAndPromptsOnlyWhenAsked) {
     EXPECT_EQ(save.CreateFileDialog()->directory().absolutePath(), folder.path());
 }
 
-TEST(TDkFileDialog, PathMustExistRefusesANameInAMissingFolder) {
+TEST(TDkFileDialog, PathMustExistRefusesANameInAMissingFolderInTheGivenWords) {
     QTemporaryDir folder;
     TDkSaveDialog save;
     save.SetInitialPath(folder.path());
+    save.SetPathNotFoundText(QStringLiteral("Ordner nicht gefunden."));
+    const QString typed = folder.filePath(QStringLiteral("missing/objects.far"));
     for (const bool pathMustExist : {true, false}) {
         save.SetOptions(pathMustExist ? TDkOptions(TDkOption::PathMustExist) : TDkOptions());
         const std::unique_ptr<QFileDialog> dialog = save.CreateFileDialog();
         dialog->show();
-        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
-            ->setText(folder.filePath(QStringLiteral("missing/objects.far")));
-        ConfirmNextMessage();
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+        QString message;
+        if (pathMustExist) {
+            AnswerNextModal<QMessageBox>([&](QMessageBox& box) {
+                message = box.text();
+                box.accept();
+            });
+        }
         static_cast<QDialog&>(*dialog).accept(); // QFileDialog hides it
         EXPECT_EQ(dialog->result() == QDialog::Accepted, !pathMustExist);
         EXPECT_EQ(dialog->isVisible(), pathMustExist);
+        if (pathMustExist) {
+            EXPECT_EQ(message, folder.filePath(QStringLiteral("missing")) +
+                                   QStringLiteral("\nOrdner nicht gefunden."));
+        }
     }
 }

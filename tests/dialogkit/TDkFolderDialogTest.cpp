@@ -1,13 +1,12 @@
 #include "dialogkit/TDkFolderDialog.h"
 
+#include "support/ModalDialogAnswer.h"
 #include "support/QtPrinters.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -18,8 +17,8 @@ QFileDialog* FolderView(const QWidget& dialog) {
 
 // Ends the next modal Dialogkit dialog through its folder view.
 void AnswerNextFolderDialog(bool confirm) {
-    QTimer::singleShot(0, [confirm] {
-        QDialog* view = FolderView(*QApplication::activeModalWidget());
+    AnswerNextModal<QDialog>([confirm](QDialog& dialog) {
+        QDialog* view = FolderView(dialog);
         if (confirm)
             view->accept();
         else

@@ -10,26 +10,29 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
-constexpr QSize ClientSize(345, 217);
+constexpr int Margin = 8;
+constexpr int EmblemSize = 32;
+constexpr QSize CreditsSize(329, 113);
 constexpr int CreditsInterval = 60;
 // The end of the credits rests long enough to be read; later wrap-arounds rest briefly.
 constexpr int CreditsEndPause = 5000;
 constexpr int CreditsWrapPause = 1000;
 
-QLabel* PlainLabel(QWidget* parent, const char* name, const QRect& geometry) {
+QLabel* PlainLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
     return label;
 }
 
 TAutoScroll* CreditsScroll(QWidget* parent) {
     auto* credits = new TAutoScroll(parent);
     credits->setObjectName(QStringLiteral("Credits"));
-    credits->setGeometry(8, 64, 329, 113);
+    credits->setMinimumWidth(CreditsSize.width());
+    credits->setFixedHeight(CreditsSize.height());
     credits->SetOrientation(OrientOpts::asVertical);
     credits->SetInterval(CreditsInterval);
     credits->SetHoldOnMouse(false);
@@ -44,29 +47,47 @@ TAutoScroll* CreditsScroll(QWidget* parent) {
 
 TAboutBox::TAboutBox(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      FAboutLanguage(this), FNameLbl(PlainLabel(this, "NameLbl", {8, 8, 290, 16})),
-      FDateLbl(PlainLabel(this, "DateLbl", {8, 24, 290, 16})),
-      FSiteLbl(PlainLabel(this, "SiteLbl", {8, 40, 290, 16})),
-      FImage1(PlainLabel(this, "Image1", {304, 8, 32, 32})), FOK(new QPushButton(this)),
+      FAboutLanguage(this), FNameLbl(PlainLabel(this, "NameLbl")),
+      FDateLbl(PlainLabel(this, "DateLbl")), FSiteLbl(PlainLabel(this, "SiteLbl")),
+      FImage1(PlainLabel(this, "Image1")), FOK(new QPushButton(this)),
       FCredits(CreditsScroll(this)) {
     setObjectName(QStringLiteral("AboutBox"));
-    setFixedSize(ClientSize);
     QFont nameFont = FNameLbl->font();
     nameFont.setBold(true);
     FNameLbl->setFont(nameFont);
+    FImage1->setFixedSize(EmblemSize, EmblemSize);
     FImage1->setScaledContents(true);
-    FImage1->setPixmap(ProgramEmblem(FImage1->width()));
+    FImage1->setPixmap(ProgramEmblem(EmblemSize));
     FOK->setObjectName(QStringLiteral("OK"));
-    FOK->setGeometry(136, 184, 75, 25);
     FOK->setDefault(true);
     connect(FOK, &QPushButton::clicked, this, &QDialog::accept);
+    LayOut();
 
     connect(FCredits, &TAutoScroll::OnCanChange, this, &TAboutBox::CreditsCanChange);
     connect(FCredits, &TAutoScroll::OnContinue, this, &TAboutBox::CreditsContinue);
     connect(&FAboutLanguage, &TLanguage::OnLanguageLoaded, this,
             &TAboutBox::AboutLanguageLanguageLoaded);
     FAboutLanguage.SetDefaultLanguage(BuiltInEnglishLines());
+    // The credits move only while the box is shown.
+    FCredits->Disable();
     FCredits->Loaded();
+}
+
+void TAboutBox::LayOut() {
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(0);
+    for (QLabel* label : {FNameLbl, FDateLbl, FSiteLbl})
+        texts->addWidget(label);
+    auto* top = new QHBoxLayout;
+    top->addLayout(texts, 1);
+    top->addWidget(FImage1, 0, Qt::AlignTop);
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(Margin, Margin, Margin, Margin);
+    box->addLayout(top);
+    box->addWidget(FCredits);
+    box->addWidget(FOK, 0, Qt::AlignHCenter);
+    // The box grows with its texts (a long address, a large font) and cannot be resized.
+    box->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TAboutBox::SetProdVersion(const QString& version) {

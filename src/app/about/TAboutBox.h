@@ -33,6 +33,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void LayOut();
     void AboutLanguageLanguageLoaded();
     void CreditsCanChange(TAutoScroll* sender, int newPosition, bool& allowChange);
     void CreditsContinue(TAutoScroll* sender);

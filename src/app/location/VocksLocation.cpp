@@ -2,6 +2,7 @@
 
 #include "app/location/FolderSearch.h"
 #include "app/location/GameRegistryKey.h"
+#include "app/location/ProgressThrottle.h"
 #include "app/location/SearchRoots.h"
 #include "common/Interaction.h"
 #include "common/PathRules.h"
@@ -41,20 +42,6 @@ QStringList FoldersOf(const QStringList& matches) {
     return folders;
 }
 
-QStringList SearchDrives(const TLanguage& language, Interaction& interaction) {
-    const std::unique_ptr<ProgressHandle> progress =
-        interaction.BeginProgress(language.GetString(QStringLiteral("Progress")));
-    progress->ShowBar(false);
-    progress->SetMessage(SearchMessage(language, language.GetString(QStringLiteral("Preparing"))));
-    const QString lookingIn = language.GetString(QStringLiteral("VocksFindingIn"));
-    const QStringList matches = SearchFolderTrees(
-        VocksSearchRoots(), VocksProgramFile.toString(), [&](const QString& folder) {
-            progress->SetMessage(
-                SearchMessage(language, ReplacePlaceholder(lookingIn, u"Path",
-                                                           QDir::toNativeSeparators(folder))));
-        });
-    return FoldersOf(matches);
-}
 } // namespace
 
 std::optional<QString> FindVocksFolder(const TLanguage& language, Interaction& interaction,
@@ -64,8 +51,9 @@ std::optional<QString> FindVocksFolder(const TLanguage& language, Interaction& i
     const MessageAnswer answer =
         interaction.Ask(MessageKind::Error, language.GetString(QStringLiteral("VocksRegNotFound")),
                         MessageButtons::YesNo);
-    const QStringList folders =
-        answer == MessageAnswer::Yes ? SearchDrives(language, interaction) : QStringList();
+    const QStringList folders = answer == MessageAnswer::Yes
+                                    ? SearchForVocks(VocksSearchRoots(), language, interaction)
+                                    : QStringList();
     if (folders.isEmpty()) {
         interaction.Fail(language.GetString(QStringLiteral("VocksAutoNotFound")));
         return std::nullopt;
@@ -76,6 +64,25 @@ std::optional<QString> FindVocksFolder(const TLanguage& language, Interaction& i
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;
+}
+
+QStringList SearchForVocks(const QStringList& roots, const TLanguage& language,
+                           Interaction& interaction) {
+    const std::unique_ptr<ProgressHandle> progress =
+        interaction.BeginProgress(language.GetString(QStringLiteral("Progress")));
+    progress->ShowBar(false);
+    progress->SetMessage(SearchMessage(language, language.GetString(QStringLiteral("Preparing"))));
+    const QString lookingIn = language.GetString(QStringLiteral("VocksFindingIn"));
+    // Each repaint costs far more than listing a folder.
+    ProgressThrottle throttle;
+    const QStringList matches =
+        SearchFolderTrees(roots, VocksProgramFile.toString(), [&](const QString& folder) {
+            if (throttle.Due())
+                progress->SetMessage(
+                    SearchMessage(language, ReplacePlaceholder(lookingIn, u"Path",
+                                                               QDir::toNativeSeparators(folder))));
+        });
+    return FoldersOf(matches);
 }
 
 std::optional<QString> BrowseVocksFolder(const TLanguage& language, Interaction& interaction,

@@ -25,6 +25,12 @@ using ChooseVocksFolder = std::function<QString(const QStringList& folders)>;
 std::optional<QString> FindVocksFolder(const TLanguage& language, Interaction& interaction,
                                        const ChooseVocksFolder& choose);
 
+// Searches the roots for the program file with the progress window shown, naming the folder
+// being searched; returns the folders holding it, in the order found, as FindVocksFolder
+// offers them.
+QStringList SearchForVocks(const QStringList& roots, const TLanguage& language,
+                           Interaction& interaction);
+
 // Asks for the game folder in the folder browser, starting at shownPath. Returns the
 // chosen folder in native form with one trailing separator when it holds the program
 // file; otherwise warns (BrowseVocksNotFound) and returns nothing. Nothing, silently, when

@@ -1,12 +1,12 @@
 #include "app/location/TVocksFoundMultiple.h"
 
 #include "language/BuiltInEnglish.h"
+#include "support/ModalDialogAnswer.h"
 #include "support/QtPrinters.h"
 
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -42,10 +42,8 @@ TEST_F(TVocksFoundMultipleTest, OkWaitsForASelectionWhichBecomesTheChoice) {
 }
 
 TEST_F(TVocksFoundMultipleTest, ADoubleClickOnAnEntryChoosesIt) {
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<TVocksFoundMultiple*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        auto* results = Control<QListWidget>(*dialog, "Results");
+    AnswerNextModal<TVocksFoundMultiple>([&](TVocksFoundMultiple& dialog) {
+        auto* results = Control<QListWidget>(dialog, "Results");
         const QRect entry = results->visualItemRect(results->item(0));
         QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, entry.center());
         QTest::mouseDClick(results->viewport(), Qt::LeftButton, {}, entry.center());

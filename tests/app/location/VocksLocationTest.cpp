@@ -1,10 +1,10 @@
 #include "app/location/VocksLocation.h"
 
+#include "app/ShellSandbox.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
-#include "WineSandbox.h"
 
 #include <QDir>
 
@@ -34,7 +34,7 @@ protected:
         });
     }
 
-    WineSandbox FSandbox;
+    ShellSandbox FSandbox;
     TLanguage FLanguage;
     ScriptedInteraction FUser;
     QList<QStringList> FOffered;
@@ -45,7 +45,8 @@ protected:
 TEST_F(VocksLocationTest, TheRegistryKeyNamesTheFolderWithoutAQuestion) {
     const QString game = FSandbox.DriveC() + QStringLiteral("/Program Files/Quarn/The Vocks");
     FSandbox.PlaceGame(game, QStringLiteral("VOCKS.exe"));
-    FSandbox.RegisterGame(QStringLiteral("C:\\program files\\quarn\\the vocks\\"));
+    FSandbox.WriteGameKey(
+        {{QStringLiteral("VOCKS_DATA"), QStringLiteral("C:\\program files\\quarn\\the vocks\\")}});
 
     EXPECT_EQ(Find(), Shown(game));
     EXPECT_TRUE(FUser.Messages().isEmpty());
@@ -55,14 +56,15 @@ TEST_F(VocksLocationTest, TheRegistryKeyNamesTheFolderWithoutAQuestion) {
 TEST_F(VocksLocationTest, AGameOfA64BitPrefixIsFoundUnderWow6432Node) {
     const QString game = FSandbox.DriveC() + QStringLiteral("/Games/Vocks");
     FSandbox.PlaceGame(game);
-    FSandbox.RegisterGame(QStringLiteral("C:\\Games\\Vocks"),
+    FSandbox.WriteGameKey({{QStringLiteral("VOCKS_DATA"), QStringLiteral("C:\\Games\\Vocks")}},
                           QStringLiteral("Software\\Wow6432Node\\Quarn\\The Vocks"));
     EXPECT_EQ(Find(), Shown(game));
 }
 
 TEST_F(VocksLocationTest, AStaleKeyAsksAndNoEndsWithNothingFound) {
     FSandbox.PlaceGame(FSandbox.DriveC() + QStringLiteral("/Elsewhere"));
-    FSandbox.RegisterGame(QStringLiteral("C:\\Program Files\\Quarn\\The Vocks"));
+    FSandbox.WriteGameKey(
+        {{QStringLiteral("VOCKS_DATA"), QStringLiteral("C:\\Program Files\\Quarn\\The Vocks")}});
     FUser.ExpectQuestion(MessageAnswer::No);
 
     EXPECT_EQ(Find(), std::nullopt);
@@ -123,7 +125,7 @@ TEST_F(VocksLocationTest, ClosingTheChoiceWithoutPickingGivesNothingAndNoMessage
 }
 
 TEST_F(VocksLocationTest, ASearchWithoutHitsSaysSo) {
-    FSandbox.LinkDrive(QStringLiteral("d:"), FSandbox.Outside(QStringLiteral("unplugged")));
+    FSandbox.LinkDrive(QStringLiteral("d:"), FSandbox.Path(QStringLiteral("unplugged")));
     FSandbox.PlaceGame(FSandbox.Home() + QStringLiteral("/.hidden/Vocks"));
     FUser.ExpectQuestion(MessageAnswer::Yes);
 

@@ -1,18 +1,18 @@
 #include "app/location/WinePrefix.h"
 
 #include "app/location/SearchRoots.h"
+#include "app/ShellSandbox.h"
 #include "support/QtPrinters.h"
-#include "WineSandbox.h"
 
 #include <QDir>
 
 #include <gtest/gtest.h>
 
 TEST(WinePrefix, ListsTheDrivesWhoseLinksLeadToAFolder) {
-    WineSandbox sandbox;
-    ASSERT_TRUE(QDir().mkpath(sandbox.Outside(QStringLiteral("games"))));
+    ShellSandbox sandbox;
+    ASSERT_TRUE(QDir().mkpath(sandbox.Path(QStringLiteral("games"))));
     sandbox.LinkDrive(QStringLiteral("D:"), QStringLiteral("../../games"));
-    sandbox.LinkDrive(QStringLiteral("e:"), sandbox.Outside(QStringLiteral("no-disc")));
+    sandbox.LinkDrive(QStringLiteral("e:"), sandbox.Path(QStringLiteral("no-disc")));
     sandbox.LinkDrive(QStringLiteral("d::"), QStringLiteral("/dev/null"));
     sandbox.LinkDrive(QStringLiteral("com1"), QStringLiteral("/dev/ttyS0"));
 
@@ -21,13 +21,13 @@ TEST(WinePrefix, ListsTheDrivesWhoseLinksLeadToAFolder) {
     EXPECT_EQ(drives[0].Letter, u'c');
     EXPECT_EQ(drives[0].Folder, QDir(sandbox.DriveC()).canonicalPath());
     EXPECT_EQ(drives[1].Letter, u'd');
-    EXPECT_EQ(drives[1].Folder, QDir(sandbox.Outside(QStringLiteral("games"))).canonicalPath());
+    EXPECT_EQ(drives[1].Folder, QDir(sandbox.Path(QStringLiteral("games"))).canonicalPath());
     EXPECT_EQ(drives[2].Letter, u'z');
     EXPECT_EQ(drives[2].Folder, QDir::rootPath());
 }
 
 TEST(WinePrefix, MapsWindowsPathsThroughItsDrivesInAnyLetterCase) {
-    WineSandbox sandbox;
+    ShellSandbox sandbox;
     ASSERT_TRUE(QDir().mkpath(sandbox.DriveC() + QStringLiteral("/program files/QUARN/The Vocks")));
     const WinePrefix prefix = WinePrefix::FromEnvironment();
     const QString drive = QDir(sandbox.DriveC()).canonicalPath();
@@ -46,13 +46,13 @@ TEST(WinePrefix, MapsWindowsPathsThroughItsDrivesInAnyLetterCase) {
 }
 
 TEST(WinePrefix, WithoutWineprefixIsTheHomeFoldersDotWine) {
-    WineSandbox sandbox;
+    ShellSandbox sandbox;
     qunsetenv("WINEPREFIX");
     EXPECT_EQ(WinePrefix::FromEnvironment().Folder(), sandbox.Home() + QStringLiteral("/.wine"));
 }
 
 TEST(WineSearchRoots, AreTheDrivesExceptTheWholeFileSystemThenHomeEachOnce) {
-    WineSandbox sandbox;
+    ShellSandbox sandbox;
     sandbox.LinkDrive(QStringLiteral("h:"), sandbox.Home());
     sandbox.LinkDrive(QStringLiteral("y:"), QStringLiteral("../drive_c"));
 

@@ -1,8 +1,8 @@
 #include "app/location/WineRegistryFile.h"
 
+#include "app/ShellSandbox.h"
 #include "support/FileFixtures.h"
 #include "support/QtPrinters.h"
-#include "WineSandbox.h"
 
 #include <QTemporaryDir>
 
@@ -12,7 +12,7 @@ namespace {
 class WineRegistryFileTest : public ::testing::Test {
 protected:
     std::optional<RegistryKeyValues> ReadKey(const QByteArray& fileText,
-                                             const QString& key = WineSandbox::GameKey) {
+                                             const QString& key = ShellSandbox::GameKey) {
         const QString path = FFolder.filePath(QStringLiteral("system.reg"));
         EXPECT_TRUE(WriteFixtureFile(path, fileText));
         return ReadWineRegistryKey(path, key);
@@ -49,9 +49,9 @@ TEST_F(WineRegistryFileTest, AKeyWithoutValuesExistsAndAMissingKeyDoesNot) {
     EXPECT_TRUE(ReadKey(Header + "[Software\\\\Quarn\\\\The Vocks] 1\n").has_value());
     EXPECT_FALSE(ReadKey(Header + "[Software\\\\Quarn] 1\n\"VOCKS_DATA\"=\"x\"\n").has_value());
     EXPECT_FALSE(
-        ReadWineRegistryKey(FFolder.filePath(QStringLiteral("missing.reg")), WineSandbox::GameKey)
+        ReadWineRegistryKey(FFolder.filePath(QStringLiteral("missing.reg")), ShellSandbox::GameKey)
             .has_value());
-    EXPECT_FALSE(ReadWineRegistryKey(FFolder.path(), WineSandbox::GameKey).has_value());
+    EXPECT_FALSE(ReadWineRegistryKey(FFolder.path(), ShellSandbox::GameKey).has_value());
 }
 
 TEST_F(WineRegistryFileTest, RefusesFilesThatAreNoWineRegistry) {
