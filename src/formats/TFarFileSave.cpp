@@ -139,7 +139,8 @@ std::vector<FarDirectoryEntry> TFarFile::DirectoryEntries(const Offsets& offsets
     std::vector<FarDirectoryEntry> entries;
     for (size_t i = 0; i < FItems.size(); ++i) {
         if (HasName(FItems[i]))
-            entries.push_back({FItems[i].Name(), FItems[i].Size(), offsets[i]});
+            entries.push_back(
+                {FItems[i].Name(), FItems[i].Size(), offsets[i], FItems[i].StoredName()});
     }
     return entries;
 }
