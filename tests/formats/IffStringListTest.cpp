@@ -98,3 +98,48 @@ TEST(IffStringList, ReadsTheGameCodePage) {
     const QByteArray data = BuildStringList(FixtureListFormat::Values, {{.Value = "Caf\xE9"}});
     EXPECT_EQ(ParseStringList(ChunkWith(data)).value(0).Value, u"Caf\u00e9"_s);
 }
+
+// The layout written out by hand: format code, a little-endian count, then the texts, each
+// ended by a NUL.
+TEST(IffStringList, WritesTheStoredLayout) {
+    ValueCommentListWriter writer;
+    writer.Add(u"ab"_s, u"c"_s);
+    writer.Add(QString(), u"x"_s);
+    EXPECT_EQ(writer.Finish(), QByteArray("\xFE\xFF\x02\x00"
+                                          "ab\0c\0\0x\0",
+                                          12));
+    ValueCommentListWriter many;
+    for (int i = 0; i < 0x0102; ++i)
+        many.Add(u"v"_s, QString());
+    EXPECT_EQ(many.Finish()->left(4), QByteArray("\xFE\xFF\x02\x01", 4));
+}
+
+// A count below the entries the data holds reads only the counted ones, as the game does; a
+// count beyond them reads what there is.
+TEST(IffStringList, ReadsTheCountLittleEndianAndTrustsItOnlyAsFarAsTheData) {
+    const struct {
+        QByteArray Data;
+        QStringList Values;
+    } cases[] = {
+        {QByteArray("\xFF\xFF\x01\x00"
+                    "a\0b\0",
+                    8),
+         {u"a"_s}},
+        {QByteArray("\xFE\xFF\x02\x00"
+                    "a\0A\0b\0B\0c\0C\0",
+                    16),
+         {u"a"_s, u"b"_s}},
+        {QByteArray("\xFD\xFF\x01\x00"
+                    "\x01"
+                    "a\0A\0\x01"
+                    "b\0B\0",
+                    14),
+         {u"a"_s}},
+        {QByteArray("\xFE\xFF\x00\x01"
+                    "a\0A\0b\0B\0",
+                    12),
+         {u"a"_s, u"b"_s}},
+    };
+    for (const auto& [data, values] : cases)
+        EXPECT_EQ(Values(ParseStringList(ChunkWith(data))), values) << data.toHex().constData();
+}

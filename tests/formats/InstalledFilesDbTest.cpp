@@ -1,11 +1,12 @@
 #include "formats/InstalledFilesDb.h"
 
-#include "common/DayCountDate.h"
 #include "formats/IffChunks.h"
 #include "formats/IffStringList.h"
 #include "support/FilesDbFixtures.h"
+#include "support/IffFixtures.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
+#include "support/StringListFixtures.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -123,6 +124,8 @@ TEST_F(InstalledFilesDbTest, DamagedEntriesDoNotStopTheLoad) {
     EXPECT_EQ(InstalledFilesDb(FFolder.Write(u"junk.iff"_s, "junk")).Count(Walls), 0);
 }
 
+// The stored chunks written out by hand: header (type, size, id, flags, 64-byte label), then
+// the list with its little-endian count.
 TEST_F(InstalledFilesDbTest, SaveWritesTwoListsPerNonEmptyKindInKindOrder) {
     InstalledFilesDb db;
     db.Load(FFolder.Path(u"files.iff"_s));
@@ -131,18 +134,49 @@ TEST_F(InstalledFilesDbTest, SaveWritesTwoListsPerNonEmptyKindInKindOrder) {
     ScriptedInteraction interaction;
     ASSERT_TRUE(db.Save(interaction));
 
-    const QString path = db.DbFileName();
     QStringList written;
-    for (const IffChunkInfo& chunk : ListAllIffChunks(path))
-        written.append(chunk.Type + QString::number(chunk.Id) + QLatin1Char(':') + chunk.Label);
+    for (const IffChunkInfo& chunk : ListAllIffChunks(db.DbFileName()))
+        written.append(chunk.Type + QString::number(chunk.Id) + u':' + chunk.Label);
     EXPECT_EQ(written,
               QStringList({u"STR#101:Walls"_s, u"STR#201:Walls (Comments)"_s, u"STR#131:Heads"_s,
                            u"STR#231:Heads (Comments)"_s, u"rsmp0:"_s}));
-    const IffChunkInfo heads = FindIffChunk(path, u"STR#", 131);
-    EXPECT_EQ(heads.Flags, 0x10);
-    EXPECT_TRUE(IsValueCommentList(heads.Data));
-    EXPECT_EQ(ParseStringList(heads).value(0).Comment, FormatDayCount(45000.5));
-    EXPECT_EQ(ParseStringList(FindIffChunk(path, u"STR#", 231)).value(0).Comment, u"head"_s);
+    const QByteArray file = FFolder.Read(u"files.iff"_s);
+    const QByteArray headTimes = QByteArray("STR#\0\0\0\x5E\0\x83\0\x10"
+                                            "Heads",
+                                            17) +
+                                 QByteArray(59, '\0') +
+                                 QByteArray("\xFE\xFF\x01\0"
+                                            "h.cmx\0"
+                                            "45000.5\0",
+                                            18);
+    const QByteArray headComments = QByteArray("STR#\0\0\0\x5B\0\xE7\0\x10"
+                                               "Heads (Comments)",
+                                               28) +
+                                    QByteArray(48, '\0') +
+                                    QByteArray("\xFE\xFF\x01\0"
+                                               "h.cmx\0"
+                                               "head\0",
+                                               15);
+    EXPECT_TRUE(file.contains(headTimes + headComments)) << file.toHex().constData();
+}
+
+// Each comment goes with the record of its name, in any letter case, wherever the comments
+// chunk lists it.
+TEST_F(InstalledFilesDbTest, CommentsAreMatchedToRecordsByName) {
+    const QByteArray a = Existing(u"a.iff"_s).toUtf8();
+    const QByteArray b = Existing(u"b.iff"_s).toUtf8();
+    const QByteArray c = Existing(u"c.iff"_s).toUtf8();
+    const QByteArray times =
+        BuildStringList(FixtureListFormat::ValueComments, {{a, "1"}, {b, "2"}, {c, "3"}});
+    const QByteArray comments = BuildStringList(
+        FixtureListFormat::ValueComments, {{c.toUpper(), "for c"}, {a, "for a"}, {b, "for b"}});
+    const InstalledFilesDb db(FFolder.Write(
+        u"files.iff"_s, BuildIffFile({{"STR#", 100, 0x10, "Objects", times},
+                                      {"STR#", 200, 0x10, "Objects (Comments)", comments}})));
+    ASSERT_EQ(db.Count(Objects), 3);
+    EXPECT_EQ(db.Get(Objects, 0).Comment, u"for a"_s);
+    EXPECT_EQ(db.Get(Objects, 1).Comment, u"for b"_s);
+    EXPECT_EQ(db.Get(Objects, 2).Comment, u"for c"_s);
 }
 
 TEST_F(InstalledFilesDbTest, AFailedSaveShowsTheMessageAndKeepsTheOldFile) {
