@@ -3,16 +3,22 @@
 #include "support/FileFixtures.h"
 #include "support/FilesDbFixtures.h"
 
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 // Loading and saving files.iff at two sizes, in records per second (items_per_second):
 // equal rates at both sizes mean the time grows linearly. The records are spread over all
 // kinds and name files that exist, so every load also checks each file is still there.
+// BM_LoadSaveAgainstFind puts one load and one save of 100,000 records beside `find` printing
+// the size of each of the same files, the least any check of every file costs.
 
 namespace {
 // A database of a given size on disk, with the files it names.
@@ -32,6 +38,7 @@ public:
     }
 
     QString Path() const { return FFolder.filePath(QStringLiteral("files.iff")); }
+    QString ContentFolder() const { return FFolder.filePath(QStringLiteral("content")); }
 
 private:
     QTemporaryDir FFolder;
@@ -67,8 +74,43 @@ void BM_SaveFilesDb(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * records);
 }
+
+double MillisecondsOf(const std::function<void()>& run) {
+    QElapsedTimer timer;
+    timer.start();
+    run();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+void RunFind(const QString& folder) {
+    QProcess find;
+    find.setStandardOutputFile(QProcess::nullDevice());
+    find.start(QStringLiteral("find"), {folder, QStringLiteral("-printf"), QStringLiteral("%s")});
+    find.waitForFinished(-1);
+}
+
+void BM_LoadSaveAgainstFind(benchmark::State& state) {
+    const int records = static_cast<int>(state.range(0));
+    const DatabaseOnDisk& database = DatabaseOf(records);
+    CollectingInteraction interaction;
+    double load = 0;
+    double save = 0;
+    double find = 0;
+    for (auto _ : state) {
+        std::optional<InstalledFilesDb> db;
+        load += MillisecondsOf([&] { db.emplace(database.Path()); });
+        save += MillisecondsOf([&] { db->Save(interaction); });
+        find += MillisecondsOf([&] { RunFind(database.ContentFolder()); });
+    }
+    const double runs = double(state.iterations());
+    state.counters["load_ms"] = load / runs;
+    state.counters["save_ms"] = save / runs;
+    state.counters["find_ms"] = find / runs;
+    state.counters["load_save_per_find"] = (load + save) / find;
+}
 } // namespace
 
+BENCHMARK(BM_LoadSaveAgainstFind)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadFilesDb)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveFilesDb)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -69,11 +69,8 @@ std::optional<FarDirectoryEntry> ReadEntry(BoundedReader& reader) {
     const std::optional<QByteArray> name = nameLength ? reader.Read(*nameLength) : std::nullopt;
     if (!name || qint64(*offset) + qint64(*size) > reader.Size())
         return std::nullopt;
-    FarDirectoryEntry entry{QString::fromLatin1(*name), *size, *offset};
     // An empty name is kept, as the game may have written one; it is dropped on rewrite.
-    if (!entry.Name.isEmpty() && !IsSafeFarEntryName(entry.Name))
-        return std::nullopt;
-    return entry;
+    return FarDirectoryEntry{DecodeFarEntryName(*name), *size, *offset, *name};
 }
 
 bool ReadEntries(BoundedReader& reader, std::vector<FarDirectoryEntry>& entries) {
@@ -134,7 +131,8 @@ QByteArray EncodeFarDirectory(const std::vector<FarDirectoryEntry>& entries) {
     QByteArray bytes;
     AppendUInt32(bytes, quint32(entries.size()));
     for (const FarDirectoryEntry& entry : entries) {
-        const QByteArray name = entry.Name.toLatin1();
+        const QByteArray name =
+            entry.StoredName.isEmpty() ? EncodeFarEntryName(entry.Name) : entry.StoredName;
         AppendUInt32(bytes, entry.Size);
         AppendUInt32(bytes, entry.Size);
         AppendUInt32(bytes, entry.Offset);

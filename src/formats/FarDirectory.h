@@ -20,6 +20,9 @@ struct FarDirectoryEntry {
     QString Name;
     quint32 Size = 0;
     quint32 Offset = 0;
+    // The name's bytes as read from a directory; empty for a name given by the program,
+    // which is then stored with EncodeFarEntryName.
+    QByteArray StoredName{};
 };
 
 enum class FarReadOutcome { Valid, NotFar, ReadFailed };
@@ -32,7 +35,6 @@ struct FarDirectory {
 // Reads the directory of the archive on a seekable device. Every count, length and offset is
 // checked against the device's size before it is used, so a hostile file is reported as not
 // a FAR archive and never makes this allocate more than the file holds or read outside it.
-// Entries whose names could leave an extraction folder make the archive invalid as well.
 FarDirectory ReadFarDirectory(QIODevice& archive);
 // The same for a whole archive held in memory.
 FarDirectory ReadFarDirectory(const QByteArray& archive);

@@ -1,10 +1,19 @@
 #include "formats/FarEntryNames.h"
 
 #include "common/PathRules.h"
+#include "common/TextDecoding.h"
 
 #include <QStringList>
 
 #include <algorithm>
+
+QString DecodeFarEntryName(const QByteArray& bytes) {
+    return Decode8BitText(bytes);
+}
+
+QByteArray EncodeFarEntryName(const QString& name) {
+    return name.toUtf8();
+}
 
 QString FarEntryNameForPath(const QString& path, bool keepPaths) {
     return keepPaths ? QString(path).replace(QLatin1Char('/'), QLatin1Char('\\'))
@@ -25,9 +34,4 @@ bool IsSafeFarEntryName(const QString& name) {
     return std::none_of(steps.begin(), steps.end(), [](const QString& step) {
         return step.isEmpty() || step == QLatin1String(".") || step == QLatin1String("..");
     });
-}
-
-bool IsStorableFarEntryName(const QString& name) {
-    return IsSafeFarEntryName(name) &&
-           std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() <= 0xFF; });
 }

@@ -12,6 +12,7 @@ FarMessages FarMessages::FromLanguage(const TLanguage& language) {
     messages.FileCreateError = language.GetString(QStringLiteral("FarFileCreateError"));
     messages.ItemLoadError = language.GetString(QStringLiteral("FarItemLoadError"));
     messages.ItemAddError = language.GetString(QStringLiteral("FarItemAddError"));
+    messages.UnsafeItemName = language.GetString(QStringLiteral("FarUnsafeItemName"));
     return messages;
 }
 

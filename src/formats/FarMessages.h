@@ -4,7 +4,7 @@
 
 class TLanguage;
 
-// The five texts a TFarFile shows in its error boxes, with "{{FileName}}" and "{{Item}}"
+// The texts a TFarFile shows in its error boxes, with "{{FileName}}" and "{{Item}}"
 // marks. The component starts with its own English defaults; the window or command that
 // owns it hands it FromLanguage(...) after every language load.
 struct FarMessages {
@@ -13,6 +13,9 @@ struct FarMessages {
     QString FileCreateError = QStringLiteral("Error creating FAR file \"{{FileName}}\".");
     QString ItemLoadError = QStringLiteral("Error loading item \"{{Item}}\" in \"{{FileName}}\".");
     QString ItemAddError = QStringLiteral("Error adding file \"{{FileName}}\" to FAR file.");
+    QString UnsafeItemName =
+        QStringLiteral("Item \"{{Item}}\" in \"{{FileName}}\" was not extracted: its name leads "
+                       "outside the folder it is extracted to.");
 
     static FarMessages FromLanguage(const TLanguage& language);
 };

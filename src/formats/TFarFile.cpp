@@ -86,7 +86,7 @@ bool TFarFile::ReadItems(const QString& fileName) {
         return false;
     }
     for (const FarDirectoryEntry& entry : directory.Entries)
-        FItems.emplace_back(entry.Name, entry.Offset, entry.Size);
+        FItems.emplace_back(entry.Name, entry.Offset, entry.Size, entry.StoredName);
     return true;
 }
 
@@ -127,7 +127,7 @@ int TFarFile::Add(const QString& fileName) {
     const QString sourcePath = SourcePathOf(fileName);
     QString name = FarEntryNameForPath(fileName, FKeepPaths);
     const std::optional<quint32> size = AddableFileSize(sourcePath);
-    if (!size || !IsStorableFarEntryName(name)) {
+    if (!size || !IsSafeFarEntryName(name)) {
         ShowError(FMessages.ItemAddError, sourcePath);
         return -1;
     }

@@ -125,7 +125,7 @@ private:
     void MarkWritten(const std::vector<int>& indexes, const Offsets& offsets);
 
     QString ResolveTarget(const QString& target) const;
-    QString SafeFilePath(int index) const;
+    std::optional<QString> SafeFilePath(int index);
     void WriteExtracted(int index, const QString& path);
 
     Interaction& FInteraction;

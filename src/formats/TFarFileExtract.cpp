@@ -16,22 +16,31 @@ QString DriveOf(const QString& folder) {
 } // namespace
 
 bool TFarFile::Extract(int index, const QString& target) {
-    return GetItem(index) && ShowFailure([&] {
-               const QString relative = SafeFilePath(index);
+    if (!GetItem(index))
+        return false;
+    const std::optional<QString> relative = SafeFilePath(index);
+    return relative && ShowFailure([&] {
                const QString path = ResolveTarget(target);
                WriteExtracted(
-                   index, QFileInfo(path).isDir() ? WithTrailingSeparator(path) + relative : path);
+                   index, QFileInfo(path).isDir() ? WithTrailingSeparator(path) + *relative : path);
            });
 }
 
+// An entry refused for its name does not keep the others from being extracted; a failed
+// write ends the extraction.
 bool TFarFile::ExtractAll(const QString& folder) {
     const QString into = WithTrailingSeparator(ResolveTarget(folder));
-    return ShowFailure([&] {
+    bool allSafe = true;
+    const bool written = ShowFailure([&] {
         for (int i = 0; i < GetCount(); ++i) {
-            WriteExtracted(i, into + SafeFilePath(i));
+            if (const std::optional<QString> relative = SafeFilePath(i))
+                WriteExtracted(i, into + *relative);
+            else
+                allSafe = false;
             SetProgress(100 * (i + 1) / GetCount());
         }
     });
+    return written && allSafe;
 }
 
 // Relative targets refer to RootDir, else to the open archive's folder, else to the
@@ -46,14 +55,15 @@ QString TFarFile::ResolveTarget(const QString& target) const {
     return QDir(base).absoluteFilePath(path);
 }
 
-// The entry's path below a folder. A name that could lead out of a folder is refused
-// whatever the target, as callers build targets from names too.
-QString TFarFile::SafeFilePath(int index) const {
+// The entry's path below a folder. A name that could lead out of a folder is refused, with
+// a message, whatever the target, as callers build targets from names too.
+std::optional<QString> TFarFile::SafeFilePath(int index) {
     const TFarItem& item = FItems[size_t(index)];
     const QString path = FarEntryFilePath(item.Name(), FKeepPaths);
-    if (!IsSafeFarEntryName(path))
-        Throw(FMessages.ItemLoadError, FFileName, item.Name());
-    return path;
+    if (IsSafeFarEntryName(path))
+        return path;
+    ShowError(FMessages.UnsafeItemName, FFileName, item.Name());
+    return std::nullopt;
 }
 
 // The target is replaced in one step, and only by the complete data.

@@ -2,6 +2,7 @@
 // archive in place is in TFarFileAppend.cpp.
 #include "formats/FarDirectory.h"
 #include "formats/TFarFile.h"
+#include "platform/SyncToDisk.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -9,6 +10,10 @@
 #include <algorithm>
 
 namespace {
+// Written bytes are handed to the disk in steps of this size while the write goes on, so
+// the sync at the end of a save has little left to wait for.
+constexpr qint64 WriteBackStep = 8 * 1024 * 1024;
+
 bool HasName(const TFarItem& item) {
     return !item.Name().isEmpty();
 }
@@ -120,6 +125,7 @@ TFarFile::Offsets TFarFile::CurrentOffsets() const {
 void TFarFile::WriteEntries(QFileDevice& out, const std::vector<int>& indexes, qint64 limit,
                             Offsets& offsets, int progressFrom, int progressTo) {
     const QString& fileName = out.fileName();
+    qint64 writtenBack = out.pos();
     for (size_t k = 0; k < indexes.size(); ++k) {
         TFarItem& item = FItems[size_t(indexes[k])];
         const bool wasLoaded = item.Loaded();
@@ -128,6 +134,10 @@ void TFarFile::WriteEntries(QFileDevice& out, const std::vector<int>& indexes, q
         if (position + item.Data().size() > limit || out.write(item.Data()) != item.Data().size())
             Throw(FMessages.FileCreateError, fileName);
         offsets[size_t(indexes[k])] = quint32(position);
+        if (out.pos() - writtenBack >= WriteBackStep) {
+            StartWritingToDisk(out);
+            writtenBack = out.pos();
+        }
         if (!wasLoaded)
             item.Unload();
         SetProgress(progressFrom + (progressTo - progressFrom) * int(k + 1) / int(indexes.size()));
@@ -139,7 +149,8 @@ std::vector<FarDirectoryEntry> TFarFile::DirectoryEntries(const Offsets& offsets
     std::vector<FarDirectoryEntry> entries;
     for (size_t i = 0; i < FItems.size(); ++i) {
         if (HasName(FItems[i]))
-            entries.push_back({FItems[i].Name(), FItems[i].Size(), offsets[i]});
+            entries.push_back(
+                {FItems[i].Name(), FItems[i].Size(), offsets[i], FItems[i].StoredName()});
     }
     return entries;
 }

@@ -1,7 +1,12 @@
 #include "formats/TFarItem.h"
 
-TFarItem::TFarItem(const QString& name, quint32 offset, quint32 size)
-    : FName(name), FOffset(offset), FSize(size) {}
+TFarItem::TFarItem(const QString& name, quint32 offset, quint32 size, const QByteArray& storedName)
+    : FName(name), FStoredName(storedName), FOffset(offset), FSize(size) {}
+
+void TFarItem::SetName(const QString& name) {
+    FName = name;
+    FStoredName.clear();
+}
 
 TFarItem TFarItem::FromDisk(const QString& name, const QString& sourcePath, quint32 size,
                             bool appendable) {

@@ -10,10 +10,14 @@ class TFarFile;
 class TFarItem {
 public:
     TFarItem() = default;
-    TFarItem(const QString& name, quint32 offset, quint32 size);
+    TFarItem(const QString& name, quint32 offset, quint32 size,
+             const QByteArray& storedName = QByteArray());
 
     const QString& Name() const { return FName; }
-    void SetName(const QString& name) { FName = name; }
+    void SetName(const QString& name);
+    // The name's bytes as the archive's directory holds them; empty for a name not read
+    // from one.
+    const QByteArray& StoredName() const { return FStoredName; }
     // The file the data is read from for an entry added from disk; "" once it is in the archive.
     const QString& SourcePath() const { return FSourcePath; }
     quint32 Offset() const { return FOffset; }
@@ -38,6 +42,7 @@ private:
     void MarkWritten(quint32 offset);
 
     QString FName;
+    QByteArray FStoredName;
     QString FSourcePath;
     quint32 FOffset = 0;
     quint32 FSize = 0;

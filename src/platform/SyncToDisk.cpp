@@ -3,6 +3,7 @@
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -13,5 +14,14 @@ bool SyncToDisk(QFileDevice& file) {
     return _commit(file.handle()) == 0;
 #else
     return fsync(file.handle()) == 0;
+#endif
+}
+
+void StartWritingToDisk(QFileDevice& file) {
+#ifdef Q_OS_LINUX
+    if (file.flush())
+        sync_file_range(file.handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
+#else
+    Q_UNUSED(file);
 #endif
 }

@@ -5,3 +5,8 @@
 // Flushes the file's buffer and waits until the system has put its bytes on the disk, so
 // that writes made before it survive a power cut or system crash ahead of writes made after.
 bool SyncToDisk(QFileDevice& file);
+
+// Asks the system to start putting the file's written bytes on the disk without waiting for
+// it, so that a large write and its final SyncToDisk overlap instead of following each other.
+// Guarantees nothing; where the system has no such call it does nothing.
+void StartWritingToDisk(QFileDevice& file);

@@ -1,9 +1,12 @@
 #include "formats/FarDirectory.h"
 
+#include "formats/FarEntryNames.h"
 #include "support/FarFixtures.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 const QByteArray ThreeEntries =
@@ -25,10 +28,10 @@ TEST(FarDirectory, ReadsEntriesInArchiveOrderTakingTheFirstSize) {
     const FarDirectory directory = ReadFarDirectory(archive);
     ASSERT_EQ(directory.Outcome, FarReadOutcome::Valid);
     ASSERT_EQ(directory.Entries.size(), 3u);
-    EXPECT_EQ(directory.Entries[0].Name, QStringLiteral("lamp.iff"));
+    EXPECT_EQ(directory.Entries[0].Name, u"lamp.iff"_s);
     EXPECT_EQ(directory.Entries[0].Size, 10u);
     EXPECT_EQ(directory.Entries[0].Offset, 16u);
-    EXPECT_EQ(directory.Entries[1].Name, QStringLiteral("Sets\\chair.iff"));
+    EXPECT_EQ(directory.Entries[1].Name, u"Sets\\chair.iff"_s);
     EXPECT_EQ(directory.Entries[1].Offset, 26u);
     EXPECT_EQ(directory.Entries[2].Name, QString());
 }
@@ -74,13 +77,32 @@ TEST(FarDirectory, RejectsCountsLengthsAndOffsetsBeyondTheFile) {
     EXPECT_EQ(ReadFarDirectory(ThreeEntries.chopped(1)).Outcome, FarReadOutcome::NotFar);
 }
 
-TEST(FarDirectory, RejectsNamesThatLeadOutOfAFolder) {
-    for (const char* name : {"..\\evil.iff", "Sets\\..\\..\\evil.iff", "\\evil.iff", "/evil.iff",
-                             "C:evil.iff", "Sets\\\\evil.iff", "Sets\\", "evil\n.iff"}) {
-        const FarDirectory directory = ReadFarDirectory(BuildFarArchive({{name, "x"}}));
-        EXPECT_EQ(directory.Outcome, FarReadOutcome::NotFar) << name;
+// Names are read as UTF-8 when they are valid UTF-8, else as Windows-1252, and read
+// whatever they hold: whether a name may be written to disk is decided on extraction.
+TEST(FarDirectory, ReadsNamesWithTheGameTextRule) {
+    const struct {
+        QByteArray Stored;
+        QString Name;
+    } cases[] = {
+        {"lamp.iff", u"lamp.iff"_s},
+        {"\x80 \x8A\x9F.iff", u"\u20AC \u0160\u0178.iff"_s},
+        {"caf\xE9.iff", u"caf\u00E9.iff"_s},
+        {"caf\xC3\xA9.iff", u"caf\u00E9.iff"_s},
+        {"..\\..\\evil.iff", u"..\\..\\evil.iff"_s},
+        {"C:evil\n.iff", u"C:evil\n.iff"_s},
+    };
+    for (const auto& [stored, name] : cases) {
+        const FarDirectory directory = ReadFarDirectory(BuildFarArchive({{stored, "x"}}));
+        ASSERT_EQ(directory.Outcome, FarReadOutcome::Valid) << stored.toHex().constData();
+        EXPECT_EQ(directory.Entries.at(0).Name, name) << stored.toHex().constData();
     }
+}
+
+TEST(FarEntryNames, OnlyNamesThatStayInsideAFolderAreSafe) {
+    for (const char* name :
+         {"..\\evil.iff", "Sets\\..\\..\\evil.iff", "\\evil.iff", "/evil.iff", "C:evil.iff",
+          "Sets\\\\evil.iff", "Sets\\", "evil\n.iff", "", ".", "a/./b"})
+        EXPECT_FALSE(IsSafeFarEntryName(QString::fromUtf8(name))) << name;
     for (const char* name : {"lamp..iff", "Sets\\lamp.iff", "Sets/lamp.iff", "..lamp"})
-        EXPECT_EQ(ReadFarDirectory(BuildFarArchive({{name, "x"}})).Outcome, FarReadOutcome::Valid)
-            << name;
+        EXPECT_TRUE(IsSafeFarEntryName(QString::fromUtf8(name))) << name;
 }

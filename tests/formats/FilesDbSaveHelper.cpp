@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <sys/resource.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 extern "C" void KillNow(int) {
     std::raise(SIGKILL);
@@ -32,8 +34,8 @@ int main(int argc, char* argv[]) {
     InstalledFilesDb db(args[0]);
     const int count = args[1].toInt();
     for (int i = 0; i < count; ++i) {
-        db.Add(ContentKind::Objects, {QStringLiteral("/nowhere/object-%1.iff").arg(i),
-                                      QStringLiteral("comment %1").arg(i), 45000.5});
+        db.Add(ContentKind::Objects,
+               {u"/nowhere/object-%1.iff"_s.arg(i), u"comment %1"_s.arg(i), 45000.5});
     }
     LimitFileSize(args[2].toULongLong(), args[3] == QLatin1String("kill"));
     CollectingInteraction interaction;

@@ -2,7 +2,9 @@
 
 #include "support/IffFixtures.h"
 #include "support/StringListFixtures.h"
-#include "TempFolderTest.h"
+#include "support/TempFolder.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 FixtureChunk NameList(int id, const QList<FixtureString>& names) {
@@ -13,16 +15,16 @@ class GameFileListTest : public TempFolderTest {};
 } // namespace
 
 TEST_F(GameFileListTest, FilesNamesUnderTheKindOfTheirChunk) {
-    const QString path = Write(
-        QStringLiteral("QuarnFiles.iff"),
+    const QString path = FFolder.Write(
+        u"QuarnFiles.iff"_s,
         BuildIffFile({NameList(100, {{.Value = "Chair.iff"}, {.Value = "Sofa.iff"}}),
                       NameList(131, {{.Value = "Head01.cmx"}}), NameList(999, {{.Value = "x"}})}));
     const std::optional<GameFileList> list = GameFileList::Load(path);
     ASSERT_TRUE(list);
-    EXPECT_TRUE(list->Contains(ContentKind::Objects, QStringLiteral("CHAIR.IFF")));
-    EXPECT_FALSE(list->Contains(ContentKind::Heads, QStringLiteral("Chair.iff")));
-    EXPECT_TRUE(list->Contains(ContentKind::Heads, QStringLiteral("head01.cmx")));
+    EXPECT_TRUE(list->Contains(ContentKind::Objects, u"CHAIR.IFF"_s));
+    EXPECT_FALSE(list->Contains(ContentKind::Heads, u"Chair.iff"_s));
+    EXPECT_TRUE(list->Contains(ContentKind::Heads, u"head01.cmx"_s));
     EXPECT_EQ(list->Count(ContentKind::Objects), 2);
     EXPECT_EQ(list->Count(ContentKind::Walls), 0);
-    EXPECT_FALSE(GameFileList::Load(PathOf(QStringLiteral("missing.iff"))));
+    EXPECT_FALSE(GameFileList::Load(FFolder.Path(u"missing.iff"_s)));
 }

@@ -3,7 +3,9 @@
 #include "formats/FileOpenError.h"
 #include "support/IffFixtures.h"
 #include "support/QtPrinters.h"
-#include "TempFolderTest.h"
+#include "support/TempFolder.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 FixtureChunk Chunk(const QByteArray& type, int id, const QByteArray& data,
@@ -22,16 +24,16 @@ class IffChunks : public TempFolderTest {};
 } // namespace
 
 TEST_F(IffChunks, FindReturnsTheFirstMatchWithEveryField) {
-    const QString file = Write(QStringLiteral("a.iff"),
-                               BuildIffFile({Chunk("STR#", 1, "one"), Chunk("STR#", 2, "two"),
-                                             Chunk("STR#", 2, "later", "second")}));
+    const QString file =
+        FFolder.Write(u"a.iff"_s, BuildIffFile({Chunk("STR#", 1, "one"), Chunk("STR#", 2, "two"),
+                                                Chunk("STR#", 2, "later", "second")}));
     const IffChunkInfo found = FindIffChunk(file, u"STR#", 2);
-    EXPECT_EQ(found.Type, QStringLiteral("STR#"));
+    EXPECT_EQ(found.Type, u"STR#"_s);
     EXPECT_EQ(found.Offset, 64 + 79);
     EXPECT_EQ(found.Size, 79);
     EXPECT_EQ(found.Id, 2);
     EXPECT_EQ(found.Flags, 0x10);
-    EXPECT_EQ(found.Label, QStringLiteral("label"));
+    EXPECT_EQ(found.Label, u"label"_s);
     EXPECT_EQ(found.DataOffset, found.Offset + 76);
     EXPECT_EQ(found.DataSize, 3);
     EXPECT_EQ(found.Data, QByteArray("two"));
@@ -39,28 +41,26 @@ TEST_F(IffChunks, FindReturnsTheFirstMatchWithEveryField) {
 
 TEST_F(IffChunks, LabelsEndAtTheFirstNulOrAfterSixtyFourBytes) {
     const QByteArray full(64, 'L');
-    const QString file = Write(
-        QStringLiteral("a.iff"),
+    const QString file = FFolder.Write(
+        u"a.iff"_s,
         BuildIffFile({Chunk("STR#", 1, "", full), Chunk("STR#", 2, "", QByteArray("ab\0cd", 5))}));
     EXPECT_EQ(FindIffChunk(file, u"STR#", 1).Label, QString::fromLatin1(full));
-    EXPECT_EQ(FindIffChunk(file, u"STR#", 2).Label, QStringLiteral("ab"));
+    EXPECT_EQ(FindIffChunk(file, u"STR#", 2).Label, u"ab"_s);
 }
 
 TEST_F(IffChunks, ListsKeepFileOrder) {
-    const QString file =
-        Write(QStringLiteral("a.iff"),
-              BuildIffFile({Chunk("STR#", 7, "a"), Chunk("PALT", 1, "p"), Chunk("STR#", 3, "b")}));
+    const QString file = FFolder.Write(
+        u"a.iff"_s,
+        BuildIffFile({Chunk("STR#", 7, "a"), Chunk("PALT", 1, "p"), Chunk("STR#", 3, "b")}));
     const QList<IffChunkInfo> strings = ListIffChunks(file, u"STR#");
-    EXPECT_EQ(TypesAndIds(strings),
-              QStringList({QStringLiteral("STR#7"), QStringLiteral("STR#3")}));
+    EXPECT_EQ(TypesAndIds(strings), QStringList({u"STR#7"_s, u"STR#3"_s}));
     EXPECT_EQ(strings[1].Data, QByteArray("b"));
-    EXPECT_EQ(
-        TypesAndIds(ListAllIffChunks(file)),
-        QStringList({QStringLiteral("STR#7"), QStringLiteral("PALT1"), QStringLiteral("STR#3")}));
+    EXPECT_EQ(TypesAndIds(ListAllIffChunks(file)),
+              QStringList({u"STR#7"_s, u"PALT1"_s, u"STR#3"_s}));
     EXPECT_FALSE(FindIffChunk(file, u"str#", 7).Found()) << "type codes are case-sensitive";
     EXPECT_EQ(FindIffChunk(file, u"STR#", 1).Offset, -1);
 
-    const QString headerOnly = Write(QStringLiteral("empty.iff"), BuildIffFile({}));
+    const QString headerOnly = FFolder.Write(u"empty.iff"_s, BuildIffFile({}));
     EXPECT_FALSE(FindIffChunk(headerOnly, u"STR#", 1).Found());
     EXPECT_TRUE(ListIffChunks(headerOnly, u"STR#").isEmpty());
 }
@@ -68,16 +68,15 @@ TEST_F(IffChunks, ListsKeepFileOrder) {
 TEST_F(IffChunks, AChunkTooSmallForItsHeaderEndsEveryScan) {
     FixtureChunk damaged = Chunk("PALT", 5, "");
     damaged.DeclaredSize = 75;
-    const QString file =
-        Write(QStringLiteral("a.iff"),
-              BuildIffFile({Chunk("STR#", 1, "a"), damaged, Chunk("STR#", 2, "b")}));
+    const QString file = FFolder.Write(
+        u"a.iff"_s, BuildIffFile({Chunk("STR#", 1, "a"), damaged, Chunk("STR#", 2, "b")}));
     EXPECT_TRUE(FindIffChunk(file, u"STR#", 1).Found());
     EXPECT_FALSE(FindIffChunk(file, u"STR#", 2).Found());
-    EXPECT_EQ(TypesAndIds(ListIffChunks(file, u"STR#")), QStringList({QStringLiteral("STR#1")}));
+    EXPECT_EQ(TypesAndIds(ListIffChunks(file, u"STR#")), QStringList({u"STR#1"_s}));
 
     damaged.DeclaredSize = 0;
     const QString zero =
-        Write(QStringLiteral("zero.iff"), BuildIffFile({damaged, Chunk("STR#", 2, "b")}));
+        FFolder.Write(u"zero.iff"_s, BuildIffFile({damaged, Chunk("STR#", 2, "b")}));
     EXPECT_TRUE(ListAllIffChunks(zero).isEmpty())
         << "a size of 0 must not scan the same chunk forever";
 }
@@ -85,18 +84,18 @@ TEST_F(IffChunks, AChunkTooSmallForItsHeaderEndsEveryScan) {
 TEST_F(IffChunks, DataRunningPastTheEndHoldsOnlyWhatTheFileHas) {
     FixtureChunk oversized = Chunk("STR#", 1, "abc");
     oversized.DeclaredSize = 0xFFFFFFFF;
-    const QString file = Write(QStringLiteral("a.iff"), BuildIffFile({oversized}));
+    const QString file = FFolder.Write(u"a.iff"_s, BuildIffFile({oversized}));
     const IffChunkInfo found = FindIffChunk(file, u"STR#", 1);
     EXPECT_EQ(found.Size, 0xFFFFFFFF);
     EXPECT_EQ(found.DataSize, 3);
     EXPECT_EQ(found.Data, QByteArray("abc"));
 
     const QString cutHeader =
-        Write(QStringLiteral("cut.iff"), BuildIffFile({Chunk("STR#", 1, "a")}) + "STR#\0\0");
+        FFolder.Write(u"cut.iff"_s, BuildIffFile({Chunk("STR#", 1, "a")}) + "STR#\0\0");
     EXPECT_EQ(ListAllIffChunks(cutHeader).size(), 1) << "a header cut off at the end is no chunk";
 }
 
 TEST_F(IffChunks, AFileThatCannotBeOpenedThrows) {
-    EXPECT_THROW(FindIffChunk(PathOf(QStringLiteral("missing.iff")), u"STR#", 1), EFileOpenError);
-    EXPECT_THROW(ListIffChunks(FFolder.path(), u"STR#"), EFileOpenError);
+    EXPECT_THROW(FindIffChunk(FFolder.Path(u"missing.iff"_s), u"STR#", 1), EFileOpenError);
+    EXPECT_THROW(ListIffChunks(FFolder.Path(), u"STR#"), EFileOpenError);
 }

@@ -4,21 +4,17 @@
 #include "support/ProgramRun.h"
 #include "support/SpriteFixtures.h"
 #include "support/StringListFixtures.h"
-#include "TempFolderTest.h"
+#include "support/TempFolder.h"
 
 #include <QImage>
 
-namespace {
-ProgramRun
-RunCli(const QStringList& args,
-       const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
-    return RunProgram(QStringLiteral(PACKWRIGHT_CLI), args, environment);
-}
+using namespace Qt::StringLiterals;
 
+namespace {
 class IffCli : public TempFolderTest {
 protected:
     QString WriteIff(const QList<FixtureChunk>& chunks) {
-        return Write(QStringLiteral("test.iff"), BuildIffFile(chunks));
+        return FFolder.Write(u"test.iff"_s, BuildIffFile(chunks));
     }
 };
 } // namespace
@@ -27,32 +23,22 @@ TEST_F(IffCli, ListsChunksAndStrings) {
     const QByteArray strings = BuildStringList(FixtureListFormat::LanguageValueComments,
                                                {{"tab\there", "note", 3}, {"plain", "", 0}});
     const QString file = WriteIff({{"STR#", 300, 0x10, "Names", strings}, {"PALT", 1, 0, "", "p"}});
-    EXPECT_EQ(RunCli({QStringLiteral("iff"), QStringLiteral("list"), file}).Out,
-              QStringLiteral("64\tSTR#\t300\t16\t%1\tNames\n%2\tPALT\t1\t0\t77\t\n")
-                  .arg(76 + strings.size())
+    EXPECT_EQ(RunCli({u"iff"_s, u"list"_s, file}).Out,
+              u"64\tSTR#\t300\t16\t%1\tNames\n%2\tPALT\t1\t0\t77\t\n"_s.arg(76 + strings.size())
                   .arg(64 + 76 + strings.size()));
-    EXPECT_EQ(RunCli({QStringLiteral("iff"), QStringLiteral("strings"), file,
-                      QStringLiteral("STR#"), QStringLiteral("300")})
-                  .Out,
-              QStringLiteral("3\ttab\\there\tnote\n0\tplain\t\n"));
+    EXPECT_EQ(RunCli({u"iff"_s, u"strings"_s, file, u"STR#"_s, u"300"_s}).Out,
+              u"3\ttab\\there\tnote\n0\tplain\t\n"_s);
 
-    const ProgramRun missing = RunCli({QStringLiteral("iff"), QStringLiteral("strings"), file,
-                                       QStringLiteral("STR#"), QStringLiteral("301")});
+    const ProgramRun missing = RunCli({u"iff"_s, u"strings"_s, file, u"STR#"_s, u"301"_s});
     EXPECT_EQ(missing.Exit, 1);
     EXPECT_FALSE(missing.Err.isEmpty());
-    EXPECT_EQ(RunCli({QStringLiteral("iff"), QStringLiteral("strings"), file,
-                      QStringLiteral("STR#"), QStringLiteral("x")})
-                  .Exit,
-              2);
-    EXPECT_EQ(
-        RunCli({QStringLiteral("iff"), QStringLiteral("list"), PathOf(QStringLiteral("none.iff"))})
-            .Exit,
-        1);
+    EXPECT_EQ(RunCli({u"iff"_s, u"strings"_s, file, u"STR#"_s, u"x"_s}).Exit, 2);
+    EXPECT_EQ(RunCli({u"iff"_s, u"list"_s, FFolder.Path(u"none.iff"_s)}).Exit, 1);
     // A file of another kind is refused, not listed as empty.
-    const ProgramRun foreign = RunCli({QStringLiteral("iff"), QStringLiteral("list"),
-                                       Write(QStringLiteral("archive.far"), "FAR!byAZ\1\0\0\0")});
+    const ProgramRun foreign =
+        RunCli({u"iff"_s, u"list"_s, FFolder.Write(u"archive.far"_s, "FAR!byAZ\1\0\0\0")});
     EXPECT_EQ(foreign.Exit, 1);
-    EXPECT_TRUE(foreign.Err.contains(QStringLiteral("not an IFF file")));
+    EXPECT_TRUE(foreign.Err.contains(u"not an IFF file"_s));
 }
 
 TEST_F(IffCli, WritesSpriteFramesAsPng) {
@@ -60,37 +46,26 @@ TEST_F(IffCli, WritesSpriteFramesAsPng) {
         {{2, 1, 1, Spr2Commands({{1, FixtureTransparent}})}, {1, 1, 1, Spr2Commands({{1}})}}, 1);
     const QString file = WriteIff(
         {{"PALT", 1, 0, "", BuildPaltData({0, qRgb(10, 20, 30)})}, {"SPR2", 5, 0, "", sprite}});
-    const QString out = PathOf(QStringLiteral("frames"));
-    const ProgramRun run =
-        RunCli({QStringLiteral("iff"), QStringLiteral("sprite"), file, QStringLiteral("5"), out});
+    const QString out = FFolder.Path(u"frames"_s);
+    const ProgramRun run = RunCli({u"iff"_s, u"sprite"_s, file, u"5"_s, out});
     EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
-    EXPECT_EQ(run.Out, QStringLiteral("2\n"));
-    const QImage first(out + QStringLiteral("/frame-0.png"));
+    EXPECT_EQ(run.Out, u"2\n"_s);
+    const QImage first(out + u"/frame-0.png"_s);
     ASSERT_EQ(first.size(), QSize(2, 1));
     EXPECT_EQ(first.pixel(0, 0) | 0xFF000000u, qRgb(10, 20, 30));
     EXPECT_EQ(first.pixel(1, 0) | 0xFF000000u, qRgb(255, 0, 255));
-    EXPECT_FALSE(QImage(out + QStringLiteral("/frame-1.png")).isNull());
-    EXPECT_EQ(
-        RunCli({QStringLiteral("iff"), QStringLiteral("sprite"), file, QStringLiteral("6"), out})
-            .Exit,
-        1);
+    EXPECT_FALSE(QImage(out + u"/frame-1.png"_s).isNull());
+    EXPECT_EQ(RunCli({u"iff"_s, u"sprite"_s, file, u"6"_s, out}).Exit, 1);
 }
 
 TEST_F(IffCli, ListsTheProgramFoldersDatabase) {
-    const QString chair = Write(QStringLiteral("Chair.iff"), "c");
-    Write(
-        QStringLiteral("FILES.IFF"),
-        BuildFilesDb({{130, {{chair, QStringLiteral("45000.5"), QStringLiteral("two\nlines")}}}}));
+    const QString chair = FFolder.Write(u"Chair.iff"_s, "c");
+    FFolder.Write(u"FILES.IFF"_s, BuildFilesDb({{130, {{chair, u"45000.5"_s, u"two\nlines"_s}}}}));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("PACKWRIGHT_HOME"), FFolder.path());
-    const ProgramRun run = RunCli({QStringLiteral("db"), QStringLiteral("list")}, environment);
+    environment.insert(u"PACKWRIGHT_HOME"_s, FFolder.Path());
+    const ProgramRun run = RunCli({u"db"_s, u"list"_s}, QString(), environment);
     EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
-    EXPECT_EQ(run.Out, QStringLiteral("130\t%1\t%2\ttwo\\nlines\n")
-                           .arg(chair, FromDayCount(45000.5).toString(Qt::ISODate)));
-    EXPECT_EQ(
-        RunCli({QStringLiteral("db"), QStringLiteral("list"), PathOf(QStringLiteral("none.iff"))})
-            .Exit,
-        1);
-    EXPECT_EQ(RunCli({QStringLiteral("db"), QStringLiteral("list"), QStringLiteral("--help")}).Exit,
-              0);
+    EXPECT_EQ(run.Out, u"130\t%1\t%2\ttwo\\nlines\n"_s.arg(
+                           chair, FromDayCount(45000.5).toString(Qt::ISODate)));
+    EXPECT_EQ(RunCli({u"db"_s, u"list"_s, FFolder.Path(u"none.iff"_s)}).Exit, 1);
 }

@@ -2,9 +2,11 @@
 
 #include "formats/ByteOrder.h"
 #include "formats/IffChunks.h"
-#include "TempFolderTest.h"
+#include "support/TempFolder.h"
 
 #include <QBuffer>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 QByteArray Written(const QList<IffChunkToWrite>& chunks) {
@@ -15,8 +17,8 @@ QByteArray Written(const QList<IffChunkToWrite>& chunks) {
 }
 
 const QList<IffChunkToWrite> TwoChunks = {
-    {QByteArrayLiteral("STR#"), 101, 0x10, QStringLiteral("Walls"), QByteArrayLiteral("abc")},
-    {QByteArrayLiteral("STR#"), 201, 0x10, QStringLiteral("Walls (Comments)"), QByteArray()}};
+    {QByteArrayLiteral("STR#"), 101, 0x10, u"Walls"_s, QByteArrayLiteral("abc")},
+    {QByteArrayLiteral("STR#"), 201, 0x10, u"Walls (Comments)"_s, QByteArray()}};
 
 class IffContainerWriter : public TempFolderTest {};
 } // namespace
@@ -59,5 +61,5 @@ TEST_F(IffContainerWriter, AnEmptyContainerIsHeaderAndEmptyMap) {
 TEST_F(IffContainerWriter, ReportsDevicesThatFail) {
     QBuffer closed;
     EXPECT_FALSE(WriteIffContainer(closed, TwoChunks));
-    EXPECT_FALSE(SaveIffContainer(PathOf(QStringLiteral("no/such/folder/x.iff")), TwoChunks));
+    EXPECT_FALSE(SaveIffContainer(FFolder.Path(u"no/such/folder/x.iff"_s), TwoChunks));
 }

@@ -2,7 +2,9 @@
 
 #include "support/IffFixtures.h"
 #include "support/SpriteFixtures.h"
-#include "TempFolderTest.h"
+#include "support/TempFolder.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 constexpr QRgb Magenta = qRgb(255, 0, 255);
@@ -36,7 +38,7 @@ void ExpectUnusable(const SpriteSet& sprites) {
 class IffSprites : public TempFolderTest {
 protected:
     SpriteSet Decode(const QList<FixtureChunk>& chunks, int spriteId = 1) {
-        return DecodeSprites(Write(QStringLiteral("sprite.iff"), BuildIffFile(chunks)), spriteId);
+        return DecodeSprites(FFolder.Write(u"sprite.iff"_s, BuildIffFile(chunks)), spriteId);
     }
 };
 } // namespace

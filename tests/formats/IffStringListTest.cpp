@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 IffChunkInfo ChunkWith(const QByteArray& data) {
     IffChunkInfo chunk;
-    chunk.Type = QStringLiteral("STR#");
+    chunk.Type = u"STR#"_s;
     chunk.Data = data;
     chunk.DataSize = data.size();
     return chunk;
@@ -30,22 +32,21 @@ const QList<FixtureString> ThreeEntries = {
 TEST(IffStringList, DecodesEachFormat) {
     const QList<IffStringEntry> values =
         ParseStringList(ChunkWith(BuildStringList(FixtureListFormat::Values, ThreeEntries)));
-    EXPECT_EQ(Values(values), QStringList({QStringLiteral("chair.iff"), QStringLiteral("table.iff"),
-                                           QStringLiteral("lamp.iff")}));
+    EXPECT_EQ(Values(values), QStringList({u"chair.iff"_s, u"table.iff"_s, u"lamp.iff"_s}));
     EXPECT_EQ(values[0].Comment, QString());
 
     const QList<IffStringEntry> pairs =
         ParseStringList(ChunkWith(BuildStringList(FixtureListFormat::ValueComments, ThreeEntries)));
     ASSERT_EQ(pairs.size(), 3);
-    EXPECT_EQ(pairs[2].Comment, QStringLiteral("light"));
+    EXPECT_EQ(pairs[2].Comment, u"light"_s);
     EXPECT_EQ(pairs[2].LanguageCode, 0);
 
     const QList<IffStringEntry> coded = ParseStringList(
         ChunkWith(BuildStringList(FixtureListFormat::LanguageValueComments, ThreeEntries)));
     ASSERT_EQ(coded.size(), 3);
     EXPECT_EQ(coded[1].LanguageCode, 2);
-    EXPECT_EQ(coded[1].Value, QStringLiteral("table.iff"));
-    EXPECT_EQ(coded[0].Comment, QStringLiteral("seat"));
+    EXPECT_EQ(coded[1].Value, u"table.iff"_s);
+    EXPECT_EQ(coded[0].Comment, u"seat"_s);
 }
 
 TEST(IffStringList, LengthPrefixedListsCountWithTheirFirstTwoBytes) {
@@ -57,43 +58,84 @@ TEST(IffStringList, LengthPrefixedListsCountWithTheirFirstTwoBytes) {
                                                                            "ab\x03"
                                                                            "cde",
                                                                            9)));
-    EXPECT_EQ(Values(two), QStringList({QStringLiteral("ab"), QStringLiteral("cde")}));
+    EXPECT_EQ(Values(two), QStringList({u"ab"_s, u"cde"_s}));
     const QList<IffStringEntry> negative = ParseStringList(ChunkWith(QByteArray("\x00\x02\xFF\x01"
                                                                                 "z",
                                                                                 5)));
-    EXPECT_EQ(Values(negative), QStringList({QString(), QStringLiteral("z")}))
+    EXPECT_EQ(Values(negative), QStringList({QString(), u"z"_s}))
         << "a negative length gives an empty value";
-}
-
-TEST(IffStringList, ACountBeyondTheDataGivesWhatTheDataHolds) {
-    const QByteArray twoOfThree =
-        BuildStringList(FixtureListFormat::ValueComments, ThreeEntries.first(2), 3);
-    EXPECT_EQ(ParseStringList(ChunkWith(twoOfThree)).size(), 2);
-    const QByteArray huge = BuildStringList(FixtureListFormat::Values, ThreeEntries, 0xFFFF);
-    EXPECT_EQ(ParseStringList(ChunkWith(huge)).size(), 3);
-    const QByteArray cut = QByteArray("\x00\x05\x7F"
-                                      "abc",
-                                      6);
-    EXPECT_EQ(Values(ParseStringList(ChunkWith(cut))), QStringList({QStringLiteral("abc")}));
-    EXPECT_TRUE(ParseStringList(ChunkWith(QByteArray("\xFE", 1))).isEmpty());
-    EXPECT_TRUE(ParseStringList(IffChunkInfo()).isEmpty());
 }
 
 TEST(IffStringList, WrittenPairsReadBack) {
     ValueCommentListWriter writer;
-    writer.Add(QStringLiteral("C:\\Vocks\\Caf\u00e9.iff"), QStringLiteral("\\start"));
-    writer.Add(QStringLiteral("b"), QString::fromUtf16(u"nul\0inside", 10));
+    writer.Add(u"C:\\Vocks\\Caf\u00e9.iff"_s, u"\\start"_s);
+    writer.Add(u"b"_s, QString::fromUtf16(u"nul\0inside", 10));
     const std::optional<QByteArray> data = writer.Finish();
     ASSERT_TRUE(data);
     EXPECT_TRUE(IsValueCommentList(*data));
     const QList<IffStringEntry> entries = ParseStringList(ChunkWith(*data));
     ASSERT_EQ(entries.size(), 2);
-    EXPECT_EQ(entries[0].Value, QStringLiteral("C:\\Vocks\\Caf\u00e9.iff"));
-    EXPECT_EQ(entries[0].Comment, QStringLiteral("\\start"));
-    EXPECT_EQ(entries[1].Comment, QStringLiteral("nulinside")) << "a NUL would shift every entry";
+    EXPECT_EQ(entries[0].Value, u"C:\\Vocks\\Caf\u00e9.iff"_s);
+    EXPECT_EQ(entries[0].Comment, u"\\start"_s);
+    EXPECT_EQ(entries[1].Comment, u"nulinside"_s) << "a NUL would shift every entry";
 }
 
 TEST(IffStringList, ReadsTheGameCodePage) {
     const QByteArray data = BuildStringList(FixtureListFormat::Values, {{.Value = "Caf\xE9"}});
-    EXPECT_EQ(ParseStringList(ChunkWith(data)).value(0).Value, QStringLiteral("Caf\u00e9"));
+    EXPECT_EQ(ParseStringList(ChunkWith(data)).value(0).Value, u"Caf\u00e9"_s);
+}
+
+// The layout written out by hand: format code, a little-endian count, then the texts, each
+// ended by a NUL.
+TEST(IffStringList, WritesTheStoredLayout) {
+    ValueCommentListWriter writer;
+    writer.Add(u"ab"_s, u"c"_s);
+    writer.Add(QString(), u"x"_s);
+    EXPECT_EQ(writer.Finish(), QByteArray("\xFE\xFF\x02\x00"
+                                          "ab\0c\0\0x\0",
+                                          12));
+    ValueCommentListWriter many;
+    for (int i = 0; i < 0x0102; ++i)
+        many.Add(u"v"_s, QString());
+    EXPECT_EQ(many.Finish()->left(4), QByteArray("\xFE\xFF\x02\x01", 4));
+}
+
+// A count below the entries the data holds reads only the counted ones, as the game does; a
+// count beyond them reads what there is.
+TEST(IffStringList, ReadsTheCountLittleEndianAndTrustsItOnlyAsFarAsTheData) {
+    const struct {
+        QByteArray Data;
+        QStringList Values;
+    } cases[] = {
+        {QByteArray("\xFF\xFF\x01\x00"
+                    "a\0b\0",
+                    8),
+         {u"a"_s}},
+        {QByteArray("\xFE\xFF\x02\x00"
+                    "a\0A\0b\0B\0c\0C\0",
+                    16),
+         {u"a"_s, u"b"_s}},
+        {QByteArray("\xFD\xFF\x01\x00"
+                    "\x01"
+                    "a\0A\0\x01"
+                    "b\0B\0",
+                    14),
+         {u"a"_s}},
+        {QByteArray("\xFE\xFF\x00\x01"
+                    "a\0A\0b\0B\0",
+                    12),
+         {u"a"_s, u"b"_s}},
+        {QByteArray("\xFF\xFF\xFF\xFF"
+                    "a\0b\0c\0",
+                    10),
+         {u"a"_s, u"b"_s, u"c"_s}},
+        {QByteArray("\x00\x05\x7F"
+                    "abc",
+                    6),
+         {u"abc"_s}},
+        {QByteArray("\xFE", 1), {}},
+        {QByteArray(), {}},
+    };
+    for (const auto& [data, values] : cases)
+        EXPECT_EQ(Values(ParseStringList(ChunkWith(data))), values) << data.toHex().constData();
 }

@@ -1,15 +1,18 @@
 #include "formats/InstalledFilesDb.h"
 
-#include "common/DayCountDate.h"
 #include "formats/IffChunks.h"
 #include "formats/IffStringList.h"
 #include "support/FilesDbFixtures.h"
+#include "support/IffFixtures.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
-#include "TempFolderTest.h"
+#include "support/StringListFixtures.h"
+#include "support/TempFolder.h"
 
 #include <QDir>
 #include <QFile>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 using enum ContentKind;
@@ -29,26 +32,25 @@ QStringList Names(const InstalledFilesDb& db, ContentKind kind) {
 class InstalledFilesDbTest : public TempFolderTest {
 protected:
     // An existing file in the test folder.
-    QString Existing(const QString& name) { return Write(name, "content"); }
+    QString Existing(const QString& name) { return FFolder.Write(name, "content"); }
 
     QString WriteDb(const QMap<int, QList<FixtureRecord>>& kinds) {
-        return Write(QStringLiteral("files.iff"), BuildFilesDb(kinds));
+        return FFolder.Write(u"files.iff"_s, BuildFilesDb(kinds));
     }
 };
 } // namespace
 
 TEST(InstalledFilesDbRecords, AddReplacesTheSameNameInAnyCaseAndPutsItLast) {
     InstalledFilesDb db;
-    db.Add(Objects, Record(QStringLiteral("C:/Game/Chair.iff"), QStringLiteral("old")));
-    db.Add(Objects, Record(QStringLiteral("C:/Game/Table.iff")));
-    EXPECT_EQ(db.IndexOf(Objects, QStringLiteral("c:/game/CHAIR.IFF")), 0);
-    db.Add(Objects, Record(QStringLiteral("c:/game/chair.IFF"), QStringLiteral("new")));
+    db.Add(Objects, Record(u"C:/Game/Chair.iff"_s, u"old"_s));
+    db.Add(Objects, Record(u"C:/Game/Table.iff"_s));
+    EXPECT_EQ(db.IndexOf(Objects, u"c:/game/CHAIR.IFF"_s), 0);
+    db.Add(Objects, Record(u"c:/game/chair.IFF"_s, u"new"_s));
     EXPECT_EQ(db.Count(Objects), 2);
-    EXPECT_EQ(Names(db, Objects), QStringList({QStringLiteral("C:/Game/Table.iff"),
-                                               QStringLiteral("c:/game/chair.IFF")}));
-    EXPECT_EQ(db.Get(Objects, 1).Comment, QStringLiteral("new"));
-    EXPECT_EQ(db.IndexOf(Objects, QStringLiteral("C:/Game/Table.iff")), 0);
-    EXPECT_EQ(db.IndexOf(Walls, QStringLiteral("C:/Game/Table.iff")), -1) << "kinds are separate";
+    EXPECT_EQ(Names(db, Objects), QStringList({u"C:/Game/Table.iff"_s, u"c:/game/chair.IFF"_s}));
+    EXPECT_EQ(db.Get(Objects, 1).Comment, u"new"_s);
+    EXPECT_EQ(db.IndexOf(Objects, u"C:/Game/Table.iff"_s), 0);
+    EXPECT_EQ(db.IndexOf(Walls, u"C:/Game/Table.iff"_s), -1) << "kinds are separate";
 }
 
 TEST(InstalledFilesDbRecords, DeleteKeepsTheIndexInStep) {
@@ -58,44 +60,41 @@ TEST(InstalledFilesDbRecords, DeleteKeepsTheIndexInStep) {
     db.Delete(Heads, 1);
     db.Delete(Heads, 9);
     db.Delete(Heads, -1);
-    EXPECT_EQ(Names(db, Heads),
-              QStringList({QStringLiteral("a"), QStringLiteral("c"), QStringLiteral("d")}));
-    EXPECT_EQ(db.IndexOf(Heads, QStringLiteral("D")), 2);
-    EXPECT_EQ(db.IndexOf(Heads, QStringLiteral("b")), -1);
-    db.Add(Heads, Record(QStringLiteral("b")));
-    EXPECT_EQ(db.IndexOf(Heads, QStringLiteral("b")), 3);
+    EXPECT_EQ(Names(db, Heads), QStringList({u"a"_s, u"c"_s, u"d"_s}));
+    EXPECT_EQ(db.IndexOf(Heads, u"D"_s), 2);
+    EXPECT_EQ(db.IndexOf(Heads, u"b"_s), -1);
+    db.Add(Heads, Record(u"b"_s));
+    EXPECT_EQ(db.IndexOf(Heads, u"b"_s), 3);
     EXPECT_EQ(db.Get(Heads, 7), InstalledFileRecord());
 }
 
 TEST(InstalledFilesDbRecords, UnknownKindsHoldNothing) {
     InstalledFilesDb db;
     const auto kind107 = static_cast<ContentKind>(107);
-    db.Add(kind107, Record(QStringLiteral("x")));
+    db.Add(kind107, Record(u"x"_s));
     EXPECT_EQ(db.Count(kind107), -1);
-    EXPECT_EQ(db.IndexOf(kind107, QStringLiteral("x")), -1);
+    EXPECT_EQ(db.IndexOf(kind107, u"x"_s), -1);
     EXPECT_EQ(db.Get(kind107, 0), InstalledFileRecord());
     db.Delete(kind107, 0);
     EXPECT_EQ(db.DbFileName(), QString());
-    EXPECT_TRUE(
-        db.ErrorMessage().startsWith(QStringLiteral("Error writing installed files database!")));
+    EXPECT_TRUE(db.ErrorMessage().startsWith(u"Error writing installed files database!"_s));
 }
 
 TEST_F(InstalledFilesDbTest, LoadKeepsOnlyFilesThatAreStillThere) {
-    const QString chair = Existing(QStringLiteral("Chair.iff"));
-    const QString archive = Existing(QStringLiteral("Objects.far"));
-    const QString packed = QDir::toNativeSeparators(archive) + QStringLiteral("\\Lamp.iff");
+    const QString chair = Existing(u"Chair.iff"_s);
+    const QString archive = Existing(u"Objects.far"_s);
+    const QString packed = QDir::toNativeSeparators(archive) + u"\\Lamp.iff"_s;
     const QString path =
         WriteDb({{100,
-                  {{chair, QStringLiteral("45000.25"), QStringLiteral("\\a comment\\")},
-                   {PathOf(QStringLiteral("Gone.iff")), QStringLiteral("45000"), QString()}}},
+                  {{chair, u"45000.25"_s, u"\\a comment\\"_s},
+                   {FFolder.Path(u"Gone.iff"_s), u"45000"_s, QString()}}},
                  {106,
-                  {{packed, QStringLiteral("45001,5"), QStringLiteral("packed")},
-                   {PathOf(QStringLiteral("Gone.far")) + QStringLiteral("\\x.iff"),
-                    QStringLiteral("1"), QString()}}}});
+                  {{packed, u"45001,5"_s, u"packed"_s},
+                   {FFolder.Path(u"Gone.far"_s) + u"\\x.iff"_s, u"1"_s, QString()}}}});
     InstalledFilesDb db(path);
     EXPECT_EQ(db.DbFileName(), path);
     EXPECT_EQ(Names(db, Objects), QStringList({chair}));
-    EXPECT_EQ(db.Get(Objects, 0).Comment, QStringLiteral("\\a comment\\"));
+    EXPECT_EQ(db.Get(Objects, 0).Comment, u"\\a comment\\"_s);
     EXPECT_EQ(db.Get(Objects, 0).InstalledAt, 45000.25);
     EXPECT_EQ(Names(db, FarPackedFiles), QStringList({packed}));
     EXPECT_EQ(db.Get(FarPackedFiles, 0).InstalledAt, 45001.5) << "a comma as decimal point";
@@ -111,49 +110,77 @@ TEST_F(InstalledFilesDbTest, LoadKeepsOnlyFilesThatAreStillThere) {
 }
 
 TEST_F(InstalledFilesDbTest, DamagedEntriesDoNotStopTheLoad) {
-    const QString chair = Existing(QStringLiteral("Chair.iff"));
-    const QString table = Existing(QStringLiteral("Table.iff"));
-    const QString path = WriteDb(
-        {{101, {{chair, QStringLiteral("not a date"), QStringLiteral("kept")}}},
-         {102,
-          {{table, QStringLiteral("1"), QString()}, {table, QStringLiteral("2"), QString()}}}});
+    const QString chair = Existing(u"Chair.iff"_s);
+    const QString table = Existing(u"Table.iff"_s);
+    const QString path = WriteDb({{101, {{chair, u"not a date"_s, u"kept"_s}}},
+                                  {102, {{table, u"1"_s, QString()}, {table, u"2"_s, QString()}}}});
     const InstalledFilesDb db(path);
     EXPECT_EQ(db.Get(Walls, 0).InstalledAt, 0) << "an unreadable time is kept as day 0";
-    EXPECT_EQ(db.Get(Walls, 0).Comment, QStringLiteral("kept"));
+    EXPECT_EQ(db.Get(Walls, 0).Comment, u"kept"_s);
     EXPECT_EQ(db.Count(Floors), 1) << "a name listed twice is one record";
     EXPECT_EQ(db.Get(Floors, 0).InstalledAt, 2);
 
-    EXPECT_EQ(InstalledFilesDb(PathOf(QStringLiteral("missing.iff"))).Count(Walls), 0);
-    EXPECT_EQ(InstalledFilesDb(Write(QStringLiteral("junk.iff"), "junk")).Count(Walls), 0);
+    EXPECT_EQ(InstalledFilesDb(FFolder.Path(u"missing.iff"_s)).Count(Walls), 0);
+    EXPECT_EQ(InstalledFilesDb(FFolder.Write(u"junk.iff"_s, "junk")).Count(Walls), 0);
 }
 
+// The stored chunks written out by hand: header (type, size, id, flags, 64-byte label), then
+// the list with its little-endian count.
 TEST_F(InstalledFilesDbTest, SaveWritesTwoListsPerNonEmptyKindInKindOrder) {
     InstalledFilesDb db;
-    db.Load(PathOf(QStringLiteral("files.iff")));
-    db.Add(Heads, Record(QStringLiteral("h.cmx"), QStringLiteral("head")));
-    db.Add(Walls, Record(QStringLiteral("w.wll")));
+    db.Load(FFolder.Path(u"files.iff"_s));
+    db.Add(Heads, Record(u"h.cmx"_s, u"head"_s));
+    db.Add(Walls, Record(u"w.wll"_s));
     ScriptedInteraction interaction;
     ASSERT_TRUE(db.Save(interaction));
 
-    const QString path = db.DbFileName();
     QStringList written;
-    for (const IffChunkInfo& chunk : ListAllIffChunks(path))
-        written.append(chunk.Type + QString::number(chunk.Id) + QLatin1Char(':') + chunk.Label);
-    EXPECT_EQ(
-        written,
-        QStringList({QStringLiteral("STR#101:Walls"), QStringLiteral("STR#201:Walls (Comments)"),
-                     QStringLiteral("STR#131:Heads"), QStringLiteral("STR#231:Heads (Comments)"),
-                     QStringLiteral("rsmp0:")}));
-    const IffChunkInfo heads = FindIffChunk(path, u"STR#", 131);
-    EXPECT_EQ(heads.Flags, 0x10);
-    EXPECT_TRUE(IsValueCommentList(heads.Data));
-    EXPECT_EQ(ParseStringList(heads).value(0).Comment, FormatDayCount(45000.5));
-    EXPECT_EQ(ParseStringList(FindIffChunk(path, u"STR#", 231)).value(0).Comment,
-              QStringLiteral("head"));
+    for (const IffChunkInfo& chunk : ListAllIffChunks(db.DbFileName()))
+        written.append(chunk.Type + QString::number(chunk.Id) + u':' + chunk.Label);
+    EXPECT_EQ(written,
+              QStringList({u"STR#101:Walls"_s, u"STR#201:Walls (Comments)"_s, u"STR#131:Heads"_s,
+                           u"STR#231:Heads (Comments)"_s, u"rsmp0:"_s}));
+    const QByteArray file = FFolder.Read(u"files.iff"_s);
+    const QByteArray headTimes = QByteArray("STR#\0\0\0\x5E\0\x83\0\x10"
+                                            "Heads",
+                                            17) +
+                                 QByteArray(59, '\0') +
+                                 QByteArray("\xFE\xFF\x01\0"
+                                            "h.cmx\0"
+                                            "45000.5\0",
+                                            18);
+    const QByteArray headComments = QByteArray("STR#\0\0\0\x5B\0\xE7\0\x10"
+                                               "Heads (Comments)",
+                                               28) +
+                                    QByteArray(48, '\0') +
+                                    QByteArray("\xFE\xFF\x01\0"
+                                               "h.cmx\0"
+                                               "head\0",
+                                               15);
+    EXPECT_TRUE(file.contains(headTimes + headComments)) << file.toHex().constData();
+}
+
+// Each comment goes with the record of its name, in any letter case, wherever the comments
+// chunk lists it.
+TEST_F(InstalledFilesDbTest, CommentsAreMatchedToRecordsByName) {
+    const QByteArray a = Existing(u"a.iff"_s).toUtf8();
+    const QByteArray b = Existing(u"b.iff"_s).toUtf8();
+    const QByteArray c = Existing(u"c.iff"_s).toUtf8();
+    const QByteArray times =
+        BuildStringList(FixtureListFormat::ValueComments, {{a, "1"}, {b, "2"}, {c, "3"}});
+    const QByteArray comments = BuildStringList(
+        FixtureListFormat::ValueComments, {{c.toUpper(), "for c"}, {a, "for a"}, {b, "for b"}});
+    const InstalledFilesDb db(FFolder.Write(
+        u"files.iff"_s, BuildIffFile({{"STR#", 100, 0x10, "Objects", times},
+                                      {"STR#", 200, 0x10, "Objects (Comments)", comments}})));
+    ASSERT_EQ(db.Count(Objects), 3);
+    EXPECT_EQ(db.Get(Objects, 0).Comment, u"for a"_s);
+    EXPECT_EQ(db.Get(Objects, 1).Comment, u"for b"_s);
+    EXPECT_EQ(db.Get(Objects, 2).Comment, u"for c"_s);
 }
 
 TEST_F(InstalledFilesDbTest, AFailedSaveShowsTheMessageAndKeepsTheOldFile) {
-    const QString path = Write(QStringLiteral("files.iff"), "old");
+    const QString path = FFolder.Write(u"files.iff"_s, "old");
     InstalledFilesDb db(path);
     for (int i = 0; i <= MaxStringListEntries; ++i)
         db.Add(Objects, Record(QString::number(i)));
@@ -164,13 +191,12 @@ TEST_F(InstalledFilesDbTest, AFailedSaveShowsTheMessageAndKeepsTheOldFile) {
     EXPECT_EQ(file.readAll(), "old");
 
     InstalledFilesDb nowhere;
-    nowhere.Load(PathOf(QStringLiteral("no/folder/files.iff")));
-    nowhere.SetErrorMessage(QStringLiteral("Cannot write {{filename}}."));
+    nowhere.Load(FFolder.Path(u"no/folder/files.iff"_s));
+    nowhere.SetErrorMessage(u"Cannot write {{filename}}."_s);
     EXPECT_FALSE(nowhere.Save(interaction));
     ASSERT_EQ(interaction.Messages().size(), 2);
     EXPECT_EQ(interaction.Messages()[0].Kind, MessageKind::Error);
     EXPECT_TRUE(interaction.Messages()[0].Text.contains(QDir::toNativeSeparators(path)));
-    EXPECT_EQ(interaction.Messages()[1].Text,
-              QStringLiteral("Cannot write %1.")
-                  .arg(QDir::toNativeSeparators(PathOf(QStringLiteral("no/folder/files.iff")))));
+    EXPECT_EQ(interaction.Messages()[1].Text, u"Cannot write %1."_s.arg(QDir::toNativeSeparators(
+                                                  FFolder.Path(u"no/folder/files.iff"_s))));
 }

@@ -1,164 +1,176 @@
-#include "FarTestFolder.h"
+#include "FarFileTest.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
-#include "support/QtPrinters.h"
 
-#include <QDir>
+using namespace Qt::StringLiterals;
+using TFarFileTest = FarFileTest;
 
-#include <gtest/gtest.h>
-
-namespace {
-QString Native(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-} // namespace
-
-TEST(TFarFile, LoadingAMissingPathCreatesAnEmptyArchiveThatOpensAgain) {
-    FarTestFolder folder;
-    const QString path = folder.Path(QStringLiteral("new.far"));
-    ASSERT_TRUE(folder.Far().LoadFile(path));
-    EXPECT_EQ(folder.Read(QStringLiteral("new.far")), BuildFarArchive({}));
-    ASSERT_TRUE(folder.Far().LoadFile(path));
-    EXPECT_EQ(folder.Far().GetCount(), 0);
-    EXPECT_EQ(folder.Far().FileName(), path);
-    EXPECT_TRUE(folder.User().Messages().isEmpty());
+TEST_F(TFarFileTest, LoadingAMissingPathCreatesAnEmptyArchiveThatOpensAgain) {
+    const QString path = FFolder.Path(u"new.far"_s);
+    ASSERT_TRUE(FFar.LoadFile(path));
+    EXPECT_EQ(FFolder.Read(u"new.far"_s), BuildFarArchive({}));
+    ASSERT_TRUE(FFar.LoadFile(path));
+    EXPECT_EQ(FFar.GetCount(), 0);
+    EXPECT_EQ(FFar.FileName(), path);
+    EXPECT_TRUE(FUser.Messages().isEmpty());
 }
 
-TEST(TFarFile, UnreadableArchivesAreReportedAndLeaveTheComponentClosed) {
-    FarTestFolder folder;
+TEST_F(TFarFileTest, UnreadableArchivesAreReportedAndLeaveTheComponentClosed) {
     QByteArray version2 = BuildFarArchive({{"lamp.iff", LampData}});
     PatchLe32(version2, 8, 2);
-    const QString bad = folder.Write(QStringLiteral("v2.far"), version2);
-    const QString hostile =
-        folder.Write(QStringLiteral("hostile.far"), BuildFarArchive({{"..\\evil.iff", "x"}}));
-    const QString notAFile = folder.Path(QStringLiteral("folder.far"));
+    const QString bad = FFolder.Write(u"v2.far"_s, version2);
+    const QString notAFile = FFolder.Path(u"folder.far"_s);
     QDir().mkpath(notAFile);
 
-    EXPECT_FALSE(folder.Far().LoadFile(bad));
-    EXPECT_FALSE(folder.Far().LoadFile(hostile));
-    EXPECT_FALSE(folder.Far().LoadFile(notAFile));
-    EXPECT_EQ(
-        folder.User().MessageTexts(),
-        QStringList({QStringLiteral("File \"%1\" is not a valid FAR file.").arg(Native(bad)),
-                     QStringLiteral("File \"%1\" is not a valid FAR file.").arg(Native(hostile)),
-                     QStringLiteral("Error reading file \"%1\".").arg(Native(notAFile))}));
-    EXPECT_EQ(folder.User().Messages().first().Kind, MessageKind::Error);
-    EXPECT_EQ(folder.Far().FileName(), QString());
-    EXPECT_EQ(folder.Read(QStringLiteral("v2.far")), version2);
-    EXPECT_TRUE(folder.Far().LoadFile(folder.Path(QStringLiteral("good.far"))));
+    EXPECT_FALSE(FFar.LoadFile(bad));
+    EXPECT_FALSE(FFar.LoadFile(notAFile));
+    EXPECT_EQ(FUser.MessageTexts(),
+              QStringList({u"File \"%1\" is not a valid FAR file."_s.arg(Native(bad)),
+                           u"Error reading file \"%1\"."_s.arg(Native(notAFile))}));
+    EXPECT_EQ(FUser.Messages().first().Kind, MessageKind::Error);
+    EXPECT_EQ(FFar.FileName(), QString());
+    EXPECT_EQ(FFolder.Read(u"v2.far"_s), version2);
+    EXPECT_TRUE(FFar.LoadFile(FFolder.Path(u"good.far"_s)));
 }
 
-TEST(TFarFile, ShowsTheTextsOfTheLanguageItWasGiven) {
-    FarTestFolder folder;
+TEST_F(TFarFileTest, ShowsTheTextsOfTheLanguageItWasGiven) {
     TLanguage language;
     language.SetDefaultLanguage(BuiltInEnglishLines());
-    folder.Far().SetMessages(FarMessages::FromLanguage(language));
-    const QString blocker = folder.Write(QStringLiteral("file"), "not a folder");
-    const QString path = blocker + QStringLiteral("/sub/new.far");
+    FFar.SetMessages(FarMessages::FromLanguage(language));
+    const QString blocker = FFolder.Write(u"file"_s, "not a folder");
+    const QString path = blocker + u"/sub/new.far"_s;
+    const QString archive = FFolder.Write(u"a.far"_s, BuildFarArchive({{"..\\up.iff", "x"}}));
 
-    EXPECT_FALSE(folder.Far().LoadFile(path));
-    EXPECT_EQ(folder.Far().Add(folder.Path(QStringLiteral("missing.iff"))), -1);
-    EXPECT_EQ(folder.User().MessageTexts(),
-              QStringList({QStringLiteral("Error creating FAR file \"%1\"").arg(Native(path)),
-                           QStringLiteral("Error adding file \"%1\" to FAR file.")
-                               .arg(Native(folder.Path(QStringLiteral("missing.iff"))))}));
+    EXPECT_FALSE(FFar.LoadFile(path));
+    EXPECT_EQ(FFar.Add(FFolder.Path(u"missing.iff"_s)), -1);
+    ASSERT_TRUE(FFar.LoadFile(archive));
+    FFar.SetKeepPaths(true);
+    EXPECT_FALSE(FFar.Extract(0, FFolder.Path(u"out"_s)));
+    EXPECT_EQ(
+        FUser.MessageTexts(),
+        QStringList(
+            {u"Error creating FAR file \"%1\""_s.arg(Native(path)),
+             u"Error adding file \"%1\" to FAR file."_s.arg(Native(FFolder.Path(u"missing.iff"_s))),
+             u"Item \"..\\up.iff\" in \"%1\" was not extracted: its name leads outside "
+             u"the folder it is extracted to."_s.arg(Native(archive))}));
 }
 
-TEST(TFarFile, AnAddedFileReplacesAnEntryThatDiffersOnlyInCase) {
-    FarTestFolder folder;
-    const QString archive =
-        folder.Write(QStringLiteral("a.far"), BuildFarArchive({{"Lamp.IFF", ChairData}}));
-    folder.Write(QStringLiteral("src/lamp.iff"), LampData);
-    TFarFile& far = folder.Far();
-    ASSERT_TRUE(far.LoadFile(archive));
-    far.SetReplaceExisting(true);
-    far.SetRootDir(folder.Path(QStringLiteral("src")));
+TEST_F(TFarFileTest, AnAddedFileReplacesAnEntryThatDiffersOnlyInCase) {
+    const QString archive = FFolder.Write(u"a.far"_s, BuildFarArchive({{"Lamp.IFF", ChairData}}));
+    FFolder.Write(u"src/lamp.iff"_s, LampData);
+    ASSERT_TRUE(FFar.LoadFile(archive));
+    FFar.SetReplaceExisting(true);
+    FFar.SetRootDir(FFolder.Path(u"src"_s));
 
-    EXPECT_EQ(far.Add(QStringLiteral("lamp.iff")), 0);
-    ASSERT_EQ(far.GetCount(), 1);
-    EXPECT_EQ(far.GetItem(0)->Name(), QStringLiteral("lamp.iff"));
-    EXPECT_FALSE(far.GetItem(0)->Appendable());
-    ASSERT_TRUE(far.Save());
-    EXPECT_EQ(folder.Read(QStringLiteral("a.far")), BuildFarArchive({{"lamp.iff", LampData}}));
+    EXPECT_EQ(FFar.Add(u"lamp.iff"_s), 0);
+    ASSERT_EQ(FFar.GetCount(), 1);
+    EXPECT_EQ(FFar.GetItem(0)->Name(), u"lamp.iff"_s);
+    EXPECT_FALSE(FFar.GetItem(0)->Appendable());
+    ASSERT_TRUE(FFar.Save());
+    EXPECT_EQ(FFolder.Read(u"a.far"_s), BuildFarArchive({{"lamp.iff", LampData}}));
 }
 
-TEST(TFarFile, AHandlerCanRenameTheAddedFileToKeepBothEntries) {
-    FarTestFolder folder;
-    const QString archive =
-        folder.Write(QStringLiteral("a.far"), BuildFarArchive({{"lamp.iff", ChairData}}));
-    const QString lamp = folder.Write(QStringLiteral("src/lamp.iff"), LampData);
-    TFarFile& far = folder.Far();
-    ASSERT_TRUE(far.LoadFile(archive));
-    far.SetReplaceExisting(true);
+TEST_F(TFarFileTest, AHandlerCanRenameTheAddedFileToKeepBothEntries) {
+    const QString archive = FFolder.Write(u"a.far"_s, BuildFarArchive({{"lamp.iff", ChairData}}));
+    const QString lamp = FFolder.Write(u"src/lamp.iff"_s, LampData);
+    ASSERT_TRUE(FFar.LoadFile(archive));
+    FFar.SetReplaceExisting(true);
     QList<int> asked;
-    QObject::connect(&far, &TFarFile::OnItemExists, [&](int index, bool&, QString& name) {
+    QObject::connect(&FFar, &TFarFile::OnItemExists, [&](int index, bool&, QString& name) {
         asked.append(index);
-        name = QStringLiteral("lamp2.iff");
+        name = u"lamp2.iff"_s;
     });
 
-    EXPECT_EQ(far.Add(lamp), 1);
+    EXPECT_EQ(FFar.Add(lamp), 1);
     EXPECT_EQ(asked, QList<int>({0}));
-    EXPECT_EQ(far.GetItem(0)->Name(), QStringLiteral("lamp.iff"));
-    EXPECT_EQ(far.GetItem(1)->Name(), QStringLiteral("lamp2.iff"));
-    EXPECT_TRUE(far.GetItem(1)->Appendable());
+    EXPECT_EQ(FFar.GetItem(0)->Name(), u"lamp.iff"_s);
+    EXPECT_EQ(FFar.GetItem(1)->Name(), u"lamp2.iff"_s);
+    EXPECT_TRUE(FFar.GetItem(1)->Appendable());
 }
 
-TEST(TFarFile, AFileThatCannotBeAddedChangesNothing) {
-    FarTestFolder folder;
-    const QString archive =
-        folder.Write(QStringLiteral("a.far"), BuildFarArchive({{"lamp.iff", LampData}}));
-    folder.Write(QStringLiteral("src/up.iff"), LampData);
-    TFarFile& far = folder.Far();
-    ASSERT_TRUE(far.LoadFile(archive));
-    far.SetReplaceExisting(true);
+TEST_F(TFarFileTest, AFileThatCannotBeAddedChangesNothing) {
+    const QString archive = FFolder.Write(u"a.far"_s, BuildFarArchive({{"lamp.iff", LampData}}));
+    FFolder.Write(u"src/up.iff"_s, LampData);
+    ASSERT_TRUE(FFar.LoadFile(archive));
+    FFar.SetReplaceExisting(true);
 
-    EXPECT_EQ(far.Add(folder.Path(QStringLiteral("gone/lamp.iff"))), -1);
-    far.SetKeepPaths(true);
-    far.SetRootDir(folder.Path(QStringLiteral("src")));
-    EXPECT_EQ(far.Add(QStringLiteral("../src/up.iff")), -1);
-    EXPECT_EQ(far.GetCount(), 1);
-    EXPECT_FALSE(far.Changed());
-    EXPECT_EQ(folder.User().Messages().size(), 2);
+    EXPECT_EQ(FFar.Add(FFolder.Path(u"gone/lamp.iff"_s)), -1);
+    FFar.SetKeepPaths(true);
+    FFar.SetRootDir(FFolder.Path(u"src"_s));
+    EXPECT_EQ(FFar.Add(u"../src/up.iff"_s), -1);
+    EXPECT_EQ(FFar.GetCount(), 1);
+    EXPECT_FALSE(FFar.Changed());
+    EXPECT_EQ(FUser.Messages().size(), 2);
 }
 
-TEST(TFarFile, KeepPathsNamesEntriesWithBackslashesAndExtractsIntoSubfolders) {
-    FarTestFolder folder;
-    folder.Write(QStringLiteral("objects/Sets/lamp.iff"), LampData);
-    TFarFile& far = folder.Far();
-    far.SetKeepPaths(true);
-    far.SetRootDir(folder.Path(QStringLiteral("objects")));
-    ASSERT_EQ(far.Add(QStringLiteral("Sets/lamp.iff")), 0);
-    EXPECT_EQ(far.GetItem(0)->Name(), QStringLiteral("Sets\\lamp.iff"));
-    ASSERT_TRUE(far.SaveAs(folder.Path(QStringLiteral("a.far"))));
-    EXPECT_EQ(folder.Read(QStringLiteral("a.far")),
-              BuildFarArchive({{"Sets\\lamp.iff", LampData}}));
+TEST_F(TFarFileTest, KeepPathsNamesEntriesWithBackslashesAndExtractsIntoSubfolders) {
+    FFolder.Write(u"objects/Sets/lamp.iff"_s, LampData);
+    FFar.SetKeepPaths(true);
+    FFar.SetRootDir(FFolder.Path(u"objects"_s));
+    ASSERT_EQ(FFar.Add(u"Sets/lamp.iff"_s), 0);
+    EXPECT_EQ(FFar.GetItem(0)->Name(), u"Sets\\lamp.iff"_s);
+    ASSERT_TRUE(FFar.SaveAs(FFolder.Path(u"a.far"_s)));
+    EXPECT_EQ(FFolder.Read(u"a.far"_s), BuildFarArchive({{"Sets\\lamp.iff", LampData}}));
 
     // Relative targets lie below RootDir; an existing folder receives the entry's path.
-    far.SetRootDir(folder.Path(QStringLiteral("out")));
-    QDir().mkpath(folder.Path(QStringLiteral("out")));
-    ASSERT_TRUE(far.Extract(0, QString()));
-    EXPECT_EQ(folder.Read(QStringLiteral("out/Sets/lamp.iff")), LampData);
-    far.SetKeepPaths(false);
-    ASSERT_TRUE(far.Extract(0, QStringLiteral("copies/renamed.iff")));
-    EXPECT_EQ(folder.Read(QStringLiteral("out/copies/renamed.iff")), LampData);
-    EXPECT_FALSE(far.GetItem(0)->Loaded());
+    FFar.SetRootDir(FFolder.Path(u"out"_s));
+    QDir().mkpath(FFolder.Path(u"out"_s));
+    ASSERT_TRUE(FFar.Extract(0, QString()));
+    EXPECT_EQ(FFolder.Read(u"out/Sets/lamp.iff"_s), LampData);
+    FFar.SetKeepPaths(false);
+    ASSERT_TRUE(FFar.Extract(0, u"copies/renamed.iff"_s));
+    EXPECT_EQ(FFolder.Read(u"out/copies/renamed.iff"_s), LampData);
+    EXPECT_FALSE(FFar.GetItem(0)->Loaded());
 }
 
-TEST(TFarFile, NoEntryNameWritesOutsideTheExtractionFolder) {
-    FarTestFolder folder;
-    const QString archive = folder.Write(
-        QStringLiteral("a.far"), BuildFarArchive({{"lamp.iff", LampData}, {"", ChairData}}));
-    TFarFile& far = folder.Far();
-    ASSERT_TRUE(far.LoadFile(archive));
-    far.SetKeepPaths(true);
-    far.GetItem(0)->SetName(QStringLiteral("..\\..\\escaped.iff"));
-    const QString into = folder.Path(QStringLiteral("deep/out"));
+// An archive with names that could lead out of a folder is listed and can be cleaned up;
+// only extracting those entries is refused, and nothing is written outside the target.
+TEST_F(TFarFileTest, UnsafeNamesAreListedAndRemovableButNeverExtracted) {
+    const QByteArray hostile = BuildFarArchive({{"..\\..\\escaped.iff", ChairData},
+                                                {"lamp.iff", LampData},
+                                                {"C:evil.iff", "x"},
+                                                {"", "unnamed"},
+                                                {"Sets\\..\\..\\up.iff", "y"}});
+    const QString archive = FFolder.Write(u"a.far"_s, hostile);
+    ASSERT_TRUE(FFar.LoadFile(archive));
+    ASSERT_EQ(FFar.GetCount(), 5);
+    EXPECT_EQ(FFar.GetItem(0)->Name(), u"..\\..\\escaped.iff"_s);
+    EXPECT_EQ(FFar.GetItem(2)->Name(), u"C:evil.iff"_s);
 
-    EXPECT_FALSE(far.Extract(0, into));
-    EXPECT_FALSE(far.Extract(1, into));
-    EXPECT_FALSE(far.ExtractAll(into));
-    EXPECT_EQ(folder.User().MessageTexts().first(),
-              QStringLiteral("Error loading item \"..\\..\\escaped.iff\" in \"%1\".")
-                  .arg(Native(archive)));
-    EXPECT_EQ(folder.Contents(), QStringList({QStringLiteral("a.far")}));
+    FFar.SetKeepPaths(true);
+    const QString into = FFolder.Path(u"deep/out"_s);
+    EXPECT_FALSE(FFar.Extract(0, into));
+    EXPECT_FALSE(FFar.ExtractAll(into));
+    EXPECT_EQ(FUser.Messages().size(), 5) << "one refusal for Extract, four for ExtractAll";
+    EXPECT_EQ(FFolder.Contents(),
+              QStringList({u"a.far"_s, u"deep"_s, u"deep/out"_s, u"deep/out/lamp.iff"_s}));
+
+    FFar.Delete(4);
+    FFar.Delete(0);
+    ASSERT_TRUE(FFar.Save());
+    EXPECT_EQ(FFolder.Read(u"a.far"_s),
+              BuildFarArchive({{"lamp.iff", LampData}, {"C:evil.iff", "x"}}));
+}
+
+// Names are read as UTF-8 when they are valid UTF-8, else as Windows-1252; a name read and
+// written back keeps its bytes, and a new name is stored as UTF-8.
+TEST_F(TFarFileTest, NamesReadWithTheGameTextRuleAndWrittenBackByteForByte) {
+    const QString archive = FFolder.Write(u"a.far"_s, BuildFarArchive({{"\x80.iff", "euro"},
+                                                                       {"caf\xC3\xA9.iff", "utf"},
+                                                                       {"caf\xE9.iff", "cp"},
+                                                                       {"gone.iff", "z"}}));
+    ASSERT_TRUE(FFar.LoadFile(archive));
+    ASSERT_EQ(FFar.GetCount(), 4);
+    EXPECT_EQ(FFar.GetItem(0)->Name(), u"\u20AC.iff"_s);
+    EXPECT_EQ(FFar.GetItem(1)->Name(), u"caf\u00E9.iff"_s);
+    EXPECT_EQ(FFar.GetItem(2)->Name(), u"caf\u00E9.iff"_s);
+
+    FFar.Delete(3);
+    ASSERT_TRUE(FFar.Save());
+    FFar.Add(FFolder.Write(u"d\u00E9j\u00E0.iff"_s, "new"));
+    ASSERT_TRUE(FFar.Save());
+    EXPECT_EQ(FFolder.Read(u"a.far"_s), BuildFarArchive({{"\x80.iff", "euro"},
+                                                         {"caf\xC3\xA9.iff", "utf"},
+                                                         {"caf\xE9.iff", "cp"},
+                                                         {"d\xC3\xA9j\xC3\xA0.iff", "new"}}));
 }

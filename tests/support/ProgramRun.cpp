@@ -13,3 +13,8 @@ ProgramRun RunProgram(const QString& program, const QStringList& args,
             QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
+
+ProgramRun RunCli(const QStringList& args, const QString& workingDirectory,
+                  const QProcessEnvironment& environment) {
+    return RunProgram(QStringLiteral(PACKWRIGHT_CLI), args, environment, workingDirectory);
+}

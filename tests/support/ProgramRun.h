@@ -19,3 +19,8 @@ ProgramRun
 RunProgram(const QString& program, const QStringList& args,
            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
            const QString& workingDirectory = QString());
+
+// Runs packwright-cli with the arguments, in the working folder if one is given.
+ProgramRun
+RunCli(const QStringList& args, const QString& workingDirectory = QString(),
+       const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
