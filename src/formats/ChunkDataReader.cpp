@@ -17,21 +17,21 @@ quint32 ChunkDataReader::U32() {
 }
 
 quint32 ChunkDataReader::Little(int n) {
-    const QByteArray bytes = Bytes(n);
+    const QByteArrayView bytes = Bytes(n);
     return bytes.size() == n ? static_cast<quint32>(LeToInt(bytes, n)) : 0;
 }
 
-QByteArray ChunkDataReader::Terminated() {
+QByteArrayView ChunkDataReader::Terminated() {
     const qsizetype end = FData.indexOf('\0', FPosition);
     const qint64 length = (end < 0 ? FData.size() : end) - FPosition;
-    QByteArray text = Bytes(length);
+    const QByteArrayView text = Bytes(length);
     Skip(1);
     return text;
 }
 
-QByteArray ChunkDataReader::Bytes(qint64 count) {
+QByteArrayView ChunkDataReader::Bytes(qint64 count) {
     const qint64 available = std::clamp<qint64>(count, 0, Remaining());
-    const QByteArray bytes = FData.sliced(FPosition, available).toByteArray();
+    const QByteArrayView bytes = FData.sliced(FPosition, available);
     FPosition += available;
     return bytes;
 }

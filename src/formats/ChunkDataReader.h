@@ -12,10 +12,11 @@ public:
     quint8 U8();
     quint16 U16();
     quint32 U32();
-    // Text bytes up to the next NUL (which is consumed) or the end of the data.
-    QByteArray Terminated();
+    // Text bytes up to the next NUL (which is consumed) or the end of the data. Views into
+    // the data: they are valid as long as it is, and cost no copy.
+    QByteArrayView Terminated();
     // Up to count bytes, fewer at the end of the data.
-    QByteArray Bytes(qint64 count);
+    QByteArrayView Bytes(qint64 count);
     void Skip(qint64 count);
     void Seek(qint64 position);
 

@@ -1,5 +1,6 @@
 #include "formats/FilesDbFile.h"
 
+#include "common/CaselessName.h"
 #include "common/DayCountDate.h"
 #include "formats/IffChunks.h"
 #include "formats/IffStringList.h"
@@ -12,10 +13,6 @@ namespace {
 constexpr int CommentsIdOffset = 100;
 constexpr int ListFlags = 0x0010;
 const QString CommentsLabelSuffix = QStringLiteral(" (Comments)");
-
-QString NameKey(const QString& fileName) {
-    return fileName.toCaseFolded();
-}
 
 // The first chunk of each id, as a lookup by id would find it.
 QHash<int, const IffChunkInfo*> FirstChunkById(const QList<IffChunkInfo>& chunks) {
@@ -43,14 +40,14 @@ public:
             return FEntries[position].Comment;
         if (FByName.isEmpty()) {
             for (const IffStringEntry& entry : FEntries)
-                FByName.insert(NameKey(entry.Value), entry.Comment);
+                FByName.insert(entry.Value, entry.Comment);
         }
-        return FByName.value(NameKey(fileName));
+        return FByName.value(fileName);
     }
 
 private:
     QList<IffStringEntry> FEntries;
-    QHash<QString, QString> FByName;
+    QHash<CaselessName, QString> FByName;
 };
 
 // A damaged time is kept as day 0 rather than losing the record with its comment.

@@ -5,12 +5,6 @@
 
 #include <QFileInfo>
 
-namespace {
-QString NameKey(const QString& fileName) {
-    return fileName.toCaseFolded();
-}
-} // namespace
-
 std::optional<GameFileList> GameFileList::Load(const QString& fileName) {
     if (!QFileInfo(fileName).isFile())
         return std::nullopt;
@@ -19,15 +13,16 @@ std::optional<GameFileList> GameFileList::Load(const QString& fileName) {
         const std::optional<ContentKind> kind = ContentKindFromValue(chunk.Id);
         if (!kind)
             continue;
-        QSet<QString>& names = list.FNames[ContentKindValue(*kind)];
+        QSet<CaselessName>& names = list.FNames[ContentKindValue(*kind)];
         for (const IffStringEntry& entry : ParseStringList(chunk))
-            names.insert(NameKey(entry.Value));
+            names.insert(entry.Value);
     }
     return list;
 }
 
 bool GameFileList::Contains(ContentKind kind, const QString& fileName) const {
-    return FNames.value(ContentKindValue(kind)).contains(NameKey(fileName));
+    const auto names = FNames.constFind(ContentKindValue(kind));
+    return names != FNames.constEnd() && names->contains(fileName);
 }
 
 int GameFileList::Count(ContentKind kind) const {

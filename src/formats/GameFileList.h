@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/CaselessName.h"
 #include "formats/ContentKind.h"
 
 #include <QHash>
@@ -21,6 +22,6 @@ public:
     int Count(ContentKind kind) const;
 
 private:
-    // Case-folded names by kind value.
-    QHash<int, QSet<QString>> FNames;
+    // Names by kind value.
+    QHash<int, QSet<CaselessName>> FNames;
 };

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 int KindRecordList::IndexOf(const QString& fileName) const {
-    const auto found = FIndex.constFind(IndexKey(fileName));
+    const auto found = FIndex.constFind(fileName);
     return found == FIndex.constEnd() ? -1 : PositionOf(found.value());
 }
 
@@ -13,7 +13,7 @@ int KindRecordList::PositionOf(quint64 number) const {
 }
 
 void KindRecordList::Add(InstalledFileRecord record) {
-    quint64& number = FIndex[IndexKey(record.FileName)];
+    quint64& number = FIndex[record.FileName];
     if (number != NotIndexed)
         FEntries.erase(FEntries.begin() + PositionOf(number));
     number = FNextNumber++;
@@ -21,7 +21,7 @@ void KindRecordList::Add(InstalledFileRecord record) {
 }
 
 void KindRecordList::RemoveAt(int index) {
-    FIndex.remove(IndexKey(FEntries[index].Record.FileName));
+    FIndex.remove(FEntries[index].Record.FileName);
     FEntries.erase(FEntries.begin() + index);
 }
 

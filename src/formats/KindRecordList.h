@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/CaselessName.h"
 #include "formats/InstalledFileRecord.h"
 
 #include <QHash>
@@ -27,12 +28,11 @@ private:
         quint64 Number;
         InstalledFileRecord Record;
     };
-    static QString IndexKey(const QString& fileName) { return fileName.toCaseFolded(); }
     // Numbers start above it, so it marks a name the index did not hold before.
     static constexpr quint64 NotIndexed = 0;
     int PositionOf(quint64 number) const;
 
     std::vector<Entry> FEntries;
-    QHash<QString, quint64> FIndex;
+    QHash<CaselessName, quint64> FIndex;
     quint64 FNextNumber = NotIndexed + 1;
 };
