@@ -1,3 +1,4 @@
+#include "AsOrdinaryUser.h"
 #include "fileutil/TFiles.h"
 #include "support/FileFixtures.h"
 #include "support/FileSizeLimit.h"
@@ -136,6 +137,26 @@ TEST_F(TFilesCopy, CopyThatFailsPartWayLeavesNoTraceAndIsNotCounted) {
     EXPECT_EQ(Contents(Target("big.iff")), "older");
     EXPECT_EQ(TargetEntries(),
               QStringList({QStringLiteral("big.iff"), QStringLiteral("chair.iff")}));
+}
+
+// The copy carries the source's read-only permission before it is renamed into place; a
+// failed rename must still take it away.
+TEST_F(TFilesCopy, ReadOnlyCopyWhoseRenameFailsLeavesNoPartialFile) {
+    ASSERT_TRUE(WriteFixtureFile(Target("chair.iff/keep.iff"), "keep"));
+    const auto everyone = QFileDevice::Permissions(0x7777);
+    ASSERT_TRUE(QFile::setPermissions(FSource.path(), everyone));
+    ASSERT_TRUE(QFile::setPermissions(FTarget.path(), everyone));
+    // Read-only for all: root's group stays in force after the switch to nobody.
+    ASSERT_TRUE(QFile::setPermissions(Source("chair.iff"), QFileDevice::Permissions(0x4444)));
+    FFiles.SetOverwrite(true);
+    qint64 copied = 0;
+    {
+        AsOrdinaryUser user;
+        copied = FFiles.CopyFile(Source("chair.iff"), Target("chair.iff"));
+    }
+    EXPECT_EQ(copied, -1);
+    EXPECT_EQ(TargetEntries(),
+              QStringList({QStringLiteral("chair.iff"), QStringLiteral("chair.iff/keep.iff")}));
 }
 
 TEST_F(TFilesCopy, TooLittleFreeSpaceStopsTheWholeCopy) {

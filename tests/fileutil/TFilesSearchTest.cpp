@@ -1,3 +1,4 @@
+#include "AsOrdinaryUser.h"
 #include "fileutil/TFiles.h"
 #include "support/FileFixtures.h"
 #include "support/QtPrinters.h"
@@ -7,8 +8,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 namespace {
 QStringList Strings(std::initializer_list<const char*> texts) {
@@ -146,19 +145,6 @@ TEST_F(TFilesSearch, LinkCycleIsListedButNotWalked) {
               1);
     EXPECT_EQ(FFiles.FileCount(), 6);
 }
-
-// Root reads every folder, so when the tests run as root the walk runs as nobody.
-class AsOrdinaryUser {
-public:
-    AsOrdinaryUser() : FSwitched(geteuid() == 0 && seteuid(65534) == 0) {}
-    ~AsOrdinaryUser() {
-        if (FSwitched && seteuid(0) != 0)
-            ADD_FAILURE() << "could not return to root";
-    }
-
-private:
-    bool FSwitched;
-};
 
 TEST_F(TFilesSearch, UnreadableFolderIsPassedOver) {
     const auto everyoneEnters = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
