@@ -10,22 +10,15 @@ namespace {
 // Local time follows TZ while this lives; the C library rereads it on tzset, and so does Qt.
 class LocalTimeZone {
 public:
-    explicit LocalTimeZone(const char* zone)
-        : FOld(qgetenv("TZ")), FHadOld(qEnvironmentVariableIsSet("TZ")) {
-        qputenv("TZ", zone);
-        tzset();
-    }
-    ~LocalTimeZone() {
-        if (FHadOld)
-            qputenv("TZ", FOld);
-        else
-            qunsetenv("TZ");
-        tzset();
-    }
+    explicit LocalTimeZone(const char* zone) : FOld(qgetenv("TZ")) { Set(zone); }
+    ~LocalTimeZone() { Set(FOld.isNull() ? nullptr : FOld.constData()); }
 
 private:
+    static void Set(const char* zone) {
+        zone ? qputenv("TZ", zone) : qunsetenv("TZ");
+        tzset();
+    }
     QByteArray FOld;
-    bool FHadOld;
 };
 
 // A day count and the local wall-clock time it stands for.

@@ -105,21 +105,20 @@ TEST_F(TFilesSearch, FindSubDirsInAddsToEveryEarlierResult) {
 TEST_F(TFilesSearch, EmptyDirectoryAndBareMaskSearchTheCurrentFolderGivingFullPaths) {
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(FRoot.path()));
-    FFiles.FindSubDirs();
-    const QStringList folders = Found();
-    FFiles.FindFiles(QStringLiteral("*.iff"));
-    const QStringList iffFiles = Found();
     FFiles.SetFind(ffDirectory);
     FFiles.FindFiles(QStringLiteral("*.*"));
-    const QStringList allFolders = Found();
+    const QStringList folders = Found();
+    // Sub-folders are matched against the mask too, so only the start folder is searched.
+    FFiles.SetFind({});
+    FFiles.SetFileMask(QStringLiteral("*.iff"));
+    FFiles.FindFiles();
+    const QStringList iffFiles = Found();
     QDir::setCurrent(previous);
 
     EXPECT_EQ(FFiles.Directory(), FRoot.path() + u'/');
-    EXPECT_EQ(folders, Strings({"Skins/", "Skins/Heads/", "Skins/Heads/Faces/", "Walls/",
-                                "Walls/Old/", "Walls/Old/Mossy/"}));
     EXPECT_EQ(iffFiles, Strings({".hidden.iff", "chair.iff"}));
-    EXPECT_EQ(allFolders, Strings({"Skins", "Skins/Heads", "Skins/Heads/Faces", "Walls",
-                                   "Walls/Old", "Walls/Old/Mossy"}));
+    EXPECT_EQ(folders, Strings({"Skins", "Skins/Heads", "Skins/Heads/Faces", "Walls", "Walls/Old",
+                                "Walls/Old/Mossy"}));
 }
 
 TEST_F(TFilesSearch, MaskIgnoresLetterCaseAndFilterNeedsEveryAttribute) {
