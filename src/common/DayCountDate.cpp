@@ -25,9 +25,16 @@ QDateTime FromDayCount(double days) {
         return {};
     const double whole = std::trunc(days);
     const double fraction = std::fabs(days - whole);
-    const auto msecs = static_cast<int>(std::llround(fraction * MillisecondsPerDay));
-    QDateTime result(DayZero.addDays(static_cast<qint64>(whole)), QTime(0, 0));
-    return result.addMSecs(msecs);
+    auto msecs = static_cast<int>(std::llround(fraction * MillisecondsPerDay));
+    QDate date = DayZero.addDays(static_cast<qint64>(whole));
+    // A fraction just short of a whole day rounds up to the next midnight.
+    if (msecs >= static_cast<int>(MillisecondsPerDay)) {
+        msecs = 0;
+        date = date.addDays(1);
+    }
+    // Date and wall-clock time together: adding the time of day as elapsed time to
+    // midnight would shift every time after a daylight-saving change by the hour.
+    return QDateTime(date, QTime::fromMSecsSinceStartOfDay(msecs));
 }
 
 QString FormatDayCount(double days) {

@@ -44,6 +44,14 @@ bool FinishCopy(const QString& source, QFile& input, QFile& partial) {
            CopyAttributes(source, partial.fileName());
 }
 
+// The partial copy may already carry the source's read-only attribute, which Windows
+// refuses to delete: it gets write permission back first.
+void DiscardPartial(QTemporaryFile& partial) {
+    partial.setPermissions(partial.permissions() | QFileDevice::WriteOwner);
+    partial.remove();
+    partial.setAutoRemove(false);
+}
+
 bool RenameOver(const QString& from, const QString& to) {
     std::error_code error;
     std::filesystem::rename(FileSystemPath(from), FileSystemPath(to), error);
@@ -62,9 +70,11 @@ qint64 CopyFileReplacing(const QString& source, const QString& target) {
     if (!partial.open())
         return -1;
     const qint64 copied = CopyContents(input, partial);
-    if (copied < 0 || !FinishCopy(source, input, partial) ||
-        !RenameOver(partial.fileName(), target))
-        return -1;
-    partial.setAutoRemove(false);
-    return copied;
+    if (copied >= 0 && FinishCopy(source, input, partial) &&
+        RenameOver(partial.fileName(), target)) {
+        partial.setAutoRemove(false);
+        return copied;
+    }
+    DiscardPartial(partial);
+    return -1;
 }

@@ -75,16 +75,22 @@ void TFiles::FindSubDirs(const QString& path) {
     Clear();
     const QString start = FolderWithSeparator(path);
     MarkWalked(start);
-    FindSubDirsIn(start);
+    AddSubDirsOf(start);
     // Folders found on the way are appended and walked in turn, which makes the walk
     // breadth-first. The folder is copied because walking it appends to the list.
     for (qsizetype i = 0; FRecursive && i < FResult.Files.size(); ++i) {
         const QString folder = FResult.Files[i];
-        FindSubDirsIn(folder);
+        AddSubDirsOf(folder);
     }
 }
 
 void TFiles::FindSubDirsIn(const QString& path) {
+    // A search of its own: folders an earlier search walked are listed again.
+    FWalkedFolders.clear();
+    AddSubDirsOf(path);
+}
+
+void TFiles::AddSubDirsOf(const QString& path) {
     NormaliseMask();
     const QString folder = FolderWithSeparator(path);
     for (const FolderEntry& entry : ListFolder(folder)) {
@@ -119,17 +125,17 @@ void TFiles::FindFiles(const QString& pattern) {
     const SearchPattern search = SplitPattern(pattern);
     Clear();
     NormaliseMask();
-    QStringList folders{search.Folder};
+    // A bare mask searches the current folder, named in full like the folders below it.
+    QStringList folders{FolderWithSeparator(search.Folder)};
     if (FRecursive)
-        MarkWalked(FolderWithSeparator(search.Folder));
+        MarkWalked(folders.first());
     // One listing per folder gives its entries and the sub-folders still to walk; walking
     // those in the order found lists the tree breadth-first, in FindSubDirs' order.
     for (qsizetype i = 0; i < folders.size(); ++i) {
         const QString folder = folders[i];
-        const QString walkFrom = FolderWithSeparator(folder);
         for (const FolderEntry& entry : ListFolder(folder)) {
             if (FRecursive)
-                TakeSubFolder(walkFrom, entry, folders);
+                TakeSubFolder(folder, entry, folders);
             AddIfMatching(folder, entry, search.Mask);
         }
     }

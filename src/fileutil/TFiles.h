@@ -51,13 +51,14 @@ public:
     // listed, and a folder reached again through a link is listed once and walked once.
     void FindSubDirs();
     void FindSubDirs(const QString& path);
-    // Adds the matching sub-folders of one folder to Files without clearing.
+    // Adds the matching sub-folders of one folder to Files without clearing, whatever
+    // earlier searches listed.
     void FindSubDirsIn(const QString& path);
 
-    // Entries of the pattern's folder ("folder/mask"), and of every folder below it when
-    // Recursive, that match the mask and the Find filter: first the start folder's, then
-    // each sub-folder's in the order FindSubDirs lists them. A link to a folder already
-    // walked is listed as an entry but not walked again.
+    // Entries of the pattern's folder ("folder/mask"; the current folder for a bare mask),
+    // and of every folder below it when Recursive, that match the mask and the Find filter:
+    // first the start folder's, then each sub-folder's in the order FindSubDirs lists them. A link
+    // to a folder already walked is listed as an entry but not walked again.
     void FindFiles();
     void FindFiles(const QString& pattern);
 
@@ -92,6 +93,8 @@ private:
     void NormaliseMask();
     QString DirectoryPattern();
     void MarkWalked(const QString& folder);
+    // Appends the matching sub-folders of one folder not walked yet in this search.
+    void AddSubDirsOf(const QString& path);
     // Appends the entry to folders when it is a sub-folder to walk: a folder that matches
     // FileMask and has not been walked yet.
     bool TakeSubFolder(const QString& folder, const FolderEntry& entry, QStringList& folders);

@@ -4,13 +4,62 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+
+namespace {
+// Local time follows TZ while this lives; the C library rereads it on tzset, and so does Qt.
+class LocalTimeZone {
+public:
+    explicit LocalTimeZone(const char* zone) : FOld(qgetenv("TZ")) { Set(zone); }
+    ~LocalTimeZone() { Set(FOld.isNull() ? nullptr : FOld.constData()); }
+
+private:
+    static void Set(const char* zone) {
+        zone ? qputenv("TZ", zone) : qunsetenv("TZ");
+        tzset();
+    }
+    QByteArray FOld;
+};
+
+// A day count and the local wall-clock time it stands for.
+struct DayCountCase {
+    double Days;
+    const char* Local;
+};
+
+void ExpectBothWays(const DayCountCase& test) {
+    EXPECT_EQ(FromDayCount(test.Days).toString(Qt::ISODate).toStdString(), test.Local) << test.Days;
+    const QDateTime local = QDateTime::fromString(QLatin1String(test.Local), Qt::ISODate);
+    EXPECT_DOUBLE_EQ(ToDayCount(local), test.Days) << test.Local;
+}
+} // namespace
+
 TEST(DayCountDate, KnownDaysBothWays) {
-    EXPECT_DOUBLE_EQ(ToDayCount(QDateTime(QDate(1899, 12, 30), QTime(0, 0))), 0.0);
-    EXPECT_DOUBLE_EQ(ToDayCount(QDateTime(QDate(1900, 1, 1), QTime(18, 0))), 2.75);
-    EXPECT_EQ(FromDayCount(38116.5), QDateTime(QDate(2004, 5, 9), QTime(12, 0)));
-    // Before day zero the fraction still gives the time of day.
-    EXPECT_EQ(FromDayCount(-1.25), QDateTime(QDate(1899, 12, 29), QTime(6, 0)));
-    EXPECT_DOUBLE_EQ(ToDayCount(QDateTime(QDate(1899, 12, 29), QTime(6, 0))), -1.25);
+    const DayCountCase cases[] = {
+        {0.0, "1899-12-30T00:00:00"},
+        {2.75, "1900-01-01T18:00:00"},
+        {38116.5, "2004-05-09T12:00:00"},
+        // Before day zero the fraction still gives the time of day.
+        {-1.25, "1899-12-29T06:00:00"},
+    };
+    for (const DayCountCase& test : cases)
+        ExpectBothWays(test);
+    // A fraction a hair short of a day is the next midnight, not an invalid time.
+    EXPECT_EQ(FromDayCount(1 - 1e-12).toString(Qt::ISODate), QStringLiteral("1899-12-31T00:00:00"));
+}
+
+TEST(DayCountDate, TimeOfDayIsWallClockTimeOnDaylightSavingChangeDays) {
+    const LocalTimeZone berlin("Europe/Berlin");
+    // Clocks went from 02:00 to 03:00 on 31 March 2024 and from 03:00 back to 02:00 on
+    // 27 October 2024: times after the change must not shift by the hour.
+    const DayCountCase cases[] = {
+        {45382.5, "2024-03-31T12:00:00"},
+        {45382.78125, "2024-03-31T18:45:00"},
+        {45592.125, "2024-10-27T03:00:00"},
+        {45592.5, "2024-10-27T12:00:00"},
+    };
+    for (const DayCountCase& test : cases)
+        ExpectBothWays(test);
 }
 
 TEST(DayCountDate, RoundTripKeepsMilliseconds) {
@@ -21,10 +70,8 @@ TEST(DayCountDate, RoundTripKeepsMilliseconds) {
 }
 
 TEST(DayCountDate, SpacesAreTrimmedAndTextThatIsNoNumberOrNoDateIsRefused) {
-    EXPECT_FALSE(ParseDayCount(u""));
-    EXPECT_FALSE(ParseDayCount(u"yesterday"));
-    EXPECT_FALSE(ParseDayCount(u"1.2.3"));
-    EXPECT_FALSE(ParseDayCount(u"nan"));
-    EXPECT_FALSE(ParseDayCount(u"inf"));
+    for (const char16_t* text : {u"", u"yesterday", u"1.2.3", u"nan", u"inf"})
+        EXPECT_FALSE(ParseDayCount(text)) << QString::fromUtf16(text).toStdString();
+    EXPECT_EQ(ParseDayCount(u" 2,75 "), 2.75);
     EXPECT_FALSE(FromDayCount(1e300).isValid());
 }

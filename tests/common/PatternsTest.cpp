@@ -19,17 +19,22 @@ TEST(DateTimePatterns, LocaleFormatsAndQuotedText) {
     EXPECT_EQ(FormatDateTimePattern(u"t", Sample, German), QStringLiteral("14:05"));
     EXPECT_EQ(FormatDateTimePattern(u"'at 'ddddd", Sample, German),
               QStringLiteral("at ") + German.toString(Sample.date(), QLocale::ShortFormat));
-}
-
-TEST(DateTimePatterns, UnclosedQuoteCopiesTheRest) {
+    // An unclosed quote copies the rest.
     EXPECT_EQ(FormatDateTimePattern(u"'open", Sample, English), QStringLiteral("open"));
 }
 
 TEST(NumberPatterns, GroupingAndDecimalsFollowTheLocale) {
-    EXPECT_EQ(FormatNumberPattern(1234567, u"#,##0", English), QStringLiteral("1,234,567"));
-    EXPECT_EQ(FormatNumberPattern(1234567, u"#,##0", German), QStringLiteral("1.234.567"));
-    EXPECT_EQ(FormatNumberPattern(1234.5, u"#,##0.##", English), QStringLiteral("1,234.5"));
-    EXPECT_EQ(FormatNumberPattern(1234, u"#,##0.##", German), QStringLiteral("1.234"));
-    EXPECT_EQ(FormatNumberPattern(1234.567, u"#0.00", German), QStringLiteral("1234,57"));
-    EXPECT_EQ(FormatNumberPattern(0.5, u"#0.00", English), QStringLiteral("0.50"));
+    const struct {
+        double Value;
+        const char16_t* Pattern;
+        const QLocale& Locale;
+        const char* Text;
+    } cases[] = {
+        {1234567, u"#,##0", English, "1,234,567"}, {1234567, u"#,##0", German, "1.234.567"},
+        {1234.5, u"#,##0.##", English, "1,234.5"}, {1234, u"#,##0.##", German, "1.234"},
+        {1234.567, u"#0.00", German, "1234,57"},   {0.5, u"#0.00", English, "0.50"},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(FormatNumberPattern(test.Value, test.Pattern, test.Locale).toStdString(),
+                  test.Text);
 }

@@ -4,13 +4,10 @@
 
 #include <gtest/gtest.h>
 
-TEST(Placeholders, ReplacesEveryOccurrenceInAnyCase) {
+TEST(Placeholders, ReplacesEveryOccurrenceInAnyCaseAndNothingElse) {
     EXPECT_EQ(ReplacePlaceholder(QStringLiteral("{{FileName}} and {{FILENAME}} and {{filename}}"),
                                  u"FileName", QStringLiteral("a.iff")),
               QStringLiteral("a.iff and a.iff and a.iff"));
-}
-
-TEST(Placeholders, UnknownMarksStayAndNamesAreNotPatterns) {
     EXPECT_EQ(ReplacePlaceholder(QStringLiteral("{{Path}} {{Number}}"), u"Path",
                                  QStringLiteral("C:\\$1\\")),
               QStringLiteral("C:\\$1\\ {{Number}}"));

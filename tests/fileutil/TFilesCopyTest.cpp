@@ -1,3 +1,4 @@
+#include "AsOrdinaryUser.h"
 #include "fileutil/TFiles.h"
 #include "support/FileFixtures.h"
 #include "support/FileSizeLimit.h"
@@ -67,7 +68,6 @@ TEST_F(TFilesCopy, CopiesTheTreeWithTimesAndPermissions) {
     EXPECT_EQ(FFiles.FileCount(), 3);
     EXPECT_EQ(FFiles.DirCount(), 3); // Objects was there; Deep and Empty are new
     EXPECT_EQ(FFiles.TotalSize(), 14);
-    EXPECT_EQ(FFiles.Files().size(), 3);
     EXPECT_TRUE(FFiles.Files().contains(Target("Objects/Deep/lamp.iff")));
     EXPECT_EQ(Contents(Target("Objects/Deep/lamp.iff")), "lamp");
     const QFileInfo copy(Target("chair.iff"));
@@ -136,6 +136,26 @@ TEST_F(TFilesCopy, CopyThatFailsPartWayLeavesNoTraceAndIsNotCounted) {
     EXPECT_EQ(Contents(Target("big.iff")), "older");
     EXPECT_EQ(TargetEntries(),
               QStringList({QStringLiteral("big.iff"), QStringLiteral("chair.iff")}));
+}
+
+// The copy carries the source's read-only permission before it is renamed into place; a
+// failed rename must still take it away.
+TEST_F(TFilesCopy, ReadOnlyCopyWhoseRenameFailsLeavesNoPartialFile) {
+    ASSERT_TRUE(WriteFixtureFile(Target("chair.iff/keep.iff"), "keep"));
+    const auto everyone = QFileDevice::Permissions(0x7777);
+    ASSERT_TRUE(QFile::setPermissions(FSource.path(), everyone));
+    ASSERT_TRUE(QFile::setPermissions(FTarget.path(), everyone));
+    // Read-only for all: root's group stays in force after the switch to nobody.
+    ASSERT_TRUE(QFile::setPermissions(Source("chair.iff"), QFileDevice::Permissions(0x4444)));
+    FFiles.SetOverwrite(true);
+    qint64 copied = 0;
+    {
+        AsOrdinaryUser user;
+        copied = FFiles.CopyFile(Source("chair.iff"), Target("chair.iff"));
+    }
+    EXPECT_EQ(copied, -1);
+    EXPECT_EQ(TargetEntries(),
+              QStringList({QStringLiteral("chair.iff"), QStringLiteral("chair.iff/keep.iff")}));
 }
 
 TEST_F(TFilesCopy, TooLittleFreeSpaceStopsTheWholeCopy) {

@@ -1,3 +1,4 @@
+#include "AsOrdinaryUser.h"
 #include "fileutil/TFiles.h"
 #include "support/FileFixtures.h"
 #include "support/QtPrinters.h"
@@ -8,15 +9,39 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 namespace {
+QStringList Strings(std::initializer_list<const char*> texts) {
+    QStringList list;
+    for (const char* text : texts)
+        list.append(QLatin1String(text));
+    return list;
+}
+
+// The paths with each run of equal depth sorted: the order among siblings is the file
+// system's, the order of the levels is the walk's.
+QStringList LevelsSorted(QStringList paths) {
+    const auto depth = [](const QString& path) {
+        return path.chopped(path.endsWith(u'/')).count(u'/');
+    };
+    auto run = paths.begin();
+    while (run != paths.end()) {
+        auto end = std::find_if(run, paths.end(),
+                                [&](const QString& path) { return depth(path) != depth(*run); });
+        std::sort(run, end);
+        run = end;
+    }
+    return paths;
+}
+
+// Every folder has a sub-folder beside a file, down to the third level, so a depth-first
+// walk cannot list in breadth-first order whatever order the file system lists in.
 class TFilesSearch : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(FRoot.isValid());
-        for (const char* file : {"chair.iff", ".hidden.iff", "Walls/stone.wll",
-                                 "Walls/Old/brick.WLL", "Skins/head.cmx"})
+        for (const char* file :
+             {"chair.iff", ".hidden.iff", "Skins/body.cmx", "Skins/Heads/Faces/face.cmx",
+              "Walls/stone.wll", "Walls/Old/Mossy/brick.WLL"})
             ASSERT_TRUE(WriteFixtureFile(Path(file), QByteArray(10, 'x')));
         FFiles.SetRecursive(true);
     }
@@ -27,7 +52,9 @@ protected:
     QStringList Found(bool sorted = true) const {
         QStringList relative;
         for (const QString& path : FFiles.Files())
-            relative.append(path.mid(FRoot.path().size() + 1));
+            relative.append(path.startsWith(FRoot.path() + u'/')
+                                ? path.mid(FRoot.path().size() + 1)
+                                : QStringLiteral("<not below root> ") + path);
         if (sorted)
             relative.sort();
         return relative;
@@ -37,40 +64,61 @@ protected:
     TFiles FFiles;
 };
 
-TEST_F(TFilesSearch, ListsTheWholeTreeBreadthFirstWithCounts) {
+TEST_F(TFilesSearch, ListsTheWholeTreeLevelByLevelWithCounts) {
     FFiles.SetDirectory(FRoot.path());
     FFiles.FindFiles();
 
-    EXPECT_EQ(Found(),
-              QStringList({QStringLiteral(".hidden.iff"), QStringLiteral("Skins"),
-                           QStringLiteral("Skins/head.cmx"), QStringLiteral("Walls"),
-                           QStringLiteral("Walls/Old"), QStringLiteral("Walls/Old/brick.WLL"),
-                           QStringLiteral("Walls/stone.wll"), QStringLiteral("chair.iff")}));
-    EXPECT_EQ(FFiles.DirCount(), 3);
-    EXPECT_EQ(FFiles.FileCount(), 5);
-    EXPECT_EQ(FFiles.TotalSize(), 50);
-    // Breadth-first: a folder's entries come after every entry of the level above.
-    qsizetype depth = 0;
-    for (const QString& path : Found(false)) {
-        EXPECT_GE(path.count(u'/'), depth) << path.toStdString();
-        depth = path.count(u'/');
-    }
+    EXPECT_EQ(LevelsSorted(Found(false)),
+              Strings({".hidden.iff", "Skins", "Walls", "chair.iff",                    //
+                       "Skins/Heads", "Skins/body.cmx", "Walls/Old", "Walls/stone.wll", //
+                       "Skins/Heads/Faces", "Walls/Old/Mossy",                          //
+                       "Skins/Heads/Faces/face.cmx", "Walls/Old/Mossy/brick.WLL"}));
+    EXPECT_EQ(FFiles.DirCount(), 6);
+    EXPECT_EQ(FFiles.FileCount(), 6);
+    EXPECT_EQ(FFiles.TotalSize(), 60);
 
     FFiles.SetRecursive(false);
     FFiles.FindFiles();
-    EXPECT_EQ(FFiles.Files().size(), 4);
+    EXPECT_EQ(Found(), Strings({".hidden.iff", "Skins", "Walls", "chair.iff"}));
 }
 
-TEST_F(TFilesSearch, FindSubDirsStartsInTheCurrentFolderWhenDirectoryIsEmpty) {
+TEST_F(TFilesSearch, FindSubDirsListsFoldersLevelByLevel) {
+    FFiles.FindSubDirs(FRoot.path());
+    EXPECT_EQ(LevelsSorted(Found(false)), Strings({"Skins/", "Walls/", "Skins/Heads/", "Walls/Old/",
+                                                   "Skins/Heads/Faces/", "Walls/Old/Mossy/"}));
+    EXPECT_EQ(FFiles.DirCount(), 6);
+}
+
+TEST_F(TFilesSearch, FindSubDirsInAddsToEveryEarlierResult) {
+    FFiles.FindSubDirs(FRoot.path());
+    FFiles.FindSubDirsIn(Path("Walls"));
+    FFiles.FindSubDirsIn(Path("Walls"));
+    EXPECT_EQ(Found(false).mid(6), Strings({"Walls/Old/", "Walls/Old/"}));
+    EXPECT_EQ(FFiles.DirCount(), 8);
+
+    FFiles.FindFiles(Path("*.*"));
+    FFiles.FindSubDirsIn(Path("Skins"));
+    EXPECT_EQ(Found(false).last(), QStringLiteral("Skins/Heads/"));
+    EXPECT_EQ(FFiles.DirCount(), 7);
+}
+
+TEST_F(TFilesSearch, EmptyDirectoryAndBareMaskSearchTheCurrentFolderGivingFullPaths) {
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(FRoot.path()));
-    FFiles.FindSubDirs();
+    FFiles.SetFind(ffDirectory);
+    FFiles.FindFiles(QStringLiteral("*.*"));
+    const QStringList folders = Found();
+    // Sub-folders are matched against the mask too, so only the start folder is searched.
+    FFiles.SetFind({});
+    FFiles.SetFileMask(QStringLiteral("*.iff"));
+    FFiles.FindFiles();
+    const QStringList iffFiles = Found();
     QDir::setCurrent(previous);
 
     EXPECT_EQ(FFiles.Directory(), FRoot.path() + u'/');
-    EXPECT_EQ(Found(), QStringList({QStringLiteral("Skins/"), QStringLiteral("Walls/"),
-                                    QStringLiteral("Walls/Old/")}));
-    EXPECT_EQ(Found(false).last(), QStringLiteral("Walls/Old/"));
+    EXPECT_EQ(iffFiles, Strings({".hidden.iff", "chair.iff"}));
+    EXPECT_EQ(folders, Strings({"Skins", "Skins/Heads", "Skins/Heads/Faces", "Walls", "Walls/Old",
+                                "Walls/Old/Mossy"}));
 }
 
 TEST_F(TFilesSearch, MaskIgnoresLetterCaseAndFilterNeedsEveryAttribute) {
@@ -80,13 +128,7 @@ TEST_F(TFilesSearch, MaskIgnoresLetterCaseAndFilterNeedsEveryAttribute) {
     }
     FFiles.SetFind(ffHidden | ffReadOnly);
     FFiles.FindFiles(Path("*.wll"));
-    EXPECT_EQ(Found(),
-              QStringList({QStringLiteral(".locked.WLL"), QStringLiteral("Walls/.locked.wll")}));
-
-    FFiles.SetFind(ffDirectory);
-    FFiles.FindFiles(Path("*.*"));
-    EXPECT_EQ(Found(), QStringList({QStringLiteral("Skins"), QStringLiteral("Walls"),
-                                    QStringLiteral("Walls/Old")}));
+    EXPECT_EQ(Found(), Strings({".locked.WLL", "Walls/.locked.wll"}));
 }
 
 TEST_F(TFilesSearch, LinkCycleIsListedButNotWalked) {
@@ -97,24 +139,11 @@ TEST_F(TFilesSearch, LinkCycleIsListedButNotWalked) {
     const QStringList found = Found();
     EXPECT_TRUE(found.contains(QStringLiteral("Walls/Old/root")));
     EXPECT_TRUE(found.contains(QStringLiteral("SkinsAgain")));
-    EXPECT_EQ(found.count(QStringLiteral("Skins/head.cmx")) +
-                  found.count(QStringLiteral("SkinsAgain/head.cmx")),
+    EXPECT_EQ(found.count(QStringLiteral("Skins/body.cmx")) +
+                  found.count(QStringLiteral("SkinsAgain/body.cmx")),
               1);
-    EXPECT_EQ(FFiles.FileCount(), 5);
+    EXPECT_EQ(FFiles.FileCount(), 6);
 }
-
-// Root reads every folder, so when the tests run as root the walk runs as nobody.
-class AsOrdinaryUser {
-public:
-    AsOrdinaryUser() : FSwitched(geteuid() == 0 && seteuid(65534) == 0) {}
-    ~AsOrdinaryUser() {
-        if (FSwitched && seteuid(0) != 0)
-            ADD_FAILURE() << "could not return to root";
-    }
-
-private:
-    bool FSwitched;
-};
 
 TEST_F(TFilesSearch, UnreadableFolderIsPassedOver) {
     const auto everyoneEnters = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
@@ -128,8 +157,8 @@ TEST_F(TFilesSearch, UnreadableFolderIsPassedOver) {
     }
     QFile::setPermissions(Path("Walls"), everyoneEnters);
 
-    EXPECT_EQ(Found(), QStringList({QStringLiteral(".hidden.iff"), QStringLiteral("Skins"),
-                                    QStringLiteral("Skins/head.cmx"), QStringLiteral("Walls"),
-                                    QStringLiteral("chair.iff")}));
+    EXPECT_EQ(Found(),
+              Strings({".hidden.iff", "Skins", "Skins/Heads", "Skins/Heads/Faces",
+                       "Skins/Heads/Faces/face.cmx", "Skins/body.cmx", "Walls", "chair.iff"}));
 }
 } // namespace

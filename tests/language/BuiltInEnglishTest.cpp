@@ -43,8 +43,6 @@ QSet<QString> KeysUsedInSources() {
 
 TEST(BuiltInEnglish, DefinesEveryKeyTheCodeLooksUpAndNoLanguageFileOnlyKey) {
     const QStringList lines = BuiltInEnglishLines();
-    ASSERT_FALSE(lines.isEmpty());
-    EXPECT_EQ(lines.first(), QStringLiteral("[English]"));
     TLanguage language;
     language.SetDefaultLanguage(lines);
     for (const QString& key : LanguageFileOnlyKeys)
