@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -62,7 +63,7 @@ TEST_F(TMainFormTest, StartsQuietlyWithCaptionsStripAndFittedWindow) {
                            QStringLiteral("Options"), QStringLiteral("Readme")}));
     EXPECT_EQ(Form->windowTitle(), QStringLiteral("The Vocks Packwright 0.4.0b"));
     EXPECT_EQ(ActivePage(), InstallPage);
-    // The 384-pixel drop picture sets the window's size, not the layout's 770 × 746.
+    // The window fits the 384-pixel drop picture and the options, not the layout's 770 × 746.
     EXPECT_LT(Form->height(), 600);
     EXPECT_GE(Form->height(), 384);
     EXPECT_FALSE(Find<QLineEdit>("PathEdit")->text().isEmpty());
@@ -221,4 +222,18 @@ TEST_F(TMainFormTest, StoredWindowAndStripSettingsAreApplied) {
     // One step is one message: a line of text and an empty one.
     const int lineHeight = (strip->ScrollLength() - strip->contentsRect().height()) / 13;
     EXPECT_EQ(strip->Speed(), 2 * lineHeight);
+}
+
+TEST_F(TMainFormTest, TheFittedWindowShowsEveryPackBoxOfTheOptions) {
+    Sandbox.WriteSettings();
+    Start();
+    Form->show();
+    ClickTab(OptionsPage);
+    const QWidget* viewport = Find<QScrollArea>("OptionsScrollBox")->viewport();
+    for (const char* name : {"TevarinInstalled", "OsseryInstalled", "FennickInstalled",
+                             "GlimmetInstalled", "MagicInstalled"}) {
+        const auto* box = Find<QCheckBox>(name);
+        EXPECT_TRUE(viewport->rect().contains(QRect(box->mapTo(viewport, QPoint()), box->size())))
+            << name;
+    }
 }
