@@ -258,7 +258,9 @@ void TMainForm::InstallFrameFixFormEventTriggerEvent() {
     if (isMaximized() || isFullScreen())
         return;
     const QMargins margins = centralWidget()->layout()->contentsMargins();
-    const QSize pages = FPages->SizeForPage(FInstallFrame->FittedSize());
+    // The options need room too, or their last boxes would hide below the fold.
+    const QSize pages =
+        FPages->SizeForPage(FInstallFrame->FittedSize().expandedTo(FOptionsFrame->FittedSize()));
     QSize client(pages.width() + margins.left() + margins.right(),
                  pages.height() + WindowMargin + FStrip->height() + margins.top() +
                      margins.bottom());

@@ -76,8 +76,8 @@ TOptionsFrame::TOptionsFrame(TLanguage& language, Interaction& interaction, QWid
     : QWidget(owner), FLanguage(language), FInteraction(interaction),
       FEngine(language, interaction, TVocksFoundMultiple::Chooser(this, language)) {
     setObjectName(QStringLiteral("OptionsFrame"));
-    auto* content = new QWidget;
-    auto* boxes = new QVBoxLayout(content);
+    FContent = new QWidget;
+    auto* boxes = new QVBoxLayout(FContent);
     boxes->addWidget(BuildPackwrightBox());
     boxes->addWidget(BuildVocksOptsBox());
     boxes->addStretch(1);
@@ -85,12 +85,22 @@ TOptionsFrame::TOptionsFrame(TLanguage& language, Interaction& interaction, QWid
     scrollBox->setObjectName(QStringLiteral("OptionsScrollBox"));
     scrollBox->setWidgetResizable(true);
     scrollBox->setFrameShape(QFrame::NoFrame);
-    scrollBox->setWidget(content);
+    scrollBox->setWidget(FContent);
     // The buttons stay in view however far the options are scrolled.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 4);
     layout->addWidget(scrollBox, 1);
-    layout->addWidget(BuildButtons());
+    FButtons = BuildButtons();
+    layout->addWidget(FButtons);
+}
+
+QSize TOptionsFrame::FittedSize() const {
+    const QSize content = FContent->sizeHint();
+    const QSize buttons = FButtons->sizeHint();
+    const QMargins margins = layout()->contentsMargins();
+    return {std::max(content.width(), buttons.width()) + margins.left() + margins.right(),
+            content.height() + layout()->spacing() + buttons.height() + margins.top() +
+                margins.bottom()};
 }
 
 QGroupBox* TOptionsFrame::BuildPackwrightBox() {

@@ -28,6 +28,8 @@ public:
 
     // The options were edited since the last load or save.
     bool OptionsChanged() const { return FOptionsChanged; }
+    // The size that shows every option and the buttons without scrolling.
+    QSize FittedSize() const;
     const AppliedSettings& Applied() const { return FEngine.Applied(); }
 
     void LoadLanguageSetting();
@@ -73,6 +75,8 @@ private:
     bool FOptionsChanged = false;
     std::vector<CaptionedControl> FCaptions;
 
+    QWidget* FContent = nullptr;
+    QWidget* FButtons = nullptr;
     QGroupBox* FPackwrightBox = nullptr;
     QGroupBox* FVocksOptsBox = nullptr;
     QRadioButton* FAsk = nullptr;

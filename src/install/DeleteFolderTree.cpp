@@ -19,6 +19,12 @@ void AllowRemovingEntries(const fs::path& root) {
             fs::permissions(it->path(), ownerAll, fs::perm_options::add, error);
     }
 }
+
+// Only a path known to be missing is gone: one behind a folder that denies entry may be there.
+bool IsGone(const fs::path& path) {
+    std::error_code error;
+    return fs::symlink_status(path, error).type() == fs::file_type::not_found;
+}
 } // namespace
 
 bool DeleteFolderTree(const QString& path) {
@@ -26,11 +32,11 @@ bool DeleteFolderTree(const QString& path) {
     if (path.isEmpty())
         return false;
     const fs::path root = QDir(path).filesystemAbsolutePath();
-    std::error_code error;
-    if (!fs::exists(fs::symlink_status(root, error)))
+    if (IsGone(root))
         return true;
+    std::error_code error;
     if (!fs::is_symlink(fs::symlink_status(root, error)))
         AllowRemovingEntries(root);
     fs::remove_all(root, error);
-    return !error;
+    return !error && IsGone(root);
 }

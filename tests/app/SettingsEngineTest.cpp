@@ -18,6 +18,13 @@ protected:
         Language.LoadFile(Sandbox.ProgramFolder() + QStringLiteral("English.lng"));
     }
     QString Text(const char* key) const { return Language.GetString(QLatin1String(key)); }
+    // The options as loaded from a store with the given values changed.
+    ShownOptions LoadStored(const QHash<QString, QString>& changes = {}) {
+        Sandbox.WriteSettings(changes);
+        ShownOptions shown;
+        Engine.LoadSettings(shown);
+        return shown;
+    }
 
     ShellSandbox Sandbox;
     TLanguage Language;
@@ -58,9 +65,8 @@ TEST_F(SettingsEngineTest, TheStoredFileActionBecomesTheFileExistsAnswerCode) {
                  {"7", FileAction::Ask, -1},
                  {"overwrite", FileAction::Ask, -1}};
     for (const auto& item : cases) {
-        Sandbox.WriteSettings({{QStringLiteral("FileAction"), QLatin1String(item.Stored)}});
-        ShownOptions shown;
-        Engine.LoadSettings(shown);
+        const ShownOptions shown =
+            LoadStored({{QStringLiteral("FileAction"), QLatin1String(item.Stored)}});
         EXPECT_EQ(shown.Action, item.Shown) << item.Stored;
         EXPECT_EQ(Engine.Applied().FileExistsDefault, item.Answer) << item.Stored;
     }
@@ -101,9 +107,7 @@ TEST_F(SettingsEngineTest, WarnsAboutEachInvalidValueAndKeepsWhatTheControlsShow
 }
 
 TEST_F(SettingsEngineTest, SavesCheckedValuesOnlyAndTellsWhenTheLanguageChanged) {
-    Sandbox.WriteSettings();
-    ShownOptions shown;
-    Engine.LoadSettings(shown);
+    ShownOptions shown = LoadStored();
     shown.Expansion = {.Expansion = true, .Packs = {true, false, false, false, false}};
     shown.PacksEnabled = false;
     shown.LanguageFile =
@@ -121,9 +125,7 @@ TEST_F(SettingsEngineTest, SavesCheckedValuesOnlyAndTellsWhenTheLanguageChanged)
 }
 
 TEST_F(SettingsEngineTest, ASaveStopsAtTheFirstInvalidValueWritingNothing) {
-    Sandbox.WriteSettings();
-    ShownOptions shown;
-    Engine.LoadSettings(shown);
+    ShownOptions shown = LoadStored();
     shown.PictureFile = Sandbox.WritePicture(QStringLiteral("small.jpg"), 255, 300);
     shown.GameFolder = QString();
     const SettingsOutcome outcome = Engine.SaveSettings(shown);
@@ -135,9 +137,7 @@ TEST_F(SettingsEngineTest, ASaveStopsAtTheFirstInvalidValueWritingNothing) {
 }
 
 TEST_F(SettingsEngineTest, AStoreThatCannotBeWrittenIsAnErrorAndNoSave) {
-    Sandbox.WriteSettings();
-    ShownOptions shown;
-    Engine.LoadSettings(shown);
+    ShownOptions shown = LoadStored();
     Sandbox.WriteFile(QStringLiteral("blocked"), "a file where the store's folder should be");
     qputenv("PACKWRIGHT_SETTINGS",
             QFile::encodeName(Sandbox.Path(QStringLiteral("blocked/settings.ini"))));

@@ -27,41 +27,34 @@ TEST(StoredSettings, RoundTripKeepsTheValuesOfOtherParts) {
     EXPECT_EQ(sandbox.StoredValue(QStringLiteral("Ossery")), QStringLiteral("0"));
 }
 
-TEST(StoredSettings, TextOrUnknownNumbersReadAsTheFallbacks) {
+TEST(StoredSettings, TextReadsAsTheFallbacks) {
     ShellSandbox sandbox;
-    sandbox.WriteSettings({{QStringLiteral("FileAction"), QStringLiteral("overwrite")},
-                           {QStringLiteral("Expansion"), QStringLiteral("yes")},
-                           {QStringLiteral("OnTop"), QStringLiteral("true")},
-                           {QStringLiteral("ScrollingText"), QStringLiteral("1")}});
-    std::optional<StoredSettings> settings = ReadStoredSettings();
+    sandbox.WriteSettings({{QStringLiteral("Expansion"), QStringLiteral("yes")},
+                           {QStringLiteral("OnTop"), QStringLiteral("true")}});
+    const std::optional<StoredSettings> settings = ReadStoredSettings();
     ASSERT_TRUE(settings);
-    EXPECT_EQ(settings->Action, FileAction::Ask);
     EXPECT_FALSE(settings->Expansion);
     EXPECT_FALSE(settings->OnTop);
     EXPECT_TRUE(settings->ScrollingText);
-
-    sandbox.WriteSettings({{QStringLiteral("FileAction"), QStringLiteral("7")}});
-    EXPECT_EQ(ReadStoredSettings()->Action, FileAction::Ask);
-    sandbox.WriteSettings({{QStringLiteral("FileAction"), QStringLiteral("2")}});
-    EXPECT_EQ(ReadStoredSettings()->Action, FileAction::Skip);
 }
 
 TEST(SettingsChecks, PicturesAreReadByTheirExtensionAndMustBe256Square) {
     ShellSandbox sandbox;
-    EXPECT_EQ(CheckPicture(sandbox.WritePicture(QStringLiteral("square.jpg"), 256, 256)),
-              PictureVerdict::Accepted);
-    EXPECT_EQ(CheckPicture(sandbox.WritePicture(QStringLiteral("square.bmp"), 300, 256)),
-              PictureVerdict::Accepted);
-    EXPECT_EQ(CheckPicture(sandbox.WritePicture(QStringLiteral("narrow.jpg"), 255, 300)),
-              PictureVerdict::TooSmall);
-    // A JPEG named .BMP is read as a bitmap, and fails.
     const QString jpeg = sandbox.WritePicture(QStringLiteral("photo.jpg"), 300, 300);
     QFile::copy(jpeg, sandbox.Path(QStringLiteral("photo.BMP")));
-    EXPECT_EQ(CheckPicture(sandbox.Path(QStringLiteral("photo.BMP"))), PictureVerdict::Unreadable);
-    EXPECT_EQ(CheckPicture(sandbox.WriteFile(QStringLiteral("notes.jpg"), "just text")),
-              PictureVerdict::Unreadable);
-    EXPECT_EQ(CheckPicture(sandbox.Path(QStringLiteral("missing.jpg"))),
-              PictureVerdict::Unreadable);
+    const struct {
+        QString Path;
+        PictureVerdict Verdict;
+    } cases[] = {
+        {sandbox.WritePicture(QStringLiteral("square.jpg"), 256, 256), PictureVerdict::Accepted},
+        {sandbox.WritePicture(QStringLiteral("square.bmp"), 300, 256), PictureVerdict::Accepted},
+        {sandbox.WritePicture(QStringLiteral("narrow.jpg"), 255, 300), PictureVerdict::TooSmall},
+        // A JPEG named .BMP is read as a bitmap, and fails.
+        {sandbox.Path(QStringLiteral("photo.BMP")), PictureVerdict::Unreadable},
+        {sandbox.WriteFile(QStringLiteral("notes.jpg"), "just text"), PictureVerdict::Unreadable},
+        {sandbox.Path(QStringLiteral("missing.jpg")), PictureVerdict::Unreadable}};
+    for (const auto& item : cases)
+        EXPECT_EQ(CheckPicture(item.Path), item.Verdict) << item.Path.toStdString();
 }
 
 TEST(SettingsChecks, GameFolderNeedsTheProgramFileAndATrailingSeparator) {

@@ -8,6 +8,7 @@
 #include "install/DeleteFolderTree.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
+#include "OrdinaryUser.h"
 #include "ShellSandbox.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
@@ -34,15 +35,36 @@ TEST(RunTempFolder, TakesTheFirstFreeNumberOwnerOnly) {
 TEST(DeleteFolderTree, DeletesReadOnlyContentButNothingBehindALink) {
     ShellSandbox sandbox;
     const QString outside = sandbox.WriteFile(QStringLiteral("keep/precious.txt"), "keep me");
-    const QString tree = sandbox.Path(QStringLiteral("tree"));
-    sandbox.WriteFile(QStringLiteral("tree/deep/er/file.iff"), "x");
+    const QString tree = sandbox.Path(QStringLiteral("shared/tree"));
+    sandbox.WriteFile(QStringLiteral("shared/tree/deep/er/file.iff"), "x");
+    QFile::link(sandbox.Path(QStringLiteral("keep")), tree + QStringLiteral("/link"));
+    HandToOrdinaryUser(sandbox.Path(QStringLiteral("shared")));
     QFile::setPermissions(tree + QStringLiteral("/deep/er/file.iff"), QFile::ReadOwner);
     QFile::setPermissions(tree + QStringLiteral("/deep/er"), QFile::ReadOwner | QFile::ExeOwner);
-    QFile::link(sandbox.Path(QStringLiteral("keep")), tree + QStringLiteral("/link"));
-    EXPECT_TRUE(DeleteFolderTree(tree + QLatin1Char('/')));
+    QFile::setPermissions(sandbox.Path(QStringLiteral(".")), QFile::ReadOwner | QFile::WriteOwner |
+                                                                 QFile::ExeOwner | QFile::ExeGroup |
+                                                                 QFile::ExeOther);
+    {
+        AsOrdinaryUser user;
+        EXPECT_TRUE(DeleteFolderTree(tree + QLatin1Char('/')));
+    }
     EXPECT_FALSE(QFileInfo::exists(tree));
     EXPECT_TRUE(QFileInfo::exists(outside));
     EXPECT_FALSE(DeleteFolderTree(QString()));
+}
+
+TEST(DeleteFolderTree, ATreeThatCannotBeReachedIsAFailure) {
+    ShellSandbox sandbox;
+    const QString tree = sandbox.WriteFile(QStringLiteral("locked/tree/file.iff"), "x");
+    HandToOrdinaryUser(sandbox.Path(QStringLiteral("locked")));
+    const QString locked = sandbox.Path(QStringLiteral("locked"));
+    QFile::setPermissions(locked, QFile::Permissions());
+    {
+        AsOrdinaryUser user;
+        EXPECT_FALSE(DeleteFolderTree(locked + QStringLiteral("/tree")));
+    }
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(QFileInfo::exists(tree));
 }
 
 TEST(ReadmeText, ShowsTextFilesAndTamesBinaryOrHugeOnes) {

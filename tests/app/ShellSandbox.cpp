@@ -11,6 +11,15 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+// A registry text as Wine writes it: backslashes and quotes escaped.
+QByteArray RegEscaped(const QString& text) {
+    QString escaped = text;
+    escaped.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
+    return escaped.toUtf8();
+}
+} // namespace
+
 const QString ShellSandbox::GameKey = QStringLiteral("Software\\Quarn\\The Vocks");
 
 ShellSandbox::ShellSandbox() {
@@ -111,10 +120,4 @@ void ShellSandbox::WriteGameKey(const QHash<QString, QString>& values,
 
 void ShellSandbox::PlaceGame(const QString& folder, const QString& fileName) const {
     EXPECT_TRUE(WriteFixtureFile(folder + u'/' + fileName, "MZ"));
-}
-
-QByteArray RegEscaped(const QString& text) {
-    QString escaped = text;
-    escaped.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
-    return escaped.toUtf8();
 }

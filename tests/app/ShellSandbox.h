@@ -56,6 +56,3 @@ private:
     QTemporaryDir FRoot;
     QList<QPair<QByteArray, std::optional<QByteArray>>> FSavedEnvironment;
 };
-
-// A registry text as Wine writes it: backslashes and quotes escaped.
-QByteArray RegEscaped(const QString& text);

@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -41,29 +40,13 @@ protected:
 };
 } // namespace
 
-TEST_F(TOptionsFrameTest, ShowsTheStoredSettingsUnchanged) {
-    EXPECT_TRUE(User.Messages().isEmpty());
-    EXPECT_FALSE(Options.OptionsChanged());
-    EXPECT_TRUE(Find<QRadioButton>("Ask")->isChecked());
-    EXPECT_EQ(Find<QLineEdit>("PathEdit")->text(), Sandbox.GameFolder());
-    EXPECT_TRUE(Find<QCheckBox>("Expansion")->isChecked());
-    EXPECT_TRUE(Find<QCheckBox>("FennickInstalled")->isChecked());
-    EXPECT_TRUE(Find<QCheckBox>("MagicInstalled")->isEnabled());
-    EXPECT_EQ(Find<QCheckBox>("MagicInstalled")->text(),
-              QStringLiteral("I have &Wendle installed."));
-    EXPECT_EQ(Find<QPushButton>("SaveOptsBut")->text(), QStringLiteral("&Save"));
-}
-
 TEST_F(TOptionsFrameTest, ThePictureBrowserTakesOnlyUsablePictures) {
     const QString before = Find<QLineEdit>("BMPFileLoc")->text();
     User.ExpectFileDialog(
         {.Confirmed = true,
          .Paths = {Sandbox.WritePicture(QStringLiteral("narrow.bmp"), 255, 300)}});
-    User.ExpectFileDialog(
-        {.Confirmed = true, .Paths = {Sandbox.WriteFile(QStringLiteral("fake.jpg"), "text")}});
     Click("BrowseBMPFile");
-    Click("BrowseBMPFile");
-    EXPECT_EQ(User.MessageTexts(), (QStringList{Text("BmpSizeError"), Text("NoValidPicFile")}));
+    EXPECT_EQ(User.MessageTexts(), QStringList{Text("BmpSizeError")});
     EXPECT_EQ(Find<QLineEdit>("BMPFileLoc")->text(), before);
     EXPECT_FALSE(Options.OptionsChanged());
 
@@ -72,14 +55,13 @@ TEST_F(TOptionsFrameTest, ThePictureBrowserTakesOnlyUsablePictures) {
     Click("BrowseBMPFile");
     EXPECT_EQ(Find<QLineEdit>("BMPFileLoc")->text(), good);
     EXPECT_TRUE(Options.OptionsChanged());
-    const FileDialogRequest& asked = User.FileDialogs().last();
-    EXPECT_EQ(asked.Title, Text("PicFileBrowse"));
-    EXPECT_EQ(asked.DefaultExtension, QStringLiteral("bmp"));
-    EXPECT_TRUE(
-        asked.Filter.startsWith(QStringLiteral("All Supported Pictures (*.bmp, *.jpg, *.jpeg)|")));
 }
 
 TEST_F(TOptionsFrameTest, ExpansionSwitchesThePackBoxesAndDisabledOnesSaveAsFalse) {
+    EXPECT_TRUE(User.Messages().isEmpty());
+    EXPECT_FALSE(Options.OptionsChanged());
+    EXPECT_TRUE(Find<QCheckBox>("FennickInstalled")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("TevarinInstalled")->isEnabled());
     Click("Expansion");
     EXPECT_FALSE(Find<QCheckBox>("TevarinInstalled")->isEnabled());
     EXPECT_TRUE(Find<QCheckBox>("FennickInstalled")->isChecked());

@@ -35,15 +35,13 @@ QSet<QString> OfferedNames(QFileDialog& dialog, qsizetype expectedCount) {
 }
 } // namespace
 
-TEST(DkNameFilters, KeepEachCaptionAndMatchItsMasksInAnyLetterCase) {
+TEST(DkNameFilters, KeepEachCaptionWithMasksAndMatchThemInAnyLetterCase) {
     EXPECT_EQ(DkNameFilters(PictureFilter),
               QStringList({QStringLiteral("Valid Images (*.bmp, *.jpg, *.jpeg) "
                                           "(*.[bB][mM][pP] *.[jJ][pP][gG] *.[jJ][pP][eE][gG])"),
                            QStringLiteral("Windows Bitmaps (*.bmp) (*.[bB][mM][pP])"),
                            QStringLiteral("All Files (*.*) (*)")}));
-}
-
-TEST(DkNameFilters, DropPairsWithoutMasks) {
+    // Pairs without masks are dropped.
     EXPECT_EQ(DkNameFilters(QString()), QStringList());
     EXPECT_EQ(DkNameFilters(QStringLiteral("FAR Files (*.far)")), QStringList());
     EXPECT_EQ(DkNameFilters(QStringLiteral("Empty| ; |FAR Files|*.far|Lonely")),

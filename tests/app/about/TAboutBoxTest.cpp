@@ -66,7 +66,6 @@ TEST_F(TAboutBoxTest, CreditsRestAtTheirEndThenPauseBrieflyAtEachWrap) {
     TAutoScroll& credits = *Box.Credits();
     EXPECT_EQ(credits.Position(), 0);
     EXPECT_TRUE(CreditsTimer()->isActive());
-    EXPECT_EQ(CreditsTimer()->interval(), 60);
 
     const int rest = credits.ScrollLength() - 113 / 2 - 45;
     credits.SetPosition(rest - 2);
@@ -75,9 +74,7 @@ TEST_F(TAboutBoxTest, CreditsRestAtTheirEndThenPauseBrieflyAtEachWrap) {
     credits.DoScroll();
     EXPECT_EQ(credits.Position(), rest);
     EXPECT_TRUE(credits.Paused());
-    EXPECT_EQ(CreditsTimer()->interval(), 5000);
     credits.ScrollAgain();
-    EXPECT_EQ(CreditsTimer()->interval(), 60);
     EXPECT_EQ(credits.PauseTime(), 1000);
 
     Box.hide();

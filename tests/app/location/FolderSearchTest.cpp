@@ -1,5 +1,6 @@
 #include "app/location/FolderSearch.h"
 
+#include "app/OrdinaryUser.h"
 #include "support/FileFixtures.h"
 #include "support/QtPrinters.h"
 
@@ -79,15 +80,15 @@ TEST_F(FolderSearchTest, FollowsNoLinksSoLoopsAndRepeatsEndAtOnce) {
 TEST_F(FolderSearchTest, PassesOverFoldersItCannotRead) {
     Place(QStringLiteral("locked/Vocks.exe"));
     Place(QStringLiteral("open/Vocks.exe"));
-    QFile::setPermissions(Root() + QStringLiteral("locked"), QFileDevice::Permissions());
-    if (QDir(Root() + QStringLiteral("locked")).entryList(QDir::Files).size() > 0) {
-        QFile::setPermissions(Root() + QStringLiteral("locked"), QFileDevice::ReadOwner |
-                                                                     QFileDevice::WriteOwner |
-                                                                     QFileDevice::ExeOwner);
-        GTEST_SKIP() << "permissions do not stop this user from reading";
+    HandToOrdinaryUser(FRoot.path());
+    const QString locked = Root() + QStringLiteral("locked");
+    QFile::setPermissions(locked, QFileDevice::Permissions());
+    QStringList hits;
+    {
+        AsOrdinaryUser user;
+        hits = Search({Root(), Root() + QStringLiteral("missing/")});
     }
-    const QStringList hits = Search({Root(), Root() + QStringLiteral("missing/")});
-    QFile::setPermissions(Root() + QStringLiteral("locked"),
+    QFile::setPermissions(locked,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(hits, QStringList({Root() + QStringLiteral("open/Vocks.exe")}));
 }
