@@ -25,10 +25,11 @@ template <typename Append> void FoldInto(QStringView name, Append append) {
         }
     }
 }
-} // namespace
 
-size_t qHash(const CaselessName& key, size_t seed) {
-    const QString& name = key.Name();
+// Seeded per process, like Qt's own string hashes, so that names chosen to collide cannot
+// be prepared in advance.
+size_t FoldedNameHash(const QString& name) {
+    const size_t seed = QHashSeed::globalSeed();
     if (name.size() > StackFoldLimit)
         return qHash(name.toCaseFolded(), seed);
     std::array<char16_t, 2 * StackFoldLimit> folded;
@@ -36,3 +37,7 @@ size_t qHash(const CaselessName& key, size_t seed) {
     FoldInto(name, [&](char16_t unit) { folded[length++] = unit; });
     return qHash(QStringView(folded.data(), length), seed);
 }
+} // namespace
+
+CaselessName::CaselessName(QString name)
+    : FName(std::move(name)), FFoldedHash(FoldedNameHash(FName)) {}

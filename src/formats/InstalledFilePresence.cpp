@@ -1,6 +1,6 @@
 #include "formats/InstalledFilePresence.h"
 
-#include <QFileInfo>
+#include "platform/FileKind.h"
 
 namespace {
 // The path up to its last "\" or "/"; empty when it has none.
@@ -16,7 +16,7 @@ constexpr qsizetype ShortestArchivePath = 4;
 bool ArchiveAbove(const QString& fileName) {
     for (QString path = FolderPart(fileName); path.size() >= ShortestArchivePath;
          path = FolderPart(path)) {
-        if (QFileInfo(path).isFile())
+        if (IsRegularFile(path))
             return true;
     }
     return false;
@@ -24,7 +24,7 @@ bool ArchiveAbove(const QString& fileName) {
 } // namespace
 
 bool InstalledFileStillThere(ContentKind kind, const QString& fileName) {
-    if (QFileInfo(fileName).isFile())
+    if (IsRegularFile(fileName))
         return true;
     return kind == ContentKind::FarPackedFiles && ArchiveAbove(fileName);
 }
