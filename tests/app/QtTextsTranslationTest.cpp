@@ -1,11 +1,11 @@
 #include "app/QtTextsTranslation.h"
 
-#include "support/FileFixtures.h"
 #include "support/QtPrinters.h"
-
-#include <QTemporaryDir>
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 // The smallest translation file Qt takes: the magic number and no messages.
@@ -14,13 +14,12 @@ const QByteArray
 } // namespace
 
 TEST(QtTextsTranslation, InstallsQtsTranslationForTheLocaleWhereTheSystemHasIt) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(
-        WriteFixtureFile(folder.filePath(QStringLiteral("qtbase_de.qm")), EmptyTranslation));
-    QtTextsTranslation translation(folder.path());
+    TempFolder folder;
+    const QString german = folder.Write(u"qtbase_de.qm"_s, EmptyTranslation);
+    QtTextsTranslation translation(folder.Path());
 
     EXPECT_TRUE(translation.Install(QLocale(QLocale::German, QLocale::Austria)));
-    EXPECT_EQ(translation.InstalledFile(), folder.filePath(QStringLiteral("qtbase_de.qm")));
+    EXPECT_EQ(translation.InstalledFile(), german);
     // No translation for French, or no known locale: Qt's texts go back to English.
     EXPECT_FALSE(translation.Install(QLocale(QLocale::French)));
     EXPECT_EQ(translation.InstalledFile(), QString());

@@ -10,12 +10,14 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 class SettingsEngineTest : public ::testing::Test {
 protected:
     SettingsEngineTest() {
         Language.SetDefaultLanguage(BuiltInEnglishLines());
-        Language.LoadFile(Sandbox.ProgramFolder() + QStringLiteral("English.lng"));
+        Language.LoadFile(Sandbox.ProgramFolder() + u"English.lng"_s);
     }
     QString Text(const char* key) const { return Language.GetString(QLatin1String(key)); }
     // The options as loaded from a store with the given values changed.
@@ -34,17 +36,17 @@ protected:
 } // namespace
 
 TEST_F(SettingsEngineTest, AppliesAValidStoreWithoutAWord) {
-    Sandbox.WriteSettings({{QStringLiteral("FileAction"), QStringLiteral("1")},
-                           {QStringLiteral("Expansion"), QStringLiteral("1")},
-                           {QStringLiteral("Ossery"), QStringLiteral("1")},
-                           {QStringLiteral("OnTop"), QStringLiteral("1")},
-                           {QStringLiteral("VocksPath"), Sandbox.Path(QStringLiteral("game"))}});
+    Sandbox.WriteSettings({{u"FileAction"_s, u"1"_s},
+                           {u"Expansion"_s, u"1"_s},
+                           {u"Ossery"_s, u"1"_s},
+                           {u"OnTop"_s, u"1"_s},
+                           {u"VocksPath"_s, Sandbox.Path(u"game"_s)}});
     ShownOptions shown;
     const SettingsOutcome outcome = Engine.LoadSettings(shown);
     EXPECT_TRUE(User.Messages().isEmpty());
     EXPECT_FALSE(outcome.Warned);
     const AppliedSettings& applied = Engine.Applied();
-    EXPECT_EQ(applied.GameFolder, Sandbox.Path(QStringLiteral("game")) + QDir::separator());
+    EXPECT_EQ(applied.GameFolder, Sandbox.Path(u"game"_s) + QDir::separator());
     EXPECT_EQ(applied.Expansion,
               (ExpansionFlags{.Expansion = true, .Packs = {false, true, false, false, false}}));
     EXPECT_TRUE(applied.OnTop);
@@ -65,16 +67,14 @@ TEST_F(SettingsEngineTest, TheStoredFileActionBecomesTheFileExistsAnswerCode) {
                  {"7", FileAction::Ask, -1},
                  {"overwrite", FileAction::Ask, -1}};
     for (const auto& item : cases) {
-        const ShownOptions shown =
-            LoadStored({{QStringLiteral("FileAction"), QLatin1String(item.Stored)}});
+        const ShownOptions shown = LoadStored({{u"FileAction"_s, QLatin1String(item.Stored)}});
         EXPECT_EQ(shown.Action, item.Shown) << item.Stored;
         EXPECT_EQ(Engine.Applied().FileExistsDefault, item.Answer) << item.Stored;
     }
 }
 
 TEST_F(SettingsEngineTest, PackValuesCountForNothingWithoutExpansion) {
-    Sandbox.WriteSettings({{QStringLiteral("Expansion"), QStringLiteral("0")},
-                           {QStringLiteral("Tevarin"), QStringLiteral("1")}});
+    Sandbox.WriteSettings({{u"Expansion"_s, u"0"_s}, {u"Tevarin"_s, u"1"_s}});
     ShownOptions shown;
     shown.Expansion = {.Expansion = true, .Packs = {true, true, false, false, false}};
     shown.PacksEnabled = true;
@@ -85,22 +85,21 @@ TEST_F(SettingsEngineTest, PackValuesCountForNothingWithoutExpansion) {
 }
 
 TEST_F(SettingsEngineTest, WarnsAboutEachInvalidValueAndKeepsWhatTheControlsShow) {
-    Sandbox.WriteSettings(
-        {{QStringLiteral("InstallBMP"), Sandbox.WriteFile(QStringLiteral("x.jpg"), "no image")},
-         {QStringLiteral("Language"), Sandbox.Path(QStringLiteral("missing.lng"))},
-         {QStringLiteral("VocksPath"), Sandbox.GameFolder() + QStringLiteral("Vocks.exe")}});
+    Sandbox.WriteSettings({{u"InstallBMP"_s, Sandbox.WriteFile(u"x.jpg"_s, "no image")},
+                           {u"Language"_s, Sandbox.Path(u"missing.lng"_s)},
+                           {u"VocksPath"_s, Sandbox.GameFolder() + u"Vocks.exe"_s}});
     ShownOptions shown;
-    shown.PictureFile = QStringLiteral("typed picture");
-    shown.GameFolder = QStringLiteral("typed folder");
+    shown.PictureFile = u"typed picture"_s;
+    shown.GameFolder = u"typed folder"_s;
     EXPECT_TRUE(Engine.LoadSettings(shown).Warned);
     EXPECT_EQ(User.MessageTexts(), (QStringList{Text("PicFileNotFound"), Text("LangFileNotFound"),
                                                 Text("VocksPathNotFound")}));
-    EXPECT_EQ(shown.PictureFile, QStringLiteral("typed picture"));
-    EXPECT_EQ(shown.GameFolder, QStringLiteral("typed folder"));
-    EXPECT_EQ(shown.LanguageFile, Sandbox.Path(QStringLiteral("missing.lng")));
+    EXPECT_EQ(shown.PictureFile, u"typed picture"_s);
+    EXPECT_EQ(shown.GameFolder, u"typed folder"_s);
+    EXPECT_EQ(shown.LanguageFile, Sandbox.Path(u"missing.lng"_s));
     // The invalid folder is still handed on.
     EXPECT_EQ(Engine.Applied().GameFolder,
-              Sandbox.GameFolder() + QStringLiteral("Vocks.exe") + QDir::separator());
+              Sandbox.GameFolder() + u"Vocks.exe"_s + QDir::separator());
 
     EXPECT_FALSE(Engine.CheckStoredSettings());
     EXPECT_EQ(User.Messages().size(), 6);
@@ -111,13 +110,13 @@ TEST_F(SettingsEngineTest, SavesCheckedValuesOnlyAndTellsWhenTheLanguageChanged)
     shown.Expansion = {.Expansion = true, .Packs = {true, false, false, false, false}};
     shown.PacksEnabled = false;
     shown.LanguageFile =
-        Sandbox.WriteFile(QStringLiteral("program/Deutsch.lng"), "[Deutsch]\nSave=&Speichern\n");
+        Sandbox.WriteFile(u"program/Deutsch.lng"_s, "[Deutsch]\nSave=&Speichern\n");
     SettingsOutcome outcome = Engine.SaveSettings(shown);
     EXPECT_TRUE(outcome.Saved);
     EXPECT_TRUE(outcome.LanguageChanged);
-    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("Expansion")), QStringLiteral("1"));
+    EXPECT_EQ(Sandbox.StoredValue(u"Expansion"_s), u"1"_s);
     // Checked but disabled: not installed.
-    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("Tevarin")), QStringLiteral("0"));
+    EXPECT_EQ(Sandbox.StoredValue(u"Tevarin"_s), u"0"_s);
 
     shown.LanguageFile = Language.FileName().toUpper();
     QFile::copy(Language.FileName(), shown.LanguageFile);
@@ -126,21 +125,19 @@ TEST_F(SettingsEngineTest, SavesCheckedValuesOnlyAndTellsWhenTheLanguageChanged)
 
 TEST_F(SettingsEngineTest, ASaveStopsAtTheFirstInvalidValueWritingNothing) {
     ShownOptions shown = LoadStored();
-    shown.PictureFile = Sandbox.WritePicture(QStringLiteral("small.jpg"), 255, 300);
+    shown.PictureFile = Sandbox.WritePicture(u"small.jpg"_s, 255, 300);
     shown.GameFolder = QString();
     const SettingsOutcome outcome = Engine.SaveSettings(shown);
     EXPECT_FALSE(outcome.Saved);
     EXPECT_TRUE(outcome.Warned);
     EXPECT_EQ(User.MessageTexts(), QStringList{Text("BmpSizeError")});
-    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("InstallBMP")),
-              Sandbox.ProgramFolder() + QStringLiteral("dropimg.jpg"));
+    EXPECT_EQ(Sandbox.StoredValue(u"InstallBMP"_s), Sandbox.ProgramFolder() + u"dropimg.jpg"_s);
 }
 
 TEST_F(SettingsEngineTest, AStoreThatCannotBeWrittenIsAnErrorAndNoSave) {
     ShownOptions shown = LoadStored();
-    Sandbox.WriteFile(QStringLiteral("blocked"), "a file where the store's folder should be");
-    qputenv("PACKWRIGHT_SETTINGS",
-            QFile::encodeName(Sandbox.Path(QStringLiteral("blocked/settings.ini"))));
+    Sandbox.WriteFile(u"blocked"_s, "a file where the store's folder should be");
+    qputenv("PACKWRIGHT_SETTINGS", QFile::encodeName(Sandbox.Path(u"blocked/settings.ini"_s)));
     const SettingsOutcome outcome = Engine.SaveSettings(shown);
     EXPECT_FALSE(outcome.Saved);
     ASSERT_EQ(User.Messages().size(), 1);
@@ -149,12 +146,11 @@ TEST_F(SettingsEngineTest, AStoreThatCannotBeWrittenIsAnErrorAndNoSave) {
 }
 
 TEST_F(SettingsEngineTest, FirstRunSavesTheDefaultsFoundThroughTheGamesKey) {
-    Sandbox.PlaceGame(Sandbox.DriveC() + QStringLiteral("/Games/The Vocks"),
-                      QStringLiteral("vocks.exe"));
-    Sandbox.WriteGameKey({{QStringLiteral("VOCKS_DATA"), QStringLiteral("C:\\Games\\The Vocks")},
-                          {QStringLiteral("EPInstalled"), QStringLiteral("1")},
-                          {QStringLiteral("EP3Installed"), QStringLiteral("1")},
-                          {QStringLiteral("EP5Installed"), QStringLiteral("1")}});
+    Sandbox.PlaceGame(Sandbox.DriveC() + u"/Games/The Vocks"_s, u"vocks.exe"_s);
+    Sandbox.WriteGameKey({{u"VOCKS_DATA"_s, u"C:\\Games\\The Vocks"_s},
+                          {u"EPInstalled"_s, u"1"_s},
+                          {u"EP3Installed"_s, u"1"_s},
+                          {u"EP5Installed"_s, u"1"_s}});
     ShownOptions shown;
     const SettingsOutcome outcome = Engine.LoadSettings(shown);
     EXPECT_TRUE(User.Messages().isEmpty());
@@ -162,21 +158,19 @@ TEST_F(SettingsEngineTest, FirstRunSavesTheDefaultsFoundThroughTheGamesKey) {
     EXPECT_FALSE(outcome.Unsaved);
     EXPECT_EQ(Engine.Applied().FileExistsDefault, -1);
     const QString program = Sandbox.ProgramFolder();
-    EXPECT_EQ(
-        Sandbox.StoredValues(),
-        (QMap<QString, QString>{
-            {QStringLiteral("FileAction"), QStringLiteral("0")},
-            {QStringLiteral("InstallBMP"), program + QStringLiteral("dropimg.jpg")},
-            {QStringLiteral("Language"), program + QStringLiteral("English.lng")},
-            {QStringLiteral("VocksPath"), Sandbox.DriveC() + QStringLiteral("/Games/The Vocks/")},
-            {QStringLiteral("Expansion"), QStringLiteral("1")},
-            {QStringLiteral("Tevarin"), QStringLiteral("1")},
-            {QStringLiteral("Ossery"), QStringLiteral("0")},
-            {QStringLiteral("Fennick"), QStringLiteral("1")},
-            {QStringLiteral("Glimmet"), QStringLiteral("0")},
-            {QStringLiteral("Magic"), QStringLiteral("0")},
-            {QStringLiteral("OnTop"), QStringLiteral("0")},
-            {QStringLiteral("ScrollingText"), QStringLiteral("1")}}));
+    EXPECT_EQ(Sandbox.StoredValues(),
+              (QMap<QString, QString>{{u"FileAction"_s, u"0"_s},
+                                      {u"InstallBMP"_s, program + u"dropimg.jpg"_s},
+                                      {u"Language"_s, program + u"English.lng"_s},
+                                      {u"VocksPath"_s, Sandbox.DriveC() + u"/Games/The Vocks/"_s},
+                                      {u"Expansion"_s, u"1"_s},
+                                      {u"Tevarin"_s, u"1"_s},
+                                      {u"Ossery"_s, u"0"_s},
+                                      {u"Fennick"_s, u"1"_s},
+                                      {u"Glimmet"_s, u"0"_s},
+                                      {u"Magic"_s, u"0"_s},
+                                      {u"OnTop"_s, u"0"_s},
+                                      {u"ScrollingText"_s, u"1"_s}}));
 }
 
 TEST_F(SettingsEngineTest, FirstRunWithoutTheGameSavesNothingAndTriesAgainNextTime) {
@@ -189,11 +183,11 @@ TEST_F(SettingsEngineTest, FirstRunWithoutTheGameSavesNothingAndTriesAgainNextTi
     EXPECT_TRUE(outcome.Unsaved);
     EXPECT_FALSE(QFile::exists(Sandbox.SettingsFile()));
     EXPECT_EQ(shown.PictureFile,
-              QDir::toNativeSeparators(Sandbox.ProgramFolder() + QStringLiteral("dropimg.jpg")));
+              QDir::toNativeSeparators(Sandbox.ProgramFolder() + u"dropimg.jpg"_s));
 }
 
 TEST_F(SettingsEngineTest, DefaultsKeepTheExpansionBoxesWhenTheKeyNamesNoPack) {
-    Sandbox.WriteGameKey({{QStringLiteral("EPInstalled"), QStringLiteral("0")}});
+    Sandbox.WriteGameKey({{u"EPInstalled"_s, u"0"_s}});
     User.ExpectQuestion(MessageAnswer::No);
     ShownOptions shown;
     shown.Expansion = {.Expansion = true, .Packs = {false, true, false, false, false}};

@@ -7,30 +7,31 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 TEST(StoredSettings, RoundTripKeepsTheValuesOfOtherParts) {
     ShellSandbox sandbox;
     EXPECT_FALSE(ReadStoredSettings()) << "no store means the first run";
-    sandbox.WriteSettings({{QStringLiteral("FarFile"), QStringLiteral("objects.far")}});
+    sandbox.WriteSettings({{u"FarFile"_s, u"objects.far"_s}});
     StoredSettings settings;
     settings.Action = FileAction::Skip;
-    settings.InstallBMP = QStringLiteral("/pictures/drop, big.bmp");
-    settings.Language = QStringLiteral("/lang/Deutsch.lng");
+    settings.InstallBMP = u"/pictures/drop, big.bmp"_s;
+    settings.Language = u"/lang/Deutsch.lng"_s;
     settings.VocksPath = sandbox.GameFolder();
     settings.Expansion = true;
     settings.Packs = {true, false, true, false, true};
     settings.ScrollingText = true;
     ASSERT_TRUE(WriteStoredSettings(settings));
     EXPECT_EQ(ReadStoredSettings(), settings);
-    EXPECT_EQ(sandbox.StoredValue(QStringLiteral("FarFile")), QStringLiteral("objects.far"));
+    EXPECT_EQ(sandbox.StoredValue(u"FarFile"_s), u"objects.far"_s);
     // Booleans are stored as numbers.
-    EXPECT_EQ(sandbox.StoredValue(QStringLiteral("Tevarin")), QStringLiteral("1"));
-    EXPECT_EQ(sandbox.StoredValue(QStringLiteral("Ossery")), QStringLiteral("0"));
+    EXPECT_EQ(sandbox.StoredValue(u"Tevarin"_s), u"1"_s);
+    EXPECT_EQ(sandbox.StoredValue(u"Ossery"_s), u"0"_s);
 }
 
 TEST(StoredSettings, TextReadsAsTheFallbacks) {
     ShellSandbox sandbox;
-    sandbox.WriteSettings({{QStringLiteral("Expansion"), QStringLiteral("yes")},
-                           {QStringLiteral("OnTop"), QStringLiteral("true")}});
+    sandbox.WriteSettings({{u"Expansion"_s, u"yes"_s}, {u"OnTop"_s, u"true"_s}});
     const std::optional<StoredSettings> settings = ReadStoredSettings();
     ASSERT_TRUE(settings);
     EXPECT_FALSE(settings->Expansion);
@@ -40,34 +41,32 @@ TEST(StoredSettings, TextReadsAsTheFallbacks) {
 
 TEST(SettingsChecks, PicturesAreReadByTheirExtensionAndMustBe256Square) {
     ShellSandbox sandbox;
-    const QString jpeg = sandbox.WritePicture(QStringLiteral("photo.jpg"), 300, 300);
-    QFile::copy(jpeg, sandbox.Path(QStringLiteral("photo.BMP")));
+    const QString jpeg = sandbox.WritePicture(u"photo.jpg"_s, 300, 300);
+    QFile::copy(jpeg, sandbox.Path(u"photo.BMP"_s));
     const struct {
         QString Path;
         PictureVerdict Verdict;
-    } cases[] = {
-        {sandbox.WritePicture(QStringLiteral("square.jpg"), 256, 256), PictureVerdict::Accepted},
-        {sandbox.WritePicture(QStringLiteral("square.bmp"), 300, 256), PictureVerdict::Accepted},
-        {sandbox.WritePicture(QStringLiteral("narrow.jpg"), 255, 300), PictureVerdict::TooSmall},
-        // A JPEG named .BMP is read as a bitmap, and fails.
-        {sandbox.Path(QStringLiteral("photo.BMP")), PictureVerdict::Unreadable},
-        {sandbox.WriteFile(QStringLiteral("notes.jpg"), "just text"), PictureVerdict::Unreadable},
-        {sandbox.Path(QStringLiteral("missing.jpg")), PictureVerdict::Unreadable}};
+    } cases[] = {{sandbox.WritePicture(u"square.jpg"_s, 256, 256), PictureVerdict::Accepted},
+                 {sandbox.WritePicture(u"square.bmp"_s, 300, 256), PictureVerdict::Accepted},
+                 {sandbox.WritePicture(u"narrow.jpg"_s, 255, 300), PictureVerdict::TooSmall},
+                 // A JPEG named .BMP is read as a bitmap, and fails.
+                 {sandbox.Path(u"photo.BMP"_s), PictureVerdict::Unreadable},
+                 {sandbox.WriteFile(u"notes.jpg"_s, "just text"), PictureVerdict::Unreadable},
+                 {sandbox.Path(u"missing.jpg"_s), PictureVerdict::Unreadable}};
     for (const auto& item : cases)
         EXPECT_EQ(CheckPicture(item.Path), item.Verdict) << item.Path.toStdString();
 }
 
 TEST(SettingsChecks, GameFolderNeedsTheProgramFileAndATrailingSeparator) {
     ShellSandbox sandbox;
-    EXPECT_EQ(GameFolderText(QStringLiteral("/games/vocks")),
-              QStringLiteral("/games/vocks") + QDir::separator());
-    EXPECT_EQ(GameFolderText(QStringLiteral("/games/vocks/")), QStringLiteral("/games/vocks/"));
-    EXPECT_EQ(GameFolderText(QStringLiteral("C:\\Vocks\\")), QStringLiteral("C:\\Vocks\\"));
+    EXPECT_EQ(GameFolderText(u"/games/vocks"_s), u"/games/vocks"_s + QDir::separator());
+    EXPECT_EQ(GameFolderText(u"/games/vocks/"_s), u"/games/vocks/"_s);
+    EXPECT_EQ(GameFolderText(u"C:\\Vocks\\"_s), u"C:\\Vocks\\"_s);
     EXPECT_EQ(GameFolderText(QString()), QString());
     EXPECT_TRUE(IsGameFolder(sandbox.GameFolder()));
-    EXPECT_FALSE(IsGameFolder(sandbox.GameFolder() + QStringLiteral("Vocks.exe/")));
+    EXPECT_FALSE(IsGameFolder(sandbox.GameFolder() + u"Vocks.exe/"_s));
     EXPECT_FALSE(IsGameFolder(sandbox.ProgramFolder()));
     EXPECT_FALSE(IsGameFolder(QString()));
-    sandbox.WriteFile(QStringLiteral("other/VOCKS.EXE"), "MZ");
-    EXPECT_TRUE(IsGameFolder(sandbox.Path(QStringLiteral("other"))));
+    sandbox.WriteFile(u"other/VOCKS.EXE"_s, "MZ");
+    EXPECT_TRUE(IsGameFolder(sandbox.Path(u"other"_s)));
 }

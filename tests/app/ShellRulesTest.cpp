@@ -8,8 +8,8 @@
 #include "install/DeleteFolderTree.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
-#include "OrdinaryUser.h"
 #include "ShellSandbox.h"
+#include "support/OrdinaryUser.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
 
@@ -18,32 +18,34 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 TEST(RunTempFolder, TakesTheFirstFreeNumberOwnerOnly) {
     ShellSandbox sandbox;
-    QDir(sandbox.TempRoot()).mkdir(QStringLiteral("PKWR0"));
-    QDir(sandbox.TempRoot()).mkdir(QStringLiteral("PKWR1"));
-    sandbox.WriteFile(QStringLiteral("tmp/PKWR2"), "a file, not a folder");
+    QDir(sandbox.TempRoot()).mkdir(u"PKWR0"_s);
+    QDir(sandbox.TempRoot()).mkdir(u"PKWR1"_s);
+    sandbox.WriteFile(u"tmp/PKWR2"_s, "a file, not a folder");
     const QString folder = CreateRunTempFolder(sandbox.TempRoot());
-    EXPECT_EQ(folder, sandbox.TempRoot() + QStringLiteral("/PKWR3/"));
+    EXPECT_EQ(folder, sandbox.TempRoot() + u"/PKWR3/"_s);
     EXPECT_EQ(QFileInfo(folder).permissions() & 0x0077, QFile::Permissions());
 
     // A temporary path that cannot hold folders does not hang the start-up.
-    const QString blocked = sandbox.WriteFile(QStringLiteral("blocked"), "file");
-    EXPECT_EQ(CreateRunTempFolder(blocked), blocked + QStringLiteral("/PKWR0/"));
+    const QString blocked = sandbox.WriteFile(u"blocked"_s, "file");
+    EXPECT_EQ(CreateRunTempFolder(blocked), blocked + u"/PKWR0/"_s);
 }
 
 TEST(DeleteFolderTree, DeletesReadOnlyContentButNothingBehindALink) {
     ShellSandbox sandbox;
-    const QString outside = sandbox.WriteFile(QStringLiteral("keep/precious.txt"), "keep me");
-    const QString tree = sandbox.Path(QStringLiteral("shared/tree"));
-    sandbox.WriteFile(QStringLiteral("shared/tree/deep/er/file.iff"), "x");
-    QFile::link(sandbox.Path(QStringLiteral("keep")), tree + QStringLiteral("/link"));
-    HandToOrdinaryUser(sandbox.Path(QStringLiteral("shared")));
-    QFile::setPermissions(tree + QStringLiteral("/deep/er/file.iff"), QFile::ReadOwner);
-    QFile::setPermissions(tree + QStringLiteral("/deep/er"), QFile::ReadOwner | QFile::ExeOwner);
-    QFile::setPermissions(sandbox.Path(QStringLiteral(".")), QFile::ReadOwner | QFile::WriteOwner |
-                                                                 QFile::ExeOwner | QFile::ExeGroup |
-                                                                 QFile::ExeOther);
+    const QString outside = sandbox.WriteFile(u"keep/precious.txt"_s, "keep me");
+    const QString tree = sandbox.Path(u"shared/tree"_s);
+    sandbox.WriteFile(u"shared/tree/deep/er/file.iff"_s, "x");
+    QFile::link(sandbox.Path(u"keep"_s), tree + u"/link"_s);
+    HandToOrdinaryUser(sandbox.Path(u"shared"_s));
+    QFile::setPermissions(tree + u"/deep/er/file.iff"_s, QFile::ReadOwner);
+    QFile::setPermissions(tree + u"/deep/er"_s, QFile::ReadOwner | QFile::ExeOwner);
+    QFile::setPermissions(sandbox.Path(u"."_s), QFile::ReadOwner | QFile::WriteOwner |
+                                                    QFile::ExeOwner | QFile::ExeGroup |
+                                                    QFile::ExeOther);
     {
         AsOrdinaryUser user;
         EXPECT_TRUE(DeleteFolderTree(tree + QLatin1Char('/')));
@@ -55,13 +57,13 @@ TEST(DeleteFolderTree, DeletesReadOnlyContentButNothingBehindALink) {
 
 TEST(DeleteFolderTree, ATreeThatCannotBeReachedIsAFailure) {
     ShellSandbox sandbox;
-    const QString tree = sandbox.WriteFile(QStringLiteral("locked/tree/file.iff"), "x");
-    HandToOrdinaryUser(sandbox.Path(QStringLiteral("locked")));
-    const QString locked = sandbox.Path(QStringLiteral("locked"));
+    const QString tree = sandbox.WriteFile(u"locked/tree/file.iff"_s, "x");
+    HandToOrdinaryUser(sandbox.Path(u"locked"_s));
+    const QString locked = sandbox.Path(u"locked"_s);
     QFile::setPermissions(locked, QFile::Permissions());
     {
         AsOrdinaryUser user;
-        EXPECT_FALSE(DeleteFolderTree(locked + QStringLiteral("/tree")));
+        EXPECT_FALSE(DeleteFolderTree(locked + u"/tree"_s));
     }
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_TRUE(QFileInfo::exists(tree));
@@ -69,24 +71,23 @@ TEST(DeleteFolderTree, ATreeThatCannotBeReachedIsAFailure) {
 
 TEST(ReadmeText, ShowsTextFilesAndTamesBinaryOrHugeOnes) {
     ShellSandbox sandbox;
-    EXPECT_EQ(ReadReadme(sandbox.WriteFile(QStringLiteral("a.txt"), "one\r\ntwo\rthree\n")),
-              QStringLiteral("one\ntwo\nthree"));
-    const std::optional<QString> binary = ReadReadme(
-        sandbox.WriteFile(QStringLiteral("b.txt"), QByteArray("MZ\0\x01\x1b\x7f ok", 9)));
+    EXPECT_EQ(ReadReadme(sandbox.WriteFile(u"a.txt"_s, "one\r\ntwo\rthree\n")),
+              u"one\ntwo\nthree"_s);
+    const std::optional<QString> binary =
+        ReadReadme(sandbox.WriteFile(u"b.txt"_s, QByteArray("MZ\0\x01\x1b\x7f ok", 9)));
     ASSERT_TRUE(binary);
     EXPECT_EQ(binary->size(), 9);
     EXPECT_FALSE(binary->contains(QChar(0)));
-    EXPECT_TRUE(binary->endsWith(QStringLiteral(" ok")));
+    EXPECT_TRUE(binary->endsWith(u" ok"_s));
 
     QByteArray huge;
     while (huge.size() <= ReadmeShownBytes)
         huge += "A line of a very long readme, written in caf\xc3\xa9s.\n";
-    const std::optional<QString> capped =
-        ReadReadme(sandbox.WriteFile(QStringLiteral("c.txt"), huge));
+    const std::optional<QString> capped = ReadReadme(sandbox.WriteFile(u"c.txt"_s, huge));
     ASSERT_TRUE(capped);
     EXPECT_LE(capped->size(), ReadmeShownBytes);
-    EXPECT_TRUE(capped->endsWith(QStringLiteral("written in caf\u00e9s.")));
-    EXPECT_FALSE(ReadReadme(sandbox.Path(QStringLiteral("missing.txt"))));
+    EXPECT_TRUE(capped->endsWith(u"written in caf\u00e9s."_s));
+    EXPECT_FALSE(ReadReadme(sandbox.Path(u"missing.txt"_s)));
 }
 
 TEST(StripText, SevenMessagesWithAnEnglishCopyrightWhenAMarkIsLost) {
@@ -97,12 +98,12 @@ TEST(StripText, SevenMessagesWithAnEnglishCopyrightWhenAMarkIsLost) {
     for (int i = 1; i < 13; i += 2)
         EXPECT_TRUE(lines[i].isEmpty());
     const QString english = CopyrightLine(language);
-    EXPECT_FALSE(english.contains(QStringLiteral("{{")));
+    EXPECT_FALSE(english.contains(u"{{"_s));
 
-    language.LoadStrings({QStringLiteral("Copy=(c) {{year}} Somebody")});
+    language.LoadStrings({u"Copy=(c) {{year}} Somebody"_s});
     EXPECT_EQ(CopyrightLine(language), english);
-    language.LoadStrings({QStringLiteral("Copy=(c) {{YEAR}} {{copywho}}")});
-    EXPECT_TRUE(CopyrightLine(language).startsWith(QStringLiteral("(c) ")));
+    language.LoadStrings({u"Copy=(c) {{YEAR}} {{copywho}}"_s});
+    EXPECT_TRUE(CopyrightLine(language).startsWith(u"(c) "_s));
 }
 
 TEST(StripStops, MessagesStopCentredWhateverTheLineHeight) {
@@ -128,11 +129,10 @@ TEST(EventErrorGuard, ShowsWhatEscapesAHandlerAndGoesOn) {
     ScriptedInteraction user;
     EXPECT_TRUE(DeliverShowingErrors([] { return true; }, user));
     EXPECT_FALSE(DeliverShowingErrors(
-        []() -> bool { throw EPackwrightError(QStringLiteral("Could not read chair.iff")); },
-        user));
+        []() -> bool { throw EPackwrightError(u"Could not read chair.iff"_s); }, user));
     EXPECT_FALSE(DeliverShowingErrors([]() -> bool { throw std::bad_alloc(); }, user));
     ASSERT_EQ(user.Messages().size(), 2);
     EXPECT_EQ(user.Messages()[0].Kind, MessageKind::Error);
-    EXPECT_EQ(user.Messages()[0].Text, QStringLiteral("Could not read chair.iff"));
-    EXPECT_EQ(user.Messages()[1].Text, QStringLiteral("std::bad_alloc"));
+    EXPECT_EQ(user.Messages()[0].Text, u"Could not read chair.iff"_s);
+    EXPECT_EQ(user.Messages()[1].Text, u"std::bad_alloc"_s);
 }

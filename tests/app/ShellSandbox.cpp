@@ -2,6 +2,7 @@
 
 #include "language/BuiltInEnglish.h"
 #include "support/FileFixtures.h"
+#include "support/WineRegistryFixtures.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -11,32 +12,24 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-// A registry text as Wine writes it: backslashes and quotes escaped.
-QByteArray RegEscaped(const QString& text) {
-    QString escaped = text;
-    escaped.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
-    return escaped.toUtf8();
-}
-} // namespace
+using namespace Qt::StringLiterals;
 
-const QString ShellSandbox::GameKey = QStringLiteral("Software\\Quarn\\The Vocks");
+const QString ShellSandbox::GameKey = u"Software\\Quarn\\The Vocks"_s;
 
 ShellSandbox::ShellSandbox() {
     for (const char* folder : {"program", "game", "tmp", "home", "wine/drive_c", "wine/dosdevices"})
-        EXPECT_TRUE(QDir(FRoot.path()).mkpath(QLatin1String(folder)));
-    LinkDrive(QStringLiteral("c:"), QStringLiteral("../drive_c"));
-    LinkDrive(QStringLiteral("z:"), QStringLiteral("/"));
+        EXPECT_TRUE(QDir(FRoot.Path()).mkpath(QLatin1String(folder)));
+    LinkDrive(u"c:"_s, u"../drive_c"_s);
+    LinkDrive(u"z:"_s, u"/"_s);
     Redirect("PACKWRIGHT_SETTINGS", SettingsFile());
     Redirect("PACKWRIGHT_HOME", ProgramFolder());
     Redirect("TMPDIR", TempRoot());
     Redirect("HOME", Home());
     Redirect("WINEPREFIX", Prefix());
-    WriteFile(QStringLiteral("program/English.lng"),
-              BuiltInEnglishLines().join(QLatin1Char('\n')).toUtf8());
-    WriteFile(QStringLiteral("program/Readme.txt"), "Welcome to the sandbox.\r\nSecond line.\r\n");
-    WritePicture(QStringLiteral("program/dropimg.jpg"), 384, 384);
-    PlaceGame(Path(QStringLiteral("game")));
+    WriteFile(u"program/English.lng"_s, BuiltInEnglishLines().join(QLatin1Char('\n')).toUtf8());
+    WriteFile(u"program/Readme.txt"_s, "Welcome to the sandbox.\r\nSecond line.\r\n");
+    WritePicture(u"program/dropimg.jpg"_s, 384, 384);
+    PlaceGame(Path(u"game"_s));
 }
 
 ShellSandbox::~ShellSandbox() {
@@ -58,13 +51,13 @@ void ShellSandbox::Redirect(const char* name, const QString& value) {
 
 void ShellSandbox::WriteSettings(const QHash<QString, QString>& changes) const {
     QHash<QString, QString> values = {
-        {QStringLiteral("FileAction"), QStringLiteral("0")},
-        {QStringLiteral("InstallBMP"), ProgramFolder() + QStringLiteral("dropimg.jpg")},
-        {QStringLiteral("Language"), ProgramFolder() + QStringLiteral("English.lng")},
-        {QStringLiteral("VocksPath"), GameFolder()},
-        {QStringLiteral("Expansion"), QStringLiteral("0")},
-        {QStringLiteral("OnTop"), QStringLiteral("0")},
-        {QStringLiteral("ScrollingText"), QStringLiteral("1")},
+        {u"FileAction"_s, u"0"_s},
+        {u"InstallBMP"_s, ProgramFolder() + u"dropimg.jpg"_s},
+        {u"Language"_s, ProgramFolder() + u"English.lng"_s},
+        {u"VocksPath"_s, GameFolder()},
+        {u"Expansion"_s, u"0"_s},
+        {u"OnTop"_s, u"0"_s},
+        {u"ScrollingText"_s, u"1"_s},
     };
     values.insert(changes);
     QSettings store(SettingsFile(), QSettings::IniFormat);
@@ -95,27 +88,13 @@ QString ShellSandbox::WritePicture(const QString& relative, int width, int heigh
     return WriteFile(relative, bytes);
 }
 
-QString ShellSandbox::WriteFile(const QString& relative, const QByteArray& bytes) const {
-    EXPECT_TRUE(WriteFixtureFile(Path(relative), bytes));
-    return Path(relative);
-}
-
 void ShellSandbox::LinkDrive(const QString& drive, const QString& target) const {
-    EXPECT_TRUE(QFile::link(target, Prefix() + QStringLiteral("/dosdevices/") + drive));
+    EXPECT_TRUE(QFile::link(target, Prefix() + u"/dosdevices/"_s + drive));
 }
 
-void ShellSandbox::WriteSystemReg(const QByteArray& body) const {
-    WriteFile(QStringLiteral("wine/system.reg"),
-              "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win32\n\n" +
-                  body);
-}
-
-void ShellSandbox::WriteGameKey(const QHash<QString, QString>& values,
+void ShellSandbox::WriteGameKey(const std::vector<std::pair<QString, QString>>& values,
                                 const QString& keyPath) const {
-    QByteArray key = '[' + RegEscaped(keyPath) + "] 1700000000\n#time=1da0000000000\n";
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        key += '"' + RegEscaped(it.key()) + "\"=\"" + RegEscaped(it.value()) + "\"\n";
-    WriteSystemReg(key);
+    WriteFile(u"wine/system.reg"_s, BuildWineRegistryFile({{keyPath, values, {}}}));
 }
 
 void ShellSandbox::PlaceGame(const QString& folder, const QString& fileName) const {

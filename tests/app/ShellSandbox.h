@@ -1,10 +1,14 @@
 #pragma once
 
+#include "support/TempFolder.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QMap>
 #include <QString>
-#include <QTemporaryDir>
+
+#include <utility>
+#include <vector>
 
 // A world of its own for one shell test: a settings store, a program folder (with English.lng,
 // a 384 × 384 dropimg.jpg and Readme.txt), a game folder holding Vocks.exe, a system
@@ -18,7 +22,7 @@ public:
     ShellSandbox(const ShellSandbox&) = delete;
     ShellSandbox& operator=(const ShellSandbox&) = delete;
 
-    QString Path(const QString& relative) const { return FRoot.filePath(relative); }
+    QString Path(const QString& relative) const { return FRoot.Path(relative); }
     QString SettingsFile() const { return Path(QStringLiteral("settings.ini")); }
     // With a trailing separator, as the program keeps folders.
     QString ProgramFolder() const { return Path(QStringLiteral("program/")); }
@@ -35,14 +39,14 @@ public:
     QMap<QString, QString> StoredValues() const;
     // A picture of the given size; the format follows the extension (".bmp" or JPEG).
     QString WritePicture(const QString& relative, int width, int height) const;
-    QString WriteFile(const QString& relative, const QByteArray& bytes) const;
+    QString WriteFile(const QString& relative, const QByteArray& bytes) const {
+        return FRoot.Write(relative, bytes);
+    }
 
     // Makes dosdevices/<drive> (such as "d:") a link to target.
     void LinkDrive(const QString& drive, const QString& target) const;
-    // Writes the prefix's system.reg: the header, then body.
-    void WriteSystemReg(const QByteArray& body) const;
-    // Writes system.reg holding one key with the given values.
-    void WriteGameKey(const QHash<QString, QString>& values,
+    // Writes the prefix's system.reg holding one key with the given string values.
+    void WriteGameKey(const std::vector<std::pair<QString, QString>>& values,
                       const QString& keyPath = GameKey) const;
     // Makes folder and the game's program file in it, named fileName.
     void PlaceGame(const QString& folder,
@@ -53,6 +57,6 @@ public:
 private:
     void Redirect(const char* name, const QString& value);
 
-    QTemporaryDir FRoot;
+    TempFolder FRoot;
     QList<QPair<QByteArray, std::optional<QByteArray>>> FSavedEnvironment;
 };

@@ -14,13 +14,14 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 class TOptionsFrameTest : public ::testing::Test {
 protected:
     TOptionsFrameTest() {
         Language.SetDefaultLanguage(BuiltInEnglishLines());
-        Sandbox.WriteSettings({{QStringLiteral("Expansion"), QStringLiteral("1")},
-                               {QStringLiteral("Fennick"), QStringLiteral("1")}});
+        Sandbox.WriteSettings({{u"Expansion"_s, u"1"_s}, {u"Fennick"_s, u"1"_s}});
         Options.ApplyCaptions();
         Options.LoadLanguageSetting();
         Options.LoadSettings();
@@ -43,14 +44,13 @@ protected:
 TEST_F(TOptionsFrameTest, ThePictureBrowserTakesOnlyUsablePictures) {
     const QString before = Find<QLineEdit>("BMPFileLoc")->text();
     User.ExpectFileDialog(
-        {.Confirmed = true,
-         .Paths = {Sandbox.WritePicture(QStringLiteral("narrow.bmp"), 255, 300)}});
+        {.Confirmed = true, .Paths = {Sandbox.WritePicture(u"narrow.bmp"_s, 255, 300)}});
     Click("BrowseBMPFile");
     EXPECT_EQ(User.MessageTexts(), QStringList{Text("BmpSizeError")});
     EXPECT_EQ(Find<QLineEdit>("BMPFileLoc")->text(), before);
     EXPECT_FALSE(Options.OptionsChanged());
 
-    const QString good = Sandbox.WritePicture(QStringLiteral("wide.bmp"), 256, 256);
+    const QString good = Sandbox.WritePicture(u"wide.bmp"_s, 256, 256);
     User.ExpectFileDialog({.Confirmed = true, .Paths = {good}});
     Click("BrowseBMPFile");
     EXPECT_EQ(Find<QLineEdit>("BMPFileLoc")->text(), good);
@@ -70,8 +70,8 @@ TEST_F(TOptionsFrameTest, ExpansionSwitchesThePackBoxesAndDisabledOnesSaveAsFals
     Click("SaveOptsBut");
     EXPECT_EQ(loaded.size(), 1);
     EXPECT_FALSE(Options.OptionsChanged());
-    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("Expansion")), QStringLiteral("0"));
-    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("Fennick")), QStringLiteral("0"));
+    EXPECT_EQ(Sandbox.StoredValue(u"Expansion"_s), u"0"_s);
+    EXPECT_EQ(Sandbox.StoredValue(u"Fennick"_s), u"0"_s);
     EXPECT_FALSE(Find<QCheckBox>("FennickInstalled")->isChecked());
 }
 
@@ -85,7 +85,7 @@ TEST_F(TOptionsFrameTest, DefaultsAreShownUnsavedAndDiscardBringsBackTheStore) {
     EXPECT_TRUE(Find<QCheckBox>("ScrollingText")->isChecked());
     EXPECT_FALSE(Find<QCheckBox>("Expansion")->isChecked());
     EXPECT_TRUE(Options.OptionsChanged());
-    EXPECT_EQ(Sandbox.StoredValue(QStringLiteral("Expansion")), QStringLiteral("1"));
+    EXPECT_EQ(Sandbox.StoredValue(u"Expansion"_s), u"1"_s);
 
     Click("CancelOpts");
     EXPECT_TRUE(Find<QCheckBox>("Expansion")->isChecked());

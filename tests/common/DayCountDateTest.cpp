@@ -6,6 +6,8 @@
 
 #include <ctime>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // Local time follows TZ while this lives; the C library rereads it on tzset, and so does Qt.
 class LocalTimeZone {
@@ -45,7 +47,7 @@ TEST(DayCountDate, KnownDaysBothWays) {
     for (const DayCountCase& test : cases)
         ExpectBothWays(test);
     // A fraction a hair short of a day is the next midnight, not an invalid time.
-    EXPECT_EQ(FromDayCount(1 - 1e-12).toString(Qt::ISODate), QStringLiteral("1899-12-31T00:00:00"));
+    EXPECT_EQ(FromDayCount(1 - 1e-12).toString(Qt::ISODate), u"1899-12-31T00:00:00"_s);
 }
 
 TEST(DayCountDate, TimeOfDayIsWallClockTimeOnDaylightSavingChangeDays) {

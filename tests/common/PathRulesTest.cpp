@@ -1,36 +1,34 @@
 #include "common/PathRules.h"
 
 #include "support/QtPrinters.h"
+#include "support/TempFolder.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 TEST(PathRules, TrailingSeparatorAndBareName) {
-    EXPECT_EQ(WithTrailingSeparator(QStringLiteral("/games/vocks")),
-              QStringLiteral("/games/vocks/"));
-    EXPECT_EQ(WithTrailingSeparator(QStringLiteral("C:\\Vocks\\")), QStringLiteral("C:\\Vocks\\"));
+    EXPECT_EQ(WithTrailingSeparator(u"/games/vocks"_s), u"/games/vocks/"_s);
+    EXPECT_EQ(WithTrailingSeparator(u"C:\\Vocks\\"_s), u"C:\\Vocks\\"_s);
     EXPECT_EQ(WithTrailingSeparator(QString()), QString());
-    EXPECT_EQ(BareFileName(QStringLiteral("C:\\a/b\\chair.iff")), QStringLiteral("chair.iff"));
-    EXPECT_EQ(BareFileName(QStringLiteral("chair.iff")), QStringLiteral("chair.iff"));
-    EXPECT_EQ(BareFileName(QStringLiteral("folder/")), QString());
+    EXPECT_EQ(BareFileName(u"C:\\a/b\\chair.iff"_s), u"chair.iff"_s);
+    EXPECT_EQ(BareFileName(u"chair.iff"_s), u"chair.iff"_s);
+    EXPECT_EQ(BareFileName(u"folder/"_s), QString());
 }
 
 TEST(PathRules, FindsExistingEntriesInAnyLetterCase) {
-    QTemporaryDir root;
-    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("GameData/UserObjects")));
-    QFile exe(root.filePath(QStringLiteral("Vocks.exe")));
-    ASSERT_TRUE(exe.open(QIODevice::WriteOnly));
-    exe.close();
-    const QString base = root.path() + QLatin1Char('/');
+    TempFolder root;
+    const QString exe = root.Write(u"Vocks.exe"_s, "MZ");
+    ASSERT_TRUE(QDir(root.Path()).mkpath(u"GameData/UserObjects"_s));
+    const QString base = root.Path() + QLatin1Char('/');
 
-    EXPECT_EQ(FindExistingCaseInsensitive(base + QStringLiteral("VOCKS.EXE")), exe.fileName());
-    EXPECT_EQ(JoinCaseInsensitive(root.path(), QStringLiteral("gamedata\\userobjects\\")),
-              base + QStringLiteral("GameData/UserObjects/"));
+    EXPECT_EQ(FindExistingCaseInsensitive(base + u"VOCKS.EXE"_s), exe);
+    EXPECT_EQ(JoinCaseInsensitive(root.Path(), u"gamedata\\userobjects\\"_s),
+              base + u"GameData/UserObjects/"_s);
     // Missing components are kept as written, so a new folder gets the program's spelling.
-    EXPECT_EQ(JoinCaseInsensitive(root.path(), QStringLiteral("GAMEDATA\\Skins\\")),
-              base + QStringLiteral("GameData/Skins/"));
-    EXPECT_TRUE(FindExistingCaseInsensitive(base + QStringLiteral("gamedata/skins")).isEmpty());
+    EXPECT_EQ(JoinCaseInsensitive(root.Path(), u"GAMEDATA\\Skins\\"_s),
+              base + u"GameData/Skins/"_s);
+    EXPECT_TRUE(FindExistingCaseInsensitive(base + u"gamedata/skins"_s).isEmpty());
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const QLocale English(QLocale::English, QLocale::UnitedStates);
 const QLocale German(QLocale::German, QLocale::Germany);
@@ -14,13 +16,13 @@ TEST(DateTimePatterns, LocaleFormatsAndQuotedText) {
     EXPECT_EQ(FormatDateTimePattern(u"ddddd", Sample, English),
               English.toString(Sample.date(), QLocale::ShortFormat));
     EXPECT_EQ(FormatDateTimePattern(u"dddddd',' tt", Sample, English),
-              English.toString(Sample.date(), QLocale::LongFormat) + QStringLiteral(", ") +
+              English.toString(Sample.date(), QLocale::LongFormat) + u", "_s +
                   English.toString(Sample.time(), QLocale::LongFormat));
-    EXPECT_EQ(FormatDateTimePattern(u"t", Sample, German), QStringLiteral("14:05"));
+    EXPECT_EQ(FormatDateTimePattern(u"t", Sample, German), u"14:05"_s);
     EXPECT_EQ(FormatDateTimePattern(u"'at 'ddddd", Sample, German),
-              QStringLiteral("at ") + German.toString(Sample.date(), QLocale::ShortFormat));
+              u"at "_s + German.toString(Sample.date(), QLocale::ShortFormat));
     // An unclosed quote copies the rest.
-    EXPECT_EQ(FormatDateTimePattern(u"'open", Sample, English), QStringLiteral("open"));
+    EXPECT_EQ(FormatDateTimePattern(u"'open", Sample, English), u"open"_s);
 }
 
 TEST(NumberPatterns, GroupingAndDecimalsFollowTheLocale) {

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const QString PictureFilter = QStringLiteral(
     "Valid Images (*.bmp, *.jpg, *.jpeg)|*.bmp;*.jpg;*.jpeg|Windows Bitmaps (*.bmp)|*.bmp|"
@@ -19,7 +21,7 @@ const QString PictureFilter = QStringLiteral(
 
 // The names the dialog's list offers for choosing, once it has read the folder.
 QSet<QString> OfferedNames(QFileDialog& dialog, qsizetype expectedCount) {
-    auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    auto* list = dialog.findChild<QListView*>(u"listView"_s);
     QSet<QString> names;
     const auto readNames = [&] {
         names.clear();
@@ -36,16 +38,16 @@ QSet<QString> OfferedNames(QFileDialog& dialog, qsizetype expectedCount) {
 } // namespace
 
 TEST(DkNameFilters, KeepEachCaptionWithMasksAndMatchThemInAnyLetterCase) {
-    EXPECT_EQ(DkNameFilters(PictureFilter),
-              QStringList({QStringLiteral("Valid Images (*.bmp, *.jpg, *.jpeg) "
-                                          "(*.[bB][mM][pP] *.[jJ][pP][gG] *.[jJ][pP][eE][gG])"),
-                           QStringLiteral("Windows Bitmaps (*.bmp) (*.[bB][mM][pP])"),
-                           QStringLiteral("All Files (*.*) (*)")}));
+    EXPECT_EQ(
+        DkNameFilters(PictureFilter),
+        QStringList({QStringLiteral("Valid Images (*.bmp, *.jpg, *.jpeg) "
+                                    "(*.[bB][mM][pP] *.[jJ][pP][gG] *.[jJ][pP][eE][gG])"),
+                     u"Windows Bitmaps (*.bmp) (*.[bB][mM][pP])"_s, u"All Files (*.*) (*)"_s}));
     // Pairs without masks are dropped.
     EXPECT_EQ(DkNameFilters(QString()), QStringList());
-    EXPECT_EQ(DkNameFilters(QStringLiteral("FAR Files (*.far)")), QStringList());
-    EXPECT_EQ(DkNameFilters(QStringLiteral("Empty| ; |FAR Files|*.far|Lonely")),
-              QStringList({QStringLiteral("FAR Files (*.[fF][aA][rR])")}));
+    EXPECT_EQ(DkNameFilters(u"FAR Files (*.far)"_s), QStringList());
+    EXPECT_EQ(DkNameFilters(u"Empty| ; |FAR Files|*.far|Lonely"_s),
+              QStringList({u"FAR Files (*.[fF][aA][rR])"_s}));
 }
 
 TEST(DkNameFilters, ShowTheCaptionAndOfferTheMatchingFiles) {
@@ -57,11 +59,10 @@ TEST(DkNameFilters, ShowTheCaptionAndOfferTheMatchingFiles) {
     open.SetInitialPath(folder.path());
     const std::unique_ptr<QFileDialog> dialog = open.CreateFileDialog();
 
-    auto* filterBox = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    auto* filterBox = dialog->findChild<QComboBox*>(u"fileTypeCombo"_s);
     ASSERT_NE(filterBox, nullptr);
-    EXPECT_EQ(filterBox->itemText(0), QStringLiteral("Valid Images (*.bmp, *.jpg, *.jpeg)"));
-    EXPECT_EQ(OfferedNames(*dialog, 2),
-              QSet<QString>({QStringLiteral("SKIN.BMP"), QStringLiteral("photo.Jpeg")}));
+    EXPECT_EQ(filterBox->itemText(0), u"Valid Images (*.bmp, *.jpg, *.jpeg)"_s);
+    EXPECT_EQ(OfferedNames(*dialog, 2), QSet<QString>({u"SKIN.BMP"_s, u"photo.Jpeg"_s}));
     dialog->selectNameFilter(dialog->nameFilters().last());
     EXPECT_EQ(OfferedNames(*dialog, 4).size(), 4);
 }

@@ -10,9 +10,11 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 QFileDialog* FolderView(const QWidget& dialog) {
-    return dialog.findChild<QFileDialog*>(QStringLiteral("FolderView"));
+    return dialog.findChild<QFileDialog*>(u"FolderView"_s);
 }
 
 // Ends the next modal Dialogkit dialog through its folder view.
@@ -30,14 +32,14 @@ void AnswerNextFolderDialog(bool confirm) {
 TEST(TDkFolderDialog, ExplainsAboveATreeOfFoldersOnly) {
     QTemporaryDir folder;
     TDkFolderDialog browser;
-    browser.SetDescription(QStringLiteral("Please specify where The Vocks is installed:"));
+    browser.SetDescription(u"Please specify where The Vocks is installed:"_s);
     browser.SetInitialPath(folder.path());
     browser.SetHidePlacesBar(true);
     const std::unique_ptr<QDialog> dialog = browser.CreateDialog();
     dialog->show();
 
-    const auto* description = dialog->findChild<QLabel*>(QStringLiteral("Description"));
-    EXPECT_EQ(description->text(), QStringLiteral("Please specify where The Vocks is installed:"));
+    const auto* description = dialog->findChild<QLabel*>(u"Description"_s);
+    EXPECT_EQ(description->text(), u"Please specify where The Vocks is installed:"_s);
     EXPECT_TRUE(description->isVisible());
     const QFileDialog* view = FolderView(*dialog);
     ASSERT_NE(view, nullptr);
@@ -45,7 +47,7 @@ TEST(TDkFolderDialog, ExplainsAboveATreeOfFoldersOnly) {
     EXPECT_EQ(view->fileMode(), QFileDialog::Directory);
     EXPECT_TRUE(view->testOption(QFileDialog::ShowDirsOnly));
     EXPECT_EQ(view->directory().absolutePath(), folder.path());
-    EXPECT_TRUE(view->findChild<QWidget*>(QStringLiteral("sidebar"))->isHidden());
+    EXPECT_TRUE(view->findChild<QWidget*>(u"sidebar"_s)->isHidden());
 }
 
 TEST(TDkFolderDialog, ExecuteGivesTheConfirmedFolderAndNothingOnCancel) {

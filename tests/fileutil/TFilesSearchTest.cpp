@@ -1,13 +1,14 @@
-#include "AsOrdinaryUser.h"
 #include "fileutil/TFiles.h"
-#include "support/FileFixtures.h"
+#include "support/OrdinaryUser.h"
 #include "support/QtPrinters.h"
+#include "support/TempFolder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 QStringList Strings(std::initializer_list<const char*> texts) {
@@ -38,34 +39,32 @@ QStringList LevelsSorted(QStringList paths) {
 class TFilesSearch : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(FRoot.isValid());
         for (const char* file :
              {"chair.iff", ".hidden.iff", "Skins/body.cmx", "Skins/Heads/Faces/face.cmx",
               "Walls/stone.wll", "Walls/Old/Mossy/brick.WLL"})
-            ASSERT_TRUE(WriteFixtureFile(Path(file), QByteArray(10, 'x')));
+            FRoot.Write(QLatin1String(file), QByteArray(10, 'x'));
         FFiles.SetRecursive(true);
     }
 
-    QString Path(const char* relative) const { return FRoot.filePath(QLatin1String(relative)); }
+    QString Path(const char* relative) const { return FRoot.Path(QLatin1String(relative)); }
 
     // The found paths below the root, in the order found or sorted.
     QStringList Found(bool sorted = true) const {
         QStringList relative;
         for (const QString& path : FFiles.Files())
-            relative.append(path.startsWith(FRoot.path() + u'/')
-                                ? path.mid(FRoot.path().size() + 1)
-                                : QStringLiteral("<not below root> ") + path);
+            relative.append(path.startsWith(FRoot.Path() + u'/') ? path.mid(FRoot.Path().size() + 1)
+                                                                 : u"<not below root> "_s + path);
         if (sorted)
             relative.sort();
         return relative;
     }
 
-    QTemporaryDir FRoot;
+    TempFolder FRoot;
     TFiles FFiles;
 };
 
 TEST_F(TFilesSearch, ListsTheWholeTreeLevelByLevelWithCounts) {
-    FFiles.SetDirectory(FRoot.path());
+    FFiles.SetDirectory(FRoot.Path());
     FFiles.FindFiles();
 
     EXPECT_EQ(LevelsSorted(Found(false)),
@@ -83,14 +82,14 @@ TEST_F(TFilesSearch, ListsTheWholeTreeLevelByLevelWithCounts) {
 }
 
 TEST_F(TFilesSearch, FindSubDirsListsFoldersLevelByLevel) {
-    FFiles.FindSubDirs(FRoot.path());
+    FFiles.FindSubDirs(FRoot.Path());
     EXPECT_EQ(LevelsSorted(Found(false)), Strings({"Skins/", "Walls/", "Skins/Heads/", "Walls/Old/",
                                                    "Skins/Heads/Faces/", "Walls/Old/Mossy/"}));
     EXPECT_EQ(FFiles.DirCount(), 6);
 }
 
 TEST_F(TFilesSearch, FindSubDirsInAddsToEveryEarlierResult) {
-    FFiles.FindSubDirs(FRoot.path());
+    FFiles.FindSubDirs(FRoot.Path());
     FFiles.FindSubDirsIn(Path("Walls"));
     FFiles.FindSubDirsIn(Path("Walls"));
     EXPECT_EQ(Found(false).mid(6), Strings({"Walls/Old/", "Walls/Old/"}));
@@ -98,24 +97,24 @@ TEST_F(TFilesSearch, FindSubDirsInAddsToEveryEarlierResult) {
 
     FFiles.FindFiles(Path("*.*"));
     FFiles.FindSubDirsIn(Path("Skins"));
-    EXPECT_EQ(Found(false).last(), QStringLiteral("Skins/Heads/"));
+    EXPECT_EQ(Found(false).last(), u"Skins/Heads/"_s);
     EXPECT_EQ(FFiles.DirCount(), 7);
 }
 
 TEST_F(TFilesSearch, EmptyDirectoryAndBareMaskSearchTheCurrentFolderGivingFullPaths) {
     const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(FRoot.path()));
+    ASSERT_TRUE(QDir::setCurrent(FRoot.Path()));
     FFiles.SetFind(ffDirectory);
-    FFiles.FindFiles(QStringLiteral("*.*"));
+    FFiles.FindFiles(u"*.*"_s);
     const QStringList folders = Found();
     // Sub-folders are matched against the mask too, so only the start folder is searched.
     FFiles.SetFind({});
-    FFiles.SetFileMask(QStringLiteral("*.iff"));
+    FFiles.SetFileMask(u"*.iff"_s);
     FFiles.FindFiles();
     const QStringList iffFiles = Found();
     QDir::setCurrent(previous);
 
-    EXPECT_EQ(FFiles.Directory(), FRoot.path() + u'/');
+    EXPECT_EQ(FFiles.Directory(), FRoot.Path() + u'/');
     EXPECT_EQ(iffFiles, Strings({".hidden.iff", "chair.iff"}));
     EXPECT_EQ(folders, Strings({"Skins", "Skins/Heads", "Skins/Heads/Faces", "Walls", "Walls/Old",
                                 "Walls/Old/Mossy"}));
@@ -123,7 +122,7 @@ TEST_F(TFilesSearch, EmptyDirectoryAndBareMaskSearchTheCurrentFolderGivingFullPa
 
 TEST_F(TFilesSearch, MaskIgnoresLetterCaseAndFilterNeedsEveryAttribute) {
     for (const char* locked : {".locked.WLL", "Walls/.locked.wll", "Walls/locked.wll"}) {
-        ASSERT_TRUE(WriteFixtureFile(Path(locked), "x"));
+        FRoot.Write(QLatin1String(locked), "x");
         ASSERT_TRUE(QFile::setPermissions(Path(locked), QFile::ReadOwner | QFile::ReadOther));
     }
     FFiles.SetFind(ffHidden | ffReadOnly);
@@ -132,16 +131,14 @@ TEST_F(TFilesSearch, MaskIgnoresLetterCaseAndFilterNeedsEveryAttribute) {
 }
 
 TEST_F(TFilesSearch, LinkCycleIsListedButNotWalked) {
-    ASSERT_TRUE(QFile::link(FRoot.path(), Path("Walls/Old/root")));
+    ASSERT_TRUE(QFile::link(FRoot.Path(), Path("Walls/Old/root")));
     ASSERT_TRUE(QFile::link(Path("Skins"), Path("SkinsAgain")));
     FFiles.FindFiles(Path("*.*"));
 
     const QStringList found = Found();
-    EXPECT_TRUE(found.contains(QStringLiteral("Walls/Old/root")));
-    EXPECT_TRUE(found.contains(QStringLiteral("SkinsAgain")));
-    EXPECT_EQ(found.count(QStringLiteral("Skins/body.cmx")) +
-                  found.count(QStringLiteral("SkinsAgain/body.cmx")),
-              1);
+    EXPECT_TRUE(found.contains(u"Walls/Old/root"_s));
+    EXPECT_TRUE(found.contains(u"SkinsAgain"_s));
+    EXPECT_EQ(found.count(u"Skins/body.cmx"_s) + found.count(u"SkinsAgain/body.cmx"_s), 1);
     EXPECT_EQ(FFiles.FileCount(), 6);
 }
 
@@ -149,7 +146,7 @@ TEST_F(TFilesSearch, UnreadableFolderIsPassedOver) {
     const auto everyoneEnters = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                 QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
                                 QFile::ExeOther;
-    ASSERT_TRUE(QFile::setPermissions(FRoot.path(), everyoneEnters));
+    ASSERT_TRUE(QFile::setPermissions(FRoot.Path(), everyoneEnters));
     ASSERT_TRUE(QFile::setPermissions(Path("Walls"), QFile::ExeOwner | QFile::ExeOther));
     {
         AsOrdinaryUser user;

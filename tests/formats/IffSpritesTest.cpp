@@ -24,8 +24,13 @@ FixtureFrame Frame(int width, int height, int paletteId, const QByteArray& comma
     return {.Width = width, .Height = height, .PaletteId = paletteId, .Commands = commands};
 }
 
-QRgb PixelAt(const QImage& image, int x, int y) {
-    return image.pixel(x, y) | 0xFF000000u;
+// Every pixel, row by row.
+QList<QRgb> Pixels(const QImage& image) {
+    QList<QRgb> pixels;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            pixels.append(image.pixel(x, y) | 0xFF000000u);
+    return pixels;
 }
 
 void ExpectUnusable(const SpriteSet& sprites) {
@@ -53,14 +58,11 @@ TEST_F(IffSprites, PaintsEachFrameWithItsPaletteOnMagenta) {
     EXPECT_EQ(sprites.FrameCount, 2);
     EXPECT_EQ(sprites.DefaultPaletteId, 7);
     ASSERT_EQ(sprites.Frames.size(), 2);
-    const QImage& first = sprites.Frames[0];
-    EXPECT_EQ(first.size(), QSize(3, 3));
-    EXPECT_EQ(PixelAt(first, 0, 0), Red);
-    EXPECT_EQ(PixelAt(first, 1, 0), Magenta);
-    EXPECT_EQ(PixelAt(first, 2, 0), Green);
-    EXPECT_EQ(PixelAt(first, 1, 1), Red);
-    EXPECT_EQ(PixelAt(first, 2, 2), Magenta) << "never painted";
-    EXPECT_EQ(PixelAt(sprites.Frames[1], 0, 0), Blue);
+    EXPECT_EQ(sprites.Frames[0].size(), QSize(3, 3));
+    // The third row is never painted.
+    EXPECT_EQ(Pixels(sprites.Frames[0]),
+              QList<QRgb>({Red, Magenta, Green, Magenta, Red, Magenta, Magenta, Magenta, Magenta}));
+    EXPECT_EQ(Pixels(sprites.Frames[1]), QList<QRgb>({Blue}));
 }
 
 TEST_F(IffSprites, TwoAndThreeBytePixelsTakeTheSecondByteAndKeepAlignment) {
@@ -71,17 +73,14 @@ TEST_F(IffSprites, TwoAndThreeBytePixelsTakeTheSecondByteAndKeepAlignment) {
     const SpriteSet sprites = Decode({Palette(1, {Magenta, Red, Green}),
                                       Sprite(1, BuildSpr2Data({Frame(2, 2, 1, commands)}, 1))});
     ASSERT_EQ(sprites.Frames.size(), 1);
-    EXPECT_EQ(PixelAt(sprites.Frames[0], 0, 0), Green);
-    EXPECT_EQ(PixelAt(sprites.Frames[0], 1, 0), Magenta);
-    EXPECT_EQ(PixelAt(sprites.Frames[0], 0, 1), Red);
-    EXPECT_EQ(PixelAt(sprites.Frames[0], 1, 1), Green);
+    EXPECT_EQ(Pixels(sprites.Frames[0]), QList<QRgb>({Green, Magenta, Red, Green}));
 }
 
 TEST_F(IffSprites, AMissingFramePaletteFallsBackToTheDefault) {
     const QByteArray data = BuildSpr2Data({Frame(1, 1, 99, Spr2Commands({{1}}))}, 4);
     const SpriteSet sprites = Decode({Palette(4, {Magenta, Blue}), Sprite(1, data)});
     ASSERT_EQ(sprites.Frames.size(), 1);
-    EXPECT_EQ(PixelAt(sprites.Frames[0], 0, 0), Blue);
+    EXPECT_EQ(Pixels(sprites.Frames[0]), QList<QRgb>({Blue}));
 
     ExpectUnusable(Decode({Palette(5, {Blue}), Sprite(1, data)}));
 }
@@ -113,6 +112,5 @@ TEST_F(IffSprites, CommandsEndWithTheDataAndPixelsOutsideAreDropped) {
     const SpriteSet sprites = Decode(
         {Palette(1, {Magenta, Red}), Sprite(1, BuildSpr2Data({Frame(2, 1, 1, commands)}, 1))});
     ASSERT_EQ(sprites.Frames.size(), 1);
-    EXPECT_EQ(PixelAt(sprites.Frames[0], 0, 0), Red);
-    EXPECT_EQ(PixelAt(sprites.Frames[0], 1, 0), Red);
+    EXPECT_EQ(Pixels(sprites.Frames[0]), QList<QRgb>({Red, Red}));
 }

@@ -1,7 +1,6 @@
 #include "formats/IffStringList.h"
 
 #include "support/QtPrinters.h"
-#include "support/StringListFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -16,126 +15,58 @@ IffChunkInfo ChunkWith(const QByteArray& data) {
     return chunk;
 }
 
-QStringList Values(const QList<IffStringEntry>& entries) {
-    QStringList values;
-    for (const IffStringEntry& entry : entries)
-        values.append(entry.Value);
-    return values;
+QByteArray Hex(const char* hex) {
+    return QByteArray::fromHex(hex);
 }
 
-const QList<FixtureString> ThreeEntries = {
-    {.Value = "chair.iff", .Comment = "seat", .LanguageCode = 1},
-    {.Value = "table.iff", .Comment = "", .LanguageCode = 2},
-    {.Value = "lamp.iff", .Comment = "light", .LanguageCode = 3}};
+// Each entry as "language code|value|comment".
+QStringList Described(const QList<IffStringEntry>& entries) {
+    QStringList described;
+    for (const IffStringEntry& entry : entries)
+        described.append(u"%1|%2|%3"_s.arg(entry.LanguageCode).arg(entry.Value, entry.Comment));
+    return described;
+}
 } // namespace
 
-TEST(IffStringList, DecodesEachFormat) {
-    const QList<IffStringEntry> values =
-        ParseStringList(ChunkWith(BuildStringList(FixtureListFormat::Values, ThreeEntries)));
-    EXPECT_EQ(Values(values), QStringList({u"chair.iff"_s, u"table.iff"_s, u"lamp.iff"_s}));
-    EXPECT_EQ(values[0].Comment, QString());
-
-    const QList<IffStringEntry> pairs =
-        ParseStringList(ChunkWith(BuildStringList(FixtureListFormat::ValueComments, ThreeEntries)));
-    ASSERT_EQ(pairs.size(), 3);
-    EXPECT_EQ(pairs[2].Comment, u"light"_s);
-    EXPECT_EQ(pairs[2].LanguageCode, 0);
-
-    const QList<IffStringEntry> coded = ParseStringList(
-        ChunkWith(BuildStringList(FixtureListFormat::LanguageValueComments, ThreeEntries)));
-    ASSERT_EQ(coded.size(), 3);
-    EXPECT_EQ(coded[1].LanguageCode, 2);
-    EXPECT_EQ(coded[1].Value, u"table.iff"_s);
-    EXPECT_EQ(coded[0].Comment, u"seat"_s);
+// The layouts written out by hand: a format code and a little-endian count, or a big-endian
+// count and length-prefixed values. A count below the entries the data holds reads only the
+// counted ones, as the game does; a count beyond them reads what there is.
+TEST(IffStringList, ReadsEachLayoutTrustingTheCountOnlyAsFarAsTheData) {
+    const struct {
+        QByteArray Data;
+        QStringList Entries;
+    } cases[] = {
+        {Hex("FFFF 0100") + "a\0b\0"_ba, {u"0|a|"_s}},
+        {Hex("FFFF FFFF") + "a\0b\0c\0"_ba, {u"0|a|"_s, u"0|b|"_s, u"0|c|"_s}},
+        {Hex("FEFF 0200") + "a\0A\0b\0B\0c\0C\0"_ba, {u"0|a|A"_s, u"0|b|B"_s}},
+        {Hex("FEFF 0001") + "a\0A\0b\0B\0"_ba, {u"0|a|A"_s, u"0|b|B"_s}},
+        {Hex("FDFF 0200 03") + "a\0A\0"_ba + Hex("07") + "b\0\0"_ba, {u"3|a|A"_s, u"7|b|"_s}},
+        {Hex("FDFF 0100 01") + "a\0A\0"_ba + Hex("01") + "b\0B\0"_ba, {u"1|a|A"_s}},
+        {Hex("0002 02") + "ab"_ba + Hex("03") + "cde"_ba, {u"0|ab|"_s, u"0|cde|"_s}},
+        {Hex("0002 FF01") + "z"_ba, {u"0||"_s, u"0|z|"_s}}, // a negative length reads nothing
+        {Hex("0005 7F") + "abc"_ba, {u"0|abc|"_s}},
+        {Hex("0000 03") + "abc"_ba, {}},
+        // Windows-1252 unless the text is valid UTF-8.
+        {Hex("FFFF 0200") + "Caf\xE9\0"_ba + "Caf\xC3\xA9\0"_ba,
+         {u"0|Caf\u00e9|"_s, u"0|Caf\u00e9|"_s}},
+        {Hex("FE"), {}},
+        {QByteArray(), {}},
+    };
+    for (const auto& [data, entries] : cases)
+        EXPECT_EQ(Described(ParseStringList(ChunkWith(data))), entries) << data.toHex().constData();
 }
 
-TEST(IffStringList, LengthPrefixedListsCountWithTheirFirstTwoBytes) {
-    EXPECT_TRUE(ParseStringList(ChunkWith(QByteArray("\x00\x00\x03"
-                                                     "abc",
-                                                     6)))
-                    .isEmpty());
-    const QList<IffStringEntry> two = ParseStringList(ChunkWith(QByteArray("\x00\x02\x02"
-                                                                           "ab\x03"
-                                                                           "cde",
-                                                                           9)));
-    EXPECT_EQ(Values(two), QStringList({u"ab"_s, u"cde"_s}));
-    const QList<IffStringEntry> negative = ParseStringList(ChunkWith(QByteArray("\x00\x02\xFF\x01"
-                                                                                "z",
-                                                                                5)));
-    EXPECT_EQ(Values(negative), QStringList({QString(), u"z"_s}))
-        << "a negative length gives an empty value";
-}
-
-TEST(IffStringList, WrittenPairsReadBack) {
-    ValueCommentListWriter writer;
-    writer.Add(u"C:\\Vocks\\Caf\u00e9.iff"_s, u"\\start"_s);
-    writer.Add(u"b"_s, QString::fromUtf16(u"nul\0inside", 10));
-    const std::optional<QByteArray> data = writer.Finish();
-    ASSERT_TRUE(data);
-    EXPECT_TRUE(IsValueCommentList(*data));
-    const QList<IffStringEntry> entries = ParseStringList(ChunkWith(*data));
-    ASSERT_EQ(entries.size(), 2);
-    EXPECT_EQ(entries[0].Value, u"C:\\Vocks\\Caf\u00e9.iff"_s);
-    EXPECT_EQ(entries[0].Comment, u"\\start"_s);
-    EXPECT_EQ(entries[1].Comment, u"nulinside"_s) << "a NUL would shift every entry";
-}
-
-TEST(IffStringList, ReadsTheGameCodePage) {
-    const QByteArray data = BuildStringList(FixtureListFormat::Values, {{.Value = "Caf\xE9"}});
-    EXPECT_EQ(ParseStringList(ChunkWith(data)).value(0).Value, u"Caf\u00e9"_s);
-}
-
-// The layout written out by hand: format code, a little-endian count, then the texts, each
-// ended by a NUL.
-TEST(IffStringList, WritesTheStoredLayout) {
+TEST(IffStringList, WritesValueCommentPairsAsUtf8WithoutInnerNuls) {
     ValueCommentListWriter writer;
     writer.Add(u"ab"_s, u"c"_s);
     writer.Add(QString(), u"x"_s);
-    EXPECT_EQ(writer.Finish(), QByteArray("\xFE\xFF\x02\x00"
-                                          "ab\0c\0\0x\0",
-                                          12));
+    writer.Add(u"Caf\u00e9"_s, QString::fromUtf16(u"nul\0in", 6)); // a NUL would shift the rest
+    const std::optional<QByteArray> data = writer.Finish();
+    EXPECT_EQ(data, Hex("FEFF 0300") + "ab\0c\0\0x\0Caf\xC3\xA9\0nulin\0"_ba);
+    EXPECT_TRUE(IsValueCommentList(*data));
+
     ValueCommentListWriter many;
     for (int i = 0; i < 0x0102; ++i)
         many.Add(u"v"_s, QString());
-    EXPECT_EQ(many.Finish()->left(4), QByteArray("\xFE\xFF\x02\x01", 4));
-}
-
-// A count below the entries the data holds reads only the counted ones, as the game does; a
-// count beyond them reads what there is.
-TEST(IffStringList, ReadsTheCountLittleEndianAndTrustsItOnlyAsFarAsTheData) {
-    const struct {
-        QByteArray Data;
-        QStringList Values;
-    } cases[] = {
-        {QByteArray("\xFF\xFF\x01\x00"
-                    "a\0b\0",
-                    8),
-         {u"a"_s}},
-        {QByteArray("\xFE\xFF\x02\x00"
-                    "a\0A\0b\0B\0c\0C\0",
-                    16),
-         {u"a"_s, u"b"_s}},
-        {QByteArray("\xFD\xFF\x01\x00"
-                    "\x01"
-                    "a\0A\0\x01"
-                    "b\0B\0",
-                    14),
-         {u"a"_s}},
-        {QByteArray("\xFE\xFF\x00\x01"
-                    "a\0A\0b\0B\0",
-                    12),
-         {u"a"_s, u"b"_s}},
-        {QByteArray("\xFF\xFF\xFF\xFF"
-                    "a\0b\0c\0",
-                    10),
-         {u"a"_s, u"b"_s, u"c"_s}},
-        {QByteArray("\x00\x05\x7F"
-                    "abc",
-                    6),
-         {u"abc"_s}},
-        {QByteArray("\xFE", 1), {}},
-        {QByteArray(), {}},
-    };
-    for (const auto& [data, values] : cases)
-        EXPECT_EQ(Values(ParseStringList(ChunkWith(data))), values) << data.toHex().constData();
+    EXPECT_EQ(many.Finish()->left(4), Hex("FEFF 0201"));
 }

@@ -141,22 +141,12 @@ TEST_F(InstalledFilesDbTest, SaveWritesTwoListsPerNonEmptyKindInKindOrder) {
               QStringList({u"STR#101:Walls"_s, u"STR#201:Walls (Comments)"_s, u"STR#131:Heads"_s,
                            u"STR#231:Heads (Comments)"_s, u"rsmp0:"_s}));
     const QByteArray file = FFolder.Read(u"files.iff"_s);
-    const QByteArray headTimes = QByteArray("STR#\0\0\0\x5E\0\x83\0\x10"
-                                            "Heads",
-                                            17) +
-                                 QByteArray(59, '\0') +
-                                 QByteArray("\xFE\xFF\x01\0"
-                                            "h.cmx\0"
-                                            "45000.5\0",
-                                            18);
-    const QByteArray headComments = QByteArray("STR#\0\0\0\x5B\0\xE7\0\x10"
-                                               "Heads (Comments)",
-                                               28) +
-                                    QByteArray(48, '\0') +
-                                    QByteArray("\xFE\xFF\x01\0"
-                                               "h.cmx\0"
-                                               "head\0",
-                                               15);
+    const QByteArray headTimes = "STR#"_ba + QByteArray::fromHex("0000005E 0083 0010") + "Heads" +
+                                 QByteArray(59, '\0') + QByteArray::fromHex("FEFF 0100") +
+                                 "h.cmx\0"_ba + "45000.5\0"_ba;
+    const QByteArray headComments = "STR#"_ba + QByteArray::fromHex("0000005B 00E7 0010") +
+                                    "Heads (Comments)" + QByteArray(48, '\0') +
+                                    QByteArray::fromHex("FEFF 0100") + "h.cmx\0head\0"_ba;
     EXPECT_TRUE(file.contains(headTimes + headComments)) << file.toHex().constData();
 }
 

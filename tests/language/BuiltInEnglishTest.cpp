@@ -10,12 +10,13 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 // Keys the program looks up that only a language file may define.
-const QSet<QString> LanguageFileOnlyKeys = {
-    QStringLiteral("MissingText"),      QStringLiteral("TevarinInstalled"),
-    QStringLiteral("OsseryInstalled"),  QStringLiteral("FennickInstalled"),
-    QStringLiteral("GlimmetInstalled"), QStringLiteral("WendleInstalled")};
+const QSet<QString> LanguageFileOnlyKeys = {u"MissingText"_s,      u"TevarinInstalled"_s,
+                                            u"OsseryInstalled"_s,  u"FennickInstalled"_s,
+                                            u"GlimmetInstalled"_s, u"WendleInstalled"_s};
 
 // Every literal key in the sources: lookups, and key fields of caption tables.
 QSet<QString> KeysUsedInSources() {
@@ -23,9 +24,8 @@ QSet<QString> KeysUsedInSources() {
         R"re((?:GetString|GetDefaultString)\(\s*(?:QStringLiteral\(|QLatin1String\(|u)?"(\w+)")re"));
     static const QRegularExpression field(QStringLiteral(R"re(\w*Key\s*=\s*u?"(\w+)")re"));
     QSet<QString> keys;
-    QDirIterator files(QStringLiteral(PACKWRIGHT_SOURCE_DIR "/src"),
-                       {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
-                       QDirIterator::Subdirectories);
+    QDirIterator files(QStringLiteral(PACKWRIGHT_SOURCE_DIR "/src"), {u"*.cpp"_s, u"*.h"_s},
+                       QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
         QFile file(files.next());
         if (!file.open(QIODevice::ReadOnly))
@@ -53,7 +53,7 @@ TEST(BuiltInEnglish, DefinesEveryKeyTheCodeLooksUpAndNoLanguageFileOnlyKey) {
     for (const QString& key : used) {
         if (LanguageFileOnlyKeys.contains(key))
             continue;
-        EXPECT_NE(language.GetDefaultString(key), QStringLiteral("Missing Translation!"))
+        EXPECT_NE(language.GetDefaultString(key), u"Missing Translation!"_s)
             << "key not in the built-in table: " << key.toStdString();
     }
 }

@@ -4,22 +4,23 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 TEST(LanguageLocale, TheHeaderOrFileNameNamesTheLanguageByCodeOrName) {
     const struct {
         QStringList Names;
         QString Locale; // empty: none
     } cases[] = {
-        {{QStringLiteral("Deutsch")}, QStringLiteral("de_DE")},
-        {{QStringLiteral("german")}, QStringLiteral("de_DE")},
-        {{QStringLiteral(" Fran\u00e7ais ")}, QStringLiteral("fr_FR")},
-        {{QStringLiteral("Nederlands")}, QStringLiteral("nl_NL")},
-        {{QStringLiteral("pt_BR")}, QStringLiteral("pt_BR")},
-        {{QStringLiteral("English")}, QStringLiteral("en_US")},
+        {{u"Deutsch"_s}, u"de_DE"_s},
+        {{u"german"_s}, u"de_DE"_s},
+        {{u" Fran\u00e7ais "_s}, u"fr_FR"_s},
+        {{u"Nederlands"_s}, u"nl_NL"_s},
+        {{u"pt_BR"_s}, u"pt_BR"_s},
+        {{u"English"_s}, u"en_US"_s},
         // A header that names no language leaves it to the file name.
-        {{QStringLiteral("Meine Sprache"), QStringLiteral("Espa\u00f1ol")},
-         QStringLiteral("es_ES")},
-        {{QString(), QStringLiteral("it")}, QStringLiteral("it_IT")},
-        {{QStringLiteral("Klingon"), QStringLiteral("MyTexts")}, QString()},
+        {{u"Meine Sprache"_s, u"Espa\u00f1ol"_s}, u"es_ES"_s},
+        {{QString(), u"it"_s}, u"it_IT"_s},
+        {{u"Klingon"_s, u"MyTexts"_s}, QString()},
         {{}, QString()},
     };
     for (const auto& item : cases) {

@@ -1,12 +1,13 @@
 #include "language/TLanguage.h"
 
-#include "support/FileFixtures.h"
 #include "support/QtPrinters.h"
+#include "support/TempFolder.h"
 
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 QStringList Lines(std::initializer_list<const char*> lines) {
@@ -16,32 +17,28 @@ QStringList Lines(std::initializer_list<const char*> lines) {
     return list;
 }
 
-QString WriteFile(const QTemporaryDir& dir, const QByteArray& bytes) {
-    const QString path = dir.filePath(QStringLiteral("test.lng"));
-    EXPECT_TRUE(WriteFixtureFile(path, bytes));
-    return path;
-}
-
 struct LanguageTest : ::testing::Test {
     LanguageTest() {
         Language.SetDefaultLanguage(Lines({"[English]", "Save=Save", "Only=Built-in"}));
     }
+    QString WriteFile(const QByteArray& bytes) const { return Dir.Write(u"test.lng"_s, bytes); }
+
     TLanguage Language;
-    QTemporaryDir Dir;
+    TempFolder Dir;
 };
 } // namespace
 
 TEST_F(LanguageTest, LoadedFileOverridesWithCaseInsensitiveKeys) {
-    const QString path = WriteFile(Dir, "[Deutsch]\r\nSave=Speichern\rsave=Sichern\nEmpty=\n");
+    const QString path = WriteFile("[Deutsch]\r\nSave=Speichern\rsave=Sichern\nEmpty=\n");
     QSignalSpy loaded(&Language, &TLanguage::OnLanguageLoaded);
     EXPECT_EQ(Language.LoadFile(path), 3);
     EXPECT_EQ(loaded.count(), 1);
-    EXPECT_EQ(Language.LanguageName(), QStringLiteral("Deutsch"));
-    EXPECT_EQ(Language.GetString(QStringLiteral("SAVE")), QStringLiteral("Sichern"));
-    EXPECT_EQ(Language.GetString(QStringLiteral("Empty")), QString());
-    EXPECT_TRUE(Language.StringSet(QStringLiteral("empty")));
-    EXPECT_EQ(Language.GetString(QStringLiteral("Only")), QStringLiteral("Built-in"));
-    EXPECT_FALSE(Language.StringSet(QStringLiteral("Only")));
+    EXPECT_EQ(Language.LanguageName(), u"Deutsch"_s);
+    EXPECT_EQ(Language.GetString(u"SAVE"_s), u"Sichern"_s);
+    EXPECT_EQ(Language.GetString(u"Empty"_s), QString());
+    EXPECT_TRUE(Language.StringSet(u"empty"_s));
+    EXPECT_EQ(Language.GetString(u"Only"_s), u"Built-in"_s);
+    EXPECT_FALSE(Language.StringSet(u"Only"_s));
     EXPECT_FALSE(Language.StringSet(QString()));
     EXPECT_EQ(Language.GetString(QString()), QString());
 }
@@ -50,10 +47,10 @@ TEST_F(LanguageTest, IgnoredLinesAndUntrimmedEquals) {
     EXPECT_EQ(Language.LoadStrings(Lines({"   ; Save=comment", "# Save=hash", "[Open header",
                                           "no equals sign", "  Key = spaced  ", "\tTabbed=x\t"})),
               2);
-    EXPECT_EQ(Language.GetString(QStringLiteral("Save")), QStringLiteral("Save"));
+    EXPECT_EQ(Language.GetString(u"Save"_s), u"Save"_s);
     EXPECT_EQ(Language.LanguageName(), QString());
-    EXPECT_EQ(Language.GetString(QStringLiteral("Key ")), QStringLiteral(" spaced"));
-    EXPECT_EQ(Language.GetString(QStringLiteral("Tabbed")), QStringLiteral("x"));
+    EXPECT_EQ(Language.GetString(u"Key "_s), u" spaced"_s);
+    EXPECT_EQ(Language.GetString(u"Tabbed"_s), u"x"_s);
 }
 
 TEST_F(LanguageTest, EscapesDecodeInOrderAndAnyCase) {
@@ -70,44 +67,41 @@ TEST_F(LanguageTest, EscapesDecodeInOrderAndAnyCase) {
         {R"(a\\nb)", "a\r\nb"},
     };
     for (const auto& test : cases) {
-        Language.SetString(QStringLiteral("Key"), QString::fromUtf8(test.Stored), false);
-        EXPECT_EQ(Language.GetString(QStringLiteral("Key")).toStdString(), test.Shown)
-            << test.Stored;
+        Language.SetString(u"Key"_s, QString::fromUtf8(test.Stored), false);
+        EXPECT_EQ(Language.GetString(u"Key"_s).toStdString(), test.Shown) << test.Stored;
     }
 }
 
 TEST_F(LanguageTest, MissingKeysFallBackToTheMissingText) {
-    EXPECT_EQ(Language.GetString(QStringLiteral("Nowhere")),
-              QStringLiteral("Missing Translation!"));
+    EXPECT_EQ(Language.GetString(u"Nowhere"_s), u"Missing Translation!"_s);
     Language.LoadStrings(Lines({"MissingText=??"}));
-    EXPECT_EQ(Language.GetString(QStringLiteral("Nowhere")), QStringLiteral("??"));
-    EXPECT_EQ(Language.GetDefaultString(QStringLiteral("Nowhere")), QStringLiteral("??"));
+    EXPECT_EQ(Language.GetString(u"Nowhere"_s), u"??"_s);
+    EXPECT_EQ(Language.GetDefaultString(u"Nowhere"_s), u"??"_s);
     Language.SetMissingTextName(QString());
-    EXPECT_EQ(Language.GetString(QStringLiteral("Nowhere")),
-              QStringLiteral("Missing Translation!"));
+    EXPECT_EQ(Language.GetString(u"Nowhere"_s), u"Missing Translation!"_s);
 }
 
 TEST_F(LanguageTest, LoadFileEmptiesTheTableAndFiresNothingWithoutAFile) {
     Language.LoadStrings(Lines({"Save=Speichern"}));
     QSignalSpy loaded(&Language, &TLanguage::OnLanguageLoaded);
-    EXPECT_EQ(Language.LoadFile(Dir.filePath(QStringLiteral("missing.lng"))), 0);
+    EXPECT_EQ(Language.LoadFile(Dir.Path(u"missing.lng"_s)), 0);
     EXPECT_EQ(Language.LoadFile(QString()), 0);
-    EXPECT_EQ(Language.LoadFile(Dir.path()), 0);
+    EXPECT_EQ(Language.LoadFile(Dir.Path()), 0);
     EXPECT_EQ(loaded.count(), 0);
-    EXPECT_EQ(Language.GetString(QStringLiteral("Save")), QStringLiteral("Save"));
+    EXPECT_EQ(Language.GetString(u"Save"_s), u"Save"_s);
 }
 
 TEST_F(LanguageTest, HugeValuesAndRepeatedKeysLoadWhole) {
     // Arbitrary bytes are the fuzz target's business; here a value far beyond any real
     // text and a key repeated often enough that replaced entries must be compacted.
-    EXPECT_EQ(Language.LoadFile(WriteFile(Dir, QByteArray())), 0);
+    EXPECT_EQ(Language.LoadFile(WriteFile(QByteArray())), 0);
     const QByteArray longValue(1 << 20, 'x');
     QByteArray repeated;
     for (int i = 0; i < 20000; ++i)
         repeated += "Same=" + QByteArray::number(i) + "\n";
-    EXPECT_EQ(Language.LoadFile(WriteFile(Dir, "Long=" + longValue + "\n" + repeated)), 20001);
-    EXPECT_EQ(Language.GetString(QStringLiteral("Long")).size(), longValue.size());
-    EXPECT_EQ(Language.GetString(QStringLiteral("Same")), QStringLiteral("19999"));
+    EXPECT_EQ(Language.LoadFile(WriteFile("Long=" + longValue + "\n" + repeated)), 20001);
+    EXPECT_EQ(Language.GetString(u"Long"_s).size(), longValue.size());
+    EXPECT_EQ(Language.GetString(u"Same"_s), u"19999"_s);
     EXPECT_EQ(Language.LoadedLines().size(), 2);
 }
 
@@ -121,8 +115,8 @@ TEST_F(LanguageTest, CopyKeepsEarlierEntriesOfTheTarget) {
     QSignalSpy loaded(&target, &TLanguage::OnLanguageLoaded);
     next.CopyTo(target);
     EXPECT_EQ(loaded.count(), 2);
-    EXPECT_EQ(target.LanguageName(), QStringLiteral("Français"));
-    EXPECT_EQ(target.GetString(QStringLiteral("Save")), QStringLiteral("Enregistrer"));
-    EXPECT_EQ(target.GetString(QStringLiteral("OldOnly")), QStringLiteral("Alt"));
-    EXPECT_EQ(target.GetString(QStringLiteral("Only")), QStringLiteral("Built-in"));
+    EXPECT_EQ(target.LanguageName(), u"Français"_s);
+    EXPECT_EQ(target.GetString(u"Save"_s), u"Enregistrer"_s);
+    EXPECT_EQ(target.GetString(u"OldOnly"_s), u"Alt"_s);
+    EXPECT_EQ(target.GetString(u"Only"_s), u"Built-in"_s);
 }

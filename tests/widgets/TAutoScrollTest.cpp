@@ -11,10 +11,11 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-const QStringList ThreeMessages = {QStringLiteral("First message"), QString(),
-                                   QStringLiteral("Second message"), QString(),
-                                   QStringLiteral("Third message")};
+const QStringList ThreeMessages = {u"First message"_s, QString(), u"Second message"_s, QString(),
+                                   u"Third message"_s};
 
 // A vertical strip without bevels, so the inner panel is the whole component.
 class TAutoScrollTest : public ::testing::Test {
@@ -27,8 +28,8 @@ protected:
         Scroll.SetLines(ThreeMessages);
         Scroll.show();
     }
-    QLabel* Text() const { return Scroll.findChild<QLabel*>(QStringLiteral("MovingText")); }
-    QTimer* StepTimer() const { return Scroll.findChild<QTimer*>(QStringLiteral("StepTimer")); }
+    QLabel* Text() const { return Scroll.findChild<QLabel*>(u"MovingText"_s); }
+    QTimer* StepTimer() const { return Scroll.findChild<QTimer*>(u"StepTimer"_s); }
     void SendMouse(QEvent::Type type, Qt::MouseButton button, QPoint inText) {
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
         QMouseEvent event(type, inText, Text()->mapToGlobal(inText), button, held, Qt::NoModifier);
@@ -53,7 +54,7 @@ TEST_F(TAutoScrollTest, TextEntersAtTheBottomEdgeAndRisesOnePixelPerStep) {
 TEST_F(TAutoScrollTest, CentredWrappedLinesFitTheWidthUntilTurnedHorizontal) {
     Scroll.SetAlignment(ScrollAlignment::Centre);
     Scroll.SetWordWrap(true);
-    Scroll.SetLines({QStringLiteral("a long line of credits that cannot fit into a narrow panel")});
+    Scroll.SetLines({u"a long line of credits that cannot fit into a narrow panel"_s});
     Scroll.resize(120, 113);
     const int oneLine = Text()->fontMetrics().height();
     EXPECT_TRUE(Text()->wordWrap());
@@ -95,7 +96,7 @@ TEST_F(TAutoScrollTest, HoldsWhileThePointerRestsOnItEdgesIncluded) {
 TEST_F(TAutoScrollTest, StepTimerFollowsLoadingEnablingAndPauses) {
     TAutoScroll unloaded;
     unloaded.SetEnabled(true);
-    EXPECT_FALSE(unloaded.findChild<QTimer*>(QStringLiteral("StepTimer"))->isActive());
+    EXPECT_FALSE(unloaded.findChild<QTimer*>(u"StepTimer"_s)->isActive());
     ASSERT_TRUE(StepTimer()->isActive());
 
     QSignalSpy paused(&Scroll, &TAutoScroll::OnPause);

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-const QString Rule = QStringLiteral("------------");
+const QString Rule = u"------------"_s;
 
 QStringList FramedHeadings(const QStringList& lines) {
     QStringList headings;
@@ -26,14 +28,12 @@ protected:
 TEST_F(AboutCreditsTest, FramesEachSectionHeadingSeparatesEntriesAndFillsEveryMark) {
     const QStringList lines = CreditsLines(English);
     EXPECT_EQ(FramedHeadings(lines),
-              (QStringList{QStringLiteral("Credits"), QStringLiteral("Translations"),
-                           QStringLiteral("Testing"), QStringLiteral("Made using"),
-                           QStringLiteral("Thanks to"), QStringLiteral("Copyrights")}));
-    const qsizetype czech = lines.indexOf(QStringLiteral("Czech: Packwright users"));
+              (QStringList{u"Credits"_s, u"Translations"_s, u"Testing"_s, u"Made using"_s,
+                           u"Thanks to"_s, u"Copyrights"_s}));
+    const qsizetype czech = lines.indexOf(u"Czech: Packwright users"_s);
     ASSERT_GT(czech, 0);
-    EXPECT_EQ(lines.mid(czech - 2, 5),
-              (QStringList{QStringLiteral("English (UK): The Packwright team"), QString(),
-                           QStringLiteral("Czech: Packwright users"), QString(),
-                           QStringLiteral("Danish: Packwright users")}));
-    EXPECT_FALSE(lines.join(QLatin1Char('\n')).contains(QStringLiteral("{{")));
+    EXPECT_EQ(lines.mid(czech - 2, 5), (QStringList{u"English (UK): The Packwright team"_s,
+                                                    QString(), u"Czech: Packwright users"_s,
+                                                    QString(), u"Danish: Packwright users"_s}));
+    EXPECT_FALSE(lines.join(QLatin1Char('\n')).contains(u"{{"_s));
 }

@@ -9,21 +9,21 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 class TAboutBoxTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Master.SetDefaultLanguage(BuiltInEnglishLines());
-        Box.SetProdVersion(QStringLiteral("0.4.0b"));
-        Box.SetLastUpdate(QStringLiteral("Sunday, 9 May 2004"));
+        Box.SetProdVersion(u"0.4.0b"_s);
+        Box.SetLastUpdate(u"Sunday, 9 May 2004"_s);
     }
     QString LabelText(const char* name) const {
         return Box.findChild<QLabel*>(QLatin1String(name))->text();
     }
     QString CreditsText() const { return Box.Credits()->Lines().join(QLatin1Char('\n')); }
-    QTimer* CreditsTimer() const {
-        return Box.Credits()->findChild<QTimer*>(QStringLiteral("StepTimer"));
-    }
+    QTimer* CreditsTimer() const { return Box.Credits()->findChild<QTimer*>(u"StepTimer"_s); }
 
     TLanguage Master;
     TAboutBox Box;
@@ -31,8 +31,7 @@ protected:
 } // namespace
 
 TEST_F(TAboutBoxTest, EveryLabelFitsItsTextInALargeFont) {
-    Master.LoadStrings(
-        {QStringLiteral("Website=Our pages, with news and every release: {{Website}}")});
+    Master.LoadStrings({u"Website=Our pages, with news and every release: {{Website}}"_s});
     Master.CopyTo(Box.AboutLanguage());
     QFont large = Box.font();
     large.setPixelSize(22);
@@ -46,18 +45,15 @@ TEST_F(TAboutBoxTest, EveryLabelFitsItsTextInALargeFont) {
 }
 
 TEST_F(TAboutBoxTest, KeepsTranslationsThatHoldTheirMarksAndMendsThoseThatDoNot) {
-    Master.LoadStrings({QStringLiteral("[Nederlands]"),
-                        QStringLiteral("ProdFullName=De Vocks Packwright"),
-                        QStringLiteral("About=Over het programma"),
-                        QStringLiteral("LastUpdate=Bijgewerkt: {{Date}}"),
-                        QStringLiteral("LanguageBy={{Translator}} vertaalde naar {{Language}}"),
-                        QStringLiteral("Czech=Tsjechisch")});
+    Master.LoadStrings({u"[Nederlands]"_s, u"ProdFullName=De Vocks Packwright"_s,
+                        u"About=Over het programma"_s, u"LastUpdate=Bijgewerkt: {{Date}}"_s,
+                        u"LanguageBy={{Translator}} vertaalde naar {{Language}}"_s,
+                        u"Czech=Tsjechisch"_s});
     Master.CopyTo(Box.AboutLanguage());
-    EXPECT_EQ(Box.windowTitle(), QStringLiteral("About De Vocks Packwright"));
-    EXPECT_EQ(LabelText("NameLbl"), QStringLiteral("De Vocks Packwright 0.4.0b"));
-    EXPECT_EQ(LabelText("DateLbl"), QStringLiteral("Bijgewerkt: Sunday, 9 May 2004"));
-    EXPECT_TRUE(
-        CreditsText().contains(QStringLiteral("Packwright users vertaalde naar Tsjechisch")));
+    EXPECT_EQ(Box.windowTitle(), u"About De Vocks Packwright"_s);
+    EXPECT_EQ(LabelText("NameLbl"), u"De Vocks Packwright 0.4.0b"_s);
+    EXPECT_EQ(LabelText("DateLbl"), u"Bijgewerkt: Sunday, 9 May 2004"_s);
+    EXPECT_TRUE(CreditsText().contains(u"Packwright users vertaalde naar Tsjechisch"_s));
 }
 
 TEST_F(TAboutBoxTest, CreditsRestAtTheirEndThenPauseBrieflyAtEachWrap) {

@@ -1,94 +1,86 @@
 #include "app/location/FolderSearch.h"
 
-#include "app/OrdinaryUser.h"
-#include "support/FileFixtures.h"
+#include "support/OrdinaryUser.h"
 #include "support/QtPrinters.h"
+#include "support/TempFolder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-class FolderSearchTest : public ::testing::Test {
+class FolderSearchTest : public TempFolderTest {
 protected:
-    QString Root() const { return FRoot.path() + u'/'; }
-    void Place(const QString& relativePath) const {
-        EXPECT_TRUE(WriteFixtureFile(Root() + relativePath, "MZ"));
-    }
+    QString Root() const { return FFolder.Path() + u'/'; }
+    void Place(const QString& relativePath) const { FFolder.Write(relativePath, "MZ"); }
     void MakeFolder(const QString& relativePath) const {
         EXPECT_TRUE(QDir().mkpath(Root() + relativePath));
     }
     QStringList Search(const QStringList& roots, QStringList* visited = nullptr) const {
-        return SearchFolderTrees(roots, QStringLiteral("Vocks.exe"), [&](const QString& folder) {
+        return SearchFolderTrees(roots, u"Vocks.exe"_s, [&](const QString& folder) {
             if (visited != nullptr)
                 visited->append(folder);
         });
     }
-
-    QTemporaryDir FRoot;
 };
 } // namespace
 
 TEST_F(FolderSearchTest, SearchesEachTreeBreadthFirstInAnyLetterCase) {
-    Place(QStringLiteral("c/deep/er/vocks.EXE"));
-    Place(QStringLiteral("c/Games/Vocks.exe"));
-    Place(QStringLiteral("c/VOCKS.EXE"));
-    Place(QStringLiteral("d/Vocks/Vocks.exe"));
-    MakeFolder(QStringLiteral("c/Games/Vocks.exe.d"));
+    Place(u"c/deep/er/vocks.EXE"_s);
+    Place(u"c/Games/Vocks.exe"_s);
+    Place(u"c/VOCKS.EXE"_s);
+    Place(u"d/Vocks/Vocks.exe"_s);
+    MakeFolder(u"c/Games/Vocks.exe.d"_s);
 
     QStringList visited;
-    const QStringList hits =
-        Search({Root() + QStringLiteral("c/"), Root() + QStringLiteral("d/")}, &visited);
+    const QStringList hits = Search({Root() + u"c/"_s, Root() + u"d/"_s}, &visited);
 
-    EXPECT_EQ(hits, QStringList({Root() + QStringLiteral("c/VOCKS.EXE"),
-                                 Root() + QStringLiteral("c/Games/Vocks.exe"),
-                                 Root() + QStringLiteral("c/deep/er/vocks.EXE"),
-                                 Root() + QStringLiteral("d/Vocks/Vocks.exe")}));
-    EXPECT_EQ(visited.first(), Root() + QStringLiteral("c/"));
-    EXPECT_EQ(visited.mid(1, 2), QStringList({Root() + QStringLiteral("c/deep/"),
-                                              Root() + QStringLiteral("c/Games/")}));
-    EXPECT_TRUE(visited.contains(Root() + QStringLiteral("d/Vocks/")));
+    EXPECT_EQ(hits,
+              QStringList({Root() + u"c/VOCKS.EXE"_s, Root() + u"c/Games/Vocks.exe"_s,
+                           Root() + u"c/deep/er/vocks.EXE"_s, Root() + u"d/Vocks/Vocks.exe"_s}));
+    EXPECT_EQ(visited.first(), Root() + u"c/"_s);
+    EXPECT_EQ(visited.mid(1, 2), QStringList({Root() + u"c/deep/"_s, Root() + u"c/Games/"_s}));
+    EXPECT_TRUE(visited.contains(Root() + u"d/Vocks/"_s));
 }
 
 TEST_F(FolderSearchTest, PassesOverHiddenFoldersButNotHiddenFiles) {
-    Place(QStringLiteral(".hidden/Vocks.exe"));
-    Place(QStringLiteral("shown/.config/Vocks.exe"));
+    Place(u".hidden/Vocks.exe"_s);
+    Place(u"shown/.config/Vocks.exe"_s);
     EXPECT_TRUE(Search({Root()}).isEmpty());
-    EXPECT_EQ(FindMatchingFiles(Root(), QStringLiteral(".hidden")), QStringList());
-    Place(QStringLiteral(".profile"));
-    EXPECT_EQ(FindMatchingFiles(Root(), QStringLiteral(".PROFILE")),
-              QStringList({Root() + QStringLiteral(".profile")}));
+    EXPECT_EQ(FindMatchingFiles(Root(), u".hidden"_s), QStringList());
+    Place(u".profile"_s);
+    EXPECT_EQ(FindMatchingFiles(Root(), u".PROFILE"_s), QStringList({Root() + u".profile"_s}));
 }
 
 TEST_F(FolderSearchTest, FollowsNoLinksSoLoopsAndRepeatsEndAtOnce) {
-    Place(QStringLiteral("game/Vocks.exe"));
-    ASSERT_TRUE(QFile::link(Root() + QStringLiteral("game"), Root() + QStringLiteral("game/loop")));
-    ASSERT_TRUE(QFile::link(QStringLiteral("/"), Root() + QStringLiteral("game/everything")));
-    MakeFolder(QStringLiteral("other"));
-    ASSERT_TRUE(QFile::link(Root() + QStringLiteral("nowhere"),
-                            Root() + QStringLiteral("other/vocks.exe")));
+    Place(u"game/Vocks.exe"_s);
+    ASSERT_TRUE(QFile::link(Root() + u"game"_s, Root() + u"game/loop"_s));
+    ASSERT_TRUE(QFile::link(u"/"_s, Root() + u"game/everything"_s));
+    MakeFolder(u"other"_s);
+    ASSERT_TRUE(QFile::link(Root() + u"nowhere"_s, Root() + u"other/vocks.exe"_s));
 
     QStringList visited;
-    const QStringList hits = Search({Root(), Root() + QStringLiteral("game/"), Root()}, &visited);
+    const QStringList hits = Search({Root(), Root() + u"game/"_s, Root()}, &visited);
 
-    EXPECT_EQ(hits, QStringList({Root() + QStringLiteral("game/Vocks.exe")}));
+    EXPECT_EQ(hits, QStringList({Root() + u"game/Vocks.exe"_s}));
     EXPECT_EQ(visited.size(), 4); // root, game, other, and game again as its own tree
 }
 
 TEST_F(FolderSearchTest, PassesOverFoldersItCannotRead) {
-    Place(QStringLiteral("locked/Vocks.exe"));
-    Place(QStringLiteral("open/Vocks.exe"));
-    HandToOrdinaryUser(FRoot.path());
-    const QString locked = Root() + QStringLiteral("locked");
+    Place(u"locked/Vocks.exe"_s);
+    Place(u"open/Vocks.exe"_s);
+    HandToOrdinaryUser(FFolder.Path());
+    const QString locked = Root() + u"locked"_s;
     QFile::setPermissions(locked, QFileDevice::Permissions());
     QStringList hits;
     {
         AsOrdinaryUser user;
-        hits = Search({Root(), Root() + QStringLiteral("missing/")});
+        hits = Search({Root(), Root() + u"missing/"_s});
     }
     QFile::setPermissions(locked,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(hits, QStringList({Root() + QStringLiteral("open/Vocks.exe")}));
+    EXPECT_EQ(hits, QStringList({Root() + u"open/Vocks.exe"_s}));
 }

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 class TVocksFoundMultipleTest : public ::testing::Test {
 protected:
@@ -20,7 +22,7 @@ protected:
     }
 
     TLanguage FLanguage;
-    const QStringList FFolders{QStringLiteral("/c/Vocks/"), QStringLiteral("/d/Vocks/")};
+    const QStringList FFolders{u"/c/Vocks/"_s, u"/d/Vocks/"_s};
 };
 } // namespace
 

@@ -5,10 +5,13 @@
 #include "language/TLanguage.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
+#include "support/WineRegistryFixtures.h"
 
 #include <QDir>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 class VocksLocationTest : public ::testing::Test {
@@ -37,18 +40,16 @@ protected:
 } // namespace
 
 TEST_F(VocksLocationTest, TheRegistryKeyNamesTheFolderWithoutAQuestion) {
-    const QString plain = FSandbox.DriveC() + QStringLiteral("/Program Files/Quarn/The Vocks");
-    const QString wow = FSandbox.DriveC() + QStringLiteral("/Games/Vocks");
-    FSandbox.PlaceGame(plain, QStringLiteral("VOCKS.exe"));
+    const QString plain = FSandbox.DriveC() + u"/Program Files/Quarn/The Vocks"_s;
+    const QString wow = FSandbox.DriveC() + u"/Games/Vocks"_s;
+    FSandbox.PlaceGame(plain, u"VOCKS.exe"_s);
     FSandbox.PlaceGame(wow);
     const struct {
         QString Key, Data, Folder;
-    } cases[] = {
-        {ShellSandbox::GameKey, QStringLiteral("C:\\program files\\quarn\\the vocks\\"), plain},
-        {QStringLiteral("Software\\Wow6432Node\\Quarn\\The Vocks"),
-         QStringLiteral("C:\\Games\\Vocks"), wow}};
+    } cases[] = {{ShellSandbox::GameKey, u"C:\\program files\\quarn\\the vocks\\"_s, plain},
+                 {u"Software\\Wow6432Node\\Quarn\\The Vocks"_s, u"C:\\Games\\Vocks"_s, wow}};
     for (const auto& item : cases) {
-        FSandbox.WriteGameKey({{QStringLiteral("VOCKS_DATA"), item.Data}}, item.Key);
+        FSandbox.WriteGameKey({{u"VOCKS_DATA"_s, item.Data}}, item.Key);
         EXPECT_EQ(Find(), Shown(item.Folder)) << item.Key.toStdString();
     }
     EXPECT_TRUE(FUser.Messages().isEmpty());
@@ -56,9 +57,8 @@ TEST_F(VocksLocationTest, TheRegistryKeyNamesTheFolderWithoutAQuestion) {
 }
 
 TEST_F(VocksLocationTest, AStaleKeyAsksAndNoEndsWithNothingFound) {
-    FSandbox.PlaceGame(FSandbox.DriveC() + QStringLiteral("/Elsewhere"));
-    FSandbox.WriteGameKey(
-        {{QStringLiteral("VOCKS_DATA"), QStringLiteral("C:\\Program Files\\Quarn\\The Vocks")}});
+    FSandbox.PlaceGame(FSandbox.DriveC() + u"/Elsewhere"_s);
+    FSandbox.WriteGameKey({{u"VOCKS_DATA"_s, u"C:\\Program Files\\Quarn\\The Vocks"_s}});
     FUser.ExpectQuestion(MessageAnswer::No);
 
     EXPECT_EQ(Find(), std::nullopt);
@@ -69,9 +69,10 @@ TEST_F(VocksLocationTest, AStaleKeyAsksAndNoEndsWithNothingFound) {
 }
 
 TEST_F(VocksLocationTest, TheSearchFindsTheOneCopyAndShowsWhereItLooks) {
-    FSandbox.WriteSystemReg("garbage\n[Software\\\\Quarn\\\\The Vocks");
-    const QString game = FSandbox.DriveC() + QStringLiteral("/Program Files/Quarn/The Vocks");
-    FSandbox.PlaceGame(game, QStringLiteral("vocks.exe"));
+    FSandbox.WriteFile(u"wine/system.reg"_s,
+                       BuildWineRegistryFile({}) + "garbage\n[Software\\\\Quarn\\\\The Vocks");
+    const QString game = FSandbox.DriveC() + u"/Program Files/Quarn/The Vocks"_s;
+    FSandbox.PlaceGame(game, u"vocks.exe"_s);
     FUser.ExpectQuestion(MessageAnswer::Yes);
 
     EXPECT_EQ(Find(), Shown(game));
@@ -80,17 +81,18 @@ TEST_F(VocksLocationTest, TheSearchFindsTheOneCopyAndShowsWhereItLooks) {
     EXPECT_FALSE(FUser.ProgressOpen());
     const auto& steps = FUser.Progress();
     ASSERT_GE(steps.size(), 4);
-    EXPECT_TRUE(steps[3].Message.endsWith(Shown(FSandbox.DriveC()))) << steps[3].Message.toStdString();
+    EXPECT_TRUE(steps[3].Message.endsWith(Shown(FSandbox.DriveC())))
+        << steps[3].Message.toStdString();
 }
 
 TEST_F(VocksLocationTest, SeveralCopiesAreOfferedDrivesFirstThenHome) {
-    const QString top = FSandbox.DriveC() + QStringLiteral("/Vocks");
-    const QString deep = FSandbox.DriveC() + QStringLiteral("/A/B/Vocks");
-    const QString middle = FSandbox.DriveC() + QStringLiteral("/Z/Vocks");
-    const QString home = FSandbox.Home() + QStringLiteral("/Games/Vocks");
+    const QString top = FSandbox.DriveC() + u"/Vocks"_s;
+    const QString deep = FSandbox.DriveC() + u"/A/B/Vocks"_s;
+    const QString middle = FSandbox.DriveC() + u"/Z/Vocks"_s;
+    const QString home = FSandbox.Home() + u"/Games/Vocks"_s;
     for (const QString& folder : {deep, home, top, middle})
         FSandbox.PlaceGame(folder);
-    FSandbox.PlaceGame(FSandbox.Home() + QStringLiteral("/.local/share/Vocks"));
+    FSandbox.PlaceGame(FSandbox.Home() + u"/.local/share/Vocks"_s);
     FUser.ExpectQuestion(MessageAnswer::Yes);
     FUser.ExpectQuestion(MessageAnswer::Yes);
     FChoice = 3;
@@ -105,8 +107,8 @@ TEST_F(VocksLocationTest, SeveralCopiesAreOfferedDrivesFirstThenHome) {
 }
 
 TEST_F(VocksLocationTest, ASearchWithoutHitsSaysSo) {
-    FSandbox.LinkDrive(QStringLiteral("d:"), FSandbox.Path(QStringLiteral("unplugged")));
-    FSandbox.PlaceGame(FSandbox.Home() + QStringLiteral("/.hidden/Vocks"));
+    FSandbox.LinkDrive(u"d:"_s, FSandbox.Path(u"unplugged"_s));
+    FSandbox.PlaceGame(FSandbox.Home() + u"/.hidden/Vocks"_s);
     FUser.ExpectQuestion(MessageAnswer::Yes);
 
     EXPECT_EQ(Find(), std::nullopt);
@@ -116,17 +118,17 @@ TEST_F(VocksLocationTest, ASearchWithoutHitsSaysSo) {
 }
 
 TEST_F(VocksLocationTest, BrowsingAcceptsOnlyAFolderHoldingTheProgram) {
-    const QString game = FSandbox.DriveC() + QStringLiteral("/Vocks");
-    FSandbox.PlaceGame(game, QStringLiteral("vocks.EXE"));
+    const QString game = FSandbox.DriveC() + u"/Vocks"_s;
+    FSandbox.PlaceGame(game, u"vocks.EXE"_s);
     FUser.ExpectFileDialog({true, {game}});
     FUser.ExpectFileDialog({true, {FSandbox.Home()}});
     FUser.ExpectFileDialog({false, {}});
 
-    EXPECT_EQ(BrowseVocksFolder(FLanguage, FUser, QStringLiteral("/old/path/")), Shown(game));
+    EXPECT_EQ(BrowseVocksFolder(FLanguage, FUser, u"/old/path/"_s), Shown(game));
     EXPECT_EQ(BrowseVocksFolder(FLanguage, FUser, Shown(game)), std::nullopt);
     EXPECT_EQ(BrowseVocksFolder(FLanguage, FUser, Shown(game)), std::nullopt);
 
     EXPECT_EQ(FUser.MessageTexts(), QStringList({Text("BrowseVocksNotFound")}));
     EXPECT_EQ(FUser.FileDialogs().first().Kind, FileDialogKind::Folder);
-    EXPECT_EQ(FUser.FileDialogs().first().InitialPath, QStringLiteral("/old/path/"));
+    EXPECT_EQ(FUser.FileDialogs().first().InitialPath, u"/old/path/"_s);
 }

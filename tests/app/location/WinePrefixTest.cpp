@@ -8,53 +8,52 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 TEST(WinePrefix, ListsTheDrivesWhoseLinksLeadToAFolder) {
     ShellSandbox sandbox;
-    ASSERT_TRUE(QDir().mkpath(sandbox.Path(QStringLiteral("games"))));
-    sandbox.LinkDrive(QStringLiteral("D:"), QStringLiteral("../../games"));
-    sandbox.LinkDrive(QStringLiteral("e:"), sandbox.Path(QStringLiteral("no-disc")));
-    sandbox.LinkDrive(QStringLiteral("d::"), QStringLiteral("/dev/null"));
-    sandbox.LinkDrive(QStringLiteral("com1"), QStringLiteral("/dev/ttyS0"));
+    ASSERT_TRUE(QDir().mkpath(sandbox.Path(u"games"_s)));
+    sandbox.LinkDrive(u"D:"_s, u"../../games"_s);
+    sandbox.LinkDrive(u"e:"_s, sandbox.Path(u"no-disc"_s));
+    sandbox.LinkDrive(u"d::"_s, u"/dev/null"_s);
+    sandbox.LinkDrive(u"com1"_s, u"/dev/ttyS0"_s);
 
-    const QList<WineDrive> drives = WinePrefix::FromEnvironment().Drives();
-    ASSERT_EQ(drives.size(), 3);
-    EXPECT_EQ(drives[0].Letter, u'c');
-    EXPECT_EQ(drives[0].Folder, QDir(sandbox.DriveC()).canonicalPath());
-    EXPECT_EQ(drives[1].Letter, u'd');
-    EXPECT_EQ(drives[1].Folder, QDir(sandbox.Path(QStringLiteral("games"))).canonicalPath());
-    EXPECT_EQ(drives[2].Letter, u'z');
-    EXPECT_EQ(drives[2].Folder, QDir::rootPath());
+    QStringList drives;
+    for (const WineDrive& drive : WinePrefix::FromEnvironment().Drives())
+        drives.append(QString(drive.Letter) + u"="_s + drive.Folder);
+    EXPECT_EQ(drives, QStringList({u"c="_s + QDir(sandbox.DriveC()).canonicalPath(),
+                                   u"d="_s + QDir(sandbox.Path(u"games"_s)).canonicalPath(),
+                                   u"z="_s + QDir::rootPath()}));
 }
 
 TEST(WinePrefix, MapsWindowsPathsThroughItsDrivesInAnyLetterCase) {
     ShellSandbox sandbox;
-    ASSERT_TRUE(QDir().mkpath(sandbox.DriveC() + QStringLiteral("/program files/QUARN/The Vocks")));
+    ASSERT_TRUE(QDir().mkpath(sandbox.DriveC() + u"/program files/QUARN/The Vocks"_s));
     const WinePrefix prefix = WinePrefix::FromEnvironment();
     const QString drive = QDir(sandbox.DriveC()).canonicalPath();
 
-    EXPECT_EQ(prefix.LocalPath(QStringLiteral("c:\\Program Files\\Quarn\\the vocks\\")),
-              drive + QStringLiteral("/program files/QUARN/The Vocks"));
-    EXPECT_EQ(prefix.LocalPath(QStringLiteral("C:\\Games\\New")),
-              drive + QStringLiteral("/Games/New"));
-    EXPECT_EQ(prefix.LocalPath(QStringLiteral("C:\\")), drive);
-    EXPECT_EQ(prefix.LocalPath(QStringLiteral("Z:\\tmp")), QStringLiteral("/tmp"));
-    EXPECT_EQ(prefix.LocalPath(QStringLiteral("Q:\\Vocks")), QString());
-    EXPECT_EQ(prefix.LocalPath(QStringLiteral("C:\\..\\..\\etc")), QString());
-    EXPECT_EQ(prefix.LocalPath(QStringLiteral("\\\\server\\share\\Vocks")), QString());
-    EXPECT_EQ(prefix.LocalPath(QStringLiteral("Vocks")), QString());
+    EXPECT_EQ(prefix.LocalPath(u"c:\\Program Files\\Quarn\\the vocks\\"_s),
+              drive + u"/program files/QUARN/The Vocks"_s);
+    EXPECT_EQ(prefix.LocalPath(u"C:\\Games\\New"_s), drive + u"/Games/New"_s);
+    EXPECT_EQ(prefix.LocalPath(u"C:\\"_s), drive);
+    EXPECT_EQ(prefix.LocalPath(u"Z:\\tmp"_s), u"/tmp"_s);
+    EXPECT_EQ(prefix.LocalPath(u"Q:\\Vocks"_s), QString());
+    EXPECT_EQ(prefix.LocalPath(u"C:\\..\\..\\etc"_s), QString());
+    EXPECT_EQ(prefix.LocalPath(u"\\\\server\\share\\Vocks"_s), QString());
+    EXPECT_EQ(prefix.LocalPath(u"Vocks"_s), QString());
     EXPECT_EQ(prefix.LocalPath(QString()), QString());
 }
 
 TEST(WinePrefix, WithoutWineprefixIsTheHomeFoldersDotWine) {
     ShellSandbox sandbox;
     qunsetenv("WINEPREFIX");
-    EXPECT_EQ(WinePrefix::FromEnvironment().Folder(), sandbox.Home() + QStringLiteral("/.wine"));
+    EXPECT_EQ(WinePrefix::FromEnvironment().Folder(), sandbox.Home() + u"/.wine"_s);
 }
 
 TEST(WineSearchRoots, AreTheDrivesExceptTheWholeFileSystemThenHomeEachOnce) {
     ShellSandbox sandbox;
-    sandbox.LinkDrive(QStringLiteral("h:"), sandbox.Home());
-    sandbox.LinkDrive(QStringLiteral("y:"), QStringLiteral("../drive_c"));
+    sandbox.LinkDrive(u"h:"_s, sandbox.Home());
+    sandbox.LinkDrive(u"y:"_s, u"../drive_c"_s);
 
     EXPECT_EQ(VocksSearchRoots(), QStringList({QDir(sandbox.DriveC()).canonicalPath() + u'/',
                                                QDir(sandbox.Home()).canonicalPath() + u'/'}));

@@ -1,24 +1,19 @@
 #include "app/location/WineRegistryFile.h"
 
 #include "app/ShellSandbox.h"
-#include "support/FileFixtures.h"
 #include "support/QtPrinters.h"
-
-#include <QTemporaryDir>
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-class WineRegistryFileTest : public ::testing::Test {
-protected:
-    std::optional<RegistryKeyValues> ReadKey(const QByteArray& fileText,
-                                             const QString& key = ShellSandbox::GameKey) {
-        const QString path = FFolder.filePath(QStringLiteral("system.reg"));
-        EXPECT_TRUE(WriteFixtureFile(path, fileText));
-        return ReadWineRegistryKey(path, key);
-    }
+using namespace Qt::StringLiterals;
 
-    QTemporaryDir FFolder;
+namespace {
+class WineRegistryFileTest : public TempFolderTest {
+protected:
+    std::optional<RegistryKeyValues> ReadKey(const QByteArray& fileText) {
+        return ReadWineRegistryKey(FFolder.Write(u"system.reg"_s, fileText), ShellSandbox::GameKey);
+    }
 };
 
 const QByteArray Header = "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n";
@@ -36,13 +31,12 @@ TEST_F(WineRegistryFileTest, ReadsTheStringValuesOfTheKeyWithWinesEscapes) {
                  "\"Blob\"=hex:01,02,\\\n  03,04\n\n"
                  "[Software\\\\Quarn\\\\Other] 1\n\"VOCKS_DATA\"=\"other\"\n");
     ASSERT_TRUE(values.has_value());
-    EXPECT_EQ(values->Value(QStringLiteral("vocks_data")),
-              QStringLiteral("C:\\Program Files\\Quarn\\The \"Vocks\""));
-    EXPECT_EQ(values->Value(QString()), QStringLiteral("default"));
-    EXPECT_EQ(values->Value(QStringLiteral("CAF\u00c9")), QStringLiteral("na\u00efve\ttabA"));
-    EXPECT_EQ(values->Value(QStringLiteral("Expand")), QStringLiteral("%ProgramFiles%\\Quarn"));
-    EXPECT_FALSE(values->Contains(QStringLiteral("Count")));
-    EXPECT_FALSE(values->Contains(QStringLiteral("Blob")));
+    EXPECT_EQ(values->Value(u"vocks_data"_s), u"C:\\Program Files\\Quarn\\The \"Vocks\""_s);
+    EXPECT_EQ(values->Value(QString()), u"default"_s);
+    EXPECT_EQ(values->Value(u"CAF\u00c9"_s), u"na\u00efve\ttabA"_s);
+    EXPECT_EQ(values->Value(u"Expand"_s), u"%ProgramFiles%\\Quarn"_s);
+    EXPECT_FALSE(values->Contains(u"Count"_s));
+    EXPECT_FALSE(values->Contains(u"Blob"_s));
 }
 
 TEST_F(WineRegistryFileTest, FindsTheKeyOnlyInAWineRegistryThatHoldsIt) {
@@ -54,9 +48,8 @@ TEST_F(WineRegistryFileTest, FindsTheKeyOnlyInAWineRegistryThatHoldsIt) {
     for (const QByteArray& text : {Header + "[Software\\\\Quarn] 1\n\"VOCKS_DATA\"=\"x\"\n", key,
                                    "REGEDIT4\n" + key, QByteArray(), binary + key})
         EXPECT_FALSE(ReadKey(text)) << text.left(40).toStdString();
-    EXPECT_FALSE(ReadWineRegistryKey(FFolder.filePath(QStringLiteral("missing.reg")),
-                                     ShellSandbox::GameKey));
-    EXPECT_FALSE(ReadWineRegistryKey(FFolder.path(), ShellSandbox::GameKey));
+    for (const QString& unreadable : {FFolder.Path(u"missing.reg"_s), FFolder.Path()})
+        EXPECT_FALSE(ReadWineRegistryKey(unreadable, ShellSandbox::GameKey));
 }
 
 TEST_F(WineRegistryFileTest, PassesOverDamagedLinesAndKeepsTheRest) {
@@ -70,9 +63,9 @@ TEST_F(WineRegistryFileTest, PassesOverDamagedLinesAndKeepsTheRest) {
                 junkLine + "\n\"Open\"=\"no end\n\"Unnamed=\"x\"\n\"EPInstalled\"=\"1\"\n" +
                 binaryLine + "\"Trailing\"=\"x\\");
     ASSERT_TRUE(values.has_value());
-    EXPECT_FALSE(values->Contains(QStringLiteral("Lost")));
-    EXPECT_FALSE(values->Contains(QStringLiteral("Open")));
-    EXPECT_FALSE(values->Contains(QStringLiteral("Trailing")));
-    EXPECT_EQ(values->Value(QStringLiteral("EPInstalled")), QStringLiteral("1"));
-    EXPECT_EQ(values->Value(QStringLiteral("Bin")).size(), 4);
+    EXPECT_FALSE(values->Contains(u"Lost"_s));
+    EXPECT_FALSE(values->Contains(u"Open"_s));
+    EXPECT_FALSE(values->Contains(u"Trailing"_s));
+    EXPECT_EQ(values->Value(u"EPInstalled"_s), u"1"_s);
+    EXPECT_EQ(values->Value(u"Bin"_s).size(), 4);
 }

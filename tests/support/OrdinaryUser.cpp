@@ -1,4 +1,4 @@
-#include "OrdinaryUser.h"
+#include "support/OrdinaryUser.h"
 
 #include <QFile>
 
