@@ -116,8 +116,9 @@ void TFarFile::SetItem(int index, const TFarItem& item) {
 }
 
 int TFarFile::IndexOf(const QString& name) const {
+    const CaselessName key(name);
     for (int i = 0; i < GetCount(); ++i) {
-        if (SameName(FItems[size_t(i)].Name(), name))
+        if (FItems[size_t(i)].NameKey() == key)
             return i;
     }
     return -1;
@@ -152,8 +153,9 @@ std::optional<quint32> TFarFile::AddableFileSize(const QString& sourcePath) cons
 bool TFarFile::ReplaceClashingEntries(QString& name) {
     bool replaced = false;
     int index = 0;
+    CaselessName key(name);
     while (index < GetCount()) {
-        if (!SameName(FItems[size_t(index)].Name(), name)) {
+        if (!(FItems[size_t(index)].NameKey() == key)) {
             ++index;
             continue;
         }
@@ -161,6 +163,7 @@ bool TFarFile::ReplaceClashingEntries(QString& name) {
         bool replace = FReplaceExisting;
         Q_EMIT OnItemExists(index, replace, name);
         if (!SameName(name, asked)) {
+            key = CaselessName(name);
             index = 0;
         } else if (replace) {
             Delete(index);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/CaselessName.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -13,7 +15,10 @@ public:
     TFarItem(const QString& name, quint32 offset, quint32 size,
              const QByteArray& storedName = QByteArray());
 
-    const QString& Name() const { return FName; }
+    const QString& Name() const { return FName.Name(); }
+    // The name as a key that matches it in any letter case; comparing keys is cheap, which
+    // keeps the name-clash check of a large archive fast.
+    const CaselessName& NameKey() const { return FName; }
     void SetName(const QString& name);
     // The name's bytes as the archive's directory holds them; empty for a name not read
     // from one.
@@ -41,7 +46,7 @@ private:
     // The entry's bytes now lie in the archive at offset.
     void MarkWritten(quint32 offset);
 
-    QString FName;
+    CaselessName FName{QString()};
     QByteArray FStoredName;
     QString FSourcePath;
     quint32 FOffset = 0;
