@@ -42,14 +42,15 @@ QString FormatDayCount(double days) {
     return QString::number(days, 'g', 17);
 }
 
-std::optional<double> ParseDayCount(QStringView text) {
-    // Read for every record of the database, so no allocation: a day count is short ASCII.
-    const QStringView trimmed = text.trimmed();
+namespace {
+// Read for every record of the database, so no allocation: a day count is short ASCII.
+template <typename TextView> std::optional<double> ParseDayCountIn(TextView text) {
+    const TextView trimmed = text.trimmed();
     std::array<char, 64> digits{};
     if (trimmed.isEmpty() || trimmed.size() > qsizetype(digits.size()))
         return std::nullopt;
     for (qsizetype i = 0; i < trimmed.size(); ++i) {
-        const char16_t c = trimmed[i].unicode();
+        const auto c = char16_t(trimmed[i].unicode());
         if (c > 0x7F)
             return std::nullopt;
         digits[i] = c == u',' ? '.' : static_cast<char>(c);
@@ -60,4 +61,13 @@ std::optional<double> ParseDayCount(QStringView text) {
     if (error != std::errc() || stop != end || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+} // namespace
+
+std::optional<double> ParseDayCount(QStringView text) {
+    return ParseDayCountIn(text);
+}
+
+std::optional<double> ParseDayCount(QLatin1StringView text) {
+    return ParseDayCountIn(text);
 }

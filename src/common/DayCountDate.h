@@ -16,3 +16,5 @@ QDateTime FromDayCount(double days);
 QString FormatDayCount(double days);
 // Accepts "." or "," as the decimal point; nothing for text that is not a finite number.
 std::optional<double> ParseDayCount(QStringView text);
+// The same for the bytes of a stored text, without decoding them first.
+std::optional<double> ParseDayCount(QLatin1StringView text);

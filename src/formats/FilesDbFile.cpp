@@ -4,6 +4,7 @@
 #include "common/DayCountDate.h"
 #include "formats/IffChunks.h"
 #include "formats/IffStringList.h"
+#include "formats/IffText.h"
 #include "formats/InstalledFilePresence.h"
 #include "formats/InstalledFilesDb.h"
 
@@ -28,31 +29,35 @@ QHash<int, const IffChunkInfo*> FirstChunkById(const QList<IffChunkInfo>& chunks
 // comment is normally found at the record's own position; only a file that differs needs
 // the lookup by name, in which a repeated name takes the later comment, as the later
 // record replaces the earlier one.
+// Entries stay undecoded until a record asks for its comment. The views point into the
+// chunk, which outlives the lookup.
 class CommentLookup {
 public:
     explicit CommentLookup(const IffChunkInfo* chunk) {
         if (chunk && IsValueCommentList(chunk->Data))
-            FEntries = ParseStringList(*chunk);
+            ForEachStringListEntry(chunk->Data, [this](const IffStringEntryBytes& entry) {
+                FEntries.push_back(entry);
+            });
     }
 
-    QString Find(qsizetype position, const QString& fileName) {
-        if (position < FEntries.size() && FEntries[position].Value == fileName)
-            return FEntries[position].Comment;
+    QString Find(size_t position, const QString& fileName) {
+        if (position < FEntries.size() && DecodeIffText(FEntries[position].Value) == fileName)
+            return DecodeIffText(FEntries[position].Comment);
         if (FByName.isEmpty()) {
-            for (const IffStringEntry& entry : FEntries)
-                FByName.insert(entry.Value, entry.Comment);
+            for (const IffStringEntryBytes& entry : FEntries)
+                FByName.insert(DecodeIffText(entry.Value), DecodeIffText(entry.Comment));
         }
         return FByName.value(fileName);
     }
 
 private:
-    QList<IffStringEntry> FEntries;
+    std::vector<IffStringEntryBytes> FEntries;
     QHash<CaselessName, QString> FByName;
 };
 
 // A damaged time is kept as day 0 rather than losing the record with its comment.
-double InstalledAtFromText(const QString& text) {
-    return ParseDayCount(text).value_or(0);
+double InstalledAtFromBytes(QByteArrayView text) {
+    return ParseDayCount(QLatin1StringView(text)).value_or(0);
 }
 
 void ReadKind(ContentKind kind, const QHash<int, const IffChunkInfo*>& chunks,
@@ -62,13 +67,14 @@ void ReadKind(ContentKind kind, const QHash<int, const IffChunkInfo*>& chunks,
     if (!names || !IsValueCommentList(names->Data))
         return;
     CommentLookup comments(chunks.value(id + CommentsIdOffset));
-    const QList<IffStringEntry> entries = ParseStringList(*names);
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        const IffStringEntry& entry = entries[i];
-        if (InstalledFileStillThere(kind, entry.Value))
+    size_t position = 0;
+    ForEachStringListEntry(names->Data, [&](const IffStringEntryBytes& entry) {
+        const QString fileName = DecodeIffText(entry.Value);
+        if (InstalledFileStillThere(kind, fileName))
             add(kind,
-                {entry.Value, comments.Find(i, entry.Value), InstalledAtFromText(entry.Comment)});
-    }
+                {fileName, comments.Find(position, fileName), InstalledAtFromBytes(entry.Comment)});
+        ++position;
+    });
 }
 
 std::optional<IffChunkToWrite> ListChunk(int id, const QString& label,

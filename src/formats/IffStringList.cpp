@@ -23,24 +23,33 @@ ListFormat FormatOf(QByteArrayView data) {
     }
 }
 
-IffStringEntry ReadEntry(ListFormat format, ChunkDataReader& reader) {
-    IffStringEntry entry;
+IffStringEntryBytes ReadEntry(ListFormat format, ChunkDataReader& reader) {
+    IffStringEntryBytes entry;
     if (format == ListFormat::LengthPrefixed) {
         const auto length = static_cast<qint8>(reader.U8());
-        entry.Value = DecodeIffText(reader.Bytes(length));
+        entry.Value = reader.Bytes(length);
         return entry;
     }
     if (format == ListFormat::LanguageValueComments)
         entry.LanguageCode = reader.U8();
-    entry.Value = DecodeIffText(reader.Terminated());
+    entry.Value = reader.Terminated();
     if (format != ListFormat::Values)
-        entry.Comment = DecodeIffText(reader.Terminated());
+        entry.Comment = reader.Terminated();
     return entry;
 }
 } // namespace
 
 QList<IffStringEntry> ParseStringList(const IffChunkInfo& info) {
-    const QByteArrayView data(info.Data);
+    QList<IffStringEntry> entries;
+    ForEachStringListEntry(info.Data, [&](const IffStringEntryBytes& entry) {
+        entries.append(
+            {entry.LanguageCode, DecodeIffText(entry.Value), DecodeIffText(entry.Comment)});
+    });
+    return entries;
+}
+
+void ForEachStringListEntry(QByteArrayView data,
+                            const std::function<void(const IffStringEntryBytes&)>& visit) {
     const ListFormat format = FormatOf(data);
     ChunkDataReader reader(data);
     qint64 count = 0;
@@ -51,10 +60,8 @@ QList<IffStringEntry> ParseStringList(const IffChunkInfo& info) {
         reader.Skip(2);
         count = reader.U16();
     }
-    QList<IffStringEntry> entries;
     for (qint64 index = 0; index < count && !reader.AtEnd(); ++index)
-        entries.append(ReadEntry(format, reader));
-    return entries;
+        visit(ReadEntry(format, reader));
 }
 
 namespace {

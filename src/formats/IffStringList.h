@@ -2,9 +2,11 @@
 
 #include "formats/IffChunks.h"
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // One entry of a string-list chunk (STR#, CTSS).
@@ -14,9 +16,20 @@ struct IffStringEntry {
     QString Comment;
 };
 
+// One entry as its bytes lie in the data, not yet decoded; valid as long as the data is.
+struct IffStringEntryBytes {
+    quint8 LanguageCode = 0;
+    QByteArrayView Value;
+    QByteArrayView Comment;
+};
+
 // The entries of a string-list chunk's data. A count larger than the data holds gives as
 // many entries as the data has.
 QList<IffStringEntry> ParseStringList(const IffChunkInfo& info);
+// The same entries in order, undecoded, for readers of long lists that need only part of
+// each entry or decode it their own way.
+void ForEachStringListEntry(QByteArrayView data,
+                            const std::function<void(const IffStringEntryBytes&)>& visit);
 
 // True when the data holds value-and-comment pairs, the form the database writes.
 bool IsValueCommentList(const QByteArray& data);
