@@ -155,7 +155,7 @@ bool TFarFile::ReplaceClashingEntries(QString& name) {
     int index = 0;
     CaselessName key(name);
     while (index < GetCount()) {
-        if (!(FItems[size_t(index)].NameKey() == key)) {
+        if (FItems[size_t(index)].NameKey() != key) {
             ++index;
             continue;
         }
