@@ -17,6 +17,9 @@ public:
     }
     std::unique_ptr<ProgressHandle> BeginProgress(const QString&) override { std::abort(); }
     FileDialogAnswer AskForPaths(const FileDialogRequest&) override { std::abort(); }
+    FileExistsReply AskFileExists(const FileExistsQuestion&) override { std::abort(); }
+    std::optional<QString> AskPassword(const QString&, const QString&) override { std::abort(); }
+    HoodChoice ChooseNeighbourhood(const QString&, const ExpansionFlags&) override { std::abort(); }
 };
 
 bool SameRecord(const InstalledFileRecord& a, const InstalledFileRecord& b) {

@@ -9,16 +9,16 @@
 #include <QDir>
 
 namespace {
-int FileExistsAnswer(FileAction action) {
+FileExistsAnswer DefaultAnswerFor(FileAction action) {
     switch (action) {
     case FileAction::Overwrite:
-        return 4;
+        return FileExistsAnswer::OverwriteAll;
     case FileAction::Skip:
-        return 1;
+        return FileExistsAnswer::SkipAll;
     case FileAction::Ask:
         break;
     }
-    return -1;
+    return FileExistsAnswer::Ask;
 }
 
 StoredSettings StoredFrom(const ShownOptions& shown) {
@@ -71,7 +71,7 @@ SettingsOutcome SettingsEngine::LoadSettings(ShownOptions& shown) {
     }
     SettingsOutcome outcome;
     shown.Action = stored->Action;
-    FApplied.FileExistsDefault = FileExistsAnswer(stored->Action);
+    FApplied.FileExistsDefault = DefaultAnswerFor(stored->Action);
 
     FApplied.PicturePath = PictureOrDefault(stored->InstallBMP);
     if (PictureAccepted(FApplied.PicturePath, PictureUse::Stored))

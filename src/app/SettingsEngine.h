@@ -3,6 +3,7 @@
 #include "app/location/VocksLocation.h"
 #include "app/StoredSettings.h"
 #include "common/ExpansionFlags.h"
+#include "common/FileExistsAnswer.h"
 
 #include <QString>
 
@@ -26,8 +27,8 @@ struct ShownOptions {
 // The settings as the program works with them after a load; the main window hands them on
 // to the tabs and applies the last two itself.
 struct AppliedSettings {
-    // The file-exists dialog's answer code: -1 ask each time, 1 skip all, 4 overwrite all.
-    int FileExistsDefault = -1;
+    // Ask each time, skip all or overwrite all.
+    FileExistsAnswer FileExistsDefault = FileExistsAnswer::Ask;
     // Kept even when it is not a valid game folder.
     QString GameFolder;
     // All false unless Expansion is stored as true.

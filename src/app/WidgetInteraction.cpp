@@ -84,3 +84,17 @@ FileDialogAnswer WidgetInteraction::AskForPaths(const FileDialogRequest& request
     answer.Paths = dialog->Paths();
     return answer;
 }
+
+// The cautious answers until the file-exists dialog, the password prompt and the
+// neighbourhood chooser take these questions over.
+FileExistsReply WidgetInteraction::AskFileExists(const FileExistsQuestion&) {
+    return {};
+}
+
+std::optional<QString> WidgetInteraction::AskPassword(const QString&, const QString&) {
+    return std::nullopt;
+}
+
+HoodChoice WidgetInteraction::ChooseNeighbourhood(const QString&, const ExpansionFlags&) {
+    return {};
+}

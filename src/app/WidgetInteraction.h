@@ -16,6 +16,10 @@ public:
                               MessageButtons buttons) override;
     std::unique_ptr<ProgressHandle> BeginProgress(const QString& caption) override;
     FileDialogAnswer AskForPaths(const FileDialogRequest& request) override;
+    FileExistsReply AskFileExists(const FileExistsQuestion& question) override;
+    std::optional<QString> AskPassword(const QString& archivePath,
+                                       const QString& entryName) override;
+    HoodChoice ChooseNeighbourhood(const QString& gameFolder, const ExpansionFlags& packs) override;
 
 private:
     QWidget* FParent;

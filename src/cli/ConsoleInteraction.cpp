@@ -61,3 +61,20 @@ std::unique_ptr<ProgressHandle> ConsoleInteraction::BeginProgress(const QString&
 FileDialogAnswer ConsoleInteraction::AskForPaths(const FileDialogRequest&) {
     return {};
 }
+
+FileExistsReply ConsoleInteraction::AskFileExists(const FileExistsQuestion& question) {
+    FErr << "skipped, already exists: " << question.ExistingPath << '\n';
+    FErr.flush();
+    return {};
+}
+
+std::optional<QString> ConsoleInteraction::AskPassword(const QString& archivePath,
+                                                       const QString& entryName) {
+    FErr << "no password for " << entryName << " in " << archivePath << '\n';
+    FErr.flush();
+    return std::nullopt;
+}
+
+HoodChoice ConsoleInteraction::ChooseNeighbourhood(const QString&, const ExpansionFlags&) {
+    return {};
+}

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "common/ExpansionFlags.h"
+#include "common/FileExistsAnswer.h"
+
 #include <QFlags>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 enum class MessageKind { Warning, Error, Information, Confirmation };
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
@@ -49,6 +53,29 @@ struct FileDialogAnswer {
     QStringList Paths;
 };
 
+// A file about to be written over ExistingPath. Message, when not empty, replaces the
+// standard question; "{{FileName}}" in it stands for ExistingPath's file name.
+struct FileExistsQuestion {
+    QString NewPath;
+    QString ExistingPath;
+    QString Message;
+};
+
+// Never Ask. NewName (a bare file name beside ExistingPath) is set only for Rename.
+struct FileExistsReply {
+    FileExistsAnswer Answer = FileExistsAnswer::Skip;
+    QString NewName;
+};
+
+enum class HoodChoiceAnswer { Continue = 1, DontInstall = 2, Cancel = 3 };
+
+// The neighbourhood that receives houses and areas; HoodPath (with a trailing separator)
+// is set only for Continue and is empty when the game folder has no neighbourhood.
+struct HoodChoice {
+    HoodChoiceAnswer Answer = HoodChoiceAnswer::DontInstall;
+    QString HoodPath;
+};
+
 // Everything an engine says to or asks of the user passes through here, so engines never
 // open a window and tests can answer in advance.
 class Interaction {
@@ -64,6 +91,18 @@ public:
 
     // A modal file or folder dialog; the chosen path or paths when the user confirmed.
     virtual FileDialogAnswer AskForPaths(const FileDialogRequest& request) = 0;
+
+    // The file-exists question: what to do with NewPath now that ExistingPath is there.
+    virtual FileExistsReply AskFileExists(const FileExistsQuestion& question) = 0;
+
+    // The password of an encrypted archive entry; nothing when the user cancels.
+    virtual std::optional<QString> AskPassword(const QString& archivePath,
+                                               const QString& entryName) = 0;
+
+    // Which neighbourhood of the game folder (with trailing separator) receives houses
+    // and areas, given the installed packs.
+    virtual HoodChoice ChooseNeighbourhood(const QString& gameFolder,
+                                           const ExpansionFlags& packs) = 0;
 
     // Shorthands for the common boxes.
     void Warn(const QString& text);

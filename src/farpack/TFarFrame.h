@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FileExistsAnswer.h"
 #include "language/TLanguage.h"
 
 #include <QWidget>
@@ -19,13 +20,13 @@ public:
     void FillList();
 
     void SetVocksPath(const QString& folder) { FVocksPath = folder; }
-    void SetFileExistsDefault(int answer) { FFileExistsDefault = answer; }
+    void SetFileExistsDefault(FileExistsAnswer answer) { FFileExistsDefault = answer; }
 
 private:
     void FarLanguageLanguageLoaded();
 
     TLanguage FFarLanguage;
     QString FVocksPath;
-    int FFileExistsDefault = -1;
+    FileExistsAnswer FFileExistsDefault = FileExistsAnswer::Ask;
     QLabel* FFARLabel;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ExpansionFlags.h"
+#include "common/FileExistsAnswer.h"
 #include "language/TLanguage.h"
 #include "widgets/TTriggerEvent.h"
 
@@ -35,7 +36,7 @@ public:
     void SetTempFolder(const QString& folder) { FTempFolder = folder; }
     void SetProdVersion(const QString& version) { FProdVersion = version; }
     void SetVocksPath(const QString& folder) { FVocksPath = folder; }
-    void SetFileExistsDefault(int answer) { FFileExistsDefault = answer; }
+    void SetFileExistsDefault(FileExistsAnswer answer) { FFileExistsDefault = answer; }
     void SetExpansionFlags(const ExpansionFlags& flags) { FExpansion = flags; }
     void SetInstallBMP(const QString& path) { FInstallBMP = path; }
 
@@ -52,7 +53,7 @@ private:
     QString FTempFolder;
     QString FProdVersion;
     QString FVocksPath;
-    int FFileExistsDefault = -1;
+    FileExistsAnswer FFileExistsDefault = FileExistsAnswer::Ask;
     ExpansionFlags FExpansion;
     QString FInstallBMP;
 

@@ -55,17 +55,16 @@ TEST_F(SettingsEngineTest, AppliesAValidStoreWithoutAWord) {
     EXPECT_TRUE(shown.PacksEnabled);
 }
 
-TEST_F(SettingsEngineTest, TheStoredFileActionBecomesTheFileExistsAnswerCode) {
-    // The codes the file-exists dialog answers with: -1 ask, 1 skip all, 4 overwrite all.
+TEST_F(SettingsEngineTest, TheStoredFileActionBecomesTheFileExistsDefault) {
     const struct {
         const char* Stored;
         FileAction Shown;
-        int Answer;
-    } cases[] = {{"0", FileAction::Ask, -1},
-                 {"1", FileAction::Overwrite, 4},
-                 {"2", FileAction::Skip, 1},
-                 {"7", FileAction::Ask, -1},
-                 {"overwrite", FileAction::Ask, -1}};
+        FileExistsAnswer Answer;
+    } cases[] = {{"0", FileAction::Ask, FileExistsAnswer::Ask},
+                 {"1", FileAction::Overwrite, FileExistsAnswer::OverwriteAll},
+                 {"2", FileAction::Skip, FileExistsAnswer::SkipAll},
+                 {"7", FileAction::Ask, FileExistsAnswer::Ask},
+                 {"overwrite", FileAction::Ask, FileExistsAnswer::Ask}};
     for (const auto& item : cases) {
         const ShownOptions shown = LoadStored({{u"FileAction"_s, QLatin1String(item.Stored)}});
         EXPECT_EQ(shown.Action, item.Shown) << item.Stored;
@@ -156,7 +155,7 @@ TEST_F(SettingsEngineTest, FirstRunSavesTheDefaultsFoundThroughTheGamesKey) {
     EXPECT_TRUE(User.Messages().isEmpty());
     EXPECT_TRUE(outcome.Saved);
     EXPECT_FALSE(outcome.Unsaved);
-    EXPECT_EQ(Engine.Applied().FileExistsDefault, -1);
+    EXPECT_EQ(Engine.Applied().FileExistsDefault, FileExistsAnswer::Ask);
     const QString program = Sandbox.ProgramFolder();
     EXPECT_EQ(Sandbox.StoredValues(),
               (QMap<QString, QString>{{u"FileAction"_s, u"0"_s},

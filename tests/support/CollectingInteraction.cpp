@@ -30,3 +30,15 @@ std::unique_ptr<ProgressHandle> CollectingInteraction::BeginProgress(const QStri
 FileDialogAnswer CollectingInteraction::AskForPaths(const FileDialogRequest&) {
     return {};
 }
+
+FileExistsReply CollectingInteraction::AskFileExists(const FileExistsQuestion&) {
+    return {};
+}
+
+std::optional<QString> CollectingInteraction::AskPassword(const QString&, const QString&) {
+    return std::nullopt;
+}
+
+HoodChoice CollectingInteraction::ChooseNeighbourhood(const QString&, const ExpansionFlags&) {
+    return {};
+}

@@ -5,13 +5,18 @@
 #include <QStringList>
 
 // For programs outside the test runner (helpers, benchmarks): keeps the text of every
-// message, answers questions with No or Cancel, shows no progress and confirms no dialog.
+// message, answers questions with No, Cancel, Skip or no password, shows no progress and confirms
+// no dialog.
 class CollectingInteraction : public Interaction {
 public:
     MessageAnswer ShowMessage(MessageKind kind, const QString& text,
                               MessageButtons buttons) override;
     std::unique_ptr<ProgressHandle> BeginProgress(const QString& caption) override;
     FileDialogAnswer AskForPaths(const FileDialogRequest& request) override;
+    FileExistsReply AskFileExists(const FileExistsQuestion& question) override;
+    std::optional<QString> AskPassword(const QString& archivePath,
+                                       const QString& entryName) override;
+    HoodChoice ChooseNeighbourhood(const QString& gameFolder, const ExpansionFlags& packs) override;
 
     const QStringList& MessageTexts() const { return FTexts; }
 

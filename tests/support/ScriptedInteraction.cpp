@@ -2,6 +2,20 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+// The next queued answer, or the cautious one with a test failure when none was queued.
+template <typename Answer>
+Answer NextAnswer(std::deque<Answer>& queue, Answer cautious, const QString& question) {
+    if (queue.empty()) {
+        ADD_FAILURE() << "unexpected question: " << question.toStdString();
+        return cautious;
+    }
+    Answer answer = std::move(queue.front());
+    queue.pop_front();
+    return answer;
+}
+} // namespace
+
 class ScriptedProgress : public ProgressHandle {
 public:
     ScriptedProgress(ScriptedInteraction& owner, const QString& caption)
@@ -35,6 +49,11 @@ ScriptedInteraction::~ScriptedInteraction() {
     EXPECT_TRUE(FAnswers.empty()) << FAnswers.size() << " expected question(s) never came";
     EXPECT_TRUE(FDialogAnswers.empty())
         << FDialogAnswers.size() << " expected dialog(s) never came";
+    EXPECT_TRUE(FFileExistsReplies.empty())
+        << FFileExistsReplies.size() << " expected file-exists question(s) never came";
+    EXPECT_TRUE(FPasswords.empty()) << FPasswords.size() << " expected password(s) never asked";
+    EXPECT_TRUE(FHoodChoices.empty())
+        << FHoodChoices.size() << " expected neighbourhood choice(s) never asked";
 }
 
 MessageAnswer ScriptedInteraction::ShowMessage(MessageKind kind, const QString& text,
@@ -64,6 +83,25 @@ FileDialogAnswer ScriptedInteraction::AskForPaths(const FileDialogRequest& reque
     FileDialogAnswer answer = std::move(FDialogAnswers.front());
     FDialogAnswers.pop_front();
     return answer;
+}
+
+FileExistsReply ScriptedInteraction::AskFileExists(const FileExistsQuestion& question) {
+    FFileExistsQuestions.append(question);
+    return NextAnswer(FFileExistsReplies, FileExistsReply{},
+                      QStringLiteral("file exists: ") + question.ExistingPath);
+}
+
+std::optional<QString> ScriptedInteraction::AskPassword(const QString& archivePath,
+                                                        const QString& entryName) {
+    FPasswordPrompts.append(entryName);
+    return NextAnswer(FPasswords, std::optional<QString>(),
+                      QStringLiteral("password: ") + archivePath + QLatin1Char(' ') + entryName);
+}
+
+HoodChoice ScriptedInteraction::ChooseNeighbourhood(const QString& gameFolder,
+                                                    const ExpansionFlags&) {
+    FHoodQuestions.append(gameFolder);
+    return NextAnswer(FHoodChoices, HoodChoice{}, QStringLiteral("neighbourhood: ") + gameFolder);
 }
 
 QStringList ScriptedInteraction::MessageTexts() const {
