@@ -72,7 +72,6 @@ public:
     InstallResult Run();
 
 private:
-    QString Text(const char* key) const { return FLanguage.GetString(QString::fromLatin1(key)); }
     bool ChooseHood();
     void Plan(TargetFolders& folders);
     bool ConfirmFilesFromGameFolder();
