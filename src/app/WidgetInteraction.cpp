@@ -3,6 +3,7 @@
 #include "app/DialogkitDialogs.h"
 #include "app/TProgressForm.h"
 #include "dialogkit/TDkDialog.h"
+#include "hood/THoodForm.h"
 #include "install/TOverwrite.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
@@ -106,6 +107,7 @@ std::optional<QString> WidgetInteraction::AskPassword(const QString&, const QStr
     return std::nullopt;
 }
 
-HoodChoice WidgetInteraction::ChooseNeighbourhood(const QString&, const ExpansionFlags&) {
-    return {};
+HoodChoice WidgetInteraction::ChooseNeighbourhood(const QString& gameFolder,
+                                                  const ExpansionFlags& packs) {
+    return THoodForm::Choose(FParent, Texts(), gameFolder, packs);
 }
