@@ -43,8 +43,10 @@ bool TakeValue(const QStringList& args, qsizetype& i, QString& value) {
 
 bool TakeOption(const QStringList& args, qsizetype& i, PackArguments& parsed) {
     const QString& word = args[i];
-    if (word == QLatin1String("--yes"))
-        return parsed.Yes = true;
+    if (word == QLatin1String("--yes")) {
+        parsed.Yes = true;
+        return true;
+    }
     if (word == QLatin1String("--game"))
         return TakeValue(args, i, parsed.Game);
     if (word == QLatin1String("--archive"))

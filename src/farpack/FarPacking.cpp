@@ -56,15 +56,14 @@ public:
           FFarFile(request.Target.FarFile), FDb(request.DatabaseFile), FFar(interaction) {
         for (const FarCandidate& candidate : request.Selection)
             FOutcome.Results.push_back({candidate});
-        FDb.SetErrorMessage(
-            ReplacePlaceholder(Text("DBError"), u"FileName", QStringLiteral("files.iff")));
+        FDb.SetErrorMessage(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("DBError")),
+                                               u"FileName", QStringLiteral("files.iff")));
         FFar.SetMessages(FarMessages::FromLanguage(language));
     }
 
     FarPackOutcome Run();
 
 private:
-    QString Text(const char* key) const { return FLanguage.GetString(QLatin1String(key)); }
     void Report(int percent) { FProgress->SetPercent(percent); }
     bool OpenArchive();
     void DiscardArchive();
@@ -89,12 +88,15 @@ private:
 FarPackOutcome FarPacker::Run() {
     FOutcome.RememberedAnswer = FRequest.FileExistsDefault;
     FArchiveExisted = QFileInfo::exists(FFarFile);
-    FProgress = FInteraction.BeginProgress(Text("Progress"));
-    FProgress->SetMessage(ReplacePlaceholder(Text(FArchiveExisted ? "FarUpdating" : "FarCreating"),
-                                             u"FileName", Native(FFarFile)));
+    FProgress = FInteraction.BeginProgress(FLanguage.GetString(QStringLiteral("Progress")));
+    FProgress->SetMessage(
+        ReplacePlaceholder(FArchiveExisted ? FLanguage.GetString(QStringLiteral("FarUpdating"))
+                                           : FLanguage.GetString(QStringLiteral("FarCreating")),
+                           u"FileName", Native(FFarFile)));
     if (!CanWriteInto(FRequest.Target.BackupFolder)) {
-        FInteraction.Fail(ReplacePlaceholder(Text("FarBackupDirError"), u"FileName",
-                                             Native(FRequest.Target.BackupFolder)));
+        FInteraction.Fail(
+            ReplacePlaceholder(FLanguage.GetString(QStringLiteral("FarBackupDirError")),
+                               u"FileName", Native(FRequest.Target.BackupFolder)));
         return FOutcome;
     }
     if (!OpenArchive())
@@ -147,7 +149,8 @@ bool FarPacker::WriteArchive(std::vector<PlannedEntry>& planned) {
     if (saved && ArchiveHolds(FFarFile, planned))
         return true;
     if (saved)
-        FInteraction.Fail(FillFarMessage(Text("FarFileReadError"), FFarFile));
+        FInteraction.Fail(
+            FillFarMessage(FLanguage.GetString(QStringLiteral("FarFileReadError")), FFarFile));
     else if (!FArchiveExisted)
         QFile::remove(FFarFile);
     MarkAll(planned, FarPackState::Failed);
@@ -173,9 +176,10 @@ void FarPacker::MoveToBackups(std::vector<PlannedEntry>& planned) {
     if (failed.isEmpty())
         return;
     TakeBackOutOfArchive(failedEntries);
-    FInteraction.Warn(ReplacePlaceholder(ReplacePlaceholder(Text("FarMoveFailed"), u"FileName",
-                                                            Native(FRequest.Target.BackupFolder)),
-                                         u"Files", failed.join(QLatin1Char('\n'))));
+    FInteraction.Warn(
+        ReplacePlaceholder(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("FarMoveFailed")),
+                                              u"FileName", Native(FRequest.Target.BackupFolder)),
+                           u"Files", failed.join(QLatin1Char('\n'))));
 }
 
 // A file that is still in the game folder must not be loaded from the archive as well.
