@@ -7,6 +7,7 @@
 #include "support/FarFixtures.h"
 #include "support/FilesDbFixtures.h"
 #include "support/FileSizeLimit.h"
+#include "support/OrdinaryUser.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFolder.h"
@@ -256,6 +257,7 @@ TEST_F(FarPackingTest, AnArchiveThatCannotBeWrittenMovesAndRecordsNothing) {
     const std::vector<Row> rows = {
         {notFar, u"backup/"_s, 0, u"InvalidFar"_s},
         {oldArchive, u"file/backup/"_s, 0, u"FarBackupDirError"_s},
+        {oldArchive, u"readonly/"_s, 0, u"FarBackupDirError"_s},
         {oldArchive, u"backup/"_s, 2048, u"FarFileCreateError"_s},
         {QByteArray(), u"backup/"_s, 2048, u"FarFileCreateError"_s},
     };
@@ -271,8 +273,12 @@ TEST_F(FarPackingTest, AnArchiveThatCannotBeWrittenMovesAndRecordsNothing) {
                                Path(u"files.iff"_s),
                                FileExistsAnswer::Ask,
                                FindFarCandidates(Game())};
+        QDir().mkpath(Path(u"readonly"_s));
+        QFile::setPermissions(Path(u"readonly"_s), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        HandToOrdinaryUser(FFolder.Path());
         FarPackOutcome outcome;
         {
+            const AsOrdinaryUser user;
             std::optional<FileSizeLimit> limit;
             if (row.FileSizeLimit > 0)
                 limit.emplace(row.FileSizeLimit);
