@@ -67,7 +67,7 @@ private:
     void Report(int percent) { FProgress->SetPercent(percent); }
     bool OpenArchive();
     void DiscardArchive();
-    bool WriteArchive(std::vector<PlannedEntry>& planned);
+    bool WriteArchive(const std::vector<PlannedEntry>& planned);
     void MoveToBackups(std::vector<PlannedEntry>& planned);
     void TakeBackOutOfArchive(const QStringList& entryNames);
     void Record(const std::vector<PlannedEntry>& moved);
@@ -137,7 +137,7 @@ void FarPacker::DiscardArchive() {
         QFile::remove(FFarFile);
 }
 
-bool FarPacker::WriteArchive(std::vector<PlannedEntry>& planned) {
+bool FarPacker::WriteArchive(const std::vector<PlannedEntry>& planned) {
     if (planned.empty()) {
         DiscardArchive();
         return true;

@@ -81,7 +81,8 @@ void TFARFrame::LayOut() {
     int row = 2;
     for (const auto& [label, edit, browse] : rows) {
         grid->addWidget(label, row, 0);
-        grid->addWidget(edit, row, 1);
+        // An edit without a browse button reaches to the right edge.
+        grid->addWidget(edit, row, 1, 1, browse ? 1 : 2);
         if (browse)
             grid->addWidget(browse, row, 2);
         ++row;
