@@ -24,11 +24,16 @@ bool RenameOver(const QString& source, const QString& target) {
     return !error;
 }
 
-// Windows refuses to delete a read-only file.
-bool RemoveWritable(const QString& path) {
+// Windows refuses to delete or replace a read-only file.
+void MakeWritable(const QString& path) {
     QFile file(path);
-    file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
-    return file.remove();
+    if (file.exists())
+        file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
+}
+
+bool RemoveWritable(const QString& path) {
+    MakeWritable(path);
+    return QFile::remove(path);
 }
 
 bool CopyThenDelete(const QString& source, const QString& target) {
@@ -46,5 +51,6 @@ bool MoveToBackup(const QString& source, const QString& target) {
     if (!QFileInfo(source).isFile() || IsSameFile(source, target) ||
         !QDir().mkpath(QFileInfo(target).absolutePath()))
         return false;
+    MakeWritable(target);
     return RenameOver(source, target) || CopyThenDelete(source, target);
 }

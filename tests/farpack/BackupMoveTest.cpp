@@ -1,0 +1,61 @@
+#include "farpack/BackupMove.h"
+
+#include "support/QtPrinters.h"
+#include "support/TempFolder.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+class BackupMoveTest : public TempFolderTest {};
+
+// Within one file system the file is renamed; into another (a memory file system) it is
+// copied and then deleted. Either way the target replaces an old one and keeps the time
+// and the read-only permission.
+TEST_F(BackupMoveTest, MovesKeepBytesTimeAndPermissionsWithinAndAcrossFileSystems) {
+    QTemporaryDir elsewhere(u"/dev/shm/packwright-XXXXXX"_s);
+    const QDateTime stamp(QDate(2003, 2, 1), QTime(4, 5, 6));
+    for (const QString& folder : {FFolder.Path(u"backup"_s), elsewhere.path()}) {
+        if (folder.isEmpty())
+            continue;
+        SCOPED_TRACE(folder.toStdString());
+        const QString target = folder + u"/Sets/lamp.iff"_s;
+        ASSERT_TRUE(QDir().mkpath(folder + u"/Sets"_s));
+        {
+            QFile old(target);
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("older") == 5);
+        }
+        QFile::setPermissions(target, QFileDevice::ReadOwner);
+        const QString source = FFolder.Write(u"game/lamp.iff"_s, "lamp");
+        {
+            QFile file(source);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+        }
+        QFile::setPermissions(source, QFileDevice::ReadOwner);
+
+        ASSERT_TRUE(MoveToBackup(source, target));
+        EXPECT_FALSE(QFile::exists(source));
+        QFile moved(target);
+        ASSERT_TRUE(moved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(moved.readAll(), "lamp");
+        EXPECT_EQ(QFileInfo(target).lastModified(), stamp);
+        EXPECT_FALSE(QFileInfo(target).permissions() & QFileDevice::WriteOwner);
+    }
+}
+
+TEST_F(BackupMoveTest, AFileIsNeverMovedOntoItselfOrIntoAPlaceThatCannotTakeIt) {
+    const QString source = FFolder.Write(u"lamp.iff"_s, "lamp");
+    FFolder.Write(u"taken/lamp.iff/inside"_s, "a folder");
+    FFolder.Write(u"file"_s, "not a folder");
+    for (const QString& target :
+         {source, FFolder.Path(u"taken/lamp.iff"_s), FFolder.Path(u"file/lamp.iff"_s)}) {
+        EXPECT_FALSE(MoveToBackup(source, target)) << target.toStdString();
+        EXPECT_EQ(FFolder.Read(u"lamp.iff"_s), "lamp");
+    }
+    EXPECT_FALSE(MoveToBackup(FFolder.Path(u"none.iff"_s), FFolder.Path(u"b/none.iff"_s)));
+}
