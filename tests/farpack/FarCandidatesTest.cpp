@@ -1,12 +1,9 @@
 #include "farpack/FarCandidates.h"
 
-#include "farpack/FarComments.h"
 #include "farpack/FarPackChecks.h"
 #include "farpack/FarPacking.h"
-#include "formats/InstalledFilesDb.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
-#include "support/FilesDbFixtures.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFolder.h"
@@ -49,14 +46,6 @@ TEST_F(FarCandidatesTest, ListsObjectFilesOfTheThreeFoldersByEntryName) {
     };
     EXPECT_EQ(FindFarCandidates(game), expected);
     EXPECT_TRUE(FindFarCandidates(FFolder.Path(u"nogame/"_s)).empty());
-}
-
-TEST_F(FarCandidatesTest, CommentsAreFoundByArchivePathInAnyCaseAndKeptAsStored) {
-    const QString far = FFolder.Write(u"game/My.far"_s, "x");
-    FFolder.Write(u"files.iff"_s, BuildFilesDb({{105, {{far, u"45000"_s, u"\\a\\b\\"_s}}}}));
-    const FarComments comments(InstalledFilesDb(FFolder.Path(u"files.iff"_s)));
-    EXPECT_EQ(comments.CommentOf(far.toUpper()), u"\\a\\b\\"_s);
-    EXPECT_EQ(comments.CommentOf(FFolder.Path(u"game/Other.far"_s)), std::nullopt);
 }
 
 TEST(FarPackedText, OneFileHasItsOwnWordingOnlyWhenALanguageFileGivesIt) {

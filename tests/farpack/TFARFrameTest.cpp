@@ -117,9 +117,7 @@ TEST_F(TFARFrameTest, EditsStartFromTheStoredValuesAndTheArchiveNameBringsItsCom
     EXPECT_EQ(asked.Kind, FileDialogKind::Save);
     EXPECT_EQ(asked.Title, u"Save FAR-File:"_s);
     EXPECT_EQ(asked.Filter, u"FAR Files (*.far)|*.far"_s);
-    EXPECT_EQ(asked.DefaultExtension, u"far"_s);
     EXPECT_EQ(asked.InitialPath, far.toUpper());
-    EXPECT_TRUE(asked.Options.testFlag(FileDialogOption::HidePlacesBar));
 
     FUser.ExpectFileDialog({.Confirmed = false, .Paths = {}});
     Click("BrowseIFFDir");
