@@ -55,6 +55,7 @@ void FarPackPlan::Plan(std::vector<FarPackResult>& results, size_t index) {
     TFarItem& item = *FFar.GetItem(added);
     item.SetName(name->Name);
     FPlanned.push_back({index, name->Name, *backup, item.Size()});
+    FPlannedBackups.insert(CaselessName(*backup), name->Name);
 }
 
 std::optional<FarPackPlan::ArchiveName>
@@ -123,6 +124,7 @@ void FarPackPlan::RemoveEntries(const QString& name, std::vector<FarPackResult>&
             return !SameName(entry.EntryName, name);
         });
     for (auto entry = replaced; entry != FPlanned.end(); ++entry) {
+        FPlannedBackups.remove(CaselessName(entry->BackupPath));
         results[entry->Result].State = FarPackState::Skipped;
         results[entry->Result].BackupPath.clear();
     }
@@ -130,8 +132,7 @@ void FarPackPlan::RemoveEntries(const QString& name, std::vector<FarPackResult>&
 }
 
 bool FarPackPlan::IsPlannedBackup(const QString& path, const QString& replacedName) const {
-    return std::any_of(FPlanned.begin(), FPlanned.end(), [&](const PlannedEntry& entry) {
-        return SameName(entry.BackupPath, path) &&
-               (replacedName.isEmpty() || !SameName(entry.EntryName, replacedName));
-    });
+    const auto planned = FPlannedBackups.constFind(CaselessName(path));
+    return planned != FPlannedBackups.constEnd() &&
+           (replacedName.isEmpty() || !SameName(*planned, replacedName));
 }

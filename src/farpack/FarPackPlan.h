@@ -1,8 +1,10 @@
 #pragma once
 
+#include "common/CaselessName.h"
 #include "common/FileExistsAnswer.h"
 #include "farpack/FarPacking.h"
 
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -59,4 +61,6 @@ private:
     FileExistsAnswer FArchiveAnswer;
     FileExistsAnswer FBackupAnswer;
     std::vector<PlannedEntry> FPlanned;
+    // The entry name of the file planned for each backup path.
+    QHash<CaselessName, QString> FPlannedBackups;
 };

@@ -1,5 +1,6 @@
 #include "farpack/FarPacking.h"
 
+#include "common/CaselessName.h"
 #include "common/DayCountDate.h"
 #include "common/Interaction.h"
 #include "common/PathRules.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMultiHash>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -39,13 +41,12 @@ bool ArchiveHolds(const QString& farFile, const std::vector<PlannedEntry>& plann
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const FarDirectory directory = ReadFarDirectory(file);
+    QMultiHash<CaselessName, quint32> sizes;
+    for (const FarDirectoryEntry& stored : directory.Entries)
+        sizes.insert(CaselessName(stored.Name), stored.Size);
     return directory.Outcome == FarReadOutcome::Valid &&
            std::all_of(planned.begin(), planned.end(), [&](const PlannedEntry& entry) {
-               return std::any_of(directory.Entries.begin(), directory.Entries.end(),
-                                  [&](const FarDirectoryEntry& stored) {
-                                      return SameName(stored.Name, entry.EntryName) &&
-                                             stored.Size == entry.Size;
-                                  });
+               return sizes.contains(CaselessName(entry.EntryName), entry.Size);
            });
 }
 
