@@ -27,8 +27,7 @@ bool RenameOver(const QString& source, const QString& target) {
 // Windows refuses to delete or replace a read-only file.
 void MakeWritable(const QString& path) {
     QFile file(path);
-    if (file.exists())
-        file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
+    file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
 }
 
 bool RemoveWritable(const QString& path) {
@@ -47,10 +46,14 @@ bool CopyThenDelete(const QString& source, const QString& target) {
 }
 } // namespace
 
+// A missing source fails both the rename and the copy.
 bool MoveToBackup(const QString& source, const QString& target) {
-    if (!QFileInfo(source).isFile() || IsSameFile(source, target) ||
-        !QDir().mkpath(QFileInfo(target).absolutePath()))
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
         return false;
-    MakeWritable(target);
+    if (QFileInfo::exists(target)) {
+        if (IsSameFile(source, target))
+            return false;
+        MakeWritable(target);
+    }
     return RenameOver(source, target) || CopyThenDelete(source, target);
 }

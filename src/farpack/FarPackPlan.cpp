@@ -29,9 +29,8 @@ QString Renamed(const QString& name, const QString& newFileName, QChar separator
 
 FarPackPlan::FarPackPlan(TFarFile& far, const QString& backupFolder, Interaction& interaction,
                          const TLanguage& language, FileExistsAnswer remembered)
-    : FFar(far), FBackupFolder(WithTrailingSeparator(QDir::fromNativeSeparators(backupFolder))),
-      FInteraction(interaction), FLanguage(language), FArchiveAnswer(remembered),
-      FBackupAnswer(remembered) {}
+    : FFar(far), FBackupNames(backupFolder), FInteraction(interaction), FLanguage(language),
+      FArchiveAnswer(remembered), FBackupAnswer(remembered) {}
 
 void FarPackPlan::Plan(std::vector<FarPackResult>& results, size_t index) {
     FarPackResult& result = results[index];
@@ -86,7 +85,7 @@ FarPackPlan::DecideArchiveName(const FarCandidate& candidate) {
 std::optional<QString> FarPackPlan::DecideBackupPath(const FarCandidate& candidate,
                                                      const QString& name,
                                                      const QString& replacedName) {
-    QString path = JoinCaseInsensitive(FBackupFolder, name);
+    QString path = FBackupNames.Resolve(name);
     for (;;) {
         if (IsPlannedBackup(path, replacedName))
             return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "common/CaselessName.h"
 #include "common/FileExistsAnswer.h"
+#include "farpack/CaselessFolderCache.h"
 #include "farpack/FarPacking.h"
 
 #include <QHash>
@@ -55,7 +56,7 @@ private:
     bool IsPlannedBackup(const QString& path, const QString& replacedName) const;
 
     TFarFile& FFar;
-    QString FBackupFolder;
+    CaselessFolderCache FBackupNames;
     Interaction& FInteraction;
     const TLanguage& FLanguage;
     FileExistsAnswer FArchiveAnswer;

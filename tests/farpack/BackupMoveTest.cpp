@@ -1,5 +1,6 @@
 #include "farpack/BackupMove.h"
 
+#include "farpack/CaselessFolderCache.h"
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
 
@@ -54,4 +55,15 @@ TEST_F(BackupMoveTest, AFileMovedOntoItselfStays) {
     FFolder.Write(u"sub/.keep"_s, "");
     EXPECT_FALSE(MoveToBackup(source, FFolder.Path(u"sub/../lamp.iff"_s)));
     EXPECT_EQ(FFolder.Read(u"lamp.iff"_s), "lamp");
+}
+
+TEST_F(BackupMoveTest, BackupNamesAreFoundInAnyCaseTheExactSpellingFirst) {
+    FFolder.Write(u"backup/SETS/Lamp.IFF"_s, "");
+    FFolder.Write(u"backup/Chair.iff"_s, "");
+    FFolder.Write(u"backup/chair.iff"_s, "");
+    CaselessFolderCache backup(FFolder.Path(u"BACKUP"_s));
+    const QString root = FFolder.Path(u"backup/"_s);
+    EXPECT_EQ(backup.Resolve(u"sets\\lamp.iff"_s), root + u"SETS/Lamp.IFF"_s);
+    EXPECT_EQ(backup.Resolve(u"chair.iff"_s), root + u"chair.iff"_s);
+    EXPECT_EQ(backup.Resolve(u"new/Sets/x.iff"_s), root + u"new/Sets/x.iff"_s);
 }
