@@ -41,17 +41,17 @@ void FarPackPlan::Plan(std::vector<FarPackResult>& results, size_t index) {
         DecideBackupPath(result.Candidate, name->Name, name->Replaces ? name->Name : QString());
     if (!backup)
         return;
-    if (name->Replaces)
-        RemoveEntries(name->Name, results);
     const QFileInfo source(result.Candidate.FullPath);
     FFar.SetRootDir(source.path());
-    const int added = FFar.Add(source.fileName());
-    if (added < 0) {
+    if (FFar.Add(source.fileName()) < 0) {
         result.State = FarPackState::Failed;
         return;
     }
+    // Only a file that is in the archive takes the replaced entries' place.
+    if (name->Replaces)
+        RemoveEntries(name->Name, results);
     result.BackupPath = QDir::toNativeSeparators(*backup);
-    TFarItem& item = *FFar.GetItem(added);
+    TFarItem& item = *FFar.GetItem(FFar.GetCount() - 1);
     item.SetName(name->Name);
     FPlanned.push_back({index, name->Name, *backup, item.Size()});
     FPlannedBackups.insert(CaselessName(*backup), name->Name);
@@ -114,10 +114,14 @@ FileExistsReply FarPackPlan::Resolve(FileExistsAnswer& remembered,
     return reply;
 }
 
-// Every entry of that name goes; a file planned under it stays where it is.
+// Every entry of that name before the one just added goes; a file planned under it stays
+// where it is.
 void FarPackPlan::RemoveEntries(const QString& name, std::vector<FarPackResult>& results) {
-    for (int index = FFar.IndexOf(name); index >= 0; index = FFar.IndexOf(name))
-        FFar.Delete(index);
+    const CaselessName key(name);
+    for (int index = FFar.GetCount() - 2; index >= 0; --index) {
+        if (FFar.GetItem(index)->NameKey() == key)
+            FFar.Delete(index);
+    }
     const auto replaced =
         std::stable_partition(FPlanned.begin(), FPlanned.end(), [&](const PlannedEntry& entry) {
             return !SameName(entry.EntryName, name);

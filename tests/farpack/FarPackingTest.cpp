@@ -329,3 +329,20 @@ TEST_F(FarPackingTest, EachFileThatCannotGoStaysWhereItWasAndTheOthersGoOn) {
     EXPECT_TRUE(texts[1].endsWith(u"\r\n"_s + ObjectPath(u"desk.iff"_s))) << texts[1].toStdString();
     EXPECT_EQ(texts[2], u"2 Files packed into FAR file "_s + Far() + u"."_s);
 }
+
+// The entry of a file that is gone by the time it is packed is not replaced.
+TEST_F(FarPackingTest, AnEntryIsReplacedOnlyByAFileThatGotIntoTheArchive) {
+    Write(u"game/GameData/UserObjects/My.far"_s, BuildFarArchive({{"gone.iff", "old"}}));
+    const QString gone = Object(u"gone.iff"_s, "new");
+    Object(u"zed.iff"_s, "zed");
+    const std::vector<FarCandidate> candidates = FindFarCandidates(Game());
+    QFile::remove(gone);
+
+    ExpectResults(Pack({{Game(), Far(), Backup()},
+                        {},
+                        Path(u"files.iff"_s),
+                        FileExistsAnswer::OverwriteAll,
+                        candidates}),
+                  {{Failed, {}}, {Packed, u"zed.iff"_s}});
+    EXPECT_EQ(FarBytes(), BuildFarArchive({{"gone.iff", "old"}, {"zed.iff", "zed"}}));
+}
