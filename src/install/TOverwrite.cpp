@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 TOverwrite::TOverwrite(QWidget* owner, const TLanguage& language,
                        const FileExistsQuestion& question)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -140,10 +142,12 @@ void TOverwrite::OverwriteLanguageLanguageLoaded() {
         box->DateCaption->setText(FLanguage.GetString(QStringLiteral("LastModified")));
         box->SizeCaption->setText(FLanguage.GetString(QStringLiteral("FileSize")));
     }
-    for (const auto& [box, path] : {std::pair{&FSource, FQuestion.ExistingPath},
-                                    std::pair{&FDestination, FQuestion.NewPath}}) {
+    for (const auto& [box, path, size] :
+         {std::tuple{&FSource, FQuestion.ExistingPath, FQuestion.ExistingSize},
+          std::tuple{&FDestination, FQuestion.NewPath, std::optional<qint64>()}}) {
         const QFileInfo info(path);
-        box->Size->setText(info.exists() ? FileSizeText(info.size(), FLanguage) : QString());
+        const std::optional<qint64> shown = size ? size : info.exists() ? info.size() : size;
+        box->Size->setText(shown ? FileSizeText(*shown, FLanguage) : QString());
     }
     FRenameTo->setText(FLanguage.GetString(QStringLiteral("RenameTo")));
     FRename->setText(FLanguage.GetString(QStringLiteral("Rename")));

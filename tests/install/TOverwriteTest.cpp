@@ -81,6 +81,13 @@ TEST_F(TOverwriteTest, ShowsBothFilesAndTheCallersMessageWithTheFileName) {
     EXPECT_TRUE(Control<QPushButton>(dialog, "Skip")->isDefault());
 }
 
+TEST_F(TOverwriteTest, AnArchiveEntryShowsItsOwnSizeNotTheArchives) {
+    FQuestion.ExistingSize = 3145728;
+    TOverwrite dialog(nullptr, FLanguage, FQuestion);
+    dialog.show();
+    EXPECT_EQ(Text(dialog, "SourceSize"), u"3 MB"_s);
+}
+
 TEST_F(TOverwriteTest, RenameWaitsForABareNameNoFileBesideTheExistingOneHas) {
     TOverwrite dialog(nullptr, FLanguage, FQuestion);
     dialog.show();
