@@ -6,3 +6,5 @@
 int RunIffCommand(const QStringList& args, CliIo& io);
 int RunFarCommand(const QStringList& args, CliIo& io);
 int RunDbCommand(const QStringList& args, CliIo& io);
+int RunContentCommand(const QStringList& args, CliIo& io);
+int RunDeleteCommand(const QStringList& args, CliIo& io);

@@ -11,9 +11,8 @@ struct CommandGroup {
 };
 
 constexpr CommandGroup Groups[] = {
-    {"iff", RunIffCommand},
-    {"far", RunFarCommand},
-    {"db", RunDbCommand},
+    {"iff", RunIffCommand},         {"far", RunFarCommand},       {"db", RunDbCommand},
+    {"content", RunContentCommand}, {"delete", RunDeleteCommand},
 };
 
 const char* const Usage = "usage: packwright-cli COMMAND [ARGS...]\n"
@@ -21,6 +20,8 @@ const char* const Usage = "usage: packwright-cli COMMAND [ARGS...]\n"
                           "  iff list|strings|sprite   read the game's IFF files\n"
                           "  far list|extract|create|add|remove   read and write FAR archives\n"
                           "  db list                   list the installed-files database\n"
+                          "  content                   list the custom content of the game folder\n"
+                          "  delete PATH...            delete custom content\n"
                           "Every command takes --help.\n";
 } // namespace
 
