@@ -8,3 +8,4 @@ int RunFarCommand(const QStringList& args, CliIo& io);
 int RunDbCommand(const QStringList& args, CliIo& io);
 int RunContentCommand(const QStringList& args, CliIo& io);
 int RunDeleteCommand(const QStringList& args, CliIo& io);
+int RunGameFilesCommand(const QStringList& args, CliIo& io);

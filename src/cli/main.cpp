@@ -11,8 +11,9 @@ struct CommandGroup {
 };
 
 constexpr CommandGroup Groups[] = {
-    {"iff", RunIffCommand},         {"far", RunFarCommand},       {"db", RunDbCommand},
-    {"content", RunContentCommand}, {"delete", RunDeleteCommand},
+    {"iff", RunIffCommand},       {"far", RunFarCommand},
+    {"db", RunDbCommand},         {"content", RunContentCommand},
+    {"delete", RunDeleteCommand}, {"gamefiles", RunGameFilesCommand},
 };
 
 const char* const Usage = "usage: packwright-cli COMMAND [ARGS...]\n"
@@ -22,6 +23,7 @@ const char* const Usage = "usage: packwright-cli COMMAND [ARGS...]\n"
                           "  db list                   list the installed-files database\n"
                           "  content                   list the custom content of the game folder\n"
                           "  delete PATH...            delete custom content\n"
+                          "  gamefiles --game DIR      write the list of the game's own files\n"
                           "Every command takes --help.\n";
 } // namespace
 

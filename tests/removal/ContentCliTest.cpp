@@ -4,11 +4,13 @@
 #include "support/IffFixtures.h"
 #include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
+#include "support/SpriteFixtures.h"
 #include "support/StringListFixtures.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -100,4 +102,39 @@ TEST_F(ContentCliTest, DeleteRemovesNamedFilesAndEntriesOnlyWhenConfirmed) {
 
     EXPECT_EQ(Run({u"delete"_s, u"--yes"_s, FSet}).Exit, 0);
     EXPECT_FALSE(QFile::exists(FSet));
+}
+
+TEST(GameFilesCliTest, ListOfACleanGameLeavesOnlyLaterContentCustom) {
+    TempFolder folder;
+    for (const QString& name : {u"GameData/Objects/Chair.iff"_s, u"GameData/Skins/B001fafit.bmp"_s,
+                                u"GameData/Objects/Objects.far"_s, u"readme.txt"_s})
+        folder.Write(u"Game/"_s + name, "game");
+    const QString list = folder.Path(u"Home/QuarnFiles.iff"_s);
+    QDir().mkpath(folder.Path(u"Home"_s));
+    ASSERT_EQ(RunCli({u"gamefiles"_s, u"--game"_s, folder.Path(u"Game"_s), u"-o"_s, list}).Exit, 0);
+    folder.Write(u"Game/GameData/Objects/Mine.iff"_s, "custom");
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"PACKWRIGHT_HOME"_s, folder.Path(u"Home"_s));
+    const ProgramRun run =
+        RunCli({u"content"_s, u"--game"_s, folder.Path(u"Game"_s)}, {}, environment);
+    EXPECT_EQ(run.Err, QString());
+    EXPECT_EQ(run.Out.count(u'\n'), 1);
+    EXPECT_TRUE(run.Out.startsWith(u"100\tMine.iff\t"_s));
+}
+
+TEST(WallSpriteCliTest, SpriteCommandDecodesWallSpritesOnRequest) {
+    TempFolder folder;
+    const QByteArray wall = FixtureLe32(505) + FixtureLe32(1) + FixtureLe32(7) + FixtureLe32(16) +
+                            FixtureLe32(0) + FixtureLe16(1) + FixtureLe16(1) +
+                            QByteArray("\x04\x06\x03\x01\x01\x00\x05\x00", 8);
+    const QString file = folder.Write(
+        u"wall.wll"_s,
+        BuildIffFile({{.Type = "PALT", .Id = 7, .Data = BuildPaltData({0, qRgb(10, 20, 30)})},
+                      {.Type = "SPR#", .Id = 1793, .Data = wall}}));
+    const ProgramRun run = RunCli(
+        {u"iff"_s, u"sprite"_s, u"--type"_s, u"SPR#"_s, file, u"1793"_s, folder.Path(u"out"_s)});
+    EXPECT_EQ(run.Out, u"1\n"_s);
+    EXPECT_EQ(QImage(folder.Path(u"out/frame-0.png"_s)).pixel(0, 0), qRgb(10, 20, 30));
+    EXPECT_EQ(RunCli({u"iff"_s, u"sprite"_s, file, u"1793"_s, folder.Path(u"out"_s)}).Exit, 1);
 }
