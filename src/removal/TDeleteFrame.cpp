@@ -72,6 +72,8 @@ TDeleteFrame::TDeleteFrame(Interaction& interaction, QWidget* owner)
     FMainSplitter->addWidget(FFilesTree);
     FMainSplitter->addWidget(FDetails);
     FMainSplitter->setChildrenCollapsible(false);
+    // The details need the room more than the tree: two fifths to the tree.
+    FMainSplitter->setSizes({2000, 3000});
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(FReset);
     buttons->addStretch(1);
