@@ -109,6 +109,9 @@ ContentPreview Finished(ContentPreview preview, ContentKind kind) {
 
 ContentPreview BuildContentPreview(const QString& path, ContentKind kind, const QString& base,
                                    const TLanguage& language) {
+    // An archive entry that could not be extracted has no file to show.
+    if (path.isEmpty())
+        return {};
     if (std::optional<ContentPreview> cached = Cached(base, kind))
         return Finished(std::move(*cached), kind);
     ContentPreview preview;
