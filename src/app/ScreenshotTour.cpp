@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QTimer>
+#include <QTreeView>
 
 namespace {
 // Lets timers and painting run, so the strip and the credits have moved into view.
@@ -14,6 +15,21 @@ void Settle(int milliseconds) {
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// The delete tab shows a file's details and preview only once one is selected: the first
+// object, so the picture is in view.
+void SelectFirstObject(QWidget& page) {
+    auto* deleteFrame = page.findChild<QWidget*>(QStringLiteral("DeleteFrame"));
+    auto* tree =
+        deleteFrame ? deleteFrame->findChild<QTreeView*>(QStringLiteral("FilesTree")) : nullptr;
+    if (!tree || !tree->model())
+        return;
+    const QModelIndexList objects =
+        tree->model()->match(tree->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("*.iff"),
+                             1, Qt::MatchWildcard | Qt::MatchRecursive);
+    if (!objects.isEmpty())
+        tree->setCurrentIndex(objects.first());
 }
 
 void Save(QWidget& widget, const QDir& folder, const QString& name) {
@@ -28,6 +44,8 @@ void RunScreenshotTour(TMainForm& form, const QString& folder) {
     for (int i = 0; i < form.Pages()->count(); ++i) {
         form.Pages()->setCurrentIndex(i);
         Settle(400);
+        SelectFirstObject(*form.Pages()->widget(i));
+        Settle(100);
         Save(form, target,
              QStringLiteral("%1-%2").arg(i + 1).arg(form.Pages()->widget(i)->objectName()));
     }

@@ -100,7 +100,7 @@ void TMainForm::BuildWindow() {
     FInstallFrame = new TInstallFrame;
     FExportFrame = new TExportFrame;
     FFarFrame = new TFARFrame(*FInteraction);
-    FDeleteFrame = new TDeleteFrame;
+    FDeleteFrame = new TDeleteFrame(*FInteraction);
     FOptionsFrame = new TOptionsFrame(FLanguage, *FInteraction);
     FReadme = MakeReadme();
     const QList<QWidget*> contents = {FInstallFrame, FExportFrame,  FFarFrame,

@@ -7,3 +7,6 @@ int RunIffCommand(const QStringList& args, CliIo& io);
 int RunFarCommand(const QStringList& args, CliIo& io);
 int RunDbCommand(const QStringList& args, CliIo& io);
 int RunInstallCommand(const QStringList& args, CliIo& io);
+int RunContentCommand(const QStringList& args, CliIo& io);
+int RunDeleteCommand(const QStringList& args, CliIo& io);
+int RunGameFilesCommand(const QStringList& args, CliIo& io);

@@ -14,9 +14,10 @@ constexpr CliSubcommand Subcommands[] = {
      "entry: language code, value, comment. TYPE is a four-character code such as STR#.\n",
      RunIffStrings},
     {"sprite",
-     "usage: packwright-cli iff sprite FILE ID OUTDIR\n"
+     "usage: packwright-cli iff sprite [--type SPR2|SPR#] FILE ID OUTDIR\n"
      "Writes each frame of the SPR2 sprite with that id as OUTDIR/frame-N.png (N from 0;\n"
-     "frames without pixels write no file) and prints the number of frames.\n",
+     "frames without pixels write no file) and prints the number of frames. With --type\n"
+     "SPR# it decodes the first frame of a wall sprite instead.\n",
      RunIffSprite},
 };
 

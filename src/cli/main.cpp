@@ -15,6 +15,9 @@ constexpr CommandGroup Groups[] = {
     {"far", RunFarCommand},
     {"db", RunDbCommand},
     {"install", RunInstallCommand},
+    {"content", RunContentCommand},
+    {"delete", RunDeleteCommand},
+    {"gamefiles", RunGameFilesCommand},
 };
 
 const char* const Usage = "usage: packwright-cli COMMAND [ARGS...]\n"
@@ -23,6 +26,9 @@ const char* const Usage = "usage: packwright-cli COMMAND [ARGS...]\n"
                           "  far list|extract|create|add|remove   read and write FAR archives\n"
                           "  db list                   list the installed-files database\n"
                           "  install                   install files into the game folder\n"
+                          "  content                   list the custom content of the game folder\n"
+                          "  delete PATH...            delete custom content\n"
+                          "  gamefiles --game DIR      write the list of the game's own files\n"
                           "Every command takes --help.\n";
 } // namespace
 

@@ -26,7 +26,7 @@ ListFormat FormatOf(QByteArrayView data) {
 IffStringEntryBytes ReadEntry(ListFormat format, ChunkDataReader& reader) {
     IffStringEntryBytes entry;
     if (format == ListFormat::LengthPrefixed) {
-        const auto length = static_cast<qint8>(reader.U8());
+        const quint8 length = reader.U8();
         entry.Value = reader.Bytes(length);
         return entry;
     }

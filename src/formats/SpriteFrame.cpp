@@ -2,14 +2,15 @@
 
 namespace {
 constexpr QRgb TransparentColour = qRgb(255, 0, 255);
-constexpr qint64 SkippedHeaderBytes = 6;
+// The frame's y and x position, not used.
+constexpr qint64 SkippedHeaderBytes = 4;
 
 enum CommandCode {
-    NextRow = 0,
+    StartRow = 0,
     TwoBytePixels = 1,
     ThreeBytePixels = 2,
     TransparentRun = 3,
-    NewRow = 4,
+    EmptyRows = 4,
     EndOfFrame = 5,
     OneBytePixels = 6,
 };
@@ -17,17 +18,23 @@ enum CommandCode {
 class FrameCanvas {
 public:
     FrameCanvas(const SpriteFrameHeader& header, const SpritePalette& palette)
-        : FImage(header.Width, header.Height, QImage::Format_RGB32), FPalette(palette) {
+        : FImage(header.Width, header.Height, QImage::Format_RGB32), FPalette(palette),
+          FTransparentIndex(header.TransparentIndex) {
         FImage.fill(TransparentColour);
     }
 
-    void NewRow() {
+    void StartRow() {
         FX = 0;
         ++FY;
     }
+    void SkipRows(qint64 count) {
+        FX = 0;
+        FY += count;
+    }
     void Skip(qint64 count) { FX += count; }
     void Paint(quint8 colourIndex) {
-        if (FX < FImage.width() && FY < FImage.height())
+        if (colourIndex != FTransparentIndex && FY >= 0 && FX < FImage.width() &&
+            FY < FImage.height())
             reinterpret_cast<QRgb*>(FImage.scanLine(static_cast<int>(FY)))[FX] =
                 FPalette[colourIndex];
         ++FX;
@@ -37,9 +44,11 @@ public:
 private:
     QImage FImage;
     const SpritePalette& FPalette;
-    // 64 bits: a long run of skips must not overflow.
+    int FTransparentIndex;
+    // 64 bits: a long run of skips must not overflow. No row is started before the first
+    // row command.
     qint64 FX = 0;
-    qint64 FY = 0;
+    qint64 FY = -1;
 };
 
 // count pixels of bytesPerPixel bytes each; the colour index is the second byte, or the
@@ -61,6 +70,7 @@ SpriteFrameHeader ReadSpriteFrameHeader(ChunkDataReader& reader) {
     header.Height = reader.U16();
     reader.Skip(4); // flags, not used
     header.PaletteId = reader.U16();
+    header.TransparentIndex = reader.U16();
     reader.Skip(SkippedHeaderBytes);
     return header;
 }
@@ -72,9 +82,11 @@ QImage PaintSpriteFrame(const SpriteFrameHeader& header, ChunkDataReader& reader
         const quint16 word = reader.U16();
         const int count = word & 0x1FFF;
         switch (word >> 13) {
-        case NextRow:
-        case NewRow:
-            canvas.NewRow();
+        case StartRow: // its count is the row's length in bytes, which the commands give too
+            canvas.StartRow();
+            break;
+        case EmptyRows:
+            canvas.SkipRows(count);
             break;
         case TwoBytePixels:
             PaintRun(canvas, reader, count, 2);

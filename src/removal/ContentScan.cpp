@@ -32,8 +32,9 @@ QStringList FarItemsOf(TFarFile& farFile, const QString& path) {
 }
 } // namespace
 
-FoundContent ScanGameFolder(const QString& gameFolder, const GameFileList& gameFiles,
-                            TFarFile& farFile, const ScanProgress& progress) {
+void ForEachContentFile(const QString& gameFolder, const GameFileList& gameFiles,
+                        const std::function<void(const QString&, const FoundFileClass&)>& visit,
+                        const ScanProgress& progress) {
     int reported = -1;
     const auto report = [&](int percent) {
         if (progress && percent != reported)
@@ -43,21 +44,28 @@ FoundContent ScanGameFolder(const QString& gameFolder, const GameFileList& gameF
     const QString root = WithTrailingSeparator(QDir::fromNativeSeparators(gameFolder));
     const QStringList found = FilesBelow(root);
     report(WalkedPercent);
-    FoundContent content;
     const qsizetype count = found.size();
     for (qsizetype i = 0; i < count; ++i) {
         const QString& path = found[i];
         const std::optional<FoundFileClass> sorted =
             ClassifyFoundFile(path.mid(root.size()), gameFiles);
-        if (sorted && IsRegularFile(path)) {
-            FoundFile file{.DisplayName = QDir::toNativeSeparators(sorted->DisplayName),
-                           .Path = QDir::toNativeSeparators(path),
-                           .FarItems = {}};
-            if (sorted->List == FoundListId::FarArchives)
-                file.FarItems = FarItemsOf(farFile, path);
-            content.List(sorted->List).append(std::move(file));
-        }
+        if (sorted && IsRegularFile(path))
+            visit(path, *sorted);
         report(WalkedPercent + int((SortedPercent - WalkedPercent) * (i + 1) / count));
     }
+}
+
+FoundContent ScanGameFolder(const QString& gameFolder, const GameFileList& gameFiles,
+                            TFarFile& farFile, const ScanProgress& progress) {
+    FoundContent content;
+    const auto add = [&](const QString& path, const FoundFileClass& sorted) {
+        FoundFile file{.DisplayName = QDir::toNativeSeparators(sorted.DisplayName),
+                       .Path = QDir::toNativeSeparators(path),
+                       .FarItems = {}};
+        if (sorted.List == FoundListId::FarArchives)
+            file.FarItems = FarItemsOf(farFile, path);
+        content.List(sorted.List).append(std::move(file));
+    };
+    ForEachContentFile(gameFolder, gameFiles, add, progress);
     return content;
 }

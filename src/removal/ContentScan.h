@@ -7,6 +7,7 @@
 #include <functional>
 
 class GameFileList;
+struct FoundFileClass;
 class TFarFile;
 
 // Reports how far a scan has come, in percent.
@@ -19,3 +20,9 @@ using ScanProgress = std::function<void(int percent)>;
 // is done and then up to 90, each value once.
 FoundContent ScanGameFolder(const QString& gameFolder, const GameFileList& gameFiles,
                             TFarFile& farFile, const ScanProgress& progress = {});
+
+// The walk itself: calls visit with the full path ("/" between folders) and the class of
+// every file of the game folder that is custom content.
+void ForEachContentFile(const QString& gameFolder, const GameFileList& gameFiles,
+                        const std::function<void(const QString&, const FoundFileClass&)>& visit,
+                        const ScanProgress& progress = {});

@@ -1,21 +1,233 @@
 #include "removal/TDeleteFrame.h"
 
+#include "common/Interaction.h"
+#include "common/PathRules.h"
+#include "common/Placeholders.h"
+#include "formats/FarMessages.h"
+#include "install/DeleteFolderTree.h"
+#include "platform/ProgramFolder.h"
+#include "removal/ContentDeletion.h"
+#include "removal/ContentLoad.h"
+#include "removal/ContentOutline.h"
+#include "removal/ContentPreview.h"
+#include "removal/ContentRecords.h"
+#include "removal/DeleteNodeInfo.h"
+#include "removal/FarItemExtraction.h"
+#include "removal/TDeleteDetails.h"
+#include "widgets/TickTreeModel.h"
+#include "widgets/TTickTree.h"
+
+#include <QDir>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
 #include <QVBoxLayout>
 
-TDeleteFrame::TDeleteFrame(QWidget* owner)
-    : QWidget(owner), FDeleteLanguage(this), FDeleteCaption(new QLabel(this)) {
-    setObjectName(QStringLiteral("DeleteFrame"));
-    FDeleteCaption->setObjectName(QStringLiteral("DeleteCaption"));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(FDeleteCaption);
-    layout->addStretch(1);
-    connect(&FDeleteLanguage, &TLanguage::OnLanguageLoaded, this,
-            &TDeleteFrame::DeleteLanguageLanguageLoaded);
+namespace {
+// The splitter keeps the tree wider than this, and the panel at least the rest.
+constexpr int MinimumTreeWidth = 151;
+constexpr int MinimumPanelWidth = 158;
+
+QStandardItem* ItemOf(const ContentNode& node) {
+    auto* item = new QStandardItem(node.Text);
+    item->setEditable(false);
+    if (node.File)
+        DeleteNodeInfo::Attach(*item, *node.File);
+    for (const ContentNode& child : node.Children)
+        item->appendRow(ItemOf(child));
+    return item;
 }
 
-void TDeleteFrame::LoadInstalledContent() {}
+void SetAllInitialStates(TickTreeModel& model, QStandardItem* item, TickState state) {
+    model.SetInitialState(item, state);
+    for (int row = 0; row < item->rowCount(); ++row)
+        SetAllInitialStates(model, item->child(row), state);
+}
+
+// The cache of a file's preview: named after the file, and apart from files of the same
+// name in other folders.
+QString PreviewBase(const QString& tempFolder, const QString& path) {
+    return WithTrailingSeparator(tempFolder) + QString::number(qHash(path.toLower()), 16) +
+           QLatin1Char('-') + BareFileName(path);
+}
+} // namespace
+
+TDeleteFrame::TDeleteFrame(Interaction& interaction, QWidget* owner)
+    : QWidget(owner), FInteraction(interaction), FDeleteLanguage(this), FFarFile(interaction),
+      FDeleteCaption(new QLabel(this)), FModel(new TickTreeModel(this)),
+      FFilesTree(new TTickTree(this)), FDetails(new TDeleteDetails(this)),
+      FMainSplitter(new QSplitter(this)), FReset(new QPushButton(this)),
+      FDelete(new QPushButton(this)) {
+    setObjectName(QStringLiteral("DeleteFrame"));
+    FDeleteCaption->setObjectName(QStringLiteral("DeleteCaption"));
+    FFilesTree->setObjectName(QStringLiteral("FilesTree"));
+    FMainSplitter->setObjectName(QStringLiteral("MainSplitter"));
+    FReset->setObjectName(QStringLiteral("Reset"));
+    FDelete->setObjectName(QStringLiteral("Delete"));
+    FFilesTree->SetTickModel(FModel);
+    FFilesTree->setHeaderHidden(true);
+    FFilesTree->setMinimumWidth(MinimumTreeWidth);
+    FDetails->setMinimumWidth(MinimumPanelWidth);
+    FMainSplitter->addWidget(FFilesTree);
+    FMainSplitter->addWidget(FDetails);
+    FMainSplitter->setChildrenCollapsible(false);
+    // The details need the room more than the tree: two fifths to the tree.
+    FMainSplitter->setSizes({2000, 3000});
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(FReset);
+    buttons->addStretch(1);
+    buttons->addWidget(FDelete);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(FDeleteCaption);
+    layout->addWidget(FMainSplitter, 1);
+    layout->addLayout(buttons);
+    connect(&FDeleteLanguage, &TLanguage::OnLanguageLoaded, this,
+            &TDeleteFrame::DeleteLanguageLanguageLoaded);
+    connect(FFilesTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { FilesTreeChange(current); });
+    connect(FDelete, &QPushButton::clicked, this, &TDeleteFrame::DeleteClick);
+    connect(FReset, &QPushButton::clicked, this, &TDeleteFrame::ResetClick);
+    ShowEmptyTree();
+}
 
 void TDeleteFrame::DeleteLanguageLanguageLoaded() {
-    FDeleteCaption->setText(FDeleteLanguage.GetString(QStringLiteral("SelectDelete")));
+    const TLanguage& language = FDeleteLanguage;
+    FDeleteCaption->setText(language.GetString(QStringLiteral("SelectDelete")));
+    FReset->setText(language.GetString(QStringLiteral("DeleteReset")));
+    FDelete->setText(language.GetString(QStringLiteral("DeleteButton")));
+    FFilesTree->SetMenuCaptions(language.GetString(QStringLiteral("Select")),
+                                language.GetString(QStringLiteral("Deselect")),
+                                language.GetString(QStringLiteral("SelectAll")),
+                                language.GetString(QStringLiteral("DeselectAll")));
+    FDetails->SetCaptions(language);
+    FFarFile.SetMessages(FarMessages::FromLanguage(language));
+}
+
+void TDeleteFrame::LoadInstalledContent() {
+    const std::unique_ptr<ProgressHandle> progress =
+        FInteraction.BeginProgress(FDeleteLanguage.GetString(QStringLiteral("Progress")));
+    progress->SetMessage(FDeleteLanguage.GetString(QStringLiteral("DeleteLoading")));
+    FModel->clear();
+    FDetails->HideDetails();
+    if (!FTempFolder.isEmpty()) {
+        DeleteFolderTree(FTempFolder);
+        QDir().mkpath(FTempFolder);
+    }
+    const FoundContent found = LoadFoundContent(FVocksPath, ProgramFolder(), FDb, FFarFile,
+                                                FInteraction, FDeleteLanguage, progress.get());
+    const ContentNode root = BuildContentOutline(found, FDeleteLanguage);
+    if (root.Children.empty())
+        ShowEmptyTree();
+    else
+        ShowTree(root);
+    progress->SetPercent(100);
+}
+
+void TDeleteFrame::ShowTree(const ContentNode& root) {
+    QStandardItem* rootItem = ItemOf(root);
+    FModel->appendRow(rootItem);
+    SetAllInitialStates(*FModel, rootItem, TickState::Unticked);
+    FFilesTree->setEnabled(true);
+    FFilesTree->expandAll();
+    FFilesTree->scrollToTop();
+    FFilesTree->setCurrentIndex(rootItem->index());
+    FDelete->setEnabled(true);
+    FReset->setEnabled(true);
+}
+
+void TDeleteFrame::ShowEmptyTree() {
+    FModel->clear();
+    auto* item = new QStandardItem(FDeleteLanguage.GetString(QStringLiteral("NoCustomContent")));
+    item->setEditable(false);
+    FModel->appendRow(item);
+    FFilesTree->setEnabled(false);
+    FFilesTree->selectionModel()->clear();
+    FDelete->setEnabled(false);
+    FReset->setEnabled(false);
+}
+
+void TDeleteFrame::FilesTreeChange(const QModelIndex& current) {
+    QStandardItem* item = FModel->itemFromIndex(current);
+    const std::optional<ContentFileInfo> file = item ? DeleteNodeInfo::Of(*item) : std::nullopt;
+    if (!file) {
+        FDetails->HideDetails();
+        return;
+    }
+    const InstalledFileRecord record = file->InFar ? RecordOfFarItem(FDb, file->Path, file->Name)
+                                                   : RecordOfFoundFile(FDb, file->Kind, file->Path);
+    const QString source = PreviewSource(*item, *file);
+    const QString base = file->InFar ? source : PreviewBase(FTempFolder, source);
+    FDetails->ShowDetails(record, BuildContentPreview(source, file->Kind, base, FDeleteLanguage),
+                          FDeleteLanguage);
+}
+
+// The file a preview is made from: the file itself, or an entry's extracted copy.
+QString TDeleteFrame::PreviewSource(QStandardItem& item, const ContentFileInfo& file) {
+    if (!file.InFar)
+        return file.Path;
+    if (DeleteNodeInfo::ExtractedPath(item).isEmpty())
+        DeleteNodeInfo::SetExtractedPath(
+            item, ExtractFarItem(FFarFile, file.Path, file.Name, FTempFolder));
+    return DeleteNodeInfo::ExtractedPath(item);
+}
+
+void TDeleteFrame::ResetClick() {
+    FFilesTree->TickAll(TickState::Unticked);
+}
+
+std::vector<DeleteTarget> TDeleteFrame::TickedTargets() const {
+    std::vector<DeleteTarget> targets;
+    std::vector<const QStandardItem*> pending{FModel->item(0)};
+    while (!pending.empty()) {
+        const QStandardItem* item = pending.back();
+        pending.pop_back();
+        const std::optional<ContentFileInfo> file = DeleteNodeInfo::Of(*item);
+        const TickState state = FModel->State(item->index());
+        if (file && !file->InFar && state == TickState::Ticked) {
+            targets.push_back({.Kind = file->Kind, .Path = file->Path, .Items = {}});
+            continue;
+        }
+        if (file && file->Kind == ContentKind::FarFiles && state == TickState::Partly) {
+            DeleteTarget archive{.Kind = file->Kind, .Path = file->Path, .Items = {}};
+            for (int row = 0; row < item->rowCount(); ++row) {
+                if (FModel->State(item->child(row)->index()) == TickState::Ticked)
+                    archive.Items.append(item->child(row)->text());
+            }
+            targets.push_back(std::move(archive));
+            continue;
+        }
+        for (int row = item->rowCount() - 1; row >= 0; --row)
+            pending.push_back(item->child(row));
+    }
+    return targets;
+}
+
+void TDeleteFrame::DeleteClick() {
+    const TLanguage& language = FDeleteLanguage;
+    if (FModel->RootState() < TickState::Partly) {
+        FInteraction.Warn(language.GetString(QStringLiteral("NothingToDelete")));
+        return;
+    }
+    if (FInteraction.Ask(MessageKind::Confirmation,
+                         language.GetString(QStringLiteral("DeleteWarning")),
+                         MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    std::vector<DeleteResult> results;
+    {
+        const std::unique_ptr<ProgressHandle> progress =
+            FInteraction.BeginProgress(language.GetString(QStringLiteral("Progress")));
+        progress->SetMessage(language.GetString(QStringLiteral("Deleting")));
+        results = DeleteContent(TickedTargets(), FDb, FFarFile, language,
+                                [&progress](int percent) { progress->SetPercent(percent); });
+        progress->SetPercent(95);
+        FDb.SetErrorMessage(ReplacePlaceholder(language.GetString(QStringLiteral("DBError")),
+                                               u"FileName", QStringLiteral("files.iff")));
+        FDb.Save(FInteraction);
+        progress->SetPercent(100);
+    }
+    FInteraction.Inform(DeletedCountText(language, DeletedCount(results)));
+    if (const QString failures = DeleteFailuresText(language, results); !failures.isEmpty())
+        FInteraction.Warn(failures);
+    LoadInstalledContent();
 }

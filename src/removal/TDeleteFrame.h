@@ -1,34 +1,63 @@
 #pragma once
 
 #include "common/ExpansionFlags.h"
+#include "formats/InstalledFilesDb.h"
+#include "formats/TFarFile.h"
 #include "language/TLanguage.h"
 
 #include <QWidget>
 
+class Interaction;
 class QLabel;
+class QPushButton;
+class QSplitter;
+class QStandardItem;
+class TDeleteDetails;
+class TTickTree;
+class TickTreeModel;
+struct ContentFileInfo;
+struct ContentNode;
+struct DeleteTarget;
 
-// The delete tab: the custom content of the game folder, to look at and delete.
-// Empty until the delete work arrives: it shows only its caption.
+// The delete tab: the custom content of the game folder as a tree to tick, the details and
+// preview of the selected file, and the deletion of what is ticked.
 class TDeleteFrame : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TDeleteFrame(QWidget* owner = nullptr);
+    explicit TDeleteFrame(Interaction& interaction, QWidget* owner = nullptr);
 
     TLanguage& Language() { return FDeleteLanguage; }
-    // Runs whenever the tab becomes active; reads nothing yet.
+    // Runs whenever the tab becomes active, and after a deletion.
     void LoadInstalledContent();
 
     void SetTempFolder(const QString& folder) { FTempFolder = folder; }
     void SetVocksPath(const QString& folder) { FVocksPath = folder; }
     void SetPackFlags(const PackFlags& flags) { FPacks = flags; }
 
+    void DeleteClick();
+    void ResetClick();
+
 private:
     void DeleteLanguageLanguageLoaded();
+    void FilesTreeChange(const QModelIndex& current);
+    void ShowTree(const ContentNode& root);
+    void ShowEmptyTree();
+    QString PreviewSource(QStandardItem& item, const ContentFileInfo& file);
+    std::vector<DeleteTarget> TickedTargets() const;
 
+    Interaction& FInteraction;
     TLanguage FDeleteLanguage;
     QString FTempFolder;
     QString FVocksPath;
     PackFlags FPacks{};
+    InstalledFilesDb FDb;
+    TFarFile FFarFile;
     QLabel* FDeleteCaption;
+    TickTreeModel* FModel;
+    TTickTree* FFilesTree;
+    TDeleteDetails* FDetails;
+    QSplitter* FMainSplitter;
+    QPushButton* FReset;
+    QPushButton* FDelete;
 };

@@ -67,8 +67,9 @@ TEST_F(IffSprites, PaintsEachFrameWithItsPaletteOnMagenta) {
 
 TEST_F(IffSprites, TwoAndThreeBytePixelsTakeTheSecondByteAndKeepAlignment) {
     // 1 three-byte pixel leaves the position odd: one padding byte follows.
-    const QByteArray commands = Spr2Command(2, 1) + QByteArray("\x09\x02\x09\x00", 4) +
-                                Spr2Command(7, 0) + Spr2Command(0, 0) + Spr2Command(1, 2) +
+    const QByteArray commands = Spr2Command(0, 8) + Spr2Command(2, 1) +
+                                QByteArray("\x09\x02\x09\x00", 4) + Spr2Command(7, 0) +
+                                Spr2Command(0, 0) + Spr2Command(1, 2) +
                                 QByteArray("\x09\x01\x09\x02", 4) + Spr2Command(5, 0);
     const SpriteSet sprites = Decode({Palette(1, {Magenta, Red, Green}),
                                       Sprite(1, BuildSpr2Data({Frame(2, 2, 1, commands)}, 1))});
@@ -107,10 +108,26 @@ TEST_F(IffSprites, RefusesSpritesItCannotTrust) {
 
 TEST_F(IffSprites, CommandsEndWithTheDataAndPixelsOutsideAreDropped) {
     // A run promising 100 pixels at the very end of the data, and pixels beyond the width.
-    const QByteArray commands = Spr2Command(6, 3) + QByteArray("\x01\x01\x01\x00", 4) +
-                                Spr2Command(3, 8000) + Spr2Command(6, 100) + QByteArray("\x01", 1);
+    const QByteArray commands = Spr2Command(0, 0) + Spr2Command(6, 3) +
+                                QByteArray("\x01\x01\x01\x00", 4) + Spr2Command(3, 8000) +
+                                Spr2Command(6, 100) + QByteArray("\x01", 1);
     const SpriteSet sprites = Decode(
         {Palette(1, {Magenta, Red}), Sprite(1, BuildSpr2Data({Frame(2, 1, 1, commands)}, 1))});
     ASSERT_EQ(sprites.Frames.size(), 1);
     EXPECT_EQ(Pixels(sprites.Frames[0]), QList<QRgb>({Red, Red}));
+}
+
+TEST_F(IffSprites, RowsStartWithTheirCommandAndEmptyRowsAreCounted) {
+    // Pixels before the first row are dropped; code 4 leaves two rows empty; the last row is
+    // kept; colour 2, the frame's transparent index, stays magenta.
+    const QByteArray commands = Spr2Command(6, 1) + QByteArray("\x01\x00", 2) + Spr2Command(0, 6) +
+                                Spr2Command(6, 2) + QByteArray("\x01\x02", 2) + Spr2Command(4, 2) +
+                                Spr2Command(0, 6) + Spr2Command(6, 2) + QByteArray("\x03\x01", 2) +
+                                Spr2Command(5, 0);
+    QByteArray data = BuildSpr2Data({Frame(2, 4, 1, commands)}, 1);
+    data.replace(16 + 10, 2, FixtureLe16(2));
+    const SpriteSet sprites = Decode({Palette(1, {Magenta, Red, Green, Blue}), Sprite(1, data)});
+    ASSERT_EQ(sprites.Frames.size(), 1);
+    EXPECT_EQ(Pixels(sprites.Frames[0]),
+              QList<QRgb>({Red, Magenta, Magenta, Magenta, Magenta, Magenta, Blue, Red}));
 }

@@ -43,7 +43,8 @@ TEST(IffStringList, ReadsEachLayoutTrustingTheCountOnlyAsFarAsTheData) {
         {Hex("FDFF 0200 03") + "a\0A\0"_ba + Hex("07") + "b\0\0"_ba, {u"3|a|A"_s, u"7|b|"_s}},
         {Hex("FDFF 0100 01") + "a\0A\0"_ba + Hex("01") + "b\0B\0"_ba, {u"1|a|A"_s}},
         {Hex("0002 02") + "ab"_ba + Hex("03") + "cde"_ba, {u"0|ab|"_s, u"0|cde|"_s}},
-        {Hex("0002 FF01") + "z"_ba, {u"0||"_s, u"0|z|"_s}}, // a negative length reads nothing
+        // The length byte is unsigned: values up to 255 bytes long.
+        {Hex("0001 C8") + QByteArray(200, 'x'), {u"0|"_s + QString(200, u'x') + u"|"_s}},
         {Hex("0005 7F") + "abc"_ba, {u"0|abc|"_s}},
         {Hex("0000 03") + "abc"_ba, {}},
         // Windows-1252 unless the text is valid UTF-8.

@@ -115,3 +115,19 @@ TEST(ContentRecordsTest, ArchiveRecordsNeedTheArchivePathAndASeparator) {
     for (const auto& [name, expected] : cases)
         EXPECT_EQ(IsRecordOfArchive(name, archive), expected) << name.toStdString();
 }
+
+TEST_F(ContentScanTest, NamesThatAreNotUtf8DoNotStopTheWalk) {
+    FFolder.Write(u"Game/Downloads/good.iff"_s, "x");
+    const QByteArray latin1Name =
+        QFile::encodeName(FFolder.Path(u"Game/Downloads/"_s)) + "caf\xE9.iff";
+    QFile file;
+    ASSERT_TRUE(file.open(std::fopen(latin1Name.constData(), "w"), QIODevice::WriteOnly,
+                          QFileDevice::AutoCloseHandle));
+    file.close();
+
+    const FoundContent content = Scan();
+    const QList<FoundFile>& objects = content.List(FoundListId::ObjectsInDownloads);
+    ASSERT_FALSE(objects.isEmpty());
+    EXPECT_TRUE(std::ranges::any_of(
+        objects, [](const FoundFile& f) { return f.DisplayName == u"good.iff"_s; }));
+}

@@ -12,6 +12,7 @@ QByteArray PaintedRun(const QList<int>& indices) {
     return run;
 }
 
+// A row starts with code 0, counting the row's bytes with its own word.
 QByteArray RowCommands(const QList<int>& row) {
     QByteArray commands;
     for (qsizetype x = 0; x < row.size();) {
@@ -21,7 +22,7 @@ QByteArray RowCommands(const QList<int>& row) {
             run.append(row[x]);
         commands += transparent ? Spr2Command(3, static_cast<int>(run.size())) : PaintedRun(run);
     }
-    return commands + Spr2Command(4, 0);
+    return Spr2Command(0, int(commands.size()) + 2) + commands;
 }
 
 QByteArray FrameBytes(const FixtureFrame& frame) {

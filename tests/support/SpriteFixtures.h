@@ -12,8 +12,8 @@ using FixtureRows = QList<QList<int>>;
 // One 16-bit pixel command word.
 QByteArray Spr2Command(int code, int count);
 
-// The commands that paint the rows: transparent runs (3), one-byte pixel runs (6) padded
-// to an even length, a new row (4) after each row, and the end (5).
+// The commands that paint the rows: for each row its start (0), then transparent runs (3)
+// and one-byte pixel runs (6) padded to an even length; then the end (5).
 QByteArray Spr2Commands(const FixtureRows& rows);
 
 struct FixtureFrame {

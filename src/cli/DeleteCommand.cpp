@@ -1,0 +1,104 @@
+#include "cli/CliCommands.h"
+#include "cli/ContentCliSession.h"
+#include "common/CaselessName.h"
+#include "common/PathRules.h"
+#include "common/Placeholders.h"
+#include "removal/ContentDeletion.h"
+
+#include <QHash>
+
+#include <map>
+
+namespace {
+const char* const DeleteUsage =
+    "usage: packwright-cli delete [--game DIR] [--yes] PATH...\n"
+    "Deletes custom content of the game folder, each PATH as the content command prints\n"
+    "it: a file, a whole FAR archive, or an entry of an archive (the archive's path, a\n"
+    "separator and the entry's name). Without --yes the deletion is confirmed on the\n"
+    "terminal. Prints one line per path: deleted or failed, kind, path (and the reason).\n"
+    "Records leave files.iff. Exits 0 when nothing failed.\n";
+
+// The file nodes by the path the content command prints, whatever the case or separators.
+QHash<CaselessName, const ContentFileInfo*> NodesByPath(const ContentNode& root) {
+    QHash<CaselessName, const ContentFileInfo*> nodes;
+    for (const ContentFileInfo* file : FileNodesInOrder(root))
+        nodes.insert(ToSlashes(ContentNodePath(*file)), file);
+    return nodes;
+}
+
+// Named archives are deleted whole; entries only of archives that are kept.
+std::vector<DeleteTarget> TargetsOf(const std::vector<const ContentFileInfo*>& files) {
+    std::vector<DeleteTarget> targets;
+    std::map<QString, QStringList> entries;
+    for (const ContentFileInfo* file : files) {
+        if (file->InFar)
+            entries[file->Path].append(file->Name);
+        else
+            targets.push_back({.Kind = file->Kind, .Path = file->Path, .Items = {}});
+    }
+    for (auto& [archive, items] : entries) {
+        const bool whole =
+            std::ranges::any_of(targets, [&](const DeleteTarget& t) { return t.Path == archive; });
+        if (!whole)
+            targets.push_back({.Kind = ContentKind::FarFiles, .Path = archive, .Items = items});
+    }
+    return targets;
+}
+
+bool Confirmed(QStringList& args, ContentCliSession& session) {
+    if (args.removeAll(QStringLiteral("--yes")) > 0)
+        return true;
+    const QString question = session.Language().GetString(QStringLiteral("DeleteWarning"));
+    return session.Console().Ask(MessageKind::Confirmation, question, MessageButtons::YesNo) ==
+           MessageAnswer::Yes;
+}
+
+void Report(CliIo& io, const DeleteResult& result) {
+    const QString kind = QString::number(ContentKindValue(result.Kind));
+    if (result.Deleted)
+        io.Record({QStringLiteral("deleted"), kind, result.Path});
+    else
+        io.Record({QStringLiteral("failed"), kind, result.Path, result.Reason});
+}
+} // namespace
+
+int RunDeleteCommand(const QStringList& arguments, CliIo& io) {
+    QStringList args = arguments;
+    if (WantsHelp(args)) {
+        io.Out << DeleteUsage;
+        return ExitSuccess;
+    }
+    ContentCliSession session(io);
+    const std::optional<QString> gameFolder = session.GameFolder(args);
+    if (!gameFolder)
+        return ExitFailure;
+    const bool confirmed = Confirmed(args, session);
+    if (args.isEmpty())
+        return io.BadUsage(QString::fromLatin1(DeleteUsage));
+    if (!confirmed)
+        return io.Fail(QStringLiteral("nothing deleted: the deletion was not confirmed"));
+    const ContentNode root = session.Load(*gameFolder);
+    const QHash<CaselessName, const ContentFileInfo*> nodes = NodesByPath(root);
+    std::vector<const ContentFileInfo*> chosen;
+    bool failed = false;
+    for (const QString& path : args) {
+        const auto node = nodes.constFind(ToSlashes(path));
+        if (node != nodes.constEnd()) {
+            chosen.push_back(*node);
+            continue;
+        }
+        io.Record({QStringLiteral("failed"), QString(), path,
+                   QStringLiteral("not custom content of the game folder")});
+        failed = true;
+    }
+    const std::vector<DeleteResult> results =
+        DeleteContent(TargetsOf(chosen), session.Db(), session.Far(), session.Language());
+    for (const DeleteResult& result : results)
+        Report(io, result);
+    session.Db().SetErrorMessage(
+        ReplacePlaceholder(session.Language().GetString(QStringLiteral("DBError")), u"FileName",
+                           QStringLiteral("files.iff")));
+    const bool saved = session.Db().Save(session.Console());
+    failed = failed || !saved || DeletedCount(results) < int(results.size());
+    return failed ? ExitFailure : ExitSuccess;
+}

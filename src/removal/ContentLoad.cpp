@@ -1,0 +1,38 @@
+#include "removal/ContentLoad.h"
+
+#include "common/Interaction.h"
+#include "common/PathRules.h"
+#include "common/Placeholders.h"
+#include "formats/GameFileList.h"
+#include "formats/InstalledFilesDb.h"
+#include "language/TLanguage.h"
+#include "removal/ContentScan.h"
+
+namespace {
+const QString QuarnFilesName = QStringLiteral("QuarnFiles.iff");
+
+GameFileList ReadGameFiles(const QString& programFolder, Interaction& interaction,
+                           const TLanguage& language) {
+    std::optional<GameFileList> list =
+        GameFileList::Load(JoinCaseInsensitive(programFolder, QuarnFilesName));
+    if (list)
+        return std::move(*list);
+    interaction.Warn(ReplacePlaceholder(language.GetString(QStringLiteral("DeleteQuarnFilesError")),
+                                        QStringLiteral("FileName"), QuarnFilesName));
+    return {};
+}
+} // namespace
+
+FoundContent LoadFoundContent(const QString& gameFolder, const QString& programFolder,
+                              InstalledFilesDb& db, TFarFile& farFile, Interaction& interaction,
+                              const TLanguage& language, ProgressHandle* progress) {
+    const auto report = [progress](int percent) {
+        if (progress)
+            progress->SetPercent(percent);
+    };
+    report(0);
+    const GameFileList gameFiles = ReadGameFiles(programFolder, interaction, language);
+    db.Load(JoinCaseInsensitive(programFolder, QStringLiteral("files.iff")));
+    report(10);
+    return ScanGameFolder(gameFolder, gameFiles, farFile, report);
+}

@@ -1,0 +1,47 @@
+#include "removal/GameFileListWriter.h"
+
+#include "common/PathRules.h"
+#include "formats/ContentKind.h"
+#include "formats/GameFileList.h"
+#include "formats/IffContainerWriter.h"
+#include "formats/IffStringList.h"
+#include "removal/ClassifyFoundFile.h"
+#include "removal/ContentScan.h"
+
+#include <QDir>
+
+#include <map>
+
+namespace {
+// Names by kind value, in ascending order of kind.
+using NamesByKind = std::map<int, QStringList>;
+
+// A kind with more names than one list can count gets several chunks of its id.
+void AppendChunks(QList<IffChunkToWrite>& chunks, int kind, const QStringList& names) {
+    for (qsizetype first = 0; first < names.size(); first += MaxStringListEntries) {
+        ValueCommentListWriter list;
+        for (const QString& name : names.mid(first, MaxStringListEntries))
+            list.Add(name, QString());
+        const QString label = QString::fromUtf16(FindContentKind(ContentKind(kind))->ChunkLabel);
+        chunks.append({.Type = QByteArrayLiteral("STR#"),
+                       .Id = kind,
+                       .Flags = 0x10,
+                       .Label = label,
+                       .Data = *list.Finish()});
+    }
+}
+} // namespace
+
+bool WriteGameFileList(const QString& gameFolder, const QString& fileName) {
+    const QString root = WithTrailingSeparator(QDir::fromNativeSeparators(gameFolder));
+    NamesByKind names;
+    const auto add = [&](const QString& path, const FoundFileClass& sorted) {
+        names[ContentKindValue(FoundListOf(sorted.List).Kind)].append(
+            path.mid(root.size()).replace(QLatin1Char('/'), QLatin1Char('\\')));
+    };
+    ForEachContentFile(root, GameFileList(), add);
+    QList<IffChunkToWrite> chunks;
+    for (const auto& [kind, kindNames] : names)
+        AppendChunks(chunks, kind, kindNames);
+    return SaveIffContainer(fileName, chunks);
+}

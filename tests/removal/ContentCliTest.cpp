@@ -1,0 +1,140 @@
+#include "formats/InstalledFilesDb.h"
+#include "support/FarFixtures.h"
+#include "support/FilesDbFixtures.h"
+#include "support/IffFixtures.h"
+#include "support/ProgramRun.h"
+#include "support/QtPrinters.h"
+#include "support/SpriteFixtures.h"
+#include "support/StringListFixtures.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QDateTime Stamp(QDate(2023, 3, 4), QTime(5, 6, 7));
+
+// A program folder with the game's own file list and a database, and a game folder with
+// one shipped object, one custom object and an archive of two entries.
+class ContentCliTest : public TempFolderTest {
+protected:
+    void SetUp() override {
+        FFolder.Write(u"Game/GameData/Objects/Chair.iff"_s, "shipped");
+        FChair = Game(u"GameData/UserObjects/My Chair.iff"_s);
+        FSet = Game(u"Downloads/set.far"_s);
+        FFolder.Write(u"Game/GameData/UserObjects/My Chair.iff"_s, "custom");
+        FFolder.Write(
+            u"Game/Downloads/set.far"_s,
+            BuildFarArchive({{.Name = "b.iff", .Data = "B"}, {.Name = "a.iff", .Data = "A"}}));
+        for (const QString& path : {FChair, FSet}) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(file.setFileTime(Stamp, QFileDevice::FileModificationTime));
+        }
+        FFolder.Write(
+            u"Home/QuarnFiles.iff"_s,
+            BuildIffFile({{.Type = "STR#",
+                           .Id = 100,
+                           .Data = BuildStringList(FixtureListFormat::Values,
+                                                   {{.Value = "GameData\\Objects\\chair.iff"}})}}));
+        FFolder.Write(
+            u"Home/files.iff"_s,
+            BuildFilesDb(
+                {{100, {{.FileName = FChair, .InstalledAt = u"2.5"_s, .Comment = u"comfy"_s}}},
+                 {106, {{.FileName = FSet + u"\\a.iff"_s, .InstalledAt = u"3"_s}}}}));
+    }
+
+    QString Game(const QString& relative) const {
+        return QDir::toNativeSeparators(FFolder.Path(u"Game/"_s + relative));
+    }
+
+    ProgramRun Run(QStringList args) const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"PACKWRIGHT_HOME"_s, FFolder.Path(u"Home"_s));
+        return RunCli(args << u"--game"_s << FFolder.Path(u"Game"_s), {}, environment);
+    }
+
+    QString FChair;
+    QString FSet;
+};
+} // namespace
+
+TEST_F(ContentCliTest, ContentListsWhatTheTabShowsInTreeOrder) {
+    const ProgramRun run = Run({u"content"_s});
+    const QString stamp = Stamp.toString(Qt::ISODate);
+    EXPECT_EQ(run.Exit, 0);
+    EXPECT_EQ(run.Err, QString());
+    EXPECT_EQ(run.Out, u"105\tDownloads"_s + QDir::separator() + u"set.far\t"_s + FSet + u'\t' +
+                           stamp + u"\t\n106\ta.iff\t"_s + FSet + QDir::separator() +
+                           u"a.iff\t1900-01-02T00:00:00\t\n"_s + u"106\tb.iff\t"_s + FSet +
+                           QDir::separator() + u"b.iff\t"_s + stamp + u"\t\n"_s +
+                           u"100\tMy Chair.iff\t"_s + FChair + u"\t1900-01-01T12:00:00\tcomfy\n"_s);
+
+    QFile::remove(FFolder.Path(u"Home/QuarnFiles.iff"_s));
+    const ProgramRun unlisted = Run({u"content"_s});
+    EXPECT_TRUE(unlisted.Err.contains(u"Warning! QuarnFiles.iff was not found!"_s));
+    EXPECT_TRUE(unlisted.Out.contains(u"100\tChair.iff\t"_s));
+}
+
+TEST_F(ContentCliTest, DeleteRemovesNamedFilesAndEntriesOnlyWhenConfirmed) {
+    const QString entry = FSet + u"/A.IFF"_s;
+    const ProgramRun refused = Run({u"delete"_s, FChair, entry});
+    EXPECT_EQ(refused.Exit, 1);
+    EXPECT_TRUE(QFile::exists(FChair));
+
+    const ProgramRun run = Run({u"delete"_s, u"--yes"_s, FChair, entry, Game(u"nothing.iff"_s)});
+    EXPECT_EQ(run.Exit, 1);
+    EXPECT_EQ(run.Out, u"failed\t\t"_s + Game(u"nothing.iff"_s) +
+                           u"\tnot custom content of the game folder\n"_s + u"deleted\t100\t"_s +
+                           FChair + u"\ndeleted\t106\t"_s + FSet + QDir::separator() +
+                           u"a.iff\n"_s);
+    EXPECT_FALSE(QFile::exists(FChair));
+    EXPECT_EQ(FFolder.Read(u"Game/Downloads/set.far"_s),
+              BuildFarArchive({{.Name = "b.iff", .Data = "B"}}));
+    const InstalledFilesDb db(FFolder.Path(u"Home/files.iff"_s));
+    EXPECT_EQ(db.Count(ContentKind::Objects), 0);
+    EXPECT_EQ(db.Count(ContentKind::FarPackedFiles), 0);
+
+    EXPECT_EQ(Run({u"delete"_s, u"--yes"_s, FSet}).Exit, 0);
+    EXPECT_FALSE(QFile::exists(FSet));
+}
+
+TEST(GameFilesCliTest, ListOfACleanGameLeavesOnlyLaterContentCustom) {
+    TempFolder folder;
+    for (const QString& name : {u"GameData/Objects/Chair.iff"_s, u"GameData/Skins/B001fafit.bmp"_s,
+                                u"GameData/Objects/Objects.far"_s, u"readme.txt"_s})
+        folder.Write(u"Game/"_s + name, "game");
+    const QString list = folder.Path(u"Home/QuarnFiles.iff"_s);
+    QDir().mkpath(folder.Path(u"Home"_s));
+    ASSERT_EQ(RunCli({u"gamefiles"_s, u"--game"_s, folder.Path(u"Game"_s), u"-o"_s, list}).Exit, 0);
+    folder.Write(u"Game/GameData/Objects/Mine.iff"_s, "custom");
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"PACKWRIGHT_HOME"_s, folder.Path(u"Home"_s));
+    const ProgramRun run =
+        RunCli({u"content"_s, u"--game"_s, folder.Path(u"Game"_s)}, {}, environment);
+    EXPECT_EQ(run.Err, QString());
+    EXPECT_EQ(run.Out.count(u'\n'), 1);
+    EXPECT_TRUE(run.Out.startsWith(u"100\tMine.iff\t"_s));
+}
+
+TEST(WallSpriteCliTest, SpriteCommandDecodesWallSpritesOnRequest) {
+    TempFolder folder;
+    const QByteArray wall = FixtureLe32(505) + FixtureLe32(1) + FixtureLe32(7) + FixtureLe32(16) +
+                            FixtureLe32(0) + FixtureLe16(1) + FixtureLe16(1) +
+                            QByteArray("\x04\x06\x03\x01\x01\x00\x05\x00", 8);
+    const QString file = folder.Write(
+        u"wall.wll"_s,
+        BuildIffFile({{.Type = "PALT", .Id = 7, .Data = BuildPaltData({0, qRgb(10, 20, 30)})},
+                      {.Type = "SPR#", .Id = 1793, .Data = wall}}));
+    const ProgramRun run = RunCli(
+        {u"iff"_s, u"sprite"_s, u"--type"_s, u"SPR#"_s, file, u"1793"_s, folder.Path(u"out"_s)});
+    EXPECT_EQ(run.Out, u"1\n"_s);
+    EXPECT_EQ(QImage(folder.Path(u"out/frame-0.png"_s)).pixel(0, 0), qRgb(10, 20, 30));
+    EXPECT_EQ(RunCli({u"iff"_s, u"sprite"_s, file, u"1793"_s, folder.Path(u"out"_s)}).Exit, 1);
+}

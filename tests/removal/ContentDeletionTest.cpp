@@ -1,0 +1,147 @@
+#include "removal/ContentDeletion.h"
+
+#include "formats/InstalledFilesDb.h"
+#include "formats/TFarFile.h"
+#include "language/BuiltInEnglish.h"
+#include "language/TLanguage.h"
+#include "support/FarFixtures.h"
+#include "support/OrdinaryUser.h"
+#include "support/QtPrinters.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using K = ContentKind;
+
+namespace {
+class ContentDeletionTest : public TempFolderTest {
+protected:
+    ContentDeletionTest() { FLanguage.SetDefaultLanguage(BuiltInEnglishLines()); }
+
+    QString Sep(const QString& archive, const QString& item) const {
+        return archive + QDir::separator() + item;
+    }
+
+    QStringList Records(ContentKind kind) const {
+        QStringList names;
+        for (int i = 0; i < FDb.Count(kind); ++i)
+            names.append(FDb.Get(kind, i).FileName);
+        return names;
+    }
+
+    void AddRecords(ContentKind kind, const QStringList& names) {
+        for (const QString& name : names)
+            FDb.Add(kind, {.FileName = name, .Comment = {}, .InstalledAt = 1});
+    }
+
+    std::vector<DeleteResult> Delete(const std::vector<DeleteTarget>& targets) {
+        TFarFile farFile(FInteraction);
+        return DeleteContent(targets, FDb, farFile, FLanguage);
+    }
+
+    ScriptedInteraction FInteraction;
+    TLanguage FLanguage;
+    InstalledFilesDb FDb;
+};
+} // namespace
+
+TEST_F(ContentDeletionTest, DeletesFilesWholeArchivesAndEntriesWithTheirRecords) {
+    const QString chair = FFolder.Write(u"Game/GameData/Objects/chair.iff"_s, "x");
+    const QString set = FFolder.Write(u"Game/Downloads/set.far"_s,
+                                      BuildFarArchive({{.Name = "a.iff", .Data = "A"},
+                                                       {.Name = "b.iff", .Data = "B"},
+                                                       {.Name = "c.iff", .Data = "C"}}));
+    const QString whole = FFolder.Write(u"Game/Downloads/whole.far"_s,
+                                        BuildFarArchive({{.Name = "w.iff", .Data = "W"}}));
+    const QString wholeTwin = FFolder.Write(u"Game/Downloads/whole.far2"_s, "not ours");
+    AddRecords(K::Objects, {chair});
+    AddRecords(K::FarFiles, {set, whole});
+    AddRecords(K::FarPackedFiles,
+               {set + u"\\a.iff"_s, set + u"/B.IFF"_s, set + u"\\c.iff"_s, whole + u"\\w.iff"_s,
+                whole + u"/x.iff"_s, wholeTwin + u"\\w.iff"_s,
+                u"/elsewhere"_s + whole + u"\\w.iff"_s});
+
+    const std::vector<DeleteResult> results = Delete({
+        {.Kind = K::Objects, .Path = chair, .Items = {}},
+        {.Kind = K::FarFiles, .Path = set, .Items = {u"a.iff"_s, u"b.iff"_s, u"gone.iff"_s}},
+        {.Kind = K::FarFiles, .Path = whole, .Items = {}},
+    });
+
+    EXPECT_EQ(results, (std::vector<DeleteResult>{
+                           {.Kind = K::Objects, .Path = chair, .Deleted = true, .Reason = {}},
+                           {.Kind = K::FarPackedFiles,
+                            .Path = Sep(set, u"gone.iff"_s),
+                            .Deleted = false,
+                            .Reason = u"Item \"gone.iff\" is not in \""_s +
+                                      QDir::toNativeSeparators(set) + u"\"."_s},
+                           {.Kind = K::FarPackedFiles,
+                            .Path = Sep(set, u"a.iff"_s),
+                            .Deleted = true,
+                            .Reason = {}},
+                           {.Kind = K::FarPackedFiles,
+                            .Path = Sep(set, u"b.iff"_s),
+                            .Deleted = true,
+                            .Reason = {}},
+                           {.Kind = K::FarFiles, .Path = whole, .Deleted = true, .Reason = {}},
+                       }));
+    EXPECT_EQ(DeletedCount(results), 4);
+    EXPECT_EQ(FFolder.Read(u"Game/Downloads/set.far"_s),
+              BuildFarArchive({{.Name = "c.iff", .Data = "C"}}));
+    EXPECT_FALSE(QFile::exists(chair));
+    EXPECT_FALSE(QFile::exists(whole));
+    EXPECT_TRUE(QFile::exists(wholeTwin));
+    EXPECT_EQ(Records(K::Objects), QStringList());
+    EXPECT_EQ(Records(K::FarFiles), QStringList{set});
+    EXPECT_EQ(Records(K::FarPackedFiles), (QStringList{set + u"\\c.iff"_s, wholeTwin + u"\\w.iff"_s,
+                                                       u"/elsewhere"_s + whole + u"\\w.iff"_s}));
+}
+
+TEST_F(ContentDeletionTest, WhatCannotBeDeletedKeepsItsBytesAndRecordsAndIsNamed) {
+    const QByteArray archiveBytes =
+        BuildFarArchive({{.Name = "a.iff", .Data = "A"}, {.Name = "b.iff", .Data = "B"}});
+    const QString set = FFolder.Write(u"Game/Locked/set.far"_s, archiveBytes);
+    const QString chair = FFolder.Write(u"Game/Locked/chair.iff"_s, "x");
+    AddRecords(K::Objects, {chair});
+    AddRecords(K::FarPackedFiles, {set + u"\\a.iff"_s});
+    HandToOrdinaryUser(FFolder.Path(u"Game"_s));
+    QFile::setPermissions(FFolder.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ExeGroup | QFile::ExeOther);
+    QFile::setPermissions(FFolder.Path(u"Game/Locked"_s), QFile::ReadOwner | QFile::ExeOwner);
+    std::vector<DeleteResult> results;
+    {
+        AsOrdinaryUser user;
+        results = Delete({{.Kind = K::Objects, .Path = chair, .Items = {}},
+                          {.Kind = K::FarFiles, .Path = set, .Items = {u"a.iff"_s}}});
+    }
+    QFile::setPermissions(FFolder.Path(u"Game/Locked"_s),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    EXPECT_EQ(DeletedCount(results), 0);
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_FALSE(results[0].Reason.isEmpty());
+    EXPECT_EQ(results[1].Reason,
+              u"Error creating FAR file \""_s + QDir::toNativeSeparators(set) + u"\""_s);
+    EXPECT_EQ(FFolder.Read(u"Game/Locked/set.far"_s), archiveBytes);
+    EXPECT_TRUE(QFile::exists(chair));
+    EXPECT_EQ(Records(K::Objects), QStringList{chair});
+    EXPECT_EQ(Records(K::FarPackedFiles), QStringList{set + u"\\a.iff"_s});
+    EXPECT_EQ(DeleteFailuresText(FLanguage, results),
+              u"These files could not be deleted:\r\n"_s + QDir::toNativeSeparators(chair) +
+                  u"\n"_s + QDir::toNativeSeparators(Sep(set, u"a.iff"_s)));
+}
+
+TEST(DeletedCountTextTest, OneFileHasItsOwnTextOnlyWhenTheLanguageDefinesIt) {
+    TLanguage language;
+    language.SetDefaultLanguage(BuiltInEnglishLines());
+    EXPECT_EQ(DeletedCountText(language, 1), u"1 Files deleted."_s);
+    language.LoadStrings({u"FilesDeleted=Gelöscht: {{NUMBER}} / {{number}}"_s});
+    EXPECT_EQ(DeletedCountText(language, 1), u"Gelöscht: 1 / 1"_s);
+    language.LoadStrings({u"SingleFileDeleted=Eine Datei gelöscht."_s});
+    EXPECT_EQ(DeletedCountText(language, 1), u"Eine Datei gelöscht."_s);
+    EXPECT_EQ(DeletedCountText(language, 2), u"Gelöscht: 2 / 2"_s);
+}

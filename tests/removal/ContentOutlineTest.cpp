@@ -1,0 +1,63 @@
+#include "removal/ContentOutline.h"
+
+#include "language/BuiltInEnglish.h"
+#include "language/TLanguage.h"
+#include "removal/FoundContent.h"
+#include "support/QtPrinters.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// The tree as indented lines; file nodes end in their kind.
+void Draw(const ContentNode& node, int depth, QStringList& lines) {
+    QString line = QString(depth * 2, u' ') + node.Text;
+    if (node.File)
+        line += u" ("_s + QString::number(ContentKindValue(node.File->Kind)) + u')';
+    lines.append(line);
+    for (const ContentNode& child : node.Children)
+        Draw(child, depth + 1, lines);
+}
+
+FoundFile Found(const QString& name, QStringList items = {}) {
+    return {.DisplayName = name, .Path = u"/g/"_s + name, .FarItems = std::move(items)};
+}
+} // namespace
+
+TEST(ContentOutlineTest, GroupsAndSortsEveryLevel) {
+    TLanguage language;
+    language.SetDefaultLanguage(BuiltInEnglishLines());
+    FoundContent content;
+    content.List(FoundListId::ObjectsInUserObjects) = {Found(u"zeta.iff"_s), Found(u"Alpha.iff"_s)};
+    content.List(FoundListId::ObjectsInObjects) = {Found(u"chair.iff"_s)};
+    content.List(FoundListId::Heads) = {Found(u"c1.bmp"_s)};
+    content.List(FoundListId::Skins) = {Found(u"b1.bmp"_s)};
+    content.List(FoundListId::Walls) = {Found(u"w.wll"_s)};
+    content.List(FoundListId::FarArchives) = {Found(u"set.far"_s, {u"z.iff"_s, u"A.iff"_s})};
+
+    const ContentNode root = BuildContentOutline(content, language);
+    QStringList lines;
+    Draw(root, 0, lines);
+    const QString objects = QDir::toNativeSeparators(u"GameData/Objects/"_s);
+    const QString userObjects = QDir::toNativeSeparators(u"GameData/UserObjects/"_s);
+    EXPECT_EQ(lines, (QStringList{u"Installed Files"_s, u"  FAR Files"_s, u"    set.far (105)"_s,
+                                  u"      A.iff (106)"_s, u"      z.iff (106)"_s, u"  Objects"_s,
+                                  u"    "_s + objects, u"      chair.iff (100)"_s,
+                                  u"    "_s + userObjects, u"      Alpha.iff (100)"_s,
+                                  u"      zeta.iff (100)"_s, u"  Skins/Meshes"_s, u"    Heads"_s,
+                                  u"      c1.bmp (131)"_s, u"    Regular Skins"_s,
+                                  u"      b1.bmp (130)"_s, u"  Walls"_s, u"    w.wll (101)"_s}));
+
+    const std::vector<const ContentFileInfo*> files = FileNodesInOrder(root);
+    ASSERT_EQ(files.size(), 9u);
+    EXPECT_EQ(ContentNodePath(*files[0]), u"/g/set.far"_s);
+    EXPECT_EQ(ContentNodePath(*files[1]), u"/g/set.far"_s + QDir::separator() + u"A.iff"_s);
+    EXPECT_EQ(*files[1], (ContentFileInfo{.Path = u"/g/set.far"_s,
+                                          .Name = u"A.iff"_s,
+                                          .Kind = ContentKind::FarPackedFiles,
+                                          .InFar = true}));
+    EXPECT_TRUE(BuildContentOutline(FoundContent{}, language).Children.empty());
+}

@@ -1,0 +1,169 @@
+#include "removal/TDeleteFrame.h"
+
+#include "formats/InstalledFilesDb.h"
+#include "language/BuiltInEnglish.h"
+#include "support/FarFixtures.h"
+#include "support/FilesDbFixtures.h"
+#include "support/IffFixtures.h"
+#include "support/QtPrinters.h"
+#include "support/ScriptedInteraction.h"
+#include "support/StringListFixtures.h"
+#include "support/TempFolder.h"
+#include "widgets/TTickTree.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QByteArray Bitmap(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(qRgb(10, 20, 30));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+// A game folder with a shipped object, a custom object with a picture, an archive of two
+// entries and an archive of one, in a program folder of its own.
+class TDeleteFrameTest : public TempFolderTest {
+protected:
+    TDeleteFrameTest() : FFrame(FUser) {
+        qputenv("PACKWRIGHT_HOME", QFile::encodeName(FFolder.Path(u"Home"_s)));
+        FFrame.Language().SetDefaultLanguage(BuiltInEnglishLines());
+        FFrame.SetVocksPath(FFolder.Path(u"Game"_s));
+        FFrame.SetTempFolder(FFolder.Path(u"Temp"_s));
+        FFolder.Write(u"Home/QuarnFiles.iff"_s,
+                      BuildIffFile({{.Type = "STR#",
+                                     .Id = 100,
+                                     .Data = BuildStringList(
+                                         FixtureListFormat::Values,
+                                         {{.Value = "GameData\\Objects\\Shipped.iff"}})}}));
+        FFolder.Write(u"Game/GameData/Objects/Shipped.iff"_s, "game");
+    }
+    ~TDeleteFrameTest() override { qunsetenv("PACKWRIGHT_HOME"); }
+
+    void MakeContent() {
+        FChair = FFolder.Write(
+            u"Game/GameData/Objects/chair.iff"_s,
+            BuildIffFile({{.Type = "BMP_", .Id = 6001, .Data = Bitmap(4, 3)},
+                          {.Type = "CTSS",
+                           .Id = 1,
+                           .Data = BuildStringList(FixtureListFormat::Values,
+                                                   {{.Value = "Chair"}, {.Value = "Nice"}})}}));
+        FSet = FFolder.Write(
+            u"Game/Downloads/set.far"_s,
+            BuildFarArchive({{.Name = "a.iff", .Data = "A"}, {.Name = "b.iff", .Data = "B"}}));
+        FWhole = FFolder.Write(u"Game/Downloads/whole.far"_s,
+                               BuildFarArchive({{.Name = "w.iff", .Data = "W"}}));
+        FFolder.Write(
+            u"Home/files.iff"_s,
+            BuildFilesDb(
+                {{100, {{.FileName = FChair, .InstalledAt = u"40000"_s, .Comment = u"comfy"_s}}},
+                 {106,
+                  {{.FileName = FSet + u"\\a.iff"_s, .InstalledAt = u"1"_s},
+                   {.FileName = FSet + u"\\b.iff"_s, .InstalledAt = u"1"_s},
+                   {.FileName = FWhole + u"\\w.iff"_s, .InstalledAt = u"1"_s}}}}));
+    }
+
+    template <typename T> T* Find(const char16_t* name) {
+        T* widget = FFrame.findChild<T*>(QString::fromUtf16(name));
+        EXPECT_TRUE(widget) << QString::fromUtf16(name).toStdString();
+        return widget;
+    }
+
+    TickTreeModel& Model() { return *Find<TTickTree>(u"FilesTree")->TickModel(); }
+
+    QModelIndex Node(const QString& text) {
+        const QList<QStandardItem*> found = Model().findItems(text, Qt::MatchRecursive);
+        EXPECT_EQ(found.size(), 1) << text.toStdString();
+        return found.value(0) ? found[0]->index() : QModelIndex();
+    }
+
+    bool HasNode(const QString& text) {
+        return !Model().findItems(text, Qt::MatchRecursive).isEmpty();
+    }
+
+    ScriptedInteraction FUser;
+    TDeleteFrame FFrame;
+    QString FChair;
+    QString FSet;
+    QString FWhole;
+};
+} // namespace
+
+TEST_F(TDeleteFrameTest, WithoutCustomContentTheTreeSaysSoAndNothingCanBeDone) {
+    FFrame.LoadInstalledContent();
+    EXPECT_EQ(Model().rowCount(), 1);
+    EXPECT_EQ(Model().item(0)->text(), u"You don't have any custom content installed!"_s);
+    EXPECT_FALSE(Find<TTickTree>(u"FilesTree")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(u"Delete")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(u"Reset")->isEnabled());
+    EXPECT_TRUE(FUser.Messages().isEmpty());
+}
+
+TEST_F(TDeleteFrameTest, SelectingAnObjectShowsItsDetailsAndDoubledPicture) {
+    MakeContent();
+    FFrame.LoadInstalledContent();
+    Find<TTickTree>(u"FilesTree")->setCurrentIndex(Node(u"chair.iff"_s));
+    EXPECT_EQ(Find<QLabel>(u"Filename")->text(), QDir::toNativeSeparators(FChair));
+    EXPECT_EQ(Find<QLabel>(u"Comment")->text(), u"comfy"_s);
+    EXPECT_EQ(Find<QPlainTextEdit>(u"Description")->toPlainText(), u"Chair -- Nice"_s);
+    EXPECT_EQ(Find<QLabel>(u"Preview")->pixmap().size(), QSize(8, 6));
+    EXPECT_FALSE(Find<QLabel>(u"Preview")->isHidden());
+
+    Find<TTickTree>(u"FilesTree")->setCurrentIndex(Node(u"b.iff"_s));
+    EXPECT_EQ(Find<QLabel>(u"Filename")->text(), FSet + u"\\b.iff"_s);
+    EXPECT_EQ(Find<QLabel>(u"Comment")->text(), u"[Not Entered]"_s);
+}
+
+TEST_F(TDeleteFrameTest, DeletesTheTickedObjectEntryAndArchiveWithTheirRecords) {
+    MakeContent();
+    FFrame.LoadInstalledContent();
+    Model().SetTick(Node(u"chair.iff"_s), TickState::Ticked);
+    Model().SetTick(Node(u"a.iff"_s), TickState::Ticked);
+    Model().SetTick(Node(QDir::toNativeSeparators(u"Downloads/whole.far"_s)), TickState::Ticked);
+    EXPECT_EQ(Model().State(Node(QDir::toNativeSeparators(u"Downloads/set.far"_s))),
+              TickState::Partly);
+    FUser.ExpectQuestion(MessageAnswer::Yes);
+
+    FFrame.DeleteClick();
+
+    EXPECT_EQ(
+        FUser.MessageTexts().mid(0, 2),
+        (QStringList{
+            u"Warning! The selected files will be deleted permanently! You will not be able to "
+            u"recover them. Are you sure you want to do this?"_s,
+            u"3 Files deleted."_s}));
+    EXPECT_FALSE(QFile::exists(FChair));
+    EXPECT_FALSE(QFile::exists(FWhole));
+    EXPECT_EQ(FFolder.Read(u"Game/Downloads/set.far"_s),
+              BuildFarArchive({{.Name = "b.iff", .Data = "B"}}));
+    const InstalledFilesDb db(FFolder.Path(u"Home/files.iff"_s));
+    EXPECT_EQ(db.Count(ContentKind::Objects), 0);
+    ASSERT_EQ(db.Count(ContentKind::FarPackedFiles), 1);
+    EXPECT_EQ(db.Get(ContentKind::FarPackedFiles, 0).FileName, FSet + u"\\b.iff"_s);
+    EXPECT_FALSE(HasNode(u"chair.iff"_s));
+    EXPECT_FALSE(HasNode(u"a.iff"_s));
+    EXPECT_EQ(Model().State(Node(u"b.iff"_s)), TickState::Unticked);
+}
+
+TEST_F(TDeleteFrameTest, NothingTickedOrNotConfirmedChangesNothing) {
+    MakeContent();
+    FFrame.LoadInstalledContent();
+    FFrame.DeleteClick();
+    Model().SetTick(Node(u"chair.iff"_s), TickState::Ticked);
+    FUser.ExpectQuestion(MessageAnswer::No);
+    FFrame.DeleteClick();
+    EXPECT_EQ(FUser.MessageTexts().first(), u"You didn't select any files to delete!"_s);
+    EXPECT_EQ(FUser.Messages().size(), 2);
+    EXPECT_TRUE(QFile::exists(FChair));
+    EXPECT_EQ(Model().State(Node(u"chair.iff"_s)), TickState::Ticked);
+}
