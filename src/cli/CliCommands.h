@@ -6,3 +6,5 @@
 int RunIffCommand(const QStringList& args, CliIo& io);
 int RunFarCommand(const QStringList& args, CliIo& io);
 int RunDbCommand(const QStringList& args, CliIo& io);
+// "scan" has no subcommands: args are its options and paths.
+int RunScanCommand(const QStringList& args, CliIo& io);
