@@ -1,8 +1,10 @@
 #include "app/WidgetInteraction.h"
 
 #include "app/DialogkitDialogs.h"
+#include "app/PasswordPrompt.h"
 #include "app/TProgressForm.h"
 #include "dialogkit/TDkDialog.h"
+#include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
 
 #include <QApplication>
@@ -91,8 +93,13 @@ FileExistsReply WidgetInteraction::AskFileExists(const FileExistsQuestion&) {
     return {};
 }
 
-std::optional<QString> WidgetInteraction::AskPassword(const QString&, const QString&) {
-    return std::nullopt;
+std::optional<QString> WidgetInteraction::AskPassword(const QString& archivePath,
+                                                      const QString& entryName) {
+    if (FLanguage)
+        return AskPasswordInDialog(FParent, *FLanguage, archivePath, entryName);
+    TLanguage english;
+    english.SetDefaultLanguage(BuiltInEnglishLines());
+    return AskPasswordInDialog(FParent, english, archivePath, entryName);
 }
 
 HoodChoice WidgetInteraction::ChooseNeighbourhood(const QString&, const ExpansionFlags&) {

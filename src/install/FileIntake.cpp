@@ -9,6 +9,7 @@
 #include "language/TLanguage.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -159,5 +160,6 @@ QString ArchiveEntryDisplayName(const QString& archive, const QString& entryFile
 }
 
 bool EmptyTempFolder(const QString& folder) {
-    return DeleteFolderTree(folder) && QDir().mkpath(folder);
+    const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    return DeleteFolderTree(folder) && QDir().mkdir(folder, ownerOnly);
 }
