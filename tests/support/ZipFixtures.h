@@ -20,7 +20,8 @@ struct ZipFixtureEntry {
     bool SymbolicLink = false;
 };
 
-// The archive's bytes, entries in the given order, deflated.
+// The archive's bytes, entries in the given order, deflated; no entries give the bare
+// end-of-directory record.
 QByteArray BuildZipArchive(const std::vector<ZipFixtureEntry>& entries);
 
 // Offsets of an entry's fields in an archive built above, for hostile variants.
