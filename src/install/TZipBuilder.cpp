@@ -5,11 +5,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QStorageInfo>
+#include <QTemporaryFile>
 
 #include <array>
+#include <filesystem>
 #include <zip.h>
 
 namespace {
@@ -24,6 +26,10 @@ using EntryHandle = std::unique_ptr<zip_file_t, FileClose>;
 // Unix keeps the file type in the upper half of an entry's external attributes.
 constexpr zip_uint32_t UnixTypeMask = 0170000;
 constexpr zip_uint32_t UnixSymbolicLink = 0120000;
+
+constexpr QFile::Permissions ExtractedPermissions = QFile::ReadOwner | QFile::WriteOwner |
+                                                    QFile::ReadUser | QFile::WriteUser |
+                                                    QFile::ReadGroup | QFile::ReadOther;
 
 // Codes of the component's own messages, beside libzip's error codes.
 enum ZipMessageCode {
@@ -80,19 +86,30 @@ public:
                      : zip_fopen_index(FArchive, FIndex, 0));
         if (!entry)
             return FailedWith(zip_get_error(FArchive), password.has_value());
-        QSaveFile file(FTarget);
-        if (!file.open(QIODevice::WriteOnly))
+        // Extracted files are scratch copies: renamed into place without waiting for the
+        // disk, which made archives of many small entries crawl.
+        QTemporaryFile file(FTarget + QStringLiteral(".part-XXXXXX"));
+        if (!file.open())
             return FailedWith(file.errorString());
         const Outcome outcome = Copy(entry.get(), file, password.has_value());
-        if (outcome == Outcome::Written && !file.commit())
+        if (outcome != Outcome::Written)
+            return outcome;
+        // A temporary file is private; an extracted one is readable like any other new file.
+        if (!file.flush() || !file.setPermissions(ExtractedPermissions))
             return FailedWith(file.errorString());
+        std::error_code error;
+        std::filesystem::rename(file.filesystemFileName(), QFileInfo(FTarget).filesystemFilePath(),
+                                error);
+        if (error)
+            return FailedWith(QString::fromStdString(error.message()));
+        file.setAutoRemove(false);
         return outcome;
     }
 
     const QString& Reason() const { return FReason; }
 
 private:
-    Outcome Copy(zip_file_t* entry, QSaveFile& file, bool encrypted) {
+    Outcome Copy(zip_file_t* entry, QFile& file, bool encrypted) {
         std::array<char, 65536> buffer;
         qint64 total = 0;
         for (;;) {
