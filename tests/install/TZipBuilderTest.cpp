@@ -1,5 +1,6 @@
 #include "install/TZipBuilder.h"
 
+#include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFolder.h"
@@ -7,6 +8,7 @@
 
 #include <QDir>
 #include <QSignalSpy>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -209,4 +211,34 @@ TEST_F(TZipBuilderTest, WithoutOverwriteAnExistingFileIsKept) {
     FZip.FSpecArgs() = QStringList({u"chair.iff"_s});
     EXPECT_EQ(FZip.Extract(), 0);
     EXPECT_EQ(FFolder.Read(u"out/chair.iff"_s), "mine"_ba);
+}
+
+TEST_F(TZipBuilderTest, ArchivesOfTheZipToolExtractAsUnzipExtractsThem) {
+    if (QStandardPaths::findExecutable(u"zip"_s).isEmpty() ||
+        QStandardPaths::findExecutable(u"unzip"_s).isEmpty())
+        GTEST_SKIP() << "zip or unzip is not installed";
+    FFolder.Write(u"src/objects/chair.iff"_s, QByteArray(70000, 'c') + "end");
+    FFolder.Write(u"src/walls/stone.wll"_s, "stone");
+    FFolder.Write(u"src/empty.flr"_s, "");
+    FArchive = FFolder.Path(u"tool.zip"_s);
+    ASSERT_EQ(RunProgram(u"zip"_s, {u"-q"_s, u"-r"_s, u"-P"_s, u"pw"_s, FArchive, u"."_s},
+                         QProcessEnvironment::systemEnvironment(), FFolder.Path(u"src"_s))
+                  .Exit,
+              0);
+    ASSERT_EQ(RunProgram(u"unzip"_s, {u"-q"_s, u"-o"_s, u"-j"_s, u"-P"_s, u"pw"_s, FArchive,
+                                      u"-d"_s, FFolder.Path(u"unzip"_s)})
+                  .Exit,
+              0);
+    FUser.ExpectPassword(u"pw"_s);
+    FZip.SetZipFileName(FArchive);
+    FZip.SetExtrOptions(ExtrOption::ExtrOverWrite);
+    FZip.SetExtrBaseDir(FFolder.Path(u"out"_s));
+    for (int i = 0; i < FZip.GetCount(); ++i)
+        FZip.FSpecArgs().append(FZip.GetDirEntry(i).FileName);
+    EXPECT_EQ(FZip.Extract(), 3);
+    for (const QString& name : {u"chair.iff"_s, u"stone.wll"_s, u"empty.flr"_s})
+        EXPECT_EQ(FFolder.Read(u"out/"_s + name), FFolder.Read(u"unzip/"_s + name))
+            << name.toStdString();
+    EXPECT_EQ(QDir(FFolder.Path(u"out"_s)).entryList(QDir::Files),
+              QDir(FFolder.Path(u"unzip"_s)).entryList(QDir::Files));
 }
