@@ -48,7 +48,6 @@ TInstallFilesPanel::TInstallFilesPanel(QWidget* owner)
     FFilesTree->SetTickModel(FModel);
     FFilesTree->setHeaderHidden(true);
     FReadmeText->setReadOnly(true);
-    FReadmeFiles->setSortingEnabled(true);
     FHelpScroller->setFixedHeight(FHelpScroller->fontMetrics().height() + 6);
 
     auto* comment = new QHBoxLayout(FCommentPanel);
