@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -47,6 +48,9 @@ TInstallFilesPanel::TInstallFilesPanel(QWidget* owner)
       FBackTo1(Named<QPushButton>(this, "BackTo1")), FInstall(Named<QPushButton>(this, "Install")) {
     FFilesTree->SetTickModel(FModel);
     FFilesTree->setHeaderHidden(true);
+    // Long paths scroll sideways rather than being cut short.
+    FFilesTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    FFilesTree->header()->setStretchLastSection(false);
     FReadmeText->setReadOnly(true);
     FHelpScroller->setFixedHeight(FHelpScroller->fontMetrics().height() + 6);
 
