@@ -8,11 +8,15 @@
 #include "support/ZipFixtures.h"
 #include "widgets/TTickTree.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -135,4 +139,23 @@ TEST_F(TInstallFrameTest, TheLinkOpensTheOpenDialogForSeveralFiles) {
     EXPECT_TRUE(FUser.FileDialogs()[0].Filter.endsWith(u"All Files (*.*)|*.*"_s));
     EXPECT_EQ(FFrame.InstallStep(), 2);
     EXPECT_EQ(FFrame.TickedFiles().size(), 1);
+}
+
+TEST_F(TInstallFrameTest, FilesAndFoldersDroppedOnThePictureAreTakenIn) {
+    const QString wall = FFolder.Write(u"dl/walls/stone.wll"_s, "stone");
+    const QString chair = FFolder.Write(u"dl/chair.iff"_s, "chair");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(FFolder.Path(u"dl/walls"_s)), QUrl::fromLocalFile(chair),
+                  QUrl(u"https://example.invalid/x.iff"_s)});
+    QWidget* picture = Find<QWidget>("DropImg");
+    // Qt delivers a drop to the widget that accepted the drag entering it.
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(picture, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(picture, &drop);
+    QStringList sources;
+    for (const TickedFile& file : FFrame.TickedFiles())
+        sources.append(file.SourcePath);
+    EXPECT_EQ(sources, QStringList({chair, wall}));
 }
