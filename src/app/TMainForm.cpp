@@ -88,6 +88,7 @@ void TMainForm::Construct() {
     FOptionsFrame->LoadLanguageSetting();
     FTempFolder = CreateRunTempFolder(QDir::tempPath());
     FInstallFrame->SetTempFolder(FTempFolder);
+    FInstallFrame->SetInteraction(*FInteraction);
     FDeleteFrame->SetTempFolder(FTempFolder);
     FExportFrame->SetTempFolder(FTempFolder);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/QtTextsTranslation.h"
-#include "app/ZipEngineProbe.h"
+#include "install/TZipBuilder.h"
 #include "language/TLanguage.h"
 
 #include <QMainWindow>
@@ -38,7 +38,7 @@ public:
 
     // Proves the zip library, shows the first tab, loads the settings and the install tab's
     // picture. False when the program cannot run and must end.
-    bool FormCreate(const ZipEngineCheck& checkZipEngine = ProbeZipEngine);
+    bool FormCreate(const ZipEngineCheck& checkZipEngine = TZipBuilder::CheckEngine);
 
     TLanguage& Language() { return FLanguage; }
     TPageControl* Pages() const { return FPages; }

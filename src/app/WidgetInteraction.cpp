@@ -1,6 +1,7 @@
 #include "app/WidgetInteraction.h"
 
 #include "app/DialogkitDialogs.h"
+#include "app/PasswordPrompt.h"
 #include "app/TProgressForm.h"
 #include "dialogkit/TDkDialog.h"
 #include "hood/THoodForm.h"
@@ -102,9 +103,9 @@ FileExistsReply WidgetInteraction::AskFileExists(const FileExistsQuestion& quest
     return TOverwrite::Ask(FParent, Texts(), question);
 }
 
-// The cautious answer until the password prompt takes this question over.
-std::optional<QString> WidgetInteraction::AskPassword(const QString&, const QString&) {
-    return std::nullopt;
+std::optional<QString> WidgetInteraction::AskPassword(const QString& archivePath,
+                                                      const QString& entryName) {
+    return AskPasswordInDialog(FParent, Texts(), archivePath, entryName);
 }
 
 HoodChoice WidgetInteraction::ChooseNeighbourhood(const QString& gameFolder,

@@ -10,3 +10,5 @@ int RunInstallCommand(const QStringList& args, CliIo& io);
 int RunContentCommand(const QStringList& args, CliIo& io);
 int RunDeleteCommand(const QStringList& args, CliIo& io);
 int RunGameFilesCommand(const QStringList& args, CliIo& io);
+// "scan" has no subcommands: args are its options and paths.
+int RunScanCommand(const QStringList& args, CliIo& io);

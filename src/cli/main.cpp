@@ -18,6 +18,7 @@ constexpr CommandGroup Groups[] = {
     {"content", RunContentCommand},
     {"delete", RunDeleteCommand},
     {"gamefiles", RunGameFilesCommand},
+    {"scan", RunScanCommand},
 };
 
 const char* const Usage = "usage: packwright-cli COMMAND [ARGS...]\n"
@@ -29,6 +30,7 @@ const char* const Usage = "usage: packwright-cli COMMAND [ARGS...]\n"
                           "  content                   list the custom content of the game folder\n"
                           "  delete PATH...            delete custom content\n"
                           "  gamefiles --game DIR      write the list of the game's own files\n"
+                          "  scan PATH...              classify files as the install tab does\n"
                           "Every command takes --help.\n";
 } // namespace
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 // The install tab's drop picture: drawn as large as the panel allows without distorting it,
-// centred, and clickable.
+// centred, clickable, and a target for files and folders dropped from a file manager.
 class TDropImage : public QWidget {
     Q_OBJECT
 
@@ -17,10 +17,14 @@ public:
 
 Q_SIGNALS:
     void OnClick();
+    // Files or folders were dropped on the picture: their full paths.
+    void FileDropDropFiles(const QStringList& paths);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QPixmap FPicture;

@@ -1,9 +1,14 @@
 #include "install/TInstallFrame.h"
 
+#include "common/Interaction.h"
 #include "install/DropPicture.h"
+#include "install/InstallDialogFilter.h"
+#include "install/IntakeTree.h"
 #include "install/MissingDropPicture.h"
 #include "install/TDropImage.h"
+#include "install/TInstallFilesPanel.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -20,7 +25,7 @@ TInstallFrame::TInstallFrame(QWidget* owner)
     : QWidget(owner), FInstallLanguage(this), FFixFormEvent(this), FMainPanel(new QWidget(this)),
       FDesc1_1a(NamedLabel(FMainPanel, "Desc1_1a")), FDesc1_1b(NamedLabel(FMainPanel, "Desc1_1b")),
       FDesc1_1c(NamedLabel(FMainPanel, "Desc1_1c")), FImgPanel(new QWidget(FMainPanel)),
-      FDropImg(new TDropImage(FImgPanel)) {
+      FDropImg(new TDropImage(FImgPanel)), FFilesPanel(new TInstallFilesPanel(this)) {
     setObjectName(QStringLiteral("InstallFrame"));
     FMainPanel->setObjectName(QStringLiteral("MainPanel"));
     FImgPanel->setObjectName(QStringLiteral("ImgPanel"));
@@ -43,8 +48,17 @@ TInstallFrame::TInstallFrame(QWidget* owner)
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->addWidget(FMainPanel);
+    frame->addWidget(FFilesPanel);
+    FFilesPanel->setObjectName(QStringLiteral("FilesPanel"));
+    FFilesPanel->hide();
 
     connect(FDropImg, &TDropImage::OnClick, this, &TInstallFrame::DropImgClick);
+    connect(FDropImg, &TDropImage::FileDropDropFiles, this, &TInstallFrame::SelectFiles);
+    connect(FDesc1_1b, &QLabel::linkActivated, this, &TInstallFrame::Desc1_1bClick);
+    connect(FFilesPanel, &TInstallFilesPanel::BackTo1Click, this, &TInstallFrame::ResetToStep1);
+    connect(FFilesPanel, &TInstallFilesPanel::InstallClick, this, &TInstallFrame::InstallClick);
+    connect(FFilesPanel, &TInstallFilesPanel::ReadmeUnreadable, this,
+            [this](const QString& message) { FInteraction->Fail(message); });
     connect(&FInstallLanguage, &TLanguage::OnLanguageLoaded, this,
             &TInstallFrame::InstallLanguageLanguageLoaded);
 }
@@ -59,17 +73,59 @@ QSize TInstallFrame::FittedSize() const {
                 margins.bottom()};
 }
 
+void TInstallFrame::SelectFiles(const QStringList& paths) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    FileIntake intake(*FInteraction, FInstallLanguage,
+                      FExpansion.Expansion ? FExpansion.Packs : PackFlags{}, FTempFolder);
+    intake.SelectFiles(paths);
+    QGuiApplication::restoreOverrideCursor();
+    if (!intake.Classifier().HasInstallable()) {
+        FInteraction->Warn(FInstallLanguage.GetString(QStringLiteral("InstallNoFiles")));
+        FFilesPanel->ShowNothingFound(FInstallLanguage);
+        ResetToStep1();
+        return;
+    }
+    FInstallStep = 2;
+    FFilesPanel->ShowFiles(BuildIntakeTree(intake.Classifier(), FInstallLanguage), intake.Readmes(),
+                           FInstallLanguage);
+    FixForm();
+}
+
 void TInstallFrame::ResetToStep1() {
     QImage picture = ReadDropPicture(FInstallBMP);
     if (picture.isNull())
         picture = MissingDropPicture(FInstallLanguage, FProdVersion);
     FDropImg->SetPicture(QPixmap::fromImage(picture));
+    FFilesPanel->ShowNothingFound(FInstallLanguage);
+    // Files extracted by the last intake go with it.
+    if (!FTempFolder.isEmpty())
+        EmptyTempFolder(FTempFolder);
     FInstallStep = 1;
     FixForm();
 }
 
+QList<TickedFile> TInstallFrame::TickedFiles() const {
+    return FInstallStep == 2 ? FFilesPanel->TickedFiles() : QList<TickedFile>();
+}
+
 void TInstallFrame::FixForm() {
+    const bool step2 = FInstallStep == 2;
+    FMainPanel->setVisible(!step2);
+    FFilesPanel->setVisible(step2);
+    FFilesPanel->RunHelp(step2);
     FFixFormEvent.TriggerEvent(this);
+}
+
+void TInstallFrame::Desc1_1bClick() {
+    FileDialogRequest request;
+    request.Kind = FileDialogKind::OpenMultiple;
+    request.Title = FInstallLanguage.GetString(QStringLiteral("SelectFiles"));
+    request.Filter = InstallDialogFilter(FInstallLanguage);
+    request.Options = FileDialogOption::FileMustExist | FileDialogOption::PathMustExist |
+                      FileDialogOption::HideReadOnly | FileDialogOption::HidePlacesBar;
+    const FileDialogAnswer answer = FInteraction->AskForPaths(request);
+    if (answer.Confirmed && !answer.Paths.isEmpty())
+        SelectFiles(answer.Paths);
 }
 
 void TInstallFrame::InstallLanguageLanguageLoaded() {
@@ -81,4 +137,5 @@ void TInstallFrame::InstallLanguageLanguageLoaded() {
     FDesc1_1b->setText(
         QStringLiteral("<a href=\"#\">%1</a>")
             .arg(FInstallLanguage.GetString(QStringLiteral("ClickHere")).toHtmlEscaped()));
+    FFilesPanel->ApplyCaptions(FInstallLanguage);
 }

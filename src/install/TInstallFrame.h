@@ -2,16 +2,20 @@
 
 #include "common/ExpansionFlags.h"
 #include "common/FileExistsAnswer.h"
+#include "install/FileIntake.h"
+#include "install/InstallTreeModel.h"
 #include "language/TLanguage.h"
 #include "widgets/TTriggerEvent.h"
 
 #include <QWidget>
 
+class Interaction;
 class QLabel;
 class TDropImage;
+class TInstallFilesPanel;
 
-// The install tab. Step 1 shows the drop picture under a heading; step 2 (files selected,
-// not yet installed) arrives with the file intake.
+// The install tab. Step 1 shows the drop picture under a heading; step 2 the files that
+// dropped or chosen downloads hold, to be ticked for installing.
 class TInstallFrame : public QWidget {
     Q_OBJECT
 
@@ -23,13 +27,19 @@ public:
     int InstallStep() const { return FInstallStep; }
     QWidget* MainPanel() const { return FMainPanel; }
     QWidget* ImgPanel() const { return FImgPanel; }
+    TInstallFilesPanel* FilesPanel() const { return FFilesPanel; }
     // Fired by FixForm so the owner can fit its size to the tab.
     TTriggerEvent& FixFormEvent() { return FFixFormEvent; }
     // The size step 1 needs to show the heading and the picture at its natural size.
     QSize FittedSize() const;
 
-    // Empties the tab, reloads the drop picture and shows step 1.
+    // Reads the files, folders and zip archives and shows what can be installed (step 2),
+    // or warns and returns to step 1 when nothing can.
+    void SelectFiles(const QStringList& paths);
+    // Empties the tab and the temporary folder, reloads the drop picture and shows step 1.
     void ResetToStep1();
+    // The files ticked in step 2, what the install takes.
+    QList<TickedFile> TickedFiles() const;
     // Arranges the tab for the current step and fires FixFormEvent.
     void FixForm();
 
@@ -39,13 +49,19 @@ public:
     void SetFileExistsDefault(FileExistsAnswer answer) { FFileExistsDefault = answer; }
     void SetExpansionFlags(const ExpansionFlags& flags) { FExpansion = flags; }
     void SetInstallBMP(const QString& path) { FInstallBMP = path; }
+    // Where messages, questions and the open dialog go; set before the tab is used.
+    void SetInteraction(Interaction& interaction) { FInteraction = &interaction; }
 
 Q_SIGNALS:
     // The drop picture was clicked.
     void DropImgClick();
+    // The Install button was pressed; TickedFiles() says what to install.
+    void InstallClick();
 
 private:
     void InstallLanguageLanguageLoaded();
+    void Desc1_1bClick();
+    void ShowIntake(const FileIntake& intake);
 
     TLanguage FInstallLanguage;
     TTriggerEvent FFixFormEvent;
@@ -56,6 +72,7 @@ private:
     FileExistsAnswer FFileExistsDefault = FileExistsAnswer::Ask;
     ExpansionFlags FExpansion;
     QString FInstallBMP;
+    Interaction* FInteraction = nullptr;
 
     QWidget* FMainPanel;
     QLabel* FDesc1_1a;
@@ -63,4 +80,5 @@ private:
     QLabel* FDesc1_1c;
     QWidget* FImgPanel;
     TDropImage* FDropImg;
+    TInstallFilesPanel* FFilesPanel;
 };

@@ -3,7 +3,6 @@
 #include "app/RunTempFolder.h"
 #include "app/StripStops.h"
 #include "app/StripText.h"
-#include "app/ZipEngineProbe.h"
 #include "common/PackwrightError.h"
 #include "install/DeleteFolderTree.h"
 #include "language/BuiltInEnglish.h"
@@ -119,10 +118,6 @@ TEST(StripStops, MessagesStopCentredWhateverTheLineHeight) {
     EXPECT_FALSE(stops.InSteppingRange(14 + 7 * 26, 184));
     EXPECT_FALSE(stops.InSteppingRange(0, 184));
     EXPECT_EQ(StripStops(17, 19).FirstStop(), 18);
-}
-
-TEST(ZipEngineProbe, TheZipLibraryWritesAndReadsBack) {
-    EXPECT_FALSE(ProbeZipEngine());
 }
 
 TEST(EventErrorGuard, ShowsWhatEscapesAHandlerAndGoesOn) {

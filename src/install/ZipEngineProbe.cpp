@@ -1,4 +1,4 @@
-#include "app/ZipEngineProbe.h"
+#include "install/ZipEngineProbe.h"
 
 #include <array>
 #include <memory>

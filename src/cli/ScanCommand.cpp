@@ -1,0 +1,131 @@
+#include "app/StoredSettings.h"
+#include "cli/CliCommands.h"
+#include "cli/ConsoleInteraction.h"
+#include "install/FileIntake.h"
+#include "install/IntakeTree.h"
+#include "language/BuiltInEnglish.h"
+#include "language/TLanguage.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+const char* const Usage =
+    "usage: packwright-cli scan [--packs LIST] [--bitmaps yes|no] [--temp DIR] PATH...\n"
+    "Reads files, folders and zip archives as the install tab does, without installing:\n"
+    "prints one line per file in tree order (kind, display name, source path) and one per\n"
+    "readme (\"readme\", name, path). LIST is a comma-separated set of tevarin, ossery,\n"
+    "fennick, glimmet, wendle, or all; without it the stored settings decide. --bitmaps\n"
+    "answers the questions about doubtful bitmaps (default no). Archives are opened in a\n"
+    "folder made inside DIR (default the system's temporary folder) and removed after.\n";
+
+struct ScanOptions {
+    std::optional<PackFlags> Packs;
+    bool BitmapsYes = false;
+    QString TempParent = QDir::tempPath();
+    QStringList Paths;
+};
+
+std::optional<PackFlags> ParsePacks(const QString& list) {
+    static const QStringList Names = {QStringLiteral("tevarin"), QStringLiteral("ossery"),
+                                      QStringLiteral("fennick"), QStringLiteral("glimmet"),
+                                      QStringLiteral("wendle")};
+    PackFlags packs{};
+    for (const QString& name : list.toLower().split(u',', Qt::SkipEmptyParts)) {
+        if (name == u"all")
+            packs.fill(true);
+        else if (const qsizetype at = Names.indexOf(name); at >= 0)
+            packs[static_cast<size_t>(at)] = true;
+        else
+            return std::nullopt;
+    }
+    return packs;
+}
+
+std::optional<ScanOptions> ParseOptions(const QStringList& args) {
+    ScanOptions options;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == u"--packs" && hasValue) {
+            options.Packs = ParsePacks(args[++i]);
+            if (!options.Packs)
+                return std::nullopt;
+        } else if (arg == u"--bitmaps" && hasValue &&
+                   (args[i + 1] == u"yes" || args[i + 1] == u"no")) {
+            options.BitmapsYes = args[++i] == u"yes";
+        } else if (arg == u"--temp" && hasValue) {
+            options.TempParent = args[++i];
+        } else if (arg.startsWith(u"--")) {
+            return std::nullopt;
+        } else {
+            options.Paths.append(QFileInfo(arg).absoluteFilePath());
+        }
+    }
+    return options.Paths.isEmpty() ? std::nullopt : std::optional(options);
+}
+
+// The installed packs as the options tab stores them; none before the first run.
+PackFlags StoredPacks() {
+    const std::optional<StoredSettings> stored = ReadStoredSettings();
+    return stored && stored->Expansion ? stored->Packs : PackFlags{};
+}
+
+// Answers the bitmap questions as the command line says; everything else as the console does.
+class ScanInteraction : public ConsoleInteraction {
+public:
+    ScanInteraction(QTextStream& err, bool bitmapsYes)
+        : ConsoleInteraction(err), FErr(err), FBitmapsYes(bitmapsYes) {}
+
+    MessageAnswer ShowMessage(MessageKind kind, const QString& text,
+                              MessageButtons buttons) override {
+        if (buttons != MessageButtons::YesNo)
+            return ConsoleInteraction::ShowMessage(kind, text, buttons);
+        FErr << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << ' '
+             << (FBitmapsYes ? "yes" : "no") << '\n';
+        return FBitmapsYes ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+
+private:
+    QTextStream& FErr;
+    bool FBitmapsYes;
+};
+
+int Scan(const ScanOptions& options, CliIo& io) {
+    for (const QString& path : options.Paths) {
+        if (!QFileInfo::exists(path))
+            return io.Fail(QStringLiteral("no such file or folder: %1").arg(path));
+    }
+    QTemporaryDir temp(QDir(options.TempParent).filePath(QStringLiteral("PKWR-scan-XXXXXX")));
+    if (!temp.isValid())
+        return io.Fail(
+            QStringLiteral("cannot create a temporary folder in %1").arg(options.TempParent));
+    TLanguage language;
+    language.SetDefaultLanguage(BuiltInEnglishLines());
+    ScanInteraction user(io.Err, options.BitmapsYes);
+    FileIntake intake(user, language, options.Packs.value_or(StoredPacks()), temp.path());
+    intake.SelectFiles(options.Paths);
+    const IntakeTreeNode tree = BuildIntakeTree(intake.Classifier(), language);
+    for (const IntakeTreeNode* file : IntakeTreeFiles(tree)) {
+        io.Record({QString::number(ContentKindValue(*file->Kind)), file->File->DisplayName,
+                   QDir::toNativeSeparators(file->File->SourcePath)});
+    }
+    for (const ReadmeFile& readme : intake.Readmes())
+        io.Record({QStringLiteral("readme"), readme.Name, QDir::toNativeSeparators(readme.Path)});
+    if (!intake.Classifier().HasInstallable())
+        return io.Fail(language.GetString(QStringLiteral("InstallNoFiles")));
+    return ExitSuccess;
+}
+} // namespace
+
+int RunScanCommand(const QStringList& args, CliIo& io) {
+    if (WantsHelp(args)) {
+        io.Out << Usage;
+        return ExitSuccess;
+    }
+    const std::optional<ScanOptions> options = ParseOptions(args);
+    if (!options)
+        return io.BadUsage(QString::fromLatin1(Usage));
+    return Scan(*options, io);
+}

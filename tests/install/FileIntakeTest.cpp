@@ -1,0 +1,141 @@
+#include "install/FileIntake.h"
+
+#include "install/IntakeTree.h"
+#include "language/BuiltInEnglish.h"
+#include "language/TLanguage.h"
+#include "support/QtPrinters.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TempFolder.h"
+#include "support/ZipFixtures.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr PackFlags NoPacks{};
+
+class FileIntakeTest : public TempFolderTest {
+protected:
+    FileIntakeTest() { FLanguage.SetDefaultLanguage(BuiltInEnglishLines()); }
+
+    QString Dl(const QString& name) const { return FFolder.Path(u"dl/"_s + name); }
+    QString Temp(const QString& name) const { return FFolder.Path(u"temp/"_s + name); }
+    static QString N(const QString& path) { return QDir::toNativeSeparators(path); }
+    static QString Entry(const QString& archive, const QString& name) {
+        return N(archive) + QDir::separator() + name;
+    }
+
+    // The tree as indented lines of text.
+    QStringList TreeLines(const FileIntake& intake) const {
+        QStringList lines;
+        const std::function<void(const IntakeTreeNode&, int)> walk = [&](const IntakeTreeNode& node,
+                                                                         int depth) {
+            lines.append(QString(depth * 2, u' ') + node.Text);
+            for (const IntakeTreeNode& child : node.Children)
+                walk(child, depth + 1);
+        };
+        walk(BuildIntakeTree(intake.Classifier(), FLanguage), 0);
+        return lines;
+    }
+
+    ScriptedInteraction FUser;
+    TLanguage FLanguage;
+};
+} // namespace
+
+TEST_F(FileIntakeTest, FoldersAndNestedArchivesBecomeOneSortedTree) {
+    FFolder.Write(u"dl/pack/walls/stone.wll"_s, "wall");
+    FFolder.Write(u"dl/pack/.hidden.flr"_s, "floor");
+    FFolder.Write(u"dl/pack/notes.diz"_s, "loose readme");
+    FFolder.Write(u"dl/other/house01.iff"_s, "house");
+    const QByteArray inner = BuildZipArchive({{.Name = "lamp.iff", .Data = "lamp"}});
+    FFolder.Write(u"dl/chairs.zip"_s,
+                  BuildZipArchive({{.Name = "objs/chair.iff", .Data = "chair"},
+                                   {.Name = "Read Me.txt", .Data = "zipped readme"},
+                                   {.Name = "file_id.diz", .Data = "ignored in archives"},
+                                   {.Name = "manual.doc", .Data = "not extracted"},
+                                   {.Name = "inner.zip", .Data = inner}}));
+    FFolder.Write(u"dl/b/chairs.zip"_s, BuildZipArchive({{.Name = "sofa.iff", .Data = "sofa"}}));
+    QDir().mkpath(Temp({}));
+
+    FileIntake intake(FUser, FLanguage, NoPacks, Temp({}));
+    intake.SelectFiles({Dl(u"pack"_s), Dl(u"other"_s), Dl(u"chairs.zip"_s), Dl(u"b/chairs.zip"_s)});
+
+    const QString chairs = Dl(u"chairs.zip"_s);
+    const QString inside = Temp(u"chairs.zip/inner.zip"_s);
+    EXPECT_EQ(
+        TreeLines(intake),
+        QStringList({u"Selected Files"_s, u"  Floors"_s, u"    "_s + N(Dl(u"pack/.hidden.flr"_s)),
+                     u"  Houses and areas"_s, u"    Houses (Regular Neighborhood)"_s,
+                     u"      "_s + N(Dl(u"other/house01.iff"_s)), u"  Objects"_s,
+                     u"    "_s + Entry(Dl(u"b/chairs.zip"_s), u"sofa.iff"_s),
+                     u"    "_s + Entry(chairs, u"chair.iff"_s),
+                     u"    "_s + Entry(inside, u"lamp.iff"_s), u"  Walls"_s,
+                     u"    "_s + N(Dl(u"pack/walls/stone.wll"_s))}));
+    // Two archives of one name open into two folders; only wanted entries are extracted.
+    EXPECT_EQ(QDir(Temp({})).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList({u"chairs.zip"_s, u"chairs.zip0"_s, u"inner.zip"_s}));
+    EXPECT_EQ(QDir(Temp(u"chairs.zip"_s)).entryList(QDir::Files),
+              QStringList({u"chair.iff"_s, u"inner.zip"_s, u"Read Me.txt"_s}));
+    QStringList readmes;
+    for (const ReadmeFile& readme : intake.Readmes())
+        readmes.append(readme.Name + u" = "_s + readme.Path);
+    EXPECT_EQ(
+        readmes,
+        QStringList({Entry(chairs, u"Read Me.txt"_s) + u" = "_s + Temp(u"chairs.zip/Read Me.txt"_s),
+                     N(Dl(u"pack/notes.diz"_s)) + u" = "_s + Dl(u"pack/notes.diz"_s)}));
+    const CandidateList& objects = intake.Classifier().KindList(ContentKind::Objects);
+    ASSERT_EQ(objects.Size(), 3);
+    EXPECT_EQ(objects.At(0).SourcePath, Temp(u"chairs.zip/chair.iff"_s));
+    EXPECT_TRUE(FUser.Messages().isEmpty());
+    const QList<ScriptedInteraction::ProgressStep>& progress = FUser.Progress();
+    ASSERT_FALSE(progress.isEmpty());
+    EXPECT_EQ(progress.last().Percent, 97);
+    EXPECT_EQ(progress.last().Message, u"Reading files..."_s);
+}
+
+TEST_F(FileIntakeTest, HostileInputsAreReportedOrPassedOverAndNothingLeavesTheTempFolder) {
+    // A folder holding a link to its own parent, archives nested too deep, a fake archive,
+    // an entry the user cancels the password of.
+    FFolder.Write(u"dl/loop/chair.iff"_s, "chair");
+    QFile::link(Dl({}), Dl(u"loop/up"_s));
+    QByteArray nested = BuildZipArchive({{.Name = "deep.iff", .Data = "deep"}});
+    for (int i = 0; i < FileIntake::MaxArchiveDepth + 2; ++i)
+        nested = BuildZipArchive({{.Name = "n.zip", .Data = nested}});
+    FFolder.Write(u"nest/n.zip"_s, nested);
+    FFolder.Write(u"nest/fake.zip"_s, "no archive");
+    FFolder.Write(u"nest/locked.zip"_s,
+                  BuildZipArchive({{.Name = "../../../escape.iff",
+                                    .Data = "e",
+                                    .Cipher = ZipFixtureCipher::Aes256,
+                                    .Password = "pw"},
+                                   {.Name = "..\\..\\open.iff", .Data = "o"}}));
+    FUser.ExpectPassword(std::nullopt);
+    QDir().mkpath(Temp({}));
+
+    FileIntake intake(FUser, FLanguage, NoPacks, Temp({}));
+    intake.SelectFiles({Dl(u"loop"_s), FFolder.Path(u"nest/n.zip"_s),
+                        FFolder.Path(u"nest/fake.zip"_s), FFolder.Path(u"nest/locked.zip"_s)});
+
+    QStringList objects;
+    for (const Candidate& c : intake.Classifier().KindList(ContentKind::Objects).Entries())
+        objects.append(c.SourcePath);
+    EXPECT_EQ(objects, QStringList({Dl(u"loop/chair.iff"_s), Temp(u"locked.zip/open.iff"_s)}));
+    const QStringList texts = FUser.MessageTexts();
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_TRUE(texts[0].startsWith(
+        u"The zip archive \"%1\" cannot be read"_s.arg(N(FFolder.Path(u"nest/fake.zip"_s)))));
+    EXPECT_EQ(texts[1], u"The archive \"%1\" lies inside too many other archives; it was not "
+                        u"opened."_s.arg(N(Temp(u"n.zip7/n.zip"_s))));
+    EXPECT_EQ(FFolder.Contents().filter(u"escape"_s), QStringList());
+    EXPECT_EQ(FFolder.Contents().filter(u"open.iff"_s),
+              QStringList({u"temp/locked.zip/open.iff"_s}));
+}
+
+TEST_F(FileIntakeTest, EmptyingTheTempFolderLeavesItThereAndEmpty) {
+    FFolder.Write(u"temp/a.zip/x.iff"_s, "x");
+    EXPECT_TRUE(EmptyTempFolder(Temp({})));
+    EXPECT_EQ(FFolder.Contents(), QStringList({u"temp"_s}));
+}

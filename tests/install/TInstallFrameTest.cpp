@@ -1,0 +1,161 @@
+#include "install/TInstallFrame.h"
+
+#include "install/TInstallFilesPanel.h"
+#include "language/BuiltInEnglish.h"
+#include "support/QtPrinters.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TempFolder.h"
+#include "support/ZipFixtures.h"
+#include "widgets/TTickTree.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+class TInstallFrameTest : public TempFolderTest {
+protected:
+    TInstallFrameTest() {
+        FFrame.SetInteraction(FUser);
+        FFrame.SetTempFolder(FFolder.Path(u"temp/"_s));
+        QDir().mkpath(FFolder.Path(u"temp"_s));
+        FFrame.Language().SetDefaultLanguage(BuiltInEnglishLines());
+        FFrame.resize(600, 400);
+        FFrame.show();
+    }
+
+    template <typename Widget> Widget* Find(const char* name) const {
+        return FFrame.findChild<Widget*>(QLatin1String(name));
+    }
+    // Node texts in tree order, indented by depth.
+    QStringList TreeLines() const {
+        QStringList lines;
+        const QAbstractItemModel* model = Find<TTickTree>("FilesTree")->model();
+        const std::function<void(const QModelIndex&, int)> walk = [&](const QModelIndex& parent,
+                                                                      int depth) {
+            for (int row = 0; row < model->rowCount(parent); ++row) {
+                const QModelIndex index = model->index(row, 0, parent);
+                lines.append(QString(depth * 2, u' ') + index.data().toString());
+                walk(index, depth + 1);
+            }
+        };
+        walk({}, 0);
+        return lines;
+    }
+    QModelIndex Node(const QList<int>& rows) const {
+        const QAbstractItemModel* model = Find<TTickTree>("FilesTree")->model();
+        QModelIndex index;
+        for (const int row : rows)
+            index = model->index(row, 0, index);
+        return index;
+    }
+
+    ScriptedInteraction FUser;
+    TInstallFrame FFrame;
+};
+} // namespace
+
+TEST_F(TInstallFrameTest, ShowsTheDropAsATickedTreeWithCommentsAndReadmes) {
+    const QString zip =
+        FFolder.Write(u"dl/walls.zip"_s,
+                      BuildZipArchive({{.Name = "brick.wll", .Data = "brick"},
+                                       {.Name = "stone.wll", .Data = "stone"},
+                                       {.Name = "Readme.txt", .Data = "Line one\r\nLine two"}}));
+    const QString chair = FFolder.Write(u"dl/chair.iff"_s, "chair");
+    FFrame.SelectFiles({zip, chair});
+
+    ASSERT_EQ(FFrame.InstallStep(), 2);
+    const QString entries = QDir::toNativeSeparators(zip) + QDir::separator();
+    EXPECT_EQ(TreeLines(), QStringList({u"Selected Files"_s, u"  Objects"_s,
+                                        u"    "_s + QDir::toNativeSeparators(chair), u"  Walls"_s,
+                                        u"    "_s + entries + u"brick.wll"_s,
+                                        u"    "_s + entries + u"stone.wll"_s}));
+    EXPECT_TRUE(Find<QWidget>("FilesPanel")->isVisible());
+    EXPECT_FALSE(Find<QWidget>("MainPanel")->isVisible());
+    EXPECT_EQ(Find<QListWidget>("ReadmeFiles")->item(0)->text(), entries + u"Readme.txt"_s);
+    EXPECT_EQ(Find<QPlainTextEdit>("ReadmeText")->toPlainText(), u"Line one\nLine two"_s);
+    EXPECT_EQ(Find<QLabel>("Desc2_2")->text(),
+              u"2. Check the files to install and read the readme files"_s);
+
+    // Unticking both walls greys the root; unticking the chair too disables Install.
+    TTickTree* tree = Find<TTickTree>("FilesTree");
+    auto* install = Find<QPushButton>("Install");
+    tree->TickModel()->SetTick(Node({0, 1}), TickState::Unticked);
+    EXPECT_EQ(tree->TickModel()->State(Node({0})), TickState::Partly);
+    EXPECT_TRUE(install->isEnabled());
+    tree->TickModel()->SetTick(Node({0, 0}), TickState::Unticked);
+    EXPECT_EQ(tree->TickModel()->State(Node({0})), TickState::Unticked);
+    EXPECT_FALSE(install->isEnabled());
+    tree->TickModel()->SetAllTicks(TickState::Ticked);
+
+    // A comment on one file, then All with another text: every file gets the second.
+    auto* comment = Find<QLineEdit>("FileComment");
+    tree->setCurrentIndex(Node({0, 1, 0}));
+    EXPECT_TRUE(Find<QWidget>("CommentPanel")->isVisible());
+    comment->setText(u"mine"_s);
+    Q_EMIT comment->textEdited(comment->text());
+    EXPECT_EQ(FFrame.TickedFiles().value(1).Comment, u"mine"_s);
+    comment->setText(u"for all"_s);
+    Find<QPushButton>("CommentAll")->click();
+    const QList<TickedFile> ticked = FFrame.TickedFiles();
+    ASSERT_EQ(ticked.size(), 3);
+    EXPECT_EQ(ticked[0], (TickedFile{chair, ContentKind::Objects, QDir::toNativeSeparators(chair),
+                                     u"for all"_s}));
+    EXPECT_EQ(ticked[2], (TickedFile{FFolder.Path(u"temp/walls.zip/stone.wll"_s),
+                                     ContentKind::Walls, entries + u"stone.wll"_s, u"for all"_s}));
+    tree->setCurrentIndex(Node({0}));
+    EXPECT_FALSE(Find<QWidget>("CommentPanel")->isVisible());
+
+    // Back empties the temporary folder and shows the picture again.
+    Find<QPushButton>("BackTo1")->click();
+    EXPECT_EQ(FFrame.InstallStep(), 1);
+    EXPECT_EQ(FFolder.Contents().filter(u"temp/"_s), QStringList());
+    EXPECT_TRUE(FFrame.TickedFiles().isEmpty());
+}
+
+TEST_F(TInstallFrameTest, NothingInstallableWarnsAndStaysOnStepOne) {
+    FFrame.SelectFiles({FFolder.Write(u"dl/manual.doc"_s, "doc")});
+    EXPECT_EQ(FFrame.InstallStep(), 1);
+    EXPECT_EQ(FUser.MessageTexts(),
+              QStringList({u"You didn't select any files which you can install to The Vocks!"_s}));
+    EXPECT_TRUE(Find<QWidget>("MainPanel")->isVisible());
+}
+
+TEST_F(TInstallFrameTest, TheLinkOpensTheOpenDialogForSeveralFiles) {
+    const QString chair = FFolder.Write(u"dl/chair.iff"_s, "chair");
+    FUser.ExpectFileDialog({.Confirmed = true, .Paths = {chair}});
+    Q_EMIT Find<QLabel>("Desc1_1b")->linkActivated(u"#"_s);
+    ASSERT_EQ(FUser.FileDialogs().size(), 1);
+    EXPECT_EQ(FUser.FileDialogs()[0].Kind, FileDialogKind::OpenMultiple);
+    EXPECT_EQ(FUser.FileDialogs()[0].Title, u"Select files to install to The Vocks:"_s);
+    EXPECT_TRUE(FUser.FileDialogs()[0].Filter.endsWith(u"All Files (*.*)|*.*"_s));
+    EXPECT_EQ(FFrame.InstallStep(), 2);
+    EXPECT_EQ(FFrame.TickedFiles().size(), 1);
+}
+
+TEST_F(TInstallFrameTest, FilesAndFoldersDroppedOnThePictureAreTakenIn) {
+    const QString wall = FFolder.Write(u"dl/walls/stone.wll"_s, "stone");
+    const QString chair = FFolder.Write(u"dl/chair.iff"_s, "chair");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(FFolder.Path(u"dl/walls"_s)), QUrl::fromLocalFile(chair),
+                  QUrl(u"https://example.invalid/x.iff"_s)});
+    QWidget* picture = Find<QWidget>("DropImg");
+    // Qt delivers a drop to the widget that accepted the drag entering it.
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(picture, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(picture, &drop);
+    QStringList sources;
+    for (const TickedFile& file : FFrame.TickedFiles())
+        sources.append(file.SourcePath);
+    EXPECT_EQ(sources, QStringList({chair, wall}));
+}

@@ -1,0 +1,244 @@
+#include "install/TZipBuilder.h"
+
+#include "support/ProgramRun.h"
+#include "support/QtPrinters.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TempFolder.h"
+#include "support/ZipFixtures.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QString Native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+class TZipBuilderTest : public TempFolderTest {
+protected:
+    // Opens the archive, names every entry (or the given ones) and extracts into "out".
+    int ExtractAll(const QByteArray& archive, const QStringList& only = {}) {
+        FArchive = FFolder.Write(u"a.zip"_s, archive);
+        FZip.SetZipFileName(FArchive);
+        FZip.SetExtrOptions(ExtrOption::ExtrOverWrite);
+        FZip.SetExtrBaseDir(FFolder.Path(u"out/"_s));
+        FZip.FSpecArgs().clear();
+        for (int i = 0; i < FZip.GetCount(); ++i)
+            if (only.isEmpty() || only.contains(FZip.GetDirEntry(i).FileName))
+                FZip.FSpecArgs().append(FZip.GetDirEntry(i).FileName);
+        return FZip.Extract();
+    }
+
+    ScriptedInteraction FUser;
+    TZipBuilder FZip{FUser};
+    QString FArchive;
+};
+} // namespace
+
+TEST(ZipEngine, TheZipLibraryWritesAndReadsBack) {
+    EXPECT_FALSE(TZipBuilder::CheckEngine());
+}
+
+TEST_F(TZipBuilderTest, EveryEntryLandsUnderItsBareNameInsideTheBaseFolder) {
+    const QByteArray archive = BuildZipArchive({
+        {.Name = "objects/chair.iff", .Data = "first chair"},
+        {.Name = "readme.txt", .Data = "read me"},
+        {.Name = "more/chair.iff", .Data = "second chair"},
+        {.Name = "../../up.iff", .Data = "up"},
+        {.Name = "C:\\Windows\\drive.iff", .Data = "drive"},
+        {.Name = "/etc/absolute.iff", .Data = "absolute"},
+        {.Name = "C:relative.iff", .Data = "relative"},
+        {.Name = "left/out.iff", .Data = "not named"},
+        {.Name = "folder/", .Data = ""},
+    });
+    EXPECT_EQ(ExtractAll(archive, {u"objects/chair.iff"_s, u"readme.txt"_s, u"more/chair.iff"_s,
+                                   u"../../up.iff"_s, u"C:\\Windows\\drive.iff"_s,
+                                   u"/etc/absolute.iff"_s, u"C:relative.iff"_s, u"folder/"_s}),
+              7);
+    EXPECT_EQ(FFolder.Contents(),
+              QStringList({u"a.zip"_s, u"out"_s, u"out/absolute.iff"_s, u"out/chair.iff"_s,
+                           u"out/drive.iff"_s, u"out/readme.txt"_s, u"out/relative.iff"_s,
+                           u"out/up.iff"_s}));
+    // The later of two entries with one bare name wins.
+    EXPECT_EQ(FFolder.Read(u"out/chair.iff"_s), "second chair"_ba);
+    EXPECT_EQ(FFolder.Read(u"out/up.iff"_s), "up"_ba);
+    EXPECT_TRUE(FUser.Messages().isEmpty());
+}
+
+TEST_F(TZipBuilderTest, NamesWithoutAFileNameAndLinksAreRefusedWithAMessage) {
+    QSignalSpy messages(&FZip, &TZipBuilder::OnMessage);
+    const QByteArray archive = BuildZipArchive({
+        {.Name = "sub/..", .Data = "dots"},
+        {.Name = "link.iff", .Data = "/etc/passwd", .SymbolicLink = true},
+        {.Name = "good.iff", .Data = "good"},
+    });
+    EXPECT_EQ(ExtractAll(archive), 1);
+    EXPECT_EQ(FFolder.Contents(), QStringList({u"a.zip"_s, u"out"_s, u"out/good.iff"_s}));
+    EXPECT_EQ(FUser.MessageTexts(),
+              QStringList({u"Entry \"sub/..\" in \"%1\" was not extracted: it has no plain file "
+                           u"name."_s.arg(Native(FArchive)),
+                           u"Entry \"link.iff\" in \"%1\" was not extracted: it is a symbolic "
+                           u"link."_s.arg(Native(FArchive))}));
+    EXPECT_EQ(messages.count(), 2);
+}
+
+TEST_F(TZipBuilderTest, NamesAreDecodedFromCodePage437OrUtf8ByTheirFlag) {
+    FZip.SetZipFileName(FFolder.Write(
+        u"names.zip"_s, BuildZipArchive({{.Name = "gr\x81n.iff", .Data = "a", .Utf8Name = false},
+                                         {.Name = "gr\xc3\xbcn2.iff", .Data = "b"}})));
+    ASSERT_EQ(FZip.GetCount(), 2);
+    EXPECT_EQ(FZip.GetDirEntry(0).FileName, u"grün.iff"_s);
+    EXPECT_EQ(FZip.GetDirEntry(1).FileName, u"grün2.iff"_s);
+    EXPECT_EQ(FZip.GetDirEntry(1).UncompressedSize, 1);
+}
+
+TEST_F(TZipBuilderTest, DamagedArchivesAreReportedAndHaveNoEntries) {
+    const QByteArray good = BuildZipArchive({{.Name = "chair.iff", .Data = "chair"}});
+    struct Case {
+        const char* Name;
+        QByteArray Bytes;
+    };
+    const Case cases[] = {
+        {"not a zip", "PK but nothing else"_ba},
+        {"empty file", QByteArray()},
+        {"truncated", good.left(good.size() - 10)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        ScriptedInteraction user;
+        TZipBuilder zip(user);
+        zip.SetZipFileName(FFolder.Write(u"bad.zip"_s, c.Bytes));
+        EXPECT_EQ(zip.GetCount(), 0);
+        EXPECT_EQ(zip.Extract(), 0);
+        ASSERT_EQ(user.Messages().size(), 1);
+        EXPECT_TRUE(user.MessageTexts().first().startsWith(
+            u"The zip archive \"%1\" cannot be read: "_s.arg(Native(FFolder.Path(u"bad.zip"_s)))));
+    }
+}
+
+TEST_F(TZipBuilderTest, TrailingJunkAfterTheArchiveIsTolerated) {
+    EXPECT_EQ(ExtractAll(BuildZipArchive({{.Name = "chair.iff", .Data = "chair"}}) + "junk"), 1);
+    EXPECT_EQ(FFolder.Read(u"out/chair.iff"_s), "chair"_ba);
+}
+
+TEST_F(TZipBuilderTest, AnEntryThatInflatesPastItsDeclaredSizeIsCutOffAndReported) {
+    QByteArray archive = BuildZipArchive({{.Name = "bomb.iff", .Data = QByteArray(5000, 'x')},
+                                          {.Name = "fine.iff", .Data = "fine"}});
+    const ZipFieldOffsets fields = ZipEntryFieldOffsets(archive, 0);
+    for (const qsizetype at : {fields.LocalUncompressedSize, fields.CentralUncompressedSize})
+        archive.replace(at, 4, QByteArray("\x10\x00\x00\x00", 4));
+    EXPECT_EQ(ExtractAll(archive), 1);
+    EXPECT_EQ(FFolder.Contents(), QStringList({u"a.zip"_s, u"out"_s, u"out/fine.iff"_s}));
+    EXPECT_EQ(FUser.MessageTexts(),
+              QStringList({u"Entry \"bomb.iff\" in \"%1\" holds more data than it declares; it "
+                           u"was cut off and not extracted."_s.arg(Native(FArchive))}));
+}
+
+TEST_F(TZipBuilderTest, EncryptedEntriesAskForTheirPassword) {
+    struct Case {
+        const char* Name;
+        ZipFixtureCipher Cipher;
+        std::vector<std::optional<QString>> Answers;
+        int PasswordReqCount;
+        bool Extracted;
+        bool WrongPasswordReported;
+    };
+    const Case cases[] = {
+        {"ZipCrypto, right", ZipFixtureCipher::ZipCrypto, {u"secret"_s}, 1, true, false},
+        {"AES, right", ZipFixtureCipher::Aes256, {u"secret"_s}, 1, true, false},
+        {"AES, wrong", ZipFixtureCipher::Aes256, {u"guess"_s}, 1, false, true},
+        {"AES, cancelled", ZipFixtureCipher::Aes256, {std::nullopt}, 1, false, false},
+        {"AES, right at the third try",
+         ZipFixtureCipher::Aes256,
+         {u"a"_s, u"b"_s, u"secret"_s},
+         3,
+         true,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TempFolder folder;
+        ScriptedInteraction user;
+        for (const std::optional<QString>& answer : c.Answers)
+            user.ExpectPassword(answer);
+        TZipBuilder zip(user);
+        const QString archive =
+            folder.Write(u"s.zip"_s, BuildZipArchive({{.Name = "dir/locked.iff",
+                                                       .Data = "hidden chair",
+                                                       .Cipher = c.Cipher,
+                                                       .Password = "secret"},
+                                                      {.Name = "open.iff", .Data = "open chair"}}));
+        zip.SetZipFileName(archive);
+        zip.SetPasswordReqCount(c.PasswordReqCount);
+        zip.SetExtrOptions(ExtrOption::ExtrOverWrite);
+        zip.SetExtrBaseDir(folder.Path(u"out"_s));
+        zip.FSpecArgs() = QStringList({u"dir/locked.iff"_s, u"open.iff"_s});
+        EXPECT_TRUE(zip.GetDirEntry(0).Encrypted);
+
+        EXPECT_EQ(zip.Extract(), c.Extracted ? 2 : 1);
+        EXPECT_EQ(folder.Read(u"out/locked.iff"_s), c.Extracted ? "hidden chair"_ba : ""_ba);
+        EXPECT_EQ(folder.Read(u"out/open.iff"_s), "open chair"_ba);
+        EXPECT_EQ(user.PasswordPrompts().size(), qsizetype(c.Answers.size()));
+        EXPECT_EQ(user.MessageTexts(),
+                  c.WrongPasswordReported
+                      ? QStringList({u"Entry \"dir/locked.iff\" in \"%1\" was not extracted: the "
+                                     u"password is wrong."_s.arg(Native(archive))})
+                      : QStringList());
+    }
+}
+
+TEST_F(TZipBuilderTest, APasswordThatOpenedOneEntryIsTriedOnTheNextBeforeAsking) {
+    FUser.ExpectPassword(u"secret"_s);
+    const auto locked = [](const char* name) {
+        return ZipFixtureEntry{.Name = name,
+                               .Data = name,
+                               .Cipher = ZipFixtureCipher::ZipCrypto,
+                               .Password = "secret"};
+    };
+    EXPECT_EQ(ExtractAll(BuildZipArchive({locked("one.iff"), locked("two.iff")})), 2);
+    EXPECT_EQ(FUser.PasswordPrompts().size(), 1);
+    EXPECT_EQ(FFolder.Read(u"out/two.iff"_s), "two.iff"_ba);
+}
+
+TEST_F(TZipBuilderTest, WithoutOverwriteAnExistingFileIsKept) {
+    FFolder.Write(u"out/chair.iff"_s, "mine");
+    FArchive = FFolder.Write(u"a.zip"_s, BuildZipArchive({{.Name = "chair.iff", .Data = "new"}}));
+    FZip.SetZipFileName(FArchive);
+    FZip.SetExtrBaseDir(FFolder.Path(u"out"_s));
+    FZip.FSpecArgs() = QStringList({u"chair.iff"_s});
+    EXPECT_EQ(FZip.Extract(), 0);
+    EXPECT_EQ(FFolder.Read(u"out/chair.iff"_s), "mine"_ba);
+}
+
+TEST_F(TZipBuilderTest, ArchivesOfTheZipToolExtractAsUnzipExtractsThem) {
+    if (QStandardPaths::findExecutable(u"zip"_s).isEmpty() ||
+        QStandardPaths::findExecutable(u"unzip"_s).isEmpty())
+        GTEST_SKIP() << "zip or unzip is not installed";
+    FFolder.Write(u"src/objects/chair.iff"_s, QByteArray(70000, 'c') + "end");
+    FFolder.Write(u"src/walls/stone.wll"_s, "stone");
+    FFolder.Write(u"src/empty.flr"_s, "");
+    FArchive = FFolder.Path(u"tool.zip"_s);
+    ASSERT_EQ(RunProgram(u"zip"_s, {u"-q"_s, u"-r"_s, u"-P"_s, u"pw"_s, FArchive, u"."_s},
+                         QProcessEnvironment::systemEnvironment(), FFolder.Path(u"src"_s))
+                  .Exit,
+              0);
+    ASSERT_EQ(RunProgram(u"unzip"_s, {u"-q"_s, u"-o"_s, u"-j"_s, u"-P"_s, u"pw"_s, FArchive,
+                                      u"-d"_s, FFolder.Path(u"unzip"_s)})
+                  .Exit,
+              0);
+    FUser.ExpectPassword(u"pw"_s);
+    FZip.SetZipFileName(FArchive);
+    FZip.SetExtrOptions(ExtrOption::ExtrOverWrite);
+    FZip.SetExtrBaseDir(FFolder.Path(u"out"_s));
+    for (int i = 0; i < FZip.GetCount(); ++i)
+        FZip.FSpecArgs().append(FZip.GetDirEntry(i).FileName);
+    EXPECT_EQ(FZip.Extract(), 3);
+    for (const QString& name : {u"chair.iff"_s, u"stone.wll"_s, u"empty.flr"_s})
+        EXPECT_EQ(FFolder.Read(u"out/"_s + name), FFolder.Read(u"unzip/"_s + name))
+            << name.toStdString();
+    EXPECT_EQ(QDir(FFolder.Path(u"out"_s)).entryList(QDir::Files),
+              QDir(FFolder.Path(u"unzip"_s)).entryList(QDir::Files));
+}
