@@ -1,5 +1,6 @@
 #include "formats/GameFileList.h"
 
+#include "common/PathRules.h"
 #include "formats/IffChunks.h"
 #include "formats/IffStringList.h"
 
@@ -15,14 +16,14 @@ std::optional<GameFileList> GameFileList::Load(const QString& fileName) {
             continue;
         QSet<CaselessName>& names = list.FNames[ContentKindValue(*kind)];
         for (const IffStringEntry& entry : ParseStringList(chunk))
-            names.insert(entry.Value);
+            names.insert(ToSlashes(entry.Value));
     }
     return list;
 }
 
 bool GameFileList::Contains(ContentKind kind, const QString& fileName) const {
     const auto names = FNames.constFind(ContentKindValue(kind));
-    return names != FNames.constEnd() && names->contains(fileName);
+    return names != FNames.constEnd() && names->contains(ToSlashes(fileName));
 }
 
 int GameFileList::Count(ContentKind kind) const {

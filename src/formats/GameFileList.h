@@ -17,7 +17,8 @@ public:
     // Nothing when the file does not exist; throws EFileOpenError when it cannot be read.
     static std::optional<GameFileList> Load(const QString& fileName);
 
-    // Whether the game ships a file of this name (any letter case) as this kind.
+    // Whether the game ships a file of this name as this kind: letter case does not count,
+    // nor whether the list or the caller separates folders with "\" or "/".
     bool Contains(ContentKind kind, const QString& fileName) const;
     int Count(ContentKind kind) const;
 

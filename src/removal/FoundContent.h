@@ -1,0 +1,72 @@
+#pragma once
+
+#include "formats/ContentKind.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <span>
+
+// The sixteen lists of custom content found in a game folder, in the order the delete tab
+// adds them to its tree.
+enum class FoundListId {
+    ObjectsInObjects,
+    ObjectsInUserObjects,
+    ObjectsInDownloads,
+    Skins,
+    Heads,
+    Formals,
+    Pyjamas,
+    Swimsuits,
+    Winters,
+    Fashions,
+    Accessories,
+    Animations,
+    Walls,
+    Floors,
+    Roofs,
+    FarArchives,
+};
+
+constexpr int FoundListCount = 16;
+
+// Where a list's files stand in a tree of content.
+struct FoundListInfo {
+    FoundListId Id;
+    ContentKind Kind;
+    // The language key of the group node the list sits in.
+    const char16_t* GroupKey;
+    // The sub-group inside the group: a language key, or for the object lists a literal
+    // folder text (with "\" for the system's separator); empty for a list that is a group
+    // of its own.
+    const char16_t* SubGroupKey;
+    const char16_t* SubGroupFolder;
+};
+
+// Every list in order.
+std::span<const FoundListInfo> AllFoundLists();
+const FoundListInfo& FoundListOf(FoundListId id);
+
+// One custom-content file in the game folder.
+struct FoundFile {
+    // The path below the folder of its list, with the system's separators.
+    QString DisplayName;
+    // The full path, with the system's separators.
+    QString Path;
+    // For a FAR archive the names of its entries in archive order; empty when it could
+    // not be read.
+    QStringList FarItems;
+
+    bool operator==(const FoundFile&) const = default;
+};
+
+// The custom content of a game folder, each list in the order the walk found its files.
+struct FoundContent {
+    std::array<QList<FoundFile>, FoundListCount> Lists;
+
+    QList<FoundFile>& List(FoundListId id) { return Lists[static_cast<size_t>(id)]; }
+    const QList<FoundFile>& List(FoundListId id) const { return Lists[static_cast<size_t>(id)]; }
+    bool IsEmpty() const;
+};

@@ -1,0 +1,117 @@
+#include "removal/ContentScan.h"
+
+#include "common/DayCountDate.h"
+#include "formats/GameFileList.h"
+#include "formats/InstalledFilesDb.h"
+#include "formats/TFarFile.h"
+#include "removal/ContentRecords.h"
+#include "support/FarFixtures.h"
+#include "support/IffFixtures.h"
+#include "support/QtPrinters.h"
+#include "support/ScriptedInteraction.h"
+#include "support/StringListFixtures.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+class ContentScanTest : public TempFolderTest {
+protected:
+    QString Game(const QString& relative = {}) const {
+        return QDir::toNativeSeparators(FFolder.Path(u"Game/"_s + relative));
+    }
+
+    FoundContent Scan(const GameFileList& shipped = {}) {
+        TFarFile farFile(FInteraction);
+        return ScanGameFolder(FFolder.Path(u"Game"_s), shipped, farFile,
+                              [this](int percent) { FPercents.append(percent); });
+    }
+
+    ScriptedInteraction FInteraction;
+    QList<int> FPercents;
+};
+} // namespace
+
+TEST_F(ContentScanTest, ListsCustomFilesWithArchiveEntriesAndLeavesOutTheGamesOwn) {
+    FFolder.Write(u"Game/GameData/Objects/Chair.iff"_s, "game");
+    FFolder.Write(u"Game/gamedata/objects/Sub/Mine.iff"_s, "custom");
+    FFolder.Write(u"Game/GameData/Objects/Shelf.iff/inner.txt"_s, "a folder named like an object");
+    FFolder.Write(
+        u"Game/Downloads/set.far"_s,
+        BuildFarArchive({{.Name = "one.iff", .Data = "1"}, {.Name = "two.iff", .Data = "22"}}));
+    FFolder.Write(u"Game/Downloads/broken.far"_s, "not an archive");
+    FFolder.Write(u"Game/GameData/Skins/c1head.bmp"_s, "BM");
+    ASSERT_TRUE(QFile::link(FFolder.Path(u"Game"_s), FFolder.Path(u"Game/GameData/loop"_s)));
+    const QString quarn = FFolder.Write(
+        u"QuarnFiles.iff"_s,
+        BuildIffFile({{.Type = "STR#",
+                       .Id = 100,
+                       .Data = BuildStringList(FixtureListFormat::Values,
+                                               {{.Value = "GameData\\Objects\\Chair.iff"}})}}));
+
+    const FoundContent content = Scan(*GameFileList::Load(quarn));
+
+    EXPECT_EQ(content.List(FoundListId::ObjectsInObjects),
+              (QList<FoundFile>{{.DisplayName = QDir::toNativeSeparators(u"Sub/Mine.iff"_s),
+                                 .Path = Game(u"gamedata/objects/Sub/Mine.iff"_s),
+                                 .FarItems = {}}}));
+    EXPECT_EQ(content.List(FoundListId::Heads).size(), 1);
+    QList<FoundFile> archives = content.List(FoundListId::FarArchives);
+    std::ranges::sort(archives, {}, &FoundFile::DisplayName);
+    ASSERT_EQ(archives.size(), 2);
+    EXPECT_EQ(archives[0].Path, Game(u"Downloads/broken.far"_s));
+    EXPECT_EQ(archives[0].FarItems, QStringList());
+    EXPECT_EQ(archives[1].FarItems, (QStringList{u"one.iff"_s, u"two.iff"_s}));
+    ASSERT_EQ(FInteraction.Messages().size(), 1);
+    EXPECT_TRUE(FInteraction.Messages()[0].Text.contains(u"is not a valid FAR file"_s));
+    EXPECT_EQ(FPercents.first(), 60);
+    EXPECT_EQ(FPercents.last(), 90);
+    EXPECT_TRUE(std::ranges::is_sorted(FPercents));
+}
+
+TEST_F(ContentScanTest, EmptyOrMissingFolderHasNoContent) {
+    EXPECT_TRUE(Scan().IsEmpty());
+    FFolder.Write(u"Game/GameData/Objects/readme.txt"_s, "x");
+    EXPECT_TRUE(Scan().IsEmpty());
+}
+
+TEST_F(ContentScanTest, RecordsComeFromTheDatabaseOrAreMadeFromTheFileDate) {
+    const QString mine = FFolder.Write(u"Game/Downloads/mine.iff"_s, "x");
+    const QString archive = FFolder.Write(u"Game/Downloads/set.far"_s, BuildFarArchive({}));
+    const QDateTime stamp(QDate(2024, 5, 6), QTime(7, 8, 9));
+    for (const QString& path : {mine, archive}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+    }
+    InstalledFilesDb db;
+    db.Add(ContentKind::FarPackedFiles,
+           {.FileName = archive + u"/known.iff"_s, .Comment = u"packed"_s, .InstalledAt = 2.5});
+
+    const InstalledFileRecord made = RecordOfFoundFile(db, ContentKind::Objects, mine);
+    EXPECT_EQ(made.Comment, QString());
+    EXPECT_EQ(FromDayCount(made.InstalledAt), stamp);
+    EXPECT_EQ(db.Count(ContentKind::Objects), 1);
+    db.Add(ContentKind::Objects, {.FileName = mine, .Comment = u"mine"_s, .InstalledAt = 3});
+    EXPECT_EQ(RecordOfFoundFile(db, ContentKind::Objects, mine).Comment, u"mine"_s);
+
+    EXPECT_EQ(RecordOfFarItem(db, archive, u"KNOWN.iff"_s).Comment, u"packed"_s);
+    const InstalledFileRecord item = RecordOfFarItem(db, archive, u"new.iff"_s);
+    EXPECT_EQ(item.FileName, archive + u"\\new.iff"_s);
+    EXPECT_EQ(FromDayCount(item.InstalledAt), stamp);
+    EXPECT_EQ(db.Count(ContentKind::FarPackedFiles), 2);
+}
+
+TEST(ContentRecordsTest, ArchiveRecordsNeedTheArchivePathAndASeparator) {
+    const QString archive = u"/g/Downloads/set.far"_s;
+    const std::vector<std::pair<QString, bool>> cases{
+        {u"/g/Downloads/set.far\\a.iff"_s, true},   {u"/G/DOWNLOADS/SET.FAR/a.iff"_s, true},
+        {u"/g/Downloads/set.far"_s, false},         {u"/g/Downloads/set.far\\"_s, true},
+        {u"/g/Downloads/set.far2\\a.iff"_s, false}, {u"/x/g/Downloads/set.far\\a.iff"_s, false},
+    };
+    for (const auto& [name, expected] : cases)
+        EXPECT_EQ(IsRecordOfArchive(name, archive), expected) << name.toStdString();
+}
