@@ -41,7 +41,9 @@ public:
             FInteraction.Fail(error.Text());
             return ExportResult::TemplateFailed;
         } catch (const EPackwrightError& error) {
-            FInteraction.Fail(error.Text());
+            // An empty text: the part that failed has already said why.
+            if (!error.Text().isEmpty())
+                FInteraction.Fail(error.Text());
             return ExportResult::Failed;
         }
     }
