@@ -13,7 +13,7 @@ class Interaction;
 class QPlainTextEdit;
 class TAboutBox;
 class TDeleteFrame;
-class TExportFrame;
+class TListExportFrame;
 class TFarFrame;
 class TInstallFrame;
 class TMainScreenStrip;
@@ -75,7 +75,7 @@ private:
 
     TPageControl* FPages = nullptr;
     TInstallFrame* FInstallFrame = nullptr;
-    TExportFrame* FExportFrame = nullptr;
+    TListExportFrame* FExportFrame = nullptr;
     TFarFrame* FFarFrame = nullptr;
     TDeleteFrame* FDeleteFrame = nullptr;
     TOptionsFrame* FOptionsFrame = nullptr;
