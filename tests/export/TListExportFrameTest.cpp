@@ -1,6 +1,7 @@
 #include "export/TListExportFrame.h"
 
 #include "language/BuiltInEnglish.h"
+#include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFolder.h"
@@ -150,4 +151,11 @@ TEST_F(TListExportFrameTest, ExportWritesTheListAndStoresTheChoices) {
     EXPECT_EQ(stored.value(u"ListTitle"_s).toString(), u"Mine"_s);
     EXPECT_EQ(stored.value(u"ListSel"_s).toString(),
               u"100;101;102;103;104;105;130;131;133;134;135;136;137;132;"_s);
+
+    // The command line writes the same bytes for the same choices.
+    const ProgramRun run =
+        RunCli({u"export"_s, u"--game"_s, FFolder.Path(u"Game"_s), u"--template"_s,
+                Find<QLineEdit>("Template")->text(), u"-o"_s, FFolder.Path(u"cli.html"_s)});
+    EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
+    EXPECT_EQ(FFolder.Read(u"cli.html"_s), written);
 }
