@@ -29,7 +29,7 @@ template <typename Work> auto Guarded(Work work) {
 
 TemplateRegex::TemplateRegex(QStringView pattern)
     : FCompiled(std::make_unique<Compiled>(
-          boost::wregex(pattern.toString().toStdWString(), CompileFlags))) {}
+          Compiled{boost::wregex(pattern.toString().toStdWString(), CompileFlags)})) {}
 
 TemplateRegex::~TemplateRegex() = default;
 
