@@ -13,7 +13,7 @@
 #include "common/PathRules.h"
 #include "common/Placeholders.h"
 #include "export/TListExportFrame.h"
-#include "farpack/TFarFrame.h"
+#include "farpack/TFARFrame.h"
 #include "install/DeleteFolderTree.h"
 #include "install/TInstallFrame.h"
 #include "language/BuiltInEnglish.h"
@@ -99,7 +99,7 @@ void TMainForm::BuildWindow() {
     FPages->setDocumentMode(true);
     FInstallFrame = new TInstallFrame;
     FExportFrame = new TListExportFrame(*FInteraction);
-    FFarFrame = new TFarFrame;
+    FFarFrame = new TFARFrame(*FInteraction);
     FDeleteFrame = new TDeleteFrame;
     FOptionsFrame = new TOptionsFrame(FLanguage, *FInteraction);
     FReadme = MakeReadme();

@@ -14,7 +14,7 @@ class QPlainTextEdit;
 class TAboutBox;
 class TDeleteFrame;
 class TListExportFrame;
-class TFarFrame;
+class TFARFrame;
 class TInstallFrame;
 class TMainScreenStrip;
 class TOptionsFrame;
@@ -76,7 +76,7 @@ private:
     TPageControl* FPages = nullptr;
     TInstallFrame* FInstallFrame = nullptr;
     TListExportFrame* FExportFrame = nullptr;
-    TFarFrame* FFarFrame = nullptr;
+    TFARFrame* FFarFrame = nullptr;
     TDeleteFrame* FDeleteFrame = nullptr;
     TOptionsFrame* FOptionsFrame = nullptr;
     QPlainTextEdit* FReadme = nullptr;

@@ -3,6 +3,9 @@
 #include "app/DialogkitDialogs.h"
 #include "app/TProgressForm.h"
 #include "dialogkit/TDkDialog.h"
+#include "hood/THoodForm.h"
+#include "install/TOverwrite.h"
+#include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
 
 #include <QApplication>
@@ -85,16 +88,26 @@ FileDialogAnswer WidgetInteraction::AskForPaths(const FileDialogRequest& request
     return answer;
 }
 
-// The cautious answers until the file-exists dialog, the password prompt and the
-// neighbourhood chooser take these questions over.
-FileExistsReply WidgetInteraction::AskFileExists(const FileExistsQuestion&) {
-    return {};
+const TLanguage& WidgetInteraction::Texts() {
+    if (FLanguage)
+        return *FLanguage;
+    if (!FEnglish) {
+        FEnglish = std::make_unique<TLanguage>();
+        FEnglish->SetDefaultLanguage(BuiltInEnglishLines());
+    }
+    return *FEnglish;
 }
 
+FileExistsReply WidgetInteraction::AskFileExists(const FileExistsQuestion& question) {
+    return TOverwrite::Ask(FParent, Texts(), question);
+}
+
+// The cautious answer until the password prompt takes this question over.
 std::optional<QString> WidgetInteraction::AskPassword(const QString&, const QString&) {
     return std::nullopt;
 }
 
-HoodChoice WidgetInteraction::ChooseNeighbourhood(const QString&, const ExpansionFlags&) {
-    return {};
+HoodChoice WidgetInteraction::ChooseNeighbourhood(const QString& gameFolder,
+                                                  const ExpansionFlags& packs) {
+    return THoodForm::Choose(FParent, Texts(), gameFolder, packs);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/Interaction.h"
+#include "language/TLanguage.h"
 
 class QWidget;
-class TLanguage;
 
 // Real message boxes and the progress window, parented to the given window. The file
 // dialogs take their own messages from language, when one is given.
@@ -22,6 +22,10 @@ public:
     HoodChoice ChooseNeighbourhood(const QString& gameFolder, const ExpansionFlags& packs) override;
 
 private:
+    // The dialogs' texts: the given language, else the built-in English table.
+    const TLanguage& Texts();
+
     QWidget* FParent;
     const TLanguage* FLanguage;
+    std::unique_ptr<TLanguage> FEnglish;
 };

@@ -6,4 +6,5 @@
 int RunIffCommand(const QStringList& args, CliIo& io);
 int RunFarCommand(const QStringList& args, CliIo& io);
 int RunDbCommand(const QStringList& args, CliIo& io);
+int RunInstallCommand(const QStringList& args, CliIo& io);
 int RunExportCommand(const QStringList& args, CliIo& io);

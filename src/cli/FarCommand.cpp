@@ -24,10 +24,26 @@ constexpr CliSubcommand Subcommands[] = {
      "usage: packwright-cli far remove ARCHIVE NAME...\n"
      "Removes the named entries from the archive.\n",
      RunFarRemove},
+    {"pack",
+     "usage: packwright-cli far pack --game DIR --archive FILE --backup DIR [--comment TEXT]\n"
+     "                               [--if-exists skip|overwrite] [--yes] [ENTRY...]\n"
+     "Packs the game's object files (every one, or the entries named as far candidates\n"
+     "lists them) into the archive, moves them to the backup folder and records them in\n"
+     "files.iff. --if-exists answers for names already taken in the archive or the\n"
+     "backup folder (skipped otherwise); --yes agrees to an archive or backup folder the\n"
+     "game reads badly. One line per file: packed, skipped or failed, entry name, backup\n"
+     "path (tab-separated). Exit 0 when no file failed.\n",
+     RunFarPack},
+    {"candidates",
+     "usage: packwright-cli far candidates --game DIR\n"
+     "Prints one line per object file that far pack can pack: source folder, entry name,\n"
+     "full path (tab-separated).\n",
+     RunFarCandidates},
 };
 
-const char* const GroupUsage = "usage: packwright-cli far list|extract|create|add|remove ...\n"
-                               "Reads and writes FAR archives; every command takes --help.\n";
+const char* const GroupUsage =
+    "usage: packwright-cli far list|extract|create|add|remove|pack|candidates ...\n"
+    "Reads and writes FAR archives; every command takes --help.\n";
 } // namespace
 
 int RunFarCommand(const QStringList& args, CliIo& io) {

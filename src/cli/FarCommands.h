@@ -8,3 +8,5 @@ int RunFarExtract(const QStringList& args, CliIo& io);
 int RunFarCreate(const QStringList& args, CliIo& io);
 int RunFarAdd(const QStringList& args, CliIo& io);
 int RunFarRemove(const QStringList& args, CliIo& io);
+int RunFarPack(const QStringList& args, CliIo& io);
+int RunFarCandidates(const QStringList& args, CliIo& io);

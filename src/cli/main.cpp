@@ -14,6 +14,7 @@ constexpr CommandGroup Groups[] = {
     {"iff", RunIffCommand},
     {"far", RunFarCommand},
     {"db", RunDbCommand},
+    {"install", RunInstallCommand},
     {"export", RunExportCommand},
 };
 
@@ -22,6 +23,7 @@ const char* const Usage = "usage: packwright-cli COMMAND [ARGS...]\n"
                           "  iff list|strings|sprite   read the game's IFF files\n"
                           "  far list|extract|create|add|remove   read and write FAR archives\n"
                           "  db list                   list the installed-files database\n"
+                          "  install                   install files into the game folder\n"
                           "  export                    write a list of the game folder's content\n"
                           "Every command takes --help.\n";
 } // namespace

@@ -59,6 +59,9 @@ struct FileExistsQuestion {
     QString NewPath;
     QString ExistingPath;
     QString Message;
+    // The size shown for the existing file when it is not ExistingPath's own, such as an
+    // entry of the archive at ExistingPath.
+    std::optional<qint64> ExistingSize{};
 };
 
 // Never Ask. NewName (a bare file name beside ExistingPath) is set only for Rename.

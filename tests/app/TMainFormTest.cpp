@@ -2,7 +2,7 @@
 
 #include "app/about/TAboutBox.h"
 #include "app/TPageControl.h"
-#include "farpack/TFarFrame.h"
+#include "farpack/TFARFrame.h"
 #include "install/TDropImage.h"
 #include "install/TInstallFrame.h"
 #include "ShellSandbox.h"

@@ -1,0 +1,262 @@
+#include "install/InstallExecution.h"
+
+#include "common/DayCountDate.h"
+#include "common/Interaction.h"
+#include "common/PackwrightError.h"
+#include "common/PathRules.h"
+#include "common/Placeholders.h"
+#include "fileutil/FileCopy.h"
+#include "formats/InstalledFilesDb.h"
+#include "install/TargetFolders.h"
+#include "language/TLanguage.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+bool IsHouseOrArea(ContentKind kind) {
+    const int value = ContentKindValue(kind);
+    return value >= 110 && value <= 115;
+}
+
+QString CleanAbsolute(const QString& path) {
+    return QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath());
+}
+
+bool SamePath(const QString& a, const QString& b) {
+    return SameName(CleanAbsolute(a), CleanAbsolute(b));
+}
+
+bool LiesIn(const QString& path, const QString& folder) {
+    return !folder.isEmpty() &&
+           CleanAbsolute(path).startsWith(WithTrailingSeparator(CleanAbsolute(folder)),
+                                          Qt::CaseInsensitive);
+}
+
+// Comments reach the database with every doubled backslash made single, as they always
+// have been stored.
+QString WithSingleBackslashes(const QString& comment) {
+    QString result;
+    result.reserve(comment.size());
+    bool afterCopiedBackslash = false;
+    for (const QChar c : comment) {
+        const bool backslash = c == QLatin1Char('\\');
+        if (backslash && afterCopiedBackslash) {
+            afterCopiedBackslash = false;
+            continue;
+        }
+        result += c;
+        afterCopiedBackslash = backslash;
+    }
+    return result;
+}
+
+// A file of the plan: the folder it goes to and its name there.
+struct PlannedCopy {
+    int File;
+    QString Folder;
+    QString Name;
+    double InstalledAt;
+};
+
+class InstallRun {
+public:
+    InstallRun(const InstallRequest& request, const TLanguage& language, Interaction& interaction)
+        : FRequest(request), FLanguage(language), FInteraction(interaction),
+          FAnswer(request.FileExistsDefault) {}
+
+    InstallResult Run();
+
+private:
+    bool ChooseHood();
+    void Plan(TargetFolders& folders);
+    bool ConfirmFilesFromGameFolder();
+    void CopyAll(TargetFolders& folders, ProgressHandle& progress);
+    InstallOutcome CopyOne(TargetFolders& folders, PlannedCopy& copy);
+    bool ResolveRename(TargetFolders& folders, PlannedCopy& copy, const QString& newName);
+    void Record(InstalledFilesDb& db) const;
+    void Report() const;
+
+    const InstallRequest& FRequest;
+    const TLanguage& FLanguage;
+    Interaction& FInteraction;
+    FileExistsAnswer FAnswer;
+    QString FHoodFolder;
+    QList<PlannedCopy> FPlan;
+    InstallResult FResult;
+};
+
+InstallResult InstallRun::Run() {
+    for (const TickedFile& file : FRequest.Files)
+        FResult.Files.append({.File = file, .Target = {}, .Outcome = InstallOutcome::Skipped});
+    if (!ChooseHood()) {
+        FResult.Cancelled = true;
+        return FResult;
+    }
+    std::unique_ptr<ProgressHandle> progress =
+        FInteraction.BeginProgress(FLanguage.GetString(QStringLiteral("Progress")));
+    progress->SetMessage(FLanguage.GetString(QStringLiteral("Installing")));
+    progress->SetPercent(0);
+    TargetFolders folders(FRequest.GameFolder, FHoodFolder);
+    Plan(folders);
+    if (!ConfirmFilesFromGameFolder()) {
+        FResult.Cancelled = true;
+        return FResult;
+    }
+    progress->SetPercent(3);
+    InstalledFilesDb db;
+    db.SetErrorMessage(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("DBError")),
+                                          u"FileName", QStringLiteral("files.iff")));
+    bool dbRead = true;
+    try {
+        db.Load(FRequest.DatabaseFile);
+    } catch (const EPackwrightError&) {
+        dbRead = false;
+    }
+    progress->SetPercent(5);
+    CopyAll(folders, *progress);
+    // An unreadable database is left as it is: saving would drop every record it holds.
+    if (!dbRead)
+        FInteraction.Warn(db.ErrorMessage());
+    else
+        Record(db);
+    progress.reset();
+    Report();
+    return FResult;
+}
+
+bool InstallRun::ChooseHood() {
+    const bool housesTicked = std::ranges::any_of(
+        FRequest.Files, [](const TickedFile& file) { return IsHouseOrArea(file.Kind); });
+    if (!housesTicked)
+        return true;
+    const HoodChoice choice = FInteraction.ChooseNeighbourhood(FRequest.GameFolder, FRequest.Packs);
+    if (choice.Answer == HoodChoiceAnswer::Cancel)
+        return false;
+    if (choice.Answer == HoodChoiceAnswer::Continue)
+        FHoodFolder = choice.HoodPath;
+    return true;
+}
+
+void InstallRun::Plan(TargetFolders& folders) {
+    const double now = ToDayCount(QDateTime::currentDateTime());
+    for (int i = 0; i < FRequest.Files.size(); ++i) {
+        const TickedFile& file = FRequest.Files[i];
+        const QString folder = folders.FolderFor(file.Kind);
+        if (folder.isEmpty())
+            continue;
+        FPlan.append({.File = i,
+                      .Folder = folder,
+                      .Name = BareFileName(file.SourcePath),
+                      .InstalledAt = now});
+    }
+}
+
+bool InstallRun::ConfirmFilesFromGameFolder() {
+    const bool fromGameFolder = std::ranges::any_of(FPlan, [this](const PlannedCopy& copy) {
+        return LiesIn(FRequest.Files[copy.File].SourcePath, FRequest.GameFolder);
+    });
+    return !fromGameFolder ||
+           FInteraction.Ask(MessageKind::Confirmation,
+                            FLanguage.GetString(QStringLiteral("InstallFromVocks")),
+                            MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+void InstallRun::CopyAll(TargetFolders& folders, ProgressHandle& progress) {
+    const qsizetype total = FPlan.size();
+    for (qsizetype i = 0; i < total; ++i) {
+        PlannedCopy& copy = FPlan[i];
+        InstalledFileOutcome& outcome = FResult.Files[copy.File];
+        outcome.Outcome = CopyOne(folders, copy);
+        outcome.Target = QDir::toNativeSeparators(copy.Folder + copy.Name);
+        if (outcome.Outcome == InstallOutcome::Installed)
+            ++FResult.Count;
+        progress.SetPercent(5 + static_cast<int>((i + 1) * 90 / total));
+    }
+}
+
+InstallOutcome InstallRun::CopyOne(TargetFolders& folders, PlannedCopy& copy) {
+    const QString& source = FRequest.Files[copy.File].SourcePath;
+    QString existing = folders.ExistingEntry(copy.Folder, copy.Name);
+    if (!existing.isEmpty())
+        copy.Name = existing;
+    if (SamePath(source, copy.Folder + copy.Name))
+        return InstallOutcome::InPlace;
+    if (!existing.isEmpty() && FAnswer != FileExistsAnswer::SkipAll &&
+        FAnswer != FileExistsAnswer::OverwriteAll) {
+        const FileExistsReply reply = FInteraction.AskFileExists(
+            {.NewPath = QDir::toNativeSeparators(source),
+             .ExistingPath = QDir::toNativeSeparators(copy.Folder + existing),
+             .Message = {}});
+        FAnswer = reply.Answer;
+        if (FAnswer == FileExistsAnswer::Rename) {
+            if (!ResolveRename(folders, copy, reply.NewName))
+                return InstallOutcome::Skipped;
+            existing.clear();
+        }
+    }
+    if (!existing.isEmpty() &&
+        (FAnswer == FileExistsAnswer::Skip || FAnswer == FileExistsAnswer::SkipAll))
+        return InstallOutcome::Skipped;
+    if (!QDir().mkpath(copy.Folder) || CopyFileReplacing(source, copy.Folder + copy.Name) < 0)
+        return InstallOutcome::Failed;
+    folders.NoteWritten(copy.Folder, copy.Name);
+    return InstallOutcome::Installed;
+}
+
+// A new name is a bare file name that no file in the folder has yet, in any letter case;
+// anything else would write over another file, so the file is skipped instead.
+bool InstallRun::ResolveRename(TargetFolders& folders, PlannedCopy& copy, const QString& newName) {
+    if (newName.isEmpty() || newName.contains(QLatin1Char('/')) ||
+        newName.contains(QLatin1Char('\\')) ||
+        !folders.ExistingEntry(copy.Folder, newName).isEmpty())
+        return false;
+    copy.Name = newName;
+    return true;
+}
+
+void InstallRun::Record(InstalledFilesDb& db) const {
+    QList<qsizetype> order(FPlan.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::ranges::stable_sort(order, {}, [this](qsizetype i) {
+        return ContentKindValue(FRequest.Files[FPlan[i].File].Kind);
+    });
+    for (const qsizetype i : order) {
+        const PlannedCopy& copy = FPlan[i];
+        const InstalledFileOutcome& outcome = FResult.Files[copy.File];
+        if (outcome.Outcome != InstallOutcome::Installed &&
+            outcome.Outcome != InstallOutcome::InPlace)
+            continue;
+        db.Add(outcome.File.Kind, {.FileName = outcome.Target,
+                                   .Comment = WithSingleBackslashes(outcome.File.Comment),
+                                   .InstalledAt = copy.InstalledAt});
+    }
+    db.Save(FInteraction);
+}
+
+void InstallRun::Report() const {
+    QStringList failed;
+    for (const InstalledFileOutcome& outcome : FResult.Files) {
+        if (outcome.Outcome == InstallOutcome::Failed)
+            failed.append(QDir::toNativeSeparators(outcome.File.ShownName));
+    }
+    if (!failed.isEmpty())
+        FInteraction.Warn(
+            ReplacePlaceholder(FLanguage.GetString(QStringLiteral("InstallCopyFailed")),
+                               u"FileNames", failed.join(QStringLiteral("\r\n"))));
+    FInteraction.Inform(
+        FResult.Count == 1
+            ? FLanguage.GetString(QStringLiteral("SingleFileInstalled"))
+            : ReplacePlaceholder(FLanguage.GetString(QStringLiteral("FilesInstalled")), u"Number",
+                                 QString::number(FResult.Count)));
+}
+} // namespace
+
+InstallResult InstallTickedFiles(const InstallRequest& request, const TLanguage& language,
+                                 Interaction& interaction) {
+    return InstallRun(request, language, interaction).Run();
+}

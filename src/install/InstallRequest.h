@@ -1,0 +1,54 @@
+#pragma once
+
+#include "common/ExpansionFlags.h"
+#include "common/FileExistsAnswer.h"
+#include "formats/ContentKind.h"
+
+#include <QList>
+#include <QString>
+
+// One file the user ticked for installing.
+struct TickedFile {
+    // Where the file lies on disk (an archive entry once extracted).
+    QString SourcePath;
+    ContentKind Kind = ContentKind::Objects;
+    // The name the tree shows; for an archive entry the archive's path and the entry name.
+    QString ShownName;
+    QString Comment;
+};
+
+// Everything one install needs: the ticked files in tree order and the settings.
+struct InstallRequest {
+    QList<TickedFile> Files;
+    // With a trailing separator.
+    QString GameFolder;
+    ExpansionFlags Packs;
+    FileExistsAnswer FileExistsDefault = FileExistsAnswer::Ask;
+    // The installed-files database that records the files.
+    QString DatabaseFile;
+};
+
+enum class InstallOutcome {
+    Installed,
+    // Already at its target: recorded, not copied, not counted.
+    InPlace,
+    Skipped,
+    Failed,
+};
+
+// What became of one ticked file. Target is empty for a house or area left out.
+struct InstalledFileOutcome {
+    TickedFile File;
+    QString Target;
+    InstallOutcome Outcome = InstallOutcome::Skipped;
+};
+
+struct InstallResult {
+    // The neighbourhood chooser was cancelled, or the user refused to install files that
+    // already lie in the game folder: nothing was copied or recorded.
+    bool Cancelled = false;
+    // Files copied.
+    int Count = 0;
+    // One per ticked file, in the order of the request.
+    QList<InstalledFileOutcome> Files;
+};

@@ -1,0 +1,74 @@
+#include "install/TargetFolders.h"
+
+#include "common/PathRules.h"
+
+#include <QDir>
+
+namespace {
+// Where the game looks for each kind, relative to the game folder; houses and areas go to
+// the chosen neighbourhood's "Houses" folder instead.
+QString RelativeFolderOf(ContentKind kind) {
+    const int value = ContentKindValue(kind);
+    if (kind == ContentKind::FarFiles)
+        return QStringLiteral("Downloads");
+    if (value >= 120 && value <= 125)
+        return QStringLiteral("UserData/Import");
+    if (value >= 130 && value <= 137)
+        return QStringLiteral("GameData/Skins");
+    switch (kind) {
+    case ContentKind::Animations:
+        return QStringLiteral("GameData/Animation");
+    case ContentKind::Walls:
+        return QStringLiteral("GameData/Walls");
+    case ContentKind::Floors:
+        return QStringLiteral("GameData/Floors");
+    case ContentKind::Roofs:
+        return QStringLiteral("GameData/Roofs");
+    default:
+        return QStringLiteral("GameData/UserObjects");
+    }
+}
+
+bool IsHouseOrArea(ContentKind kind) {
+    const int value = ContentKindValue(kind);
+    return value >= 110 && value <= 115;
+}
+} // namespace
+
+TargetFolders::TargetFolders(const QString& gameFolder, const QString& hoodFolder)
+    : FGameFolder(gameFolder), FHoodFolder(hoodFolder) {}
+
+QString TargetFolders::FolderFor(ContentKind kind) {
+    const int value = ContentKindValue(kind);
+    const auto known = FKindFolders.constFind(value);
+    if (known != FKindFolders.cend())
+        return *known;
+    QString folder;
+    if (!IsHouseOrArea(kind))
+        folder = JoinCaseInsensitive(FGameFolder, RelativeFolderOf(kind));
+    else if (!FHoodFolder.isEmpty())
+        folder = JoinCaseInsensitive(FHoodFolder, QStringLiteral("Houses"));
+    folder = WithTrailingSeparator(folder);
+    FKindFolders.insert(value, folder);
+    return folder;
+}
+
+QHash<CaselessName, QString>& TargetFolders::EntriesOf(const QString& folder) {
+    auto found = FEntries.find(folder);
+    if (found != FEntries.end())
+        return *found;
+    QHash<CaselessName, QString> entries;
+    const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
+                                                     QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& name : names)
+        entries.insert(CaselessName(name), name);
+    return *FEntries.insert(folder, std::move(entries));
+}
+
+QString TargetFolders::ExistingEntry(const QString& folder, const QString& name) {
+    return EntriesOf(folder).value(CaselessName(name));
+}
+
+void TargetFolders::NoteWritten(const QString& folder, const QString& name) {
+    EntriesOf(folder).insert(CaselessName(name), name);
+}

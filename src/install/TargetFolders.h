@@ -1,0 +1,33 @@
+#pragma once
+
+#include "common/CaselessName.h"
+#include "formats/ContentKind.h"
+
+#include <QHash>
+#include <QString>
+
+// The folders of the game that receive each kind of content, found on disk without regard
+// to letter case, and the names already in each one. A folder is listed once, however many
+// files go there, and learns of each file copied into it, so that a name another file
+// takes later in the same install is seen as taken.
+class TargetFolders {
+public:
+    // Both with a trailing separator; hoodFolder is empty when houses and areas are left out.
+    TargetFolders(const QString& gameFolder, const QString& hoodFolder);
+
+    // The folder for the kind with a trailing "/", spelt as on disk where it exists; empty
+    // for houses and areas without a neighbourhood.
+    QString FolderFor(ContentKind kind);
+    // The entry of folder whose name equals name in any letter case, or an empty text.
+    QString ExistingEntry(const QString& folder, const QString& name);
+    // Records that folder now holds name.
+    void NoteWritten(const QString& folder, const QString& name);
+
+private:
+    QHash<CaselessName, QString>& EntriesOf(const QString& folder);
+
+    QString FGameFolder;
+    QString FHoodFolder;
+    QHash<int, QString> FKindFolders;
+    QHash<QString, QHash<CaselessName, QString>> FEntries;
+};

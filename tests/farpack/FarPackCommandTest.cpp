@@ -1,0 +1,64 @@
+#include "formats/InstalledFilesDb.h"
+#include "support/FarFixtures.h"
+#include "support/ProgramRun.h"
+#include "support/QtPrinters.h"
+#include "support/TempFolder.h"
+
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+class FarPackCommandTest : public TempFolderTest {
+protected:
+    // packwright-cli far ... in the test folder, with its own program folder for files.iff.
+    ProgramRun Far(const QStringList& args) const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"PACKWRIGHT_HOME"_s, FFolder.Path(u"home"_s));
+        return RunCli(QStringList{u"far"_s} + args, FFolder.Path(), environment);
+    }
+    QString Game(const QString& name) const { return FFolder.Path(u"game/"_s + name); }
+};
+
+TEST_F(FarPackCommandTest, ListsCandidatesAndPacksTheNamedOnesAsTheTabDoes) {
+    FFolder.Write(u"home/.keep"_s, "");
+    FFolder.Write(u"game/Downloads/a.iff"_s, "aaa");
+    FFolder.Write(u"game/GameData/UserObjects/Sets/lamp.iff"_s, "lamp");
+    FFolder.Write(u"game/GameData/UserObjects/chair.iff"_s, "chair");
+
+    const ProgramRun listed = Far({u"candidates"_s, u"--game"_s, u"game"_s});
+    EXPECT_EQ(listed.Exit, 0) << listed.Err.toStdString();
+    EXPECT_EQ(listed.Out, u"Downloads\ta.iff\t"_s + Game(u"Downloads/a.iff"_s) +
+                              u"\nGameData\\\\UserObjects\tchair.iff\t"_s +
+                              Game(u"GameData/UserObjects/chair.iff"_s) +
+                              u"\nGameData\\\\UserObjects\tSets\\\\lamp.iff\t"_s +
+                              Game(u"GameData/UserObjects/Sets/lamp.iff"_s) + u"\n"_s);
+
+    const QStringList pack = {u"pack"_s,    u"--game"_s,        u"game"_s,   u"--archive"_s,
+                              u"out.far"_s, u"--backup"_s,      u"backup"_s, u"--comment"_s,
+                              u"mine"_s,    u"sets/LAMP.iff"_s, u"a.iff"_s};
+    // Outside the game's folders the archive needs the user's agreement.
+    const ProgramRun refused = Far(pack);
+    EXPECT_EQ(refused.Exit, 1);
+    EXPECT_TRUE(refused.Err.contains(u"question: You're not saving the FAR file"_s));
+    EXPECT_FALSE(QFile::exists(FFolder.Path(u"out.far"_s)));
+
+    const ProgramRun packed = Far(pack + QStringList{u"--yes"_s});
+    EXPECT_EQ(packed.Exit, 0) << packed.Err.toStdString();
+    EXPECT_EQ(packed.Out, u"packed\tSets\\\\lamp.iff\t"_s +
+                              FFolder.Path(u"backup/Sets/lamp.iff"_s) + u"\npacked\ta.iff\t"_s +
+                              FFolder.Path(u"backup/a.iff"_s) + u"\n"_s);
+    EXPECT_EQ(FFolder.Read(u"out.far"_s),
+              BuildFarArchive({{"Sets\\lamp.iff", "lamp"}, {"a.iff", "aaa"}}));
+    EXPECT_EQ(FFolder.Read(u"backup/Sets/lamp.iff"_s), "lamp");
+    EXPECT_FALSE(QFile::exists(Game(u"Downloads/a.iff"_s)));
+    EXPECT_EQ(FFolder.Read(u"game/GameData/UserObjects/chair.iff"_s), "chair");
+    const InstalledFilesDb db(FFolder.Path(u"home/files.iff"_s));
+    EXPECT_EQ(db.Get(ContentKind::FarFiles, 0).Comment, u"mine"_s);
+    EXPECT_EQ(db.Get(ContentKind::FarPackedFiles, 1).FileName,
+              FFolder.Path(u"out.far"_s) + u"\\a.iff"_s);
+
+    EXPECT_EQ(Far({u"pack"_s, u"--game"_s, u"game"_s, u"--archive"_s, u"out.far"_s}).Exit, 2);
+    const ProgramRun unknown = Far({u"pack"_s, u"--game"_s, u"game"_s, u"--archive"_s, u"out.far"_s,
+                                    u"--backup"_s, u"b"_s, u"none.iff"_s});
+    EXPECT_EQ(unknown.Exit, 1);
+}

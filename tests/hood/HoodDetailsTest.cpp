@@ -1,0 +1,69 @@
+#include "hood/HoodDetails.h"
+
+#include "support/QtPrinters.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+TEST_F(TempFolderTest, NeighbourhoodFoldersAreFoundInAnyCaseAndNumberedFromTwo) {
+    EXPECT_EQ(ExistingHoods(FFolder.Path()), QList<int>());
+    for (const QString& name : {u"UserData12"_s, u"userdata"_s, u"USERDATA3"_s, u"UserData1"_s,
+                                u"UserData100"_s, u"UserDataX"_s, u"UserData05"_s})
+        FFolder.Write(name + u"/f"_s, "x");
+    FFolder.Write(u"UserData4"_s, "a file, not a folder");
+    EXPECT_EQ(ExistingHoods(FFolder.Path()), (QList<int>{1, 3, 12}));
+    EXPECT_EQ(HoodFolder(FFolder.Path(), 1), FFolder.Path(u"userdata"_s));
+    EXPECT_EQ(HoodFolder(FFolder.Path(), 3), FFolder.Path(u"USERDATA3"_s));
+    EXPECT_EQ(HoodFolder(FFolder.Path(), 10), FFolder.Path(u"UserData10"_s));
+}
+
+TEST_F(TempFolderTest, AreasAreJudgedByTheirHouseFileAndTheInstalledPacks) {
+    FFolder.Write(u"UserData2/houses/HOUSE21.IFF"_s, "x");
+    FFolder.Write(u"UserData2/houses/House81.iff"_s, "x");
+    using enum AreaPresence;
+    const struct {
+        ExpansionFlags Packs;
+        std::array<AreaPresence, HoodAreaCount> Areas;
+    } cases[] = {
+        {{true, {true, true, true, true, true}}, {Yes, No, No, Yes, No}},
+        {{true, {true, true, true, false, true}}, {Yes, No, No, NotAvailable, No}},
+        {{false, {true, true, true, true, true}},
+         {NotAvailable, NotAvailable, NotAvailable, NotAvailable, NotAvailable}},
+    };
+    for (const auto& c : cases) {
+        const HoodDetails hood = LoadHoodDetails(FFolder.Path(), 2, c.Packs);
+        EXPECT_TRUE(hood.Available);
+        EXPECT_EQ(hood.HoodPath, FFolder.Path(u"UserData2/"_s));
+        EXPECT_EQ(hood.Areas, c.Areas);
+    }
+    const HoodDetails missing = LoadHoodDetails(FFolder.Path(), 5, {});
+    EXPECT_FALSE(missing.Available);
+    EXPECT_EQ(missing.HoodPath, QString());
+}
+
+TEST(HoodNotes, HoldNameDateAndCommentsEachEndedByNulOrTheEnd) {
+    const struct {
+        QByteArray Bytes;
+        QString Name;
+        std::optional<double> Date;
+        QStringList Comments;
+    } cases[] = {
+        {"Pleasant Row\0"_ba, u"Pleasant Row"_s, std::nullopt, {}},
+        {"Lot\0"
+         "38000.5\0"
+         "first\r\nsecond"_ba,
+         u"Lot"_s,
+         38000.5,
+         {u"first"_s, u"second"_s}},
+        {"Lot\0not a date\0c\0"_ba, u"Lot"_s, std::nullopt, {u"c"_s}},
+        {{}, {}, std::nullopt, {}},
+    };
+    for (const auto& c : cases) {
+        const HoodNotes notes = ParseHoodNotes(c.Bytes);
+        EXPECT_EQ(notes.Name, c.Name);
+        EXPECT_EQ(notes.Date, c.Date);
+        EXPECT_EQ(notes.Comments, c.Comments);
+    }
+}

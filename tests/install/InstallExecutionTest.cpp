@@ -1,0 +1,278 @@
+#include "install/InstallExecution.h"
+
+#include "formats/InstalledFilesDb.h"
+#include "language/BuiltInEnglish.h"
+#include "language/TLanguage.h"
+#include "support/QtPrinters.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TempFolder.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using enum ContentKind;
+
+namespace {
+// A game folder, downloads and a database in a folder of their own, with scripted answers.
+class InstallSandbox {
+public:
+    InstallSandbox() { FLanguage.SetDefaultLanguage(BuiltInEnglishLines()); }
+
+    // A download at the path below the folder, holding that path as its bytes.
+    TickedFile Download(const QString& path, ContentKind kind, const QString& comment = {}) {
+        const QString written = Folder.Write(path, path.toUtf8());
+        return {.SourcePath = written, .Kind = kind, .ShownName = written, .Comment = comment};
+    }
+
+    InstallResult Install(QList<TickedFile> files,
+                          FileExistsAnswer fileExistsDefault = FileExistsAnswer::Ask) {
+        const InstallRequest request{.Files = std::move(files),
+                                     .GameFolder = Folder.Path(u"game/"_s),
+                                     .Packs = {},
+                                     .FileExistsDefault = fileExistsDefault,
+                                     .DatabaseFile = Folder.Path(u"files.iff"_s)};
+        return InstallTickedFiles(request, FLanguage, Interaction);
+    }
+
+    InstalledFilesDb Database() const { return InstalledFilesDb(Folder.Path(u"files.iff"_s)); }
+    QString Game(const QString& name) const { return Folder.Path(u"game/"_s + name); }
+    // Every file below the game folder, relative to it.
+    QStringList GameFiles() const {
+        QStringList files;
+        for (const QString& entry : Folder.Contents()) {
+            if (entry.startsWith(u"game/"_s) && QFileInfo(Folder.Path(entry)).isFile())
+                files.append(entry.mid(5));
+        }
+        return files;
+    }
+    QStringList Records(ContentKind kind) const {
+        const InstalledFilesDb db = Database();
+        QStringList names;
+        for (int i = 0; i < db.Count(kind); ++i)
+            names.append(db.Get(kind, i).FileName);
+        return names;
+    }
+
+    TempFolder Folder;
+    ScriptedInteraction Interaction;
+
+private:
+    TLanguage FLanguage;
+};
+
+class InstallExecutionTest : public ::testing::Test {
+protected:
+    InstallSandbox F;
+};
+} // namespace
+
+TEST_F(InstallExecutionTest, EachKindGoesToItsFolderFoundInAnyCaseAndIsRecordedWithItsComment) {
+    F.Folder.Write(u"game/gamedata/userobjects/other.iff"_s, "x");
+    F.Folder.Write(u"game/UserData3/houses/House05.iff"_s, "x");
+    F.Interaction.ExpectHoodChoice({HoodChoiceAnswer::Continue, F.Game(u"UserData3/"_s)});
+    const InstallResult result = F.Install({
+        F.Download(u"dl/chair.iff"_s, Objects, u"a \\\\n b \\\\\\ c"_s),
+        F.Download(u"dl/pack.far"_s, FarFiles),
+        F.Download(u"dl/house03.iff"_s, Houses),
+        F.Download(u"dl/fam1.fam"_s, Families),
+        F.Download(u"dl/b001body.cmx"_s, RegularSkins),
+        F.Download(u"dl/c001ma.bmp"_s, Heads),
+        F.Download(u"dl/walk.cfp"_s, Animations),
+        F.Download(u"dl/brick.wll"_s, Walls),
+        F.Download(u"dl/oak.flr"_s, Floors),
+        F.Download(u"dl/tile.bmp"_s, Roofs),
+    });
+
+    EXPECT_FALSE(result.Cancelled);
+    EXPECT_EQ(result.Count, 10);
+    EXPECT_EQ(F.GameFiles(), (QStringList{
+                                 u"Downloads/pack.far"_s,
+                                 u"UserData/Import/fam1.fam"_s,
+                                 u"UserData3/houses/House05.iff"_s,
+                                 u"UserData3/houses/house03.iff"_s,
+                                 u"gamedata/Animation/walk.cfp"_s,
+                                 u"gamedata/Floors/oak.flr"_s,
+                                 u"gamedata/Roofs/tile.bmp"_s,
+                                 u"gamedata/Skins/b001body.cmx"_s,
+                                 u"gamedata/Skins/c001ma.bmp"_s,
+                                 u"gamedata/Walls/brick.wll"_s,
+                                 u"gamedata/userobjects/chair.iff"_s,
+                                 u"gamedata/userobjects/other.iff"_s,
+                             }));
+    EXPECT_EQ(F.Folder.Read(u"game/gamedata/userobjects/chair.iff"_s), "dl/chair.iff");
+    EXPECT_EQ(F.Interaction.MessageTexts(),
+              QStringList{u"10 files have been installed to The Vocks."_s});
+
+    const InstalledFilesDb db = F.Database();
+    const InstalledFileRecord chair = db.Get(Objects, 0);
+    EXPECT_EQ(chair.FileName, F.Game(u"gamedata/userobjects/chair.iff"_s));
+    EXPECT_EQ(chair.Comment, u"a \\n b \\\\ c"_s);
+    const qint64 today = QDate(1899, 12, 30).daysTo(QDate::currentDate());
+    EXPECT_GE(chair.InstalledAt, today);
+    EXPECT_LT(chair.InstalledAt, today + 1);
+    EXPECT_EQ(db.Get(Houses, 0).FileName, F.Game(u"UserData3/houses/house03.iff"_s));
+    EXPECT_EQ(db.Get(Heads, 0).FileName, F.Game(u"gamedata/Skins/c001ma.bmp"_s));
+    EXPECT_EQ(db.Count(Families), 1);
+}
+
+TEST_F(InstallExecutionTest, ConflictsAreFoundInAnyCaseAndResolvedByTheDefaultOrTheAnswers) {
+    struct Case {
+        const char* Name;
+        FileExistsAnswer Default;
+        QList<FileExistsReply> Replies;
+        QStringList AskedAbout;
+        QMap<QString, QByteArray> Objects;
+    };
+    using enum FileExistsAnswer;
+    const QList<Case> cases{
+        {"the second chair asks; skip all then skips the sofa silently",
+         Ask,
+         {{SkipAll, {}}},
+         {u"chair.iff"_s},
+         {{u"SOFA.IFF"_s, "old"}, {u"chair.iff"_s, "a/chair.iff"}, {u"lamp.iff"_s, "a/lamp.iff"}}},
+        {"overwrite replaces the file in its own case, rename adds a file",
+         Ask,
+         {{Overwrite, {}}, {Rename, u"sofa2.iff"_s}},
+         {u"chair.iff"_s, u"SOFA.IFF"_s},
+         {{u"SOFA.IFF"_s, "old"},
+          {u"chair.iff"_s, "b/chair.iff"},
+          {u"lamp.iff"_s, "a/lamp.iff"},
+          {u"sofa2.iff"_s, "a/sofa.iff"}}},
+        {"a new name taken in another case skips the file",
+         Ask,
+         {{Skip, {}}, {Rename, u"sofa.IFF"_s}},
+         {u"chair.iff"_s, u"SOFA.IFF"_s},
+         {{u"SOFA.IFF"_s, "old"}, {u"chair.iff"_s, "a/chair.iff"}, {u"lamp.iff"_s, "a/lamp.iff"}}},
+        {"overwrite all by default",
+         OverwriteAll,
+         {},
+         {},
+         {{u"SOFA.IFF"_s, "a/sofa.iff"},
+          {u"chair.iff"_s, "b/chair.iff"},
+          {u"lamp.iff"_s, "a/lamp.iff"}}},
+        {"skip all by default",
+         SkipAll,
+         {},
+         {},
+         {{u"SOFA.IFF"_s, "old"}, {u"chair.iff"_s, "a/chair.iff"}, {u"lamp.iff"_s, "a/lamp.iff"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        InstallSandbox f;
+        f.Folder.Write(u"game/GameData/UserObjects/SOFA.IFF"_s, "old");
+        for (const FileExistsReply& reply : c.Replies)
+            f.Interaction.ExpectFileExists(reply);
+        f.Install({f.Download(u"a/chair.iff"_s, Objects), f.Download(u"b/chair.iff"_s, Objects),
+                   f.Download(u"a/sofa.iff"_s, Objects), f.Download(u"a/lamp.iff"_s, Objects)},
+                  c.Default);
+
+        QStringList asked;
+        for (const FileExistsQuestion& question : f.Interaction.FileExistsQuestions())
+            asked.append(QFileInfo(question.ExistingPath).fileName());
+        EXPECT_EQ(asked, c.AskedAbout);
+        QMap<QString, QByteArray> objects;
+        QStringList installed;
+        for (const QString& file : f.GameFiles()) {
+            const QString name = QFileInfo(file).fileName();
+            objects.insert(name, f.Folder.Read(u"game/"_s + file));
+            if (objects[name] != "old")
+                installed.append(f.Game(file));
+        }
+        EXPECT_EQ(objects, c.Objects);
+        QStringList records = f.Records(Objects);
+        records.sort();
+        EXPECT_EQ(records, installed);
+    }
+}
+
+TEST_F(InstallExecutionTest, TheNeighbourhoodAnswerDecidesWhetherHousesOrAnythingIsInstalled) {
+    struct Case {
+        HoodChoice Choice;
+        QStringList Files;
+        QStringList Messages;
+    };
+    const QList<Case> cases{
+        {{HoodChoiceAnswer::DontInstall, {}},
+         {u"UserData/Import/fam1.fam"_s},
+         {u"1 file has been installed to The Vocks."_s}},
+        {{HoodChoiceAnswer::Continue, {}},
+         {u"UserData/Import/fam1.fam"_s},
+         {u"1 file has been installed to The Vocks."_s}},
+        {{HoodChoiceAnswer::Cancel, {}}, {}, {}},
+    };
+    for (const Case& c : cases) {
+        InstallSandbox f;
+        f.Interaction.ExpectHoodChoice(c.Choice);
+        const InstallResult result = f.Install(
+            {f.Download(u"dl/house01.iff"_s, Houses), f.Download(u"dl/fam1.fam"_s, Families)});
+        EXPECT_EQ(f.GameFiles(), c.Files);
+        EXPECT_EQ(f.Interaction.MessageTexts(), c.Messages);
+        EXPECT_EQ(result.Cancelled, c.Choice.Answer == HoodChoiceAnswer::Cancel);
+        EXPECT_EQ(f.Records(Houses), QStringList());
+    }
+}
+
+TEST_F(InstallExecutionTest, AFileFromTheGameFolderIsRecordedInPlaceOnlyAfterAYes) {
+    for (const MessageAnswer answer : {MessageAnswer::Yes, MessageAnswer::No}) {
+        InstallSandbox f;
+        f.Interaction.ExpectQuestion(answer);
+        const QString inPlace = f.Folder.Write(u"game/GameData/UserObjects/chair.iff"_s, "c");
+        const InstallResult result = f.Install(
+            {{.SourcePath = inPlace, .Kind = Objects, .ShownName = inPlace, .Comment = {}}});
+        EXPECT_EQ(f.Interaction.MessageTexts().value(0),
+                  u"You're trying to install one or more files that are already in the directory "
+                  "of The Vocks. This might cause problems!\r\n\r\nDo you want to continue?"_s);
+        EXPECT_EQ(result.Cancelled, answer == MessageAnswer::No);
+        EXPECT_EQ(f.Records(Objects),
+                  answer == MessageAnswer::Yes ? QStringList{inPlace} : QStringList());
+        EXPECT_EQ(f.Interaction.MessageTexts().value(1),
+                  answer == MessageAnswer::Yes ? u"0 files have been installed to The Vocks."_s
+                                               : QString());
+        EXPECT_EQ(f.Folder.Read(u"game/GameData/UserObjects/chair.iff"_s), "c");
+    }
+}
+
+TEST_F(InstallExecutionTest, AFailedCopyIsNamedAndNeitherCountedNorRecordedWhileOthersGoOn) {
+    const TickedFile gone = F.Download(u"dl/gone.iff"_s, Objects);
+    QFile::remove(gone.SourcePath);
+    const InstallResult result = F.Install(
+        {F.Download(u"dl/chair.iff"_s, Objects), gone, F.Download(u"dl/lamp.iff"_s, Objects)});
+
+    EXPECT_EQ(result.Count, 2);
+    EXPECT_EQ(result.Files[1].Outcome, InstallOutcome::Failed);
+    EXPECT_EQ(F.GameFiles(), (QStringList{u"GameData/UserObjects/chair.iff"_s,
+                                          u"GameData/UserObjects/lamp.iff"_s}));
+    EXPECT_EQ(F.Interaction.MessageTexts(),
+              (QStringList{u"These files could not be copied and have not been installed:\r\n"_s +
+                               QDir::toNativeSeparators(gone.SourcePath),
+                           u"2 files have been installed to The Vocks."_s}));
+    EXPECT_EQ(F.Records(Objects), (QStringList{F.Game(u"GameData/UserObjects/chair.iff"_s),
+                                               F.Game(u"GameData/UserObjects/lamp.iff"_s)}));
+}
+
+TEST_F(InstallExecutionTest, CopiesKeepPermissionsAndTimeAndReplaceReadOnlyTargets) {
+    const TickedFile chair = F.Download(u"dl/chair.iff"_s, Objects);
+    const QDateTime stamp(QDate(2004, 5, 6), QTime(7, 8, 9));
+    QFile source(chair.SourcePath);
+    ASSERT_TRUE(source.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(source.setFileTime(stamp, QFileDevice::FileModificationTime));
+    source.close();
+    const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ReadUser;
+    ASSERT_TRUE(QFile::setPermissions(chair.SourcePath, readOnly));
+    const QString existing = F.Folder.Write(u"game/GameData/UserObjects/chair.iff"_s, "old");
+    ASSERT_TRUE(QFile::setPermissions(existing, readOnly));
+
+    F.Install({chair}, FileExistsAnswer::OverwriteAll);
+
+    EXPECT_EQ(F.Folder.Read(u"game/GameData/UserObjects/chair.iff"_s), "dl/chair.iff");
+    const QFileInfo target(existing);
+    EXPECT_EQ(target.permissions() & QFileDevice::WriteOwner, QFileDevice::Permissions());
+    EXPECT_EQ(target.lastModified(), stamp);
+}

@@ -1,0 +1,141 @@
+#include "install/TOverwrite.h"
+
+#include "install/FileSizeText.h"
+#include "language/BuiltInEnglish.h"
+#include "support/ModalDialogAnswer.h"
+#include "support/QtPrinters.h"
+#include "support/TempFolder.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+class TOverwriteTest : public TempFolderTest {
+protected:
+    TOverwriteTest() {
+        FLanguage.SetDefaultLanguage(BuiltInEnglishLines());
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        FQuestion = {.NewPath = FFolder.Write(u"dl/chair.iff"_s, QByteArray(1536, 'n')),
+                     .ExistingPath = FFolder.Write(u"game/CHAIR.IFF"_s, QByteArray(1023, 'e')),
+                     .Message = {}};
+        FFolder.Write(u"game/Sofa.iff"_s, "s");
+    }
+    ~TOverwriteTest() override { QLocale::setDefault(QLocale::system()); }
+
+    template <typename T> static T* Control(const QWidget& dialog, const char* name) {
+        return dialog.findChild<T*>(QLatin1String(name));
+    }
+    static QString Text(const QWidget& dialog, const char* label) {
+        return Control<QLabel>(dialog, label)->text();
+    }
+
+    TLanguage FLanguage;
+    FileExistsQuestion FQuestion;
+};
+} // namespace
+
+TEST(FileSizeText, UsesTheUnitOfItsRangeAndTheLocalesSeparators) {
+    TLanguage english;
+    english.SetDefaultLanguage(BuiltInEnglishLines());
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const struct {
+        qint64 Bytes;
+        QLocale Locale;
+        QString Text;
+    } cases[] = {
+        {0, us, u"0 Byte"_s},
+        {1023, us, u"1,023 Byte"_s},
+        {1023, german, u"1.023 Byte"_s},
+        {1024, us, u"1 KB"_s},
+        {1536, us, u"1.5 KB"_s},
+        {1536, german, u"1,5 KB"_s},
+        {1048575, us, u"1,024 KB"_s},
+        {3145728, us, u"3 MB"_s},
+        {5000000000, us, u"4,768.37 MB"_s},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FileSizeText(c.Bytes, english, c.Locale), c.Text) << c.Bytes;
+}
+
+TEST_F(TOverwriteTest, ShowsBothFilesAndTheCallersMessageWithTheFileName) {
+    FQuestion.Message = u"{{filename}} is in the archive already."_s;
+    TOverwrite dialog(nullptr, FLanguage, FQuestion);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), u"File exists"_s);
+    EXPECT_EQ(Text(dialog, "Question"), u"CHAIR.IFF is in the archive already."_s);
+    EXPECT_EQ(Control<QGroupBox>(dialog, "Source")->title(), u"Existing File:"_s);
+    EXPECT_EQ(Text(dialog, "SourceName"), u"CHAIR.IFF"_s);
+    EXPECT_EQ(Text(dialog, "SourceSize"), u"1,023 Byte"_s);
+    EXPECT_EQ(Text(dialog, "DestinationName"), u"chair.iff"_s);
+    EXPECT_EQ(Text(dialog, "DestinationSize"), u"1.5 KB"_s);
+    EXPECT_FALSE(Text(dialog, "SourceDate").isEmpty());
+    EXPECT_EQ(Control<QLineEdit>(dialog, "NewName")->text(), u"CHAIR.IFF"_s);
+    EXPECT_TRUE(Control<QPushButton>(dialog, "Skip")->isDefault());
+}
+
+TEST_F(TOverwriteTest, AnArchiveEntryShowsItsOwnSizeNotTheArchives) {
+    FQuestion.ExistingSize = 3145728;
+    TOverwrite dialog(nullptr, FLanguage, FQuestion);
+    dialog.show();
+    EXPECT_EQ(Text(dialog, "SourceSize"), u"3 MB"_s);
+}
+
+TEST_F(TOverwriteTest, RenameWaitsForABareNameNoFileBesideTheExistingOneHas) {
+    TOverwrite dialog(nullptr, FLanguage, FQuestion);
+    dialog.show();
+    auto* newName = Control<QLineEdit>(dialog, "NewName");
+    const struct {
+        QString Typed;
+        bool Enabled;
+    } cases[] = {
+        {u"chair.iff"_s, false}, {u"SOFA.IFF"_s, false}, {u"sub\\chair2.iff"_s, false},
+        {u"a/b.iff"_s, false},   {QString(), false},     {u"chair2.iff"_s, true},
+    };
+    for (const auto& c : cases) {
+        newName->setText(c.Typed);
+        EXPECT_EQ(Control<QPushButton>(dialog, "Rename")->isEnabled(), c.Enabled)
+            << c.Typed.toStdString();
+    }
+}
+
+TEST_F(TOverwriteTest, OnlyAnAnswerClosesIt) {
+    TOverwrite dialog(nullptr, FLanguage, FQuestion);
+    dialog.show();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    dialog.close();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.Answer(), FileExistsAnswer::Ask);
+    QTest::mouseClick(Control<QPushButton>(dialog, "OverwriteAll"), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Answer(), FileExistsAnswer::OverwriteAll);
+}
+
+TEST_F(TOverwriteTest, EachButtonGivesItsAnswerAndRenameTheName) {
+    const struct {
+        const char* Button;
+        FileExistsAnswer Answer;
+        QString NewName;
+    } cases[] = {
+        {"Skip", FileExistsAnswer::Skip, {}},
+        {"SkipAll", FileExistsAnswer::SkipAll, {}},
+        {"Overwrite", FileExistsAnswer::Overwrite, {}},
+        {"Rename", FileExistsAnswer::Rename, u"chair2.iff"_s},
+    };
+    for (const auto& c : cases) {
+        AnswerNextModal<TOverwrite>([&](TOverwrite& dialog) {
+            Control<QLineEdit>(dialog, "NewName")->setText(u"chair2.iff"_s);
+            QTest::mouseClick(Control<QPushButton>(dialog, c.Button), Qt::LeftButton);
+        });
+        const FileExistsReply reply = TOverwrite::Ask(nullptr, FLanguage, FQuestion);
+        EXPECT_EQ(reply.Answer, c.Answer) << c.Button;
+        EXPECT_EQ(reply.NewName, c.NewName) << c.Button;
+    }
+}
