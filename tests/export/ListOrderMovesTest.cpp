@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 namespace {
 // Letters are entries in order, capitals the selected ones.
 QList<OrderedList> Entries(const char* letters) {
