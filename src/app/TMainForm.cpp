@@ -12,7 +12,7 @@
 #include "common/Interaction.h"
 #include "common/PathRules.h"
 #include "common/Placeholders.h"
-#include "export/TExportFrame.h"
+#include "export/TListExportFrame.h"
 #include "farpack/TFARFrame.h"
 #include "install/DeleteFolderTree.h"
 #include "install/TInstallFrame.h"
@@ -99,7 +99,7 @@ void TMainForm::BuildWindow() {
     FPages->setObjectName(QStringLiteral("Pages"));
     FPages->setDocumentMode(true);
     FInstallFrame = new TInstallFrame;
-    FExportFrame = new TExportFrame;
+    FExportFrame = new TListExportFrame(*FInteraction);
     FFarFrame = new TFARFrame(*FInteraction);
     FDeleteFrame = new TDeleteFrame(*FInteraction);
     FOptionsFrame = new TOptionsFrame(FLanguage, *FInteraction);

@@ -13,7 +13,7 @@ class Interaction;
 class QPlainTextEdit;
 class TAboutBox;
 class TDeleteFrame;
-class TExportFrame;
+class TListExportFrame;
 class TFARFrame;
 class TInstallFrame;
 class TMainScreenStrip;
@@ -75,7 +75,7 @@ private:
 
     TPageControl* FPages = nullptr;
     TInstallFrame* FInstallFrame = nullptr;
-    TExportFrame* FExportFrame = nullptr;
+    TListExportFrame* FExportFrame = nullptr;
     TFARFrame* FFarFrame = nullptr;
     TDeleteFrame* FDeleteFrame = nullptr;
     TOptionsFrame* FOptionsFrame = nullptr;

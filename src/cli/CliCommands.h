@@ -12,3 +12,4 @@ int RunDeleteCommand(const QStringList& args, CliIo& io);
 int RunGameFilesCommand(const QStringList& args, CliIo& io);
 // "scan" has no subcommands: args are its options and paths.
 int RunScanCommand(const QStringList& args, CliIo& io);
+int RunExportCommand(const QStringList& args, CliIo& io);

@@ -19,6 +19,7 @@ constexpr CommandGroup Groups[] = {
     {"delete", RunDeleteCommand},
     {"gamefiles", RunGameFilesCommand},
     {"scan", RunScanCommand},
+    {"export", RunExportCommand},
 };
 
 const char* const Usage = "usage: packwright-cli COMMAND [ARGS...]\n"
@@ -31,6 +32,7 @@ const char* const Usage = "usage: packwright-cli COMMAND [ARGS...]\n"
                           "  delete PATH...            delete custom content\n"
                           "  gamefiles --game DIR      write the list of the game's own files\n"
                           "  scan PATH...              classify files as the install tab does\n"
+                          "  export                    write a list of the game folder's content\n"
                           "Every command takes --help.\n";
 } // namespace
 

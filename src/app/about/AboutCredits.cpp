@@ -16,6 +16,7 @@ constexpr QStringView DialogPackage = u"Dialogkit";
 constexpr QStringView ZipLibrary = u"libzip";
 constexpr QStringView Toolkit = u"Qt 6 (GNU LGPL v3)";
 constexpr QStringView JpegLibrary = u"libjpeg (IJG licence)";
+constexpr QStringView RegexLibrary = u"Boost.Regex (Boost Software License 1.0)";
 constexpr QStringView GameCopyrightYears = u"2000-2004";
 constexpr QStringView GameCopyrightHolder = u"its makers";
 constexpr QStringView Signature = u"\u2014 The Packwright team";
@@ -106,6 +107,7 @@ void AddTools(CreditsText& credits, const TLanguage& language) {
     credits.Entry({RequiredMarksText(
         language, {.Key = u"UsesInfoZip", .Fills = {{u"Name", ZipLibrary.toString()}}})});
     credits.Entry({JpegLibrary.toString()});
+    credits.Entry({RegexLibrary.toString()});
     credits.Entry({RequiredMarksText(
         language, {.Key = u"PExperience", .Fills = {{u"Author", Users.toString()}}})});
 }

@@ -1,0 +1,79 @@
+#include "export/ExportRenderer.h"
+#include "export/LinkMaker.h"
+#include "export/TemplateParser.h"
+#include "language/BuiltInEnglish.h"
+#include "language/TLanguage.h"
+
+#include <benchmark/benchmark.h>
+
+// Rendering an export of many files, and turning its addresses into links, in files per
+// second (items_per_second) at two sizes: equal rates mean the time grows linearly.
+
+namespace {
+const QString Template = QStringLiteral(
+    "<html><head><title>${TITLE}</title></head><body>\r\n"
+    "<!-- PKWR: NOCOMMENTSTART --><i>none</i><!-- PKWR: NOCOMMENTEND -->\r\n"
+    "<!-- PKWR: LISTSTART -->\r\n<h2>${LISTTITLE}: ${COUNT} ${FILESTXT}, ${TOTALSIZE}</h2>\r\n"
+    "<table>\r\n<!-- PKWR: ITEMSTART -->\r\n<tr><td>${NUM}</td><td>${NAME}<br>${FILENAME}</td>"
+    "<td>${DATE}</td><td>${SIZE}</td><td>${COMMENT}</td></tr>\r\n<!-- PKWR: ITEMEND -->\r\n"
+    "</table>\r\n<!-- PKWR: LISTEND -->\r\n<p>${GENERATOR}</p></body></html>");
+
+// Objects and FAR archives of ten packed files each, every other one with a comment that
+// holds an address.
+QList<ExportList> ListsOf(int files) {
+    ExportList objects{
+        .Kind = ContentKind::Objects, .Title = QStringLiteral("Objects"), .Entries = {}};
+    ExportList archives{
+        .Kind = ContentKind::FarFiles, .Title = QStringLiteral("FARs"), .Entries = {}};
+    for (int i = 0; i < files; ++i) {
+        ExportEntry entry;
+        entry.Name = QStringLiteral("object & more %1.iff").arg(i);
+        entry.FullPath = QStringLiteral("C:\\Vocks\\GameData\\UserObjects\\") + entry.Name;
+        entry.InstalledAt = QDateTime(QDate(2004, 5, 9), QTime(14, i % 60));
+        entry.Comment = i % 2 ? QStringLiteral("from www.site%1.example").arg(i) : QString();
+        entry.Size = 1000 + i;
+        if (i % 11 != 0) {
+            objects.Entries.append(entry);
+            continue;
+        }
+        for (int packed = 0; packed < 10; ++packed)
+            entry.ArchiveFiles.append(entry);
+        archives.Entries.append(entry);
+    }
+    return {objects, archives};
+}
+
+struct RenderSetup {
+    RenderSetup() { Language.SetDefaultLanguage(BuiltInEnglishLines()); }
+    TLanguage Language;
+    ExportRenderOptions Options{.Title = QStringLiteral("List"),
+                                .LongDate = true,
+                                .EscapeMarkup = true,
+                                .Generator = {.ProdVersion = QStringLiteral("1"),
+                                              .Website = QStringLiteral("https://v.example/"),
+                                              .Linked = true}};
+};
+
+void BM_RenderExport(benchmark::State& state) {
+    const RenderSetup setup;
+    const ExportTemplate parts = ParseTemplate(Template, setup.Language);
+    const QList<ExportList> lists = ListsOf(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderExport(parts, lists, setup.Options, setup.Language));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_MakeLinks(benchmark::State& state) {
+    const RenderSetup setup;
+    const QString document =
+        RenderExport(ParseTemplate(Template, setup.Language), ListsOf(int(state.range(0))),
+                     setup.Options, setup.Language);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MakeLinks(document));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+} // namespace
+
+BENCHMARK(BM_RenderExport)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MakeLinks)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

@@ -1,0 +1,49 @@
+#include "export/ExportChoices.h"
+
+#include "export/ExportListKinds.h"
+#include "language/TLanguage.h"
+#include "platform/SettingsStore.h"
+
+namespace {
+QString TextOr(const QSettings& store, const QString& name, const QString& fallback) {
+    const QString text = store.value(name).toString();
+    return text.isEmpty() ? fallback : text;
+}
+
+// Booleans are stored as the numbers 0 and 1.
+bool FlagOr(const QSettings& store, const QString& name, bool fallback) {
+    bool isNumber = false;
+    const int number = store.value(name).toString().trimmed().toInt(&isNumber);
+    return isNumber ? number != 0 : fallback;
+}
+} // namespace
+
+ExportChoices ReadExportChoices(const TLanguage& language, const QString& programFolder) {
+    const std::unique_ptr<QSettings> store = OpenSettingsStore();
+    ExportChoices choices;
+    choices.Exported = ParseListSelection(store->value(QStringLiteral("ListSel")).toString());
+    choices.OutputFile =
+        TextOr(*store, QStringLiteral("ListFile"),
+               programFolder + language.GetString(QStringLiteral("DefaultExportName")));
+    choices.TemplateFile =
+        TextOr(*store, QStringLiteral("ListTemplate"),
+               programFolder + language.GetString(QStringLiteral("DefaultTemplate")));
+    choices.Title = TextOr(*store, QStringLiteral("ListTitle"),
+                           language.GetString(QStringLiteral("ListDefaultTitle")));
+    choices.Links = FlagOr(*store, QStringLiteral("ListLinks"), true);
+    choices.LongDate = FlagOr(*store, QStringLiteral("ListLongDate"), true);
+    return choices;
+}
+
+bool WriteExportChoices(const ExportChoices& choices) {
+    const std::unique_ptr<QSettings> store = OpenSettingsStore();
+    store->setAtomicSyncRequired(true);
+    store->setValue(QStringLiteral("ListSel"), FormatListSelection(choices.Exported));
+    store->setValue(QStringLiteral("ListFile"), choices.OutputFile);
+    store->setValue(QStringLiteral("ListTemplate"), choices.TemplateFile);
+    store->setValue(QStringLiteral("ListTitle"), choices.Title);
+    store->setValue(QStringLiteral("ListLinks"), int(choices.Links));
+    store->setValue(QStringLiteral("ListLongDate"), int(choices.LongDate));
+    store->sync();
+    return store->status() == QSettings::NoError;
+}

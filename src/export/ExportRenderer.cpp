@@ -1,0 +1,124 @@
+#include "export/ExportRenderer.h"
+
+#include "common/DateTimePatterns.h"
+#include "export/ExportSizeText.h"
+#include "export/MarkupEscape.h"
+#include "export/TemplateText.h"
+#include "language/TLanguage.h"
+
+namespace {
+class ExportRenderer {
+public:
+    ExportRenderer(const ExportTemplate& parts, const ExportRenderOptions& options,
+                   const TLanguage& language, const QLocale& locale)
+        : FParts(parts), FDocHead(parts.DocHead), FListHead(parts.ListHead), FItem(parts.Item),
+          FListFoot(parts.ListFoot), FDocFoot(parts.DocFoot), FOptions(options),
+          FLanguage(language), FLocale(locale) {
+        FDocValues.Set(ExportVariable::Title, Escaped(options.Title));
+        FDocValues.Set(ExportVariable::Generator,
+                       GeneratorLine(language, options.Generator, options.EscapeMarkup));
+    }
+
+    QString Render(const QList<ExportList>& lists) {
+        QString sections;
+        int listNumber = 0;
+        for (const ExportList& list : lists) {
+            if (list.Entries.isEmpty())
+                continue;
+            ++listNumber;
+            AppendList(sections, list, listNumber);
+        }
+        if (listNumber == 0)
+            return QString();
+        QString document;
+        FDocHead.AppendFilled(document, FDocValues);
+        document += sections;
+        FDocFoot.AppendFilled(document, FDocValues);
+        return document;
+    }
+
+private:
+    template <typename Files> static qint64 TotalSize(const Files& files) {
+        qint64 total = 0;
+        for (const ExportFile& file : files)
+            total += file.Size;
+        return total;
+    }
+
+    QString Escaped(const QString& text) const {
+        return FOptions.EscapeMarkup ? EscapeMarkup(text) : text;
+    }
+
+    VariableValues ListValues(const QString& title, int listNumber, qsizetype count,
+                              qint64 totalSize) const {
+        VariableValues values = FDocValues;
+        values.Set(ExportVariable::ListTitle, Escaped(title));
+        values.Set(ExportVariable::ListNum, QString::number(listNumber));
+        values.Set(ExportVariable::Count, QString::number(count));
+        values.Set(ExportVariable::FilesTxt,
+                   count == 1 ? FParts.SingleFileWord : FParts.MultiFileWord);
+        values.Set(ExportVariable::TotalSize,
+                   Escaped(ExportSizeText(totalSize, FLanguage, FLocale)));
+        return values;
+    }
+
+    void AppendItem(QString& out, VariableValues values, int number, const ExportFile& file) const {
+        const QStringView pattern = FOptions.LongDate ? u"dddddd, tt" : u"ddddd, t";
+        const QString size = Escaped(ExportSizeText(file.Size, FLanguage, FLocale));
+        values.Set(ExportVariable::Num, QString::number(number));
+        values.Set(ExportVariable::Name, Escaped(file.Name));
+        values.Set(ExportVariable::FileName, Escaped(file.FullPath));
+        values.Set(ExportVariable::Date,
+                   Escaped(FormatDateTimePattern(pattern, file.InstalledAt, FLocale)));
+        values.Set(ExportVariable::Comment,
+                   file.Comment.isEmpty() ? FParts.NoCommentText : Escaped(file.Comment));
+        values.Set(ExportVariable::Size, size);
+        values.Set(ExportVariable::FileSize, size);
+        FItem.AppendFilled(out, values);
+    }
+
+    template <typename Files>
+    void AppendFiles(QString& out, const VariableValues& listValues, const Files& files) const {
+        int number = 0;
+        for (const ExportFile& file : files)
+            AppendItem(out, listValues, ++number, file);
+    }
+
+    void AppendList(QString& out, const ExportList& list, int listNumber) const {
+        const VariableValues values =
+            ListValues(list.Title, listNumber, list.Entries.size(), TotalSize(list.Entries));
+        FListHead.AppendFilled(out, values);
+        AppendFiles(out, values, list.Entries);
+        FListFoot.AppendFilled(out, values);
+        if (list.Kind != ContentKind::FarFiles)
+            return;
+        // Each archive follows its list as a list of its own files; it carries the number
+        // of the list it belongs to.
+        for (const ExportEntry& archive : list.Entries) {
+            const VariableValues archiveValues =
+                ListValues(archive.Name, listNumber, archive.ArchiveFiles.size(),
+                           TotalSize(archive.ArchiveFiles));
+            FListHead.AppendFilled(out, archiveValues);
+            AppendFiles(out, archiveValues, archive.ArchiveFiles);
+            FListFoot.AppendFilled(out, archiveValues);
+        }
+    }
+
+    const ExportTemplate& FParts;
+    const TemplateText FDocHead;
+    const TemplateText FListHead;
+    const TemplateText FItem;
+    const TemplateText FListFoot;
+    const TemplateText FDocFoot;
+    const ExportRenderOptions& FOptions;
+    const TLanguage& FLanguage;
+    const QLocale& FLocale;
+    VariableValues FDocValues;
+};
+} // namespace
+
+QString RenderExport(const ExportTemplate& parts, const QList<ExportList>& lists,
+                     const ExportRenderOptions& options, const TLanguage& language,
+                     const QLocale& locale) {
+    return ExportRenderer(parts, options, language, locale).Render(lists);
+}

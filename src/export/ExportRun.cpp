@@ -1,0 +1,100 @@
+#include "export/ExportRun.h"
+
+#include "common/Interaction.h"
+#include "common/Placeholders.h"
+#include "export/ExportFiles.h"
+#include "export/ExportListSource.h"
+#include "export/ExportRenderer.h"
+#include "export/LinkMaker.h"
+#include "export/MarkupEscape.h"
+#include "export/TemplateParser.h"
+#include "language/TLanguage.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+constexpr int TemplateCutPercent = 5;
+
+class ExportRunner {
+public:
+    ExportRunner(const ExportJob& job, ExportListSource& source, Interaction& interaction,
+                 const TLanguage& language)
+        : FJob(job), FSource(source), FInteraction(interaction), FLanguage(language),
+          FOutput(QDir(job.ProgramFolder).absoluteFilePath(job.Choices.OutputFile)),
+          FTemplate(QDir(job.ProgramFolder).absoluteFilePath(job.Choices.TemplateFile)) {}
+
+    ExportResult Run() {
+        if (!Confirmed())
+            return ExportResult::Declined;
+        const std::unique_ptr<ProgressHandle> progress =
+            FInteraction.BeginProgress(FLanguage.GetString(QStringLiteral("Progress")));
+        progress->SetMessage(FLanguage.GetString(QStringLiteral("ExportCreatingList")));
+        progress->SetPercent(0);
+        try {
+            const ExportTemplate parts = ParseTemplate(ReadTemplateFile(FTemplate), FLanguage);
+            progress->SetPercent(TemplateCutPercent);
+            const ExportResult result = Write(parts, *progress);
+            WriteExportChoices(FJob.Choices);
+            return result;
+        } catch (const ETemplateError& error) {
+            FInteraction.Fail(error.Text());
+            return ExportResult::TemplateFailed;
+        } catch (const EPackwrightError& error) {
+            // An empty text: the part that failed has already said why.
+            if (!error.Text().isEmpty())
+                FInteraction.Fail(error.Text());
+            return ExportResult::Failed;
+        }
+    }
+
+private:
+    bool Confirmed() const {
+        if (FJob.Confirmed)
+            return true;
+        if (QFileInfo::exists(FOutput) &&
+            !Agreed(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("ListFileExists")),
+                                       u"FileName", QDir::toNativeSeparators(FOutput))))
+            return false;
+        return QFileInfo(FOutput).suffix().toLower() == QFileInfo(FTemplate).suffix().toLower() ||
+               Agreed(FLanguage.GetString(QStringLiteral("ExtensionError")));
+    }
+
+    bool Agreed(const QString& question) const {
+        return FInteraction.Ask(MessageKind::Warning, question, MessageButtons::YesNo) ==
+               MessageAnswer::Yes;
+    }
+
+    ExportResult Write(const ExportTemplate& parts, ProgressHandle& progress) {
+        const bool markup = IsMarkupFile(FOutput);
+        const bool links = markup && FJob.Choices.Links;
+        const ExportRenderOptions options{.Title = FJob.Choices.Title,
+                                          .LongDate = FJob.Choices.LongDate,
+                                          .EscapeMarkup = markup,
+                                          .Generator = {.ProdVersion = FJob.ProdVersion,
+                                                        .Website = FJob.Website,
+                                                        .Linked = links}};
+        const QString document =
+            RenderExport(parts, FSource.Build(FJob.Choices.Exported, progress), options, FLanguage);
+        FSource.Rendered();
+        if (document.isEmpty()) {
+            FInteraction.Inform(FLanguage.GetString(QStringLiteral("ExportNoCustom")));
+            return ExportResult::NothingToExport;
+        }
+        WriteExportFile(FOutput, links ? MakeLinks(document) : document);
+        return ExportResult::Written;
+    }
+
+    const ExportJob& FJob;
+    ExportListSource& FSource;
+    Interaction& FInteraction;
+    const TLanguage& FLanguage;
+    const QString FOutput;
+    const QString FTemplate;
+};
+} // namespace
+
+ExportResult RunExport(const ExportJob& job, ExportListSource& source, Interaction& interaction,
+                       const TLanguage& language) {
+    return ExportRunner(job, source, interaction, language).Run();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "export/ExportChoices.h"
+
+class ExportListSource;
+class Interaction;
+class TLanguage;
+
+struct ExportJob {
+    ExportChoices Choices;
+    // Relative output and template paths are taken from here.
+    QString ProgramFolder;
+    QString ProdVersion;
+    QString Website;
+    // The overwrite and extension questions count as answered Yes.
+    bool Confirmed = false;
+};
+
+enum class ExportResult { Written, NothingToExport, Declined, TemplateFailed, Failed };
+
+// One export: asks before overwriting and when the output's and the template's types
+// differ, cuts the template, renders the lists, writes the output file and stores the
+// choices. A template error or a failure shows its message and stores nothing.
+ExportResult RunExport(const ExportJob& job, ExportListSource& source, Interaction& interaction,
+                       const TLanguage& language);

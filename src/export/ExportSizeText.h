@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+class TLanguage;
+
+// A byte count as the lists show it: megabytes above 1,048,576 bytes and kilobytes above
+// 1,024, each with two decimals, else the plain count; the unit from the language.
+QString ExportSizeText(qint64 size, const TLanguage& language, const QLocale& locale = QLocale());

@@ -1,0 +1,140 @@
+#include "export/GameContentLists.h"
+
+#include "common/DayCountDate.h"
+#include "common/Interaction.h"
+#include "common/Placeholders.h"
+#include "export/ExportListKinds.h"
+#include "formats/FarDirectory.h"
+#include "formats/FarMessages.h"
+#include "formats/FileOpenError.h"
+#include "formats/GameFileList.h"
+#include "formats/TFarFile.h"
+#include "language/TLanguage.h"
+#include "removal/ContentRecords.h"
+#include "removal/ContentScan.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+constexpr int TempClearedPercent = 6;
+constexpr int GameFilesReadPercent = 8;
+constexpr int DatabaseReadPercent = 10;
+const QString GameFilesName = QStringLiteral("QuarnFiles.iff");
+const QString DatabaseName = QStringLiteral("files.iff");
+
+// The export ends without a message of its own: the archive's reader has shown one.
+class EUnreadableArchive : public EPackwrightError {
+public:
+    EUnreadableArchive() : EPackwrightError(QString()) {}
+};
+
+qint64 FileSize(const QString& path) {
+    // Opened for reading as the game may hold it open: a file that cannot be opened ends
+    // the export with the system's reason.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFileOpenError(file);
+    return file.size();
+}
+
+std::vector<FarDirectoryEntry> ArchiveEntries(const QString& path) {
+    QFile archive(path);
+    if (!archive.open(QIODevice::ReadOnly))
+        throw EFileOpenError(archive);
+    FarDirectory directory = ReadFarDirectory(archive);
+    if (directory.Outcome != FarReadOutcome::Valid)
+        throw EUnreadableArchive();
+    return std::move(directory.Entries);
+}
+
+ExportFile Dated(ExportFile file, const InstalledFileRecord& record) {
+    file.InstalledAt = FromDayCount(record.InstalledAt);
+    file.Comment = record.Comment;
+    return file;
+}
+
+class ListAssembler {
+public:
+    ListAssembler(const FoundContent& content, InstalledFilesDb& db) : FContent(content), FDb(db) {}
+
+    ExportList Assemble(ContentKind kind, const QString& title) {
+        ExportList list{.Kind = kind, .Title = title, .Entries = {}};
+        // The three object folders, and every other kind's single list, in the scan's order.
+        for (const FoundListInfo& found : AllFoundLists())
+            if (found.Kind == kind)
+                for (const FoundFile& file : FContent.List(found.Id))
+                    list.Entries.append(Entry(kind, file));
+        return list;
+    }
+
+private:
+    ExportEntry Entry(ContentKind kind, const FoundFile& found) {
+        ExportEntry entry;
+        static_cast<ExportFile&>(entry) = Dated({.Name = found.DisplayName,
+                                                 .FullPath = found.Path,
+                                                 .InstalledAt = {},
+                                                 .Comment = {},
+                                                 .Size = FileSize(found.Path)},
+                                                RecordOfFoundFile(FDb, kind, found.Path));
+        if (kind == ContentKind::FarFiles)
+            for (const FarDirectoryEntry& item : ArchiveEntries(found.Path))
+                entry.ArchiveFiles.append(
+                    Dated({.Name = item.Name,
+                           .FullPath = FarItemRecordName(found.Path, item.Name),
+                           .InstalledAt = {},
+                           .Comment = {},
+                           .Size = item.Size},
+                          RecordOfFarItem(FDb, found.Path, item.Name)));
+        return entry;
+    }
+
+    const FoundContent& FContent;
+    InstalledFilesDb& FDb;
+};
+} // namespace
+
+GameContentLists::GameContentLists(const GameContentPlaces& places, Interaction& interaction,
+                                   const TLanguage& language)
+    : FPlaces(places), FInteraction(interaction), FLanguage(language) {}
+
+QList<ExportList> GameContentLists::Build(const QList<ContentKind>& kinds,
+                                          ProgressHandle& progress) {
+    ClearTempFolder(progress);
+    std::optional<GameFileList> gameFiles =
+        GameFileList::Load(FPlaces.ProgramFolder + GameFilesName);
+    if (!gameFiles)
+        FInteraction.Warn(
+            ReplacePlaceholder(FLanguage.GetString(QStringLiteral("ExportQuarnFilesMissing")),
+                               u"FileName", GameFilesName));
+    progress.SetPercent(GameFilesReadPercent);
+    FDb.SetErrorMessage(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("DBError")),
+                                           u"FileName", DatabaseName));
+    FDb.Load(FPlaces.ProgramFolder + DatabaseName);
+    progress.SetPercent(DatabaseReadPercent);
+    TFarFile farFile(FInteraction);
+    farFile.SetMessages(FarMessages::FromLanguage(FLanguage));
+    const FoundContent content =
+        ScanGameFolder(FPlaces.GameFolder, gameFiles.value_or(GameFileList()), farFile,
+                       [&](int percent) { progress.SetPercent(percent); });
+    ListAssembler assembler(content, FDb);
+    QList<ExportList> lists;
+    for (const ContentKind kind : kinds)
+        for (const ExportListKind& known : ExportListKinds())
+            if (known.Kind == kind)
+                lists.append(assembler.Assemble(
+                    kind, FLanguage.GetString(QString::fromUtf16(known.TitleKey))));
+    return lists;
+}
+
+void GameContentLists::Rendered() {
+    FDb.Save(FInteraction);
+}
+
+void GameContentLists::ClearTempFolder(ProgressHandle& progress) const {
+    if (!FPlaces.TempFolder.isEmpty()) {
+        QDir(FPlaces.TempFolder).removeRecursively();
+        QDir().mkpath(FPlaces.TempFolder);
+    }
+    progress.SetPercent(TempClearedPercent);
+}

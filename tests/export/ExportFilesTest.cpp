@@ -1,0 +1,26 @@
+#include "export/ExportFiles.h"
+
+#include "common/PackwrightError.h"
+#include "support/QtPrinters.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+using ExportFiles = TempFolderTest;
+
+TEST_F(ExportFiles, TemplateLinesJoinWithCrLfTrimmedOfControlsWhateverTheEncoding) {
+    // Not UTF-8 (a Windows-1252 é), NUL and other controls at both ends, mixed line breaks.
+    const QString path = FFolder.Write(u"t.html"_s, "\x00\x01 <p>caf\xe9</p>\nline\r\n\n\t\x1a"_ba);
+    EXPECT_EQ(ReadTemplateFile(path), u"<p>caf\u00e9</p>\r\nline"_s);
+    EXPECT_THROW(ReadTemplateFile(FFolder.Path(u"missing.html"_s)), EPackwrightError);
+}
+
+TEST_F(ExportFiles, WritesTrimmedUtf8LinesAndLeavesNothingWhereTheFolderIsMissing) {
+    const QString path = FFolder.Write(u"files.html"_s, "older list"_ba);
+    WriteExportFile(path, u"\n  <p>Zo\u00eb</p>\nend\r\n\t"_s);
+    EXPECT_EQ(FFolder.Read(u"files.html"_s), "<p>Zo\xc3\xab</p>\r\nend\r\n"_ba);
+    EXPECT_THROW(WriteExportFile(FFolder.Path(u"none/files.html"_s), u"x"_s), EPackwrightError);
+    EXPECT_EQ(FFolder.Contents(), QStringList{u"files.html"_s});
+}

@@ -1,0 +1,103 @@
+#include "export/GameContentLists.h"
+
+#include "common/PackwrightError.h"
+#include "EnglishLanguage.h"
+#include "formats/InstalledFilesDb.h"
+#include "support/FarFixtures.h"
+#include "support/FilesDbFixtures.h"
+#include "support/QtPrinters.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+class GameContentListsTest : public TempFolderTest {
+protected:
+    QList<ExportList> Build(const QList<ContentKind>& kinds) {
+        const std::unique_ptr<ProgressHandle> progress = FInteraction.BeginProgress(QString());
+        return FLists.Build(kinds, *progress);
+    }
+    QString Game(const QString& relative) const { return FFolder.Path(u"Game/"_s + relative); }
+
+    EnglishLanguage FLanguage;
+    ScriptedInteraction FInteraction;
+    GameContentLists FLists{{.GameFolder = FFolder.Path(u"Game"_s),
+                             .ProgramFolder = FFolder.Path(u"Program/"_s),
+                             .TempFolder = FFolder.Path(u"Temp"_s)},
+                            FInteraction,
+                            FLanguage};
+};
+
+QStringList Names(const QList<ExportEntry>& entries) {
+    QStringList names;
+    for (const ExportEntry& entry : entries)
+        names.append(entry.Name + u'=' + QString::number(entry.Size));
+    return names;
+}
+} // namespace
+
+TEST_F(GameContentListsTest, ListsKindsInOrderWithDatabaseDatesAndRecordsTheUnknown) {
+    FFolder.Write(u"Game/GameData/Objects/Sub/a.iff"_s, "aa");
+    FFolder.Write(u"Game/GameData/UserObjects/b.iff"_s, "bbb");
+    FFolder.Write(u"Game/Downloads/c.iff"_s, "c");
+    FFolder.Write(
+        u"Game/Downloads/set.far"_s,
+        BuildFarArchive({{.Name = "one.iff", .Data = "1"}, {.Name = "two.iff", .Data = "22"}}));
+    const QString formal = FFolder.Write(u"Game/GameData/Skins/f123mine.bmp"_s, "BMx");
+    FFolder.Write(
+        u"Program/files.iff"_s,
+        BuildFilesDb(
+            {{133, {{.FileName = formal, .InstalledAt = u"38116.5"_s, .Comment = u"gala"_s}}}}));
+    FFolder.Write(u"Temp/left.tmp"_s, "x");
+
+    const QList<ExportList> lists = Build({ContentKind::FormalSkins, ContentKind::Objects,
+                                           ContentKind::FarFiles, ContentKind::Walls});
+
+    ASSERT_EQ(lists.size(), 4);
+    EXPECT_EQ(lists[0].Title, u"Formal wear"_s);
+    EXPECT_EQ(Names(lists[0].Entries), QStringList{u"f123mine.bmp=3"_s});
+    EXPECT_EQ(lists[0].Entries[0].Comment, u"gala"_s);
+    EXPECT_EQ(lists[0].Entries[0].InstalledAt, QDateTime(QDate(2004, 5, 9), QTime(12, 0)));
+    EXPECT_EQ(Names(lists[1].Entries), (QStringList{QDir::toNativeSeparators(u"Sub/a.iff=2"_s),
+                                                    u"b.iff=3"_s, u"c.iff=1"_s}));
+    ASSERT_EQ(lists[2].Entries.size(), 1);
+    EXPECT_EQ(lists[2].Title, u"FAR Files"_s);
+    const QList<ExportFile>& packed = lists[2].Entries[0].ArchiveFiles;
+    ASSERT_EQ(packed.size(), 2);
+    EXPECT_EQ(packed[1].Name, u"two.iff"_s);
+    EXPECT_EQ(packed[1].Size, 2);
+    EXPECT_EQ(packed[1].FullPath,
+              QDir::toNativeSeparators(Game(u"Downloads/set.far"_s)) + u"\\two.iff"_s);
+    EXPECT_TRUE(lists[3].Entries.isEmpty());
+    EXPECT_EQ(FInteraction.MessageTexts(),
+              QStringList{u"Warning! QuarnFiles.iff was not found! A lot of files exported to "
+                          "the list are probably Quarn-made. Reinstall The Packwright to fix "
+                          "this problem."_s});
+    EXPECT_EQ(QDir(FFolder.Path(u"Temp"_s)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList());
+
+    FLists.Rendered();
+    InstalledFilesDb saved(FFolder.Path(u"Program/files.iff"_s));
+    EXPECT_EQ(saved.Count(ContentKind::Objects), 3);
+    EXPECT_EQ(saved.Count(ContentKind::FarFiles), 1);
+    EXPECT_EQ(saved.Count(ContentKind::FarPackedFiles), 2);
+    EXPECT_EQ(saved.Get(ContentKind::FormalSkins, 0).Comment, u"gala"_s);
+}
+
+TEST_F(GameContentListsTest, AnUnreadableArchiveEndsTheExportWithItsReadersMessageOnly) {
+    FFolder.Write(u"Program/QuarnFiles.iff"_s, QByteArray());
+    FFolder.Write(u"Game/Downloads/broken.far"_s, "not an archive");
+    try {
+        Build({ContentKind::FarFiles});
+        ADD_FAILURE() << "the lists were built";
+    } catch (const EPackwrightError& error) {
+        EXPECT_TRUE(error.Text().isEmpty());
+    }
+    ASSERT_EQ(FInteraction.Messages().size(), 1);
+    EXPECT_TRUE(FInteraction.Messages()[0].Text.contains(u"is not a valid FAR file"_s));
+}

@@ -1,0 +1,161 @@
+#include "export/TListExportFrame.h"
+
+#include "language/BuiltInEnglish.h"
+#include "support/ProgramRun.h"
+#include "support/QtPrinters.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TempFolder.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QStringList Texts(const QListWidget* list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts.append(list->item(row)->text());
+    return texts;
+}
+
+const QStringList AllTitles{
+    u"Objects"_s,   u"Walls"_s,         u"Floors"_s,       u"Roofs"_s,           u"Animations"_s,
+    u"FAR Files"_s, u"Regular Skins"_s, u"Heads"_s,        u"Formal wear"_s,     u"Pyjamas"_s,
+    u"Swimsuits"_s, u"Winterwear"_s,    u"High Fashion"_s, u"Skin Accessories"_s};
+} // namespace
+
+class TListExportFrameTest : public TempFolderTest {
+protected:
+    TListExportFrameTest() : FOldHome(qgetenv("PACKWRIGHT_HOME")) {
+        qputenv("PACKWRIGHT_HOME", QFile::encodeName(FFolder.Path(u"Program"_s)));
+        qputenv("PACKWRIGHT_SETTINGS", QFile::encodeName(FFolder.Path(u"settings.ini"_s)));
+        QDir().mkpath(FFolder.Path(u"Program"_s));
+    }
+    ~TListExportFrameTest() override {
+        qputenv("PACKWRIGHT_HOME", FOldHome);
+        qunsetenv("PACKWRIGHT_SETTINGS");
+    }
+
+    // The frame as the main window makes it: language copied in after construction.
+    TListExportFrame& Frame() {
+        if (!FFrame) {
+            FFrame = std::make_unique<TListExportFrame>(FUser);
+            FFrame->SetVocksPath(FFolder.Path(u"Game/"_s));
+            FFrame->SetTempFolder(FFolder.Path(u"Temp"_s));
+            FFrame->SetProdVersion(u"0.4.0b"_s);
+            FFrame->Language().SetDefaultLanguage(BuiltInEnglishLines());
+            FFrame->resize(700, 480);
+        }
+        return *FFrame;
+    }
+    template <typename Control> Control* Find(const char* name) {
+        auto* control = Frame().findChild<Control*>(QLatin1String(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    void Click(const char* name) { Find<QAbstractButton>(name)->click(); }
+    void SelectRows(const char* listName, std::initializer_list<int> rows) {
+        QListWidget* list = Find<QListWidget>(listName);
+        list->clearSelection();
+        for (const int row : rows)
+            list->item(row)->setSelected(true);
+    }
+
+    QByteArray FOldHome;
+    ScriptedInteraction FUser;
+    std::unique_ptr<TListExportFrame> FFrame;
+};
+
+TEST_F(TListExportFrameTest, StartsFromTheStoredChoicesOrTheDefaults) {
+    EXPECT_EQ(Texts(Find<QListWidget>("ExportList")), AllTitles);
+    EXPECT_TRUE(Texts(Find<QListWidget>("AvailableList")).isEmpty());
+    EXPECT_EQ(Find<QLineEdit>("FileName")->text(),
+              QDir::toNativeSeparators(FFolder.Path(u"Program/files.html"_s)));
+    EXPECT_EQ(Find<QLineEdit>("Template")->text(),
+              QDir::toNativeSeparators(FFolder.Path(u"Program/filelist_template.html"_s)));
+    EXPECT_EQ(Find<QLineEdit>("ListName")->text(), u"The Vocks Installed Downloads List"_s);
+    EXPECT_TRUE(Find<QCheckBox>("MakeLinks")->isChecked());
+    // The default template is not there: nothing to export with.
+    EXPECT_FALSE(Find<QPushButton>("ListExport")->isEnabled());
+
+    FFrame.reset();
+    FFolder.Write(u"settings.ini"_s, "[General]\nListSel=\"105;100\"\nListFile=out.txt\n"_ba);
+    EXPECT_EQ(Texts(Find<QListWidget>("ExportList")), (QStringList{u"FAR Files"_s, u"Objects"_s}));
+    QStringList available = AllTitles;
+    available.removeAll(u"FAR Files"_s);
+    available.removeAll(u"Objects"_s);
+    EXPECT_EQ(Texts(Find<QListWidget>("AvailableList")), available);
+    EXPECT_FALSE(Find<QCheckBox>("MakeLinks")->isEnabled());
+}
+
+TEST_F(TListExportFrameTest, MovesListsBetweenBoxesAndWithinTheExportOrder) {
+    FFolder.Write(u"Program/filelist_template.html"_s, "x"_ba);
+    Frame();
+    SelectRows("ExportList", {1, 2, 5});
+    Click("ListOrderUp");
+    EXPECT_EQ(Texts(Find<QListWidget>("ExportList")).mid(0, 6),
+              (QStringList{u"Walls"_s, u"Floors"_s, u"Objects"_s, u"Roofs"_s, u"FAR Files"_s,
+                           u"Animations"_s}));
+    Click("ListDeselect");
+    EXPECT_EQ(Texts(Find<QListWidget>("AvailableList")),
+              (QStringList{u"Walls"_s, u"Floors"_s, u"FAR Files"_s}));
+    SelectRows("AvailableList", {1});
+    Click("ListSelect");
+    EXPECT_EQ(Texts(Find<QListWidget>("ExportList")).last(), u"Floors"_s);
+    EXPECT_TRUE(Find<QPushButton>("ListExport")->isEnabled());
+    Click("DeselAll");
+    EXPECT_EQ(Find<QListWidget>("AvailableList")->count(), 14);
+    EXPECT_FALSE(Find<QPushButton>("ListExport")->isEnabled());
+    Click("SelAll");
+    EXPECT_EQ(Find<QListWidget>("ExportList")->count(), 14);
+}
+
+TEST_F(TListExportFrameTest, BrowsesWithTheListFilterAndTakesTheChosenFile) {
+    FUser.ExpectFileDialog({.Confirmed = true, .Paths = {u"/lists/mine.txt"_s}});
+    Click("FileBrowse");
+    FUser.ExpectFileDialog({.Confirmed = false, .Paths = {}});
+    Click("TemplBrowse");
+    ASSERT_EQ(FUser.FileDialogs().size(), 2);
+    EXPECT_EQ(FUser.FileDialogs()[0].Title, u"Save File List:"_s);
+    EXPECT_EQ(FUser.FileDialogs()[0].Filter,
+              u"All Supported Lists (*.html, *.htm, *.xml, *.txt)|*.html;*.htm;*.xml;*.txt|"
+              "HTML Files (*.html, *.htm)|*.html;*.htm|XML Files (*.xml)|*.xml|"
+              "Plain Text Files (*.txt)|*.txt|All Files (*.*)|*.*"_s);
+    EXPECT_EQ(FUser.FileDialogs()[1].Title, u"Select a template to use:"_s);
+    EXPECT_FALSE(FUser.FileDialogs()[1].Filter.contains(u"XML Files"_s));
+    EXPECT_EQ(Find<QLineEdit>("FileName")->text(), QDir::toNativeSeparators(u"/lists/mine.txt"_s));
+    EXPECT_FALSE(Find<QCheckBox>("MakeLinks")->isEnabled());
+}
+
+TEST_F(TListExportFrameTest, ExportWritesTheListAndStoresTheChoices) {
+    QFile::copy(QString::fromLocal8Bit(FOldHome) + u"/filelist_template.html"_s,
+                FFolder.Path(u"Program/filelist_template.html"_s));
+    FFolder.Write(u"Program/QuarnFiles.iff"_s, QByteArray());
+    FFolder.Write(u"Game/Downloads/Tom & Jerry.iff"_s, "iff");
+    Find<QLineEdit>("ListName")->setText(u"Mine"_s);
+    Click("ListExport");
+    EXPECT_TRUE(FUser.Messages().isEmpty()) << FUser.MessageTexts().join(u'|').toStdString();
+    const QByteArray written = FFolder.Read(u"Program/files.html"_s);
+    EXPECT_TRUE(written.contains("<h1>Mine</h1>"));
+    EXPECT_TRUE(written.contains("<td>Tom &amp; Jerry.iff<div"));
+    EXPECT_TRUE(QFile::exists(FFolder.Path(u"Program/files.iff"_s)));
+    const QSettings stored(FFolder.Path(u"settings.ini"_s), QSettings::IniFormat);
+    EXPECT_EQ(stored.value(u"ListTitle"_s).toString(), u"Mine"_s);
+    EXPECT_EQ(stored.value(u"ListSel"_s).toString(),
+              u"100;101;102;103;104;105;130;131;133;134;135;136;137;132;"_s);
+
+    // The command line writes the same bytes for the same choices.
+    const ProgramRun run =
+        RunCli({u"export"_s, u"--game"_s, FFolder.Path(u"Game"_s), u"--template"_s,
+                Find<QLineEdit>("Template")->text(), u"-o"_s, FFolder.Path(u"cli.html"_s)});
+    EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
+    EXPECT_EQ(FFolder.Read(u"cli.html"_s), written);
+}
