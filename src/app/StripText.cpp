@@ -1,6 +1,6 @@
 #include "app/StripText.h"
 
-#include "app/about/ProgramIdentity.h"
+#include "common/ProgramIdentity.h"
 #include "app/ProductInfo.h"
 #include "common/Placeholders.h"
 #include "language/TLanguage.h"

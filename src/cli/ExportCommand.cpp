@@ -1,4 +1,4 @@
-#include "app/about/ProgramIdentity.h"
+#include "common/ProgramIdentity.h"
 #include "app/ProductInfo.h"
 #include "app/StoredSettings.h"
 #include "cli/CliCommands.h"

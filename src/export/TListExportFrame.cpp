@@ -1,6 +1,6 @@
 #include "export/TListExportFrame.h"
 
-#include "app/about/ProgramIdentity.h"
+#include "common/ProgramIdentity.h"
 #include "common/Interaction.h"
 #include "export/ExportChoices.h"
 #include "export/ExportDialogs.h"

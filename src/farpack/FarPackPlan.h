@@ -2,7 +2,7 @@
 
 #include "common/CaselessName.h"
 #include "common/FileExistsAnswer.h"
-#include "farpack/CaselessFolderCache.h"
+#include "common/CaselessFolderCache.h"
 #include "farpack/FarPacking.h"
 
 #include <QHash>

@@ -2,8 +2,6 @@
 
 #include "common/PathRules.h"
 
-#include <QDir>
-
 namespace {
 // Where the game looks for each kind, relative to the game folder; houses and areas go to
 // the chosen neighbourhood's "Houses" folder instead.
@@ -53,22 +51,10 @@ QString TargetFolders::FolderFor(ContentKind kind) {
     return folder;
 }
 
-QHash<CaselessName, QString>& TargetFolders::EntriesOf(const QString& folder) {
-    auto found = FEntries.find(folder);
-    if (found != FEntries.end())
-        return *found;
-    QHash<CaselessName, QString> entries;
-    const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
-                                                     QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& name : names)
-        entries.insert(CaselessName(name), name);
-    return *FEntries.insert(folder, std::move(entries));
-}
-
 QString TargetFolders::ExistingEntry(const QString& folder, const QString& name) {
-    return EntriesOf(folder).value(CaselessName(name));
+    return FEntries.ExistingEntry(folder, name);
 }
 
 void TargetFolders::NoteWritten(const QString& folder, const QString& name) {
-    EntriesOf(folder).insert(CaselessName(name), name);
+    FEntries.NoteWritten(folder, name);
 }

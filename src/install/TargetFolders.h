@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/CaselessName.h"
+#include "common/CaselessFolderCache.h"
 #include "formats/ContentKind.h"
 
 #include <QHash>
@@ -24,10 +24,8 @@ public:
     void NoteWritten(const QString& folder, const QString& name);
 
 private:
-    QHash<CaselessName, QString>& EntriesOf(const QString& folder);
-
     QString FGameFolder;
     QString FHoodFolder;
     QHash<int, QString> FKindFolders;
-    QHash<QString, QHash<CaselessName, QString>> FEntries;
+    CaselessFolderCache FEntries;
 };

@@ -1,6 +1,6 @@
 #include "farpack/BackupMove.h"
 
-#include "farpack/CaselessFolderCache.h"
+#include "common/CaselessFolderCache.h"
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
 

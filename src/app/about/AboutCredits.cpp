@@ -1,7 +1,7 @@
 #include "app/about/AboutCredits.h"
 
 #include "app/about/AboutTexts.h"
-#include "app/about/ProgramIdentity.h"
+#include "common/ProgramIdentity.h"
 
 namespace {
 // The names the credits give. Only our own team, our users and the libraries the

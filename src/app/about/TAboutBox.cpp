@@ -3,7 +3,7 @@
 #include "app/about/AboutCredits.h"
 #include "app/about/AboutTexts.h"
 #include "app/about/ProgramEmblem.h"
-#include "app/about/ProgramIdentity.h"
+#include "common/ProgramIdentity.h"
 #include "common/Placeholders.h"
 #include "language/BuiltInEnglish.h"
 #include "widgets/TAutoScroll.h"

@@ -1,4 +1,4 @@
-#include "farpack/CaselessFolderCache.h"
+#include "common/CaselessFolderCache.h"
 
 #include "common/PathRules.h"
 
@@ -6,7 +6,10 @@
 #include <QFileInfo>
 
 CaselessFolderCache::CaselessFolderCache(const QString& root)
-    : FRoot(WithTrailingSeparator(ResolveCaseInsensitive(QDir::fromNativeSeparators(root)))) {}
+    : FRoot(root.isEmpty()
+                ? QString()
+                : WithTrailingSeparator(ResolveCaseInsensitive(QDir::fromNativeSeparators(root)))) {
+}
 
 QString CaselessFolderCache::Resolve(const QString& relative) {
     const QStringList steps = ToSlashes(relative).split(QLatin1Char('/'));
@@ -33,14 +36,22 @@ QString CaselessFolderCache::SpeltOnDisk(const QString& folder, const QString& n
     return found ? *entry : name;
 }
 
-const QHash<CaselessName, QString>& CaselessFolderCache::EntriesOf(const QString& folder) {
-    const auto listed = FListings.constFind(folder);
-    if (listed != FListings.constEnd())
+QString CaselessFolderCache::ExistingEntry(const QString& folder, const QString& name) {
+    return EntriesOf(folder).value(CaselessName(name));
+}
+
+void CaselessFolderCache::NoteWritten(const QString& folder, const QString& name) {
+    EntriesOf(folder).insert(CaselessName(name), name);
+}
+
+QHash<CaselessName, QString>& CaselessFolderCache::EntriesOf(const QString& folder) {
+    const auto listed = FListings.find(folder);
+    if (listed != FListings.end())
         return *listed;
     QHash<CaselessName, QString> entries;
     const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
                                                      QDir::System | QDir::NoDotAndDotDot);
     for (const QString& name : names)
         entries.insert(CaselessName(name), name);
-    return *FListings.insert(folder, entries);
+    return *FListings.insert(folder, std::move(entries));
 }
