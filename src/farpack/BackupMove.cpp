@@ -1,29 +1,13 @@
 #include "farpack/BackupMove.h"
 
 #include "fileutil/FileCopy.h"
+#include "fileutil/FileIdentity.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <filesystem>
-
 namespace {
-std::filesystem::path FileSystemPath(const QString& path) {
-    return std::filesystem::path(path.toStdU16String());
-}
-
-bool IsSameFile(const QString& a, const QString& b) {
-    std::error_code error;
-    return std::filesystem::equivalent(FileSystemPath(a), FileSystemPath(b), error);
-}
-
-bool RenameOver(const QString& source, const QString& target) {
-    std::error_code error;
-    std::filesystem::rename(FileSystemPath(source), FileSystemPath(target), error);
-    return !error;
-}
-
 // Windows refuses to delete or replace a read-only file.
 void MakeWritable(const QString& path) {
     QFile file(path);

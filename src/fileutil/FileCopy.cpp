@@ -1,25 +1,15 @@
 #include "fileutil/FileCopy.h"
 
+#include "fileutil/FileIdentity.h"
 #include "fileutil/PlatformFileSystem.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
-#include <filesystem>
 #include <vector>
 
 namespace {
-std::filesystem::path FileSystemPath(const QString& path) {
-    return std::filesystem::path(path.toStdU16String());
-}
-
-// Copying a file onto itself would change nothing, and a move would then delete it.
-bool IsSameFile(const QString& a, const QString& b) {
-    std::error_code error;
-    return std::filesystem::equivalent(FileSystemPath(a), FileSystemPath(b), error);
-}
-
 qint64 CopyContents(QFile& input, QFile& output) {
     constexpr qint64 ChunkSize = 1 << 20;
     std::vector<char> buffer(ChunkSize);
@@ -51,15 +41,10 @@ void DiscardPartial(QTemporaryFile& partial) {
     partial.remove();
     partial.setAutoRemove(false);
 }
-
-bool RenameOver(const QString& from, const QString& to) {
-    std::error_code error;
-    std::filesystem::rename(FileSystemPath(from), FileSystemPath(to), error);
-    return !error;
-}
 } // namespace
 
 qint64 CopyFileReplacing(const QString& source, const QString& target) {
+    // Copying a file onto itself would change nothing, and a move would then delete it.
     if (IsSameFile(source, target))
         return -1;
     QFile input(source);
