@@ -1,7 +1,7 @@
 #include "export/ExportChoices.h"
 
-#include "EnglishLanguage.h"
 #include "export/ExportListKinds.h"
+#include "support/EnglishLanguage.h"
 #include "support/TempFolder.h"
 
 #include <QSettings>

@@ -1,7 +1,7 @@
 #include "export/ExportRun.h"
 
-#include "EnglishLanguage.h"
 #include "export/ExportListSource.h"
+#include "support/EnglishLanguage.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFolder.h"
@@ -30,9 +30,7 @@ private:
 };
 
 QList<ExportList> OneComment(const QString& comment) {
-    ExportEntry entry;
-    entry.Name = u"a&b.iff"_s;
-    entry.Comment = comment;
+    const ExportEntry entry{{u"a&b.iff"_s, {}, {}, comment, 0}, {}};
     return {{.Kind = ContentKind::Objects, .Title = u"Objects"_s, .Entries = {entry}}};
 }
 

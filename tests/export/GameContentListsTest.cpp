@@ -1,8 +1,8 @@
 #include "export/GameContentLists.h"
 
 #include "common/PackwrightError.h"
-#include "EnglishLanguage.h"
 #include "formats/InstalledFilesDb.h"
+#include "support/EnglishLanguage.h"
 #include "support/FarFixtures.h"
 #include "support/FilesDbFixtures.h"
 #include "support/QtPrinters.h"

@@ -1,8 +1,8 @@
-#include "EnglishLanguage.h"
 #include "export/ExportFiles.h"
 #include "export/ExportRenderer.h"
 #include "export/TemplateParser.h"
 #include "platform/ProgramFolder.h"
+#include "support/EnglishLanguage.h"
 #include "support/QtPrinters.h"
 
 #include <QXmlStreamReader>
@@ -13,12 +13,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 QList<ExportList> HostileLists() {
-    ExportEntry entry;
-    entry.Name = u"Tom & Jerry <\"1\">.iff"_s;
-    entry.FullPath = u"C:\\Vocks\\Downloads\\Tom & Jerry.iff"_s;
-    entry.Comment = u"</comment><b>x</b> www.vocks.example\tZo\u00eb"_s;
-    entry.InstalledAt = QDateTime(QDate(2004, 5, 9), QTime(14, 5));
-    entry.Size = 1500;
+    const ExportEntry entry{{u"Tom & Jerry <\"1\">.iff"_s,
+                             u"C:\\Vocks\\Downloads\\Tom & Jerry.iff"_s,
+                             QDateTime(QDate(2004, 5, 9), QTime(14, 5)),
+                             u"</comment><b>x</b> www.vocks.example\tZo\u00eb"_s, 1500},
+                            {}};
     ExportEntry archive = entry;
     archive.Name = u"pack.far"_s;
     archive.ArchiveFiles = {entry};

@@ -1,6 +1,6 @@
 #include "export/TemplateParser.h"
 
-#include "EnglishLanguage.h"
+#include "support/EnglishLanguage.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +27,12 @@ QString SampleTemplate(const MarkerSpelling& marker) {
            marker(u"LISTEND"_s) + u"\r\n${GENERATOR}</html>"_s;
 }
 
+// The parts in the order the template holds them, the snippets last.
+QStringList Parts(const ExportTemplate& parts) {
+    return {parts.DocHead, parts.ListHead,      parts.Item,           parts.ListFoot,
+            parts.DocFoot, parts.NoCommentText, parts.SingleFileWord, parts.MultiFileWord};
+}
+
 ETemplateError CutError(const QString& text) {
     EnglishLanguage language;
     try {
@@ -48,33 +54,23 @@ TEST(TemplateParser, CutsAtMarkersWhateverTheirBlanksAndCase) {
     };
     EnglishLanguage language;
     for (const MarkerSpelling& marker : spellings) {
-        const ExportTemplate parts = ParseTemplate(SampleTemplate(marker), language);
         // The line break before a marker stays with the text before it, the one after goes.
-        EXPECT_EQ(parts.DocHead, u"<html>\r\n<head>\r\n"_s);
-        EXPECT_EQ(parts.ListHead, u"<h2>${LISTTITLE}</h2>\r\n"_s);
-        EXPECT_EQ(parts.Item, u"<li>${NAME}</li>\r\n"_s);
-        EXPECT_EQ(parts.ListFoot, u"</ul>\r\n"_s);
-        EXPECT_EQ(parts.DocFoot, u"${GENERATOR}</html>"_s);
-        EXPECT_EQ(parts.NoCommentText, u"<i>none</i>"_s);
-        EXPECT_EQ(parts.SingleFileWord, u"item"_s);
-        EXPECT_EQ(parts.MultiFileWord, u"items"_s);
+        EXPECT_EQ(Parts(ParseTemplate(SampleTemplate(marker), language)),
+                  (QStringList{u"<html>\r\n<head>\r\n"_s, u"<h2>${LISTTITLE}</h2>\r\n"_s,
+                               u"<li>${NAME}</li>\r\n"_s, u"</ul>\r\n"_s, u"${GENERATOR}</html>"_s,
+                               u"<i>none</i>"_s, u"item"_s, u"items"_s}));
     }
 }
 
 TEST(TemplateParser, MissingSnippetsTakeLanguageTextsAndRepeatedMarkersTheirLastPlace) {
     EnglishLanguage language;
-    const ExportTemplate parts =
-        ParseTemplate(u"a<!--PKWR:LISTSTART-->b<!--PKWR:LISTSTART-->c<!--PKWR:ITEMSTART-->d"
-                      "<!--PKWR:ITEMEND-->e<!--PKWR:ITEMEND-->f<!--PKWR:LISTEND-->${generator}"_s,
-                      language);
-    EXPECT_EQ(parts.DocHead, u"a<!--PKWR:LISTSTART-->b"_s);
-    EXPECT_EQ(parts.ListHead, u"c"_s);
-    EXPECT_EQ(parts.Item, u"d<!--PKWR:ITEMEND-->e"_s);
-    EXPECT_EQ(parts.ListFoot, u"f"_s);
-    EXPECT_EQ(parts.DocFoot, u"${generator}"_s);
-    EXPECT_EQ(parts.NoCommentText, u"[Not Entered]"_s);
-    EXPECT_EQ(parts.SingleFileWord, u"file"_s);
-    EXPECT_EQ(parts.MultiFileWord, u"files"_s);
+    EXPECT_EQ(
+        Parts(ParseTemplate(u"a<!--PKWR:LISTSTART-->b<!--PKWR:LISTSTART-->c<!--PKWR:ITEMSTART-->d"
+                            "<!--PKWR:ITEMEND-->e<!--PKWR:ITEMEND-->f<!--PKWR:LISTEND-->"
+                            "${generator}"_s,
+                            language)),
+        (QStringList{u"a<!--PKWR:LISTSTART-->b"_s, u"c"_s, u"d<!--PKWR:ITEMEND-->e"_s, u"f"_s,
+                     u"${generator}"_s, u"[Not Entered]"_s, u"file"_s, u"files"_s}));
 }
 
 TEST(TemplateParser, NamesTheFirstMissingPartInCuttingOrder) {

@@ -1,11 +1,11 @@
 #include "farpack/BackupMove.h"
 
 #include "common/CaselessFolderCache.h"
+#include "support/FileFixtures.h"
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -25,25 +25,16 @@ TEST_F(BackupMoveTest, MovesKeepBytesTimeAndPermissionsWithinAndAcrossFileSystem
             continue;
         SCOPED_TRACE(folder.toStdString());
         const QString target = folder + u"/Sets/lamp.iff"_s;
-        ASSERT_TRUE(QDir().mkpath(folder + u"/Sets"_s));
-        {
-            QFile old(target);
-            ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("older") == 5);
-        }
+        ASSERT_TRUE(WriteFixtureFile(target, "older"));
         QFile::setPermissions(target, QFileDevice::ReadOwner);
         const QString source = FFolder.Write(u"game/lamp.iff"_s, "lamp");
-        {
-            QFile file(source);
-            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-            ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
-        }
+        ASSERT_TRUE(SetFileModified(source, stamp));
         QFile::setPermissions(source, QFileDevice::ReadOwner);
 
         ASSERT_TRUE(MoveToBackup(source, target));
         EXPECT_FALSE(QFile::exists(source));
         QFile moved(target);
-        ASSERT_TRUE(moved.open(QIODevice::ReadOnly));
-        EXPECT_EQ(moved.readAll(), "lamp");
+        EXPECT_TRUE(moved.open(QIODevice::ReadOnly) && moved.readAll() == "lamp");
         EXPECT_EQ(QFileInfo(target).lastModified(), stamp);
         EXPECT_FALSE(QFileInfo(target).permissions() & QFileDevice::WriteOwner);
     }

@@ -2,8 +2,7 @@
 
 #include "farpack/FarPackChecks.h"
 #include "farpack/FarPacking.h"
-#include "language/BuiltInEnglish.h"
-#include "language/TLanguage.h"
+#include "support/EnglishLanguage.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFolder.h"
@@ -11,12 +10,6 @@
 #include <QDir>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-struct English : TLanguage {
-    English() { SetDefaultLanguage(BuiltInEnglishLines()); }
-};
-} // namespace
 
 void PrintTo(const FarCandidate& candidate, std::ostream* out) {
     *out << int(candidate.Source) << ' ' << candidate.EntryName.toStdString() << ' '
@@ -49,7 +42,7 @@ TEST_F(FarCandidatesTest, ListsObjectFilesOfTheThreeFoldersByEntryName) {
 }
 
 TEST(FarPackedText, OneFileHasItsOwnWordingOnlyWhenALanguageFileGivesIt) {
-    English language;
+    EnglishLanguage language;
     EXPECT_EQ(FarPackedText(language, 1, u"C:\\a.far"_s),
               u"1 Files packed into FAR file C:\\a.far."_s);
     EXPECT_EQ(FarPackedText(language, 0, u"a.far"_s), u"0 Files packed into FAR file a.far."_s);
@@ -85,7 +78,7 @@ TEST(FarPackChecks, AskInOrderAndStopWhereTheUserOrTheRuleSays) {
         {u"/g/Downloads/My.far"_s, u"/g"_s, {Yes}, true, {u"IFFInVocks"_s}},
         {u"/g/Downloads/My.far"_s, u"/gone"_s, {}, true, {}},
     };
-    const English language;
+    const EnglishLanguage language;
     for (const Row& row : rows) {
         ScriptedInteraction interaction;
         for (MessageAnswer answer : row.Answers)

@@ -57,11 +57,10 @@ TEST_F(THoodFormTest, ListsTheNeighbourhoodsAndShowsTheOneTypedIn) {
 
     EXPECT_EQ(form.windowTitle(), u"Select Neighborhood"_s);
     EXPECT_EQ(Numbers(form), (QStringList{u"1"_s, u"3"_s, u"12"_s}));
-    EXPECT_EQ(Value(form, "Occupied"), u"Yes"_s);
-    EXPECT_EQ(Value(form, "Name"), u"Pleasant Row"_s);
-    EXPECT_EQ(Value(form, "Downtown"), u"Yes"_s);
-    EXPECT_EQ(Value(form, "Island"), u"N/A"_s);
-    EXPECT_EQ(Value(form, "Community"), u"No"_s);
+    QStringList values;
+    for (const char* item : {"Occupied", "Name", "Downtown", "Island", "Community"})
+        values.append(Value(form, item));
+    EXPECT_EQ(values, (QStringList{u"Yes"_s, u"Pleasant Row"_s, u"Yes"_s, u"N/A"_s, u"No"_s}));
     EXPECT_NE(Value(form, "Date"), u"Not Set"_s);
     EXPECT_EQ(Control<QPlainTextEdit>(form, "Comments")->toPlainText(), u"first\nsecond"_s);
     EXPECT_TRUE(Control<TAutoScroll>(form, "DetailsScroll")

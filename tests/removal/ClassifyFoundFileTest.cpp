@@ -1,7 +1,6 @@
 #include "removal/ClassifyFoundFile.h"
 
 #include "formats/GameFileList.h"
-#include "support/IffFixtures.h"
 #include "support/StringListFixtures.h"
 #include "support/TempFolder.h"
 
@@ -22,18 +21,15 @@ FoundFileClass In(FoundListId list, const QString& displayName) {
 
 // The game ships one file of each kind that the rules test.
 GameFileList ShippedFiles(const TempFolder& folder) {
-    const auto names = [](int id, QByteArray name) {
-        return FixtureChunk{.Type = "STR#",
-                            .Id = id,
-                            .Data = BuildStringList(FixtureListFormat::Values, {{.Value = name}})};
-    };
-    const QString path = folder.Write(u"QuarnFiles.iff"_s,
-                                      BuildIffFile({names(100, "GameData\\Objects\\Chair.iff"),
-                                                    names(130, "gamedata/skins/B001fafit_01.bmp"),
-                                                    names(132, "GameData\\Skins\\x001.bmp"),
-                                                    names(105, "GameData\\Objects\\Objects.far"),
-                                                    names(101, "GameData\\Walls\\brick.wll"),
-                                                    names(131, "GameData\\Skins\\b002.bmp")}));
+    const QString path =
+        folder.Write(u"QuarnFiles.iff"_s, BuildStringChunksFile({
+                                              {100, "GameData\\Objects\\Chair.iff"},
+                                              {130, "gamedata/skins/B001fafit_01.bmp"},
+                                              {132, "GameData\\Skins\\x001.bmp"},
+                                              {105, "GameData\\Objects\\Objects.far"},
+                                              {101, "GameData\\Walls\\brick.wll"},
+                                              {131, "GameData\\Skins\\b002.bmp"},
+                                          }));
     return *GameFileList::Load(path);
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "formats/InstalledFilesDb.h"
 #include "support/FarFixtures.h"
+#include "support/FileFixtures.h"
 #include "support/FilesDbFixtures.h"
 #include "support/IffFixtures.h"
 #include "support/ProgramRun.h"
@@ -19,9 +20,23 @@ using namespace Qt::StringLiterals;
 namespace {
 const QDateTime Stamp(QDate(2023, 3, 4), QTime(5, 6, 7));
 
-// A program folder with the game's own file list and a database, and a game folder with
-// one shipped object, one custom object and an archive of two entries.
-class ContentCliTest : public TempFolderTest {
+// Runs the command line on the game folder Game, with Home as the program folder.
+class CliTest : public TempFolderTest {
+protected:
+    QString Game(const QString& relative) const {
+        return QDir::toNativeSeparators(FFolder.Path(u"Game/"_s + relative));
+    }
+
+    ProgramRun Run(QStringList args) const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"PACKWRIGHT_HOME"_s, FFolder.Path(u"Home"_s));
+        return RunCli(args << u"--game"_s << FFolder.Path(u"Game"_s), {}, environment);
+    }
+};
+
+// The game's own file list and a database, and a game folder with one shipped object, one
+// custom object and an archive of two entries.
+class ContentCliTest : public CliTest {
 protected:
     void SetUp() override {
         FFolder.Write(u"Game/GameData/Objects/Chair.iff"_s, "shipped");
@@ -31,32 +46,14 @@ protected:
         FFolder.Write(
             u"Game/Downloads/set.far"_s,
             BuildFarArchive({{.Name = "b.iff", .Data = "B"}, {.Name = "a.iff", .Data = "A"}}));
-        for (const QString& path : {FChair, FSet}) {
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-            ASSERT_TRUE(file.setFileTime(Stamp, QFileDevice::FileModificationTime));
-        }
-        FFolder.Write(
-            u"Home/QuarnFiles.iff"_s,
-            BuildIffFile({{.Type = "STR#",
-                           .Id = 100,
-                           .Data = BuildStringList(FixtureListFormat::Values,
-                                                   {{.Value = "GameData\\Objects\\chair.iff"}})}}));
+        ASSERT_TRUE(SetFileModified(FChair, Stamp) && SetFileModified(FSet, Stamp));
+        FFolder.Write(u"Home/QuarnFiles.iff"_s,
+                      BuildStringChunksFile({{100, "GameData\\Objects\\chair.iff"}}));
         FFolder.Write(
             u"Home/files.iff"_s,
             BuildFilesDb(
                 {{100, {{.FileName = FChair, .InstalledAt = u"2.5"_s, .Comment = u"comfy"_s}}},
                  {106, {{.FileName = FSet + u"\\a.iff"_s, .InstalledAt = u"3"_s}}}}));
-    }
-
-    QString Game(const QString& relative) const {
-        return QDir::toNativeSeparators(FFolder.Path(u"Game/"_s + relative));
-    }
-
-    ProgramRun Run(QStringList args) const {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"PACKWRIGHT_HOME"_s, FFolder.Path(u"Home"_s));
-        return RunCli(args << u"--game"_s << FFolder.Path(u"Game"_s), {}, environment);
     }
 
     QString FChair;
@@ -104,20 +101,15 @@ TEST_F(ContentCliTest, DeleteRemovesNamedFilesAndEntriesOnlyWhenConfirmed) {
     EXPECT_FALSE(QFile::exists(FSet));
 }
 
-TEST(GameFilesCliTest, ListOfACleanGameLeavesOnlyLaterContentCustom) {
-    TempFolder folder;
+TEST_F(CliTest, GameFilesListOfACleanGameLeavesOnlyLaterContentCustom) {
     for (const QString& name : {u"GameData/Objects/Chair.iff"_s, u"GameData/Skins/B001fafit.bmp"_s,
                                 u"GameData/Objects/Objects.far"_s, u"readme.txt"_s})
-        folder.Write(u"Game/"_s + name, "game");
-    const QString list = folder.Path(u"Home/QuarnFiles.iff"_s);
-    QDir().mkpath(folder.Path(u"Home"_s));
-    ASSERT_EQ(RunCli({u"gamefiles"_s, u"--game"_s, folder.Path(u"Game"_s), u"-o"_s, list}).Exit, 0);
-    folder.Write(u"Game/GameData/Objects/Mine.iff"_s, "custom");
+        FFolder.Write(u"Game/"_s + name, "game");
+    QDir().mkpath(FFolder.Path(u"Home"_s));
+    ASSERT_EQ(Run({u"gamefiles"_s, u"-o"_s, FFolder.Path(u"Home/QuarnFiles.iff"_s)}).Exit, 0);
+    FFolder.Write(u"Game/GameData/Objects/Mine.iff"_s, "custom");
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"PACKWRIGHT_HOME"_s, folder.Path(u"Home"_s));
-    const ProgramRun run =
-        RunCli({u"content"_s, u"--game"_s, folder.Path(u"Game"_s)}, {}, environment);
+    const ProgramRun run = Run({u"content"_s});
     EXPECT_EQ(run.Err, QString());
     EXPECT_EQ(run.Out.count(u'\n'), 1);
     EXPECT_TRUE(run.Out.startsWith(u"100\tMine.iff\t"_s));

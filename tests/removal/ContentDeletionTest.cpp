@@ -2,8 +2,7 @@
 
 #include "formats/InstalledFilesDb.h"
 #include "formats/TFarFile.h"
-#include "language/BuiltInEnglish.h"
-#include "language/TLanguage.h"
+#include "support/EnglishLanguage.h"
 #include "support/FarFixtures.h"
 #include "support/OrdinaryUser.h"
 #include "support/QtPrinters.h"
@@ -21,8 +20,6 @@ using K = ContentKind;
 namespace {
 class ContentDeletionTest : public TempFolderTest {
 protected:
-    ContentDeletionTest() { FLanguage.SetDefaultLanguage(BuiltInEnglishLines()); }
-
     QString Sep(const QString& archive, const QString& item) const {
         return archive + QDir::separator() + item;
     }
@@ -45,7 +42,7 @@ protected:
     }
 
     ScriptedInteraction FInteraction;
-    TLanguage FLanguage;
+    EnglishLanguage FLanguage;
     InstalledFilesDb FDb;
 };
 } // namespace
@@ -72,22 +69,14 @@ TEST_F(ContentDeletionTest, DeletesFilesWholeArchivesAndEntriesWithTheirRecords)
         {.Kind = K::FarFiles, .Path = whole, .Items = {}},
     });
 
+    const QString notIn =
+        u"Item \"gone.iff\" is not in \""_s + QDir::toNativeSeparators(set) + u"\"."_s;
     EXPECT_EQ(results, (std::vector<DeleteResult>{
-                           {.Kind = K::Objects, .Path = chair, .Deleted = true, .Reason = {}},
-                           {.Kind = K::FarPackedFiles,
-                            .Path = Sep(set, u"gone.iff"_s),
-                            .Deleted = false,
-                            .Reason = u"Item \"gone.iff\" is not in \""_s +
-                                      QDir::toNativeSeparators(set) + u"\"."_s},
-                           {.Kind = K::FarPackedFiles,
-                            .Path = Sep(set, u"a.iff"_s),
-                            .Deleted = true,
-                            .Reason = {}},
-                           {.Kind = K::FarPackedFiles,
-                            .Path = Sep(set, u"b.iff"_s),
-                            .Deleted = true,
-                            .Reason = {}},
-                           {.Kind = K::FarFiles, .Path = whole, .Deleted = true, .Reason = {}},
+                           {K::Objects, chair, true, {}},
+                           {K::FarPackedFiles, Sep(set, u"gone.iff"_s), false, notIn},
+                           {K::FarPackedFiles, Sep(set, u"a.iff"_s), true, {}},
+                           {K::FarPackedFiles, Sep(set, u"b.iff"_s), true, {}},
+                           {K::FarFiles, whole, true, {}},
                        }));
     EXPECT_EQ(DeletedCount(results), 4);
     EXPECT_EQ(FFolder.Read(u"Game/Downloads/set.far"_s),
@@ -136,8 +125,7 @@ TEST_F(ContentDeletionTest, WhatCannotBeDeletedKeepsItsBytesAndRecordsAndIsNamed
 }
 
 TEST(DeletedCountTextTest, OneFileHasItsOwnTextOnlyWhenTheLanguageDefinesIt) {
-    TLanguage language;
-    language.SetDefaultLanguage(BuiltInEnglishLines());
+    EnglishLanguage language;
     EXPECT_EQ(DeletedCountText(language, 1), u"1 Files deleted."_s);
     language.LoadStrings({u"FilesDeleted=Gelöscht: {{NUMBER}} / {{number}}"_s});
     EXPECT_EQ(DeletedCountText(language, 1), u"Gelöscht: 1 / 1"_s);

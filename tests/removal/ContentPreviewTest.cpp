@@ -1,15 +1,13 @@
 #include "removal/ContentPreview.h"
 
-#include "language/BuiltInEnglish.h"
-#include "language/TLanguage.h"
 #include "removal/WallSpritePreview.h"
+#include "support/EnglishLanguage.h"
 #include "support/IffFixtures.h"
 #include "support/QtPrinters.h"
 #include "support/SpriteFixtures.h"
 #include "support/StringListFixtures.h"
 #include "support/TempFolder.h"
 
-#include <QBuffer>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -55,13 +53,10 @@ QList<QList<QRgb>> Pixels(const QImage& image) {
     return rows;
 }
 
-QByteArray Bitmap(int width, int height, QRgb colour) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    image.save(&buffer, "BMP");
-    return bytes;
+// A wall file of a sprite and the palette taken when the sprite's own (7) is missing.
+QList<FixtureChunk> Wall(const QByteArray& sprite, int spriteId = 1793) {
+    return {{.Type = "PALT", .Id = 4096, .Data = Palette()},
+            {.Type = "SPR#", .Id = spriteId, .Data = sprite}};
 }
 
 FixtureChunk Texts(const char* type, int id, const QList<FixtureString>& entries) {
@@ -70,62 +65,46 @@ FixtureChunk Texts(const char* type, int id, const QList<FixtureString>& entries
 
 class ContentPreviewTest : public TempFolderTest {
 protected:
-    ContentPreviewTest() { FLanguage.SetDefaultLanguage(BuiltInEnglishLines()); }
-
     ContentPreview Preview(const QString& name, ContentKind kind) {
         return BuildContentPreview(FFolder.Path(name), kind, FFolder.Path(u"cache/"_s + name),
                                    FLanguage);
     }
 
-    TLanguage FLanguage;
+    EnglishLanguage FLanguage;
 };
 } // namespace
 
 TEST_F(ContentPreviewTest, WallSpritePaintsRowsAsTheGameStoresThem) {
-    const QString wall = FFolder.Write(
-        u"wall.wll"_s, BuildIffFile({{.Type = "PALT", .Id = 4096, .Data = Palette()},
-                                     {.Type = "SPR#", .Id = 1793, .Data = WallSprite()}}));
+    const QString wall = FFolder.Write(u"wall.wll"_s, BuildIffFile(Wall(WallSprite())));
     EXPECT_EQ(Pixels(DecodeSprPreview(wall, 1793)),
               (QList<QList<QRgb>>{
                   {Fill, Fill, Fill}, {Red, Blue, Red}, {Fill, Blue, Blue}, {Red, Fill, Fill}}));
+    // Rows cut short leave the rest of the picture empty.
+    const QString cut = FFolder.Write(u"cut.wll"_s, BuildIffFile(Wall(WallSprite().left(30))));
+    EXPECT_EQ(DecodeSprPreview(cut, 1793).size(), QSize(3, 4));
 }
 
 TEST_F(ContentPreviewTest, DamagedWallSpritesGiveNoPicture) {
-    const QByteArray palette = Palette();
     const std::vector<std::pair<const char*, QList<FixtureChunk>>> cases{
         {"no palette", {{.Type = "SPR#", .Id = 1793, .Data = WallSprite()}}},
-        {"unknown version",
-         {{.Type = "PALT", .Id = 7, .Data = palette},
-          {.Type = "SPR#", .Id = 1793, .Data = WallSprite(503)}}},
-        {"no frames",
-         {{.Type = "PALT", .Id = 7, .Data = palette},
-          {.Type = "SPR#", .Id = 1793, .Data = WallSprite(505, 0)}}},
-        {"huge",
-         {{.Type = "PALT", .Id = 7, .Data = palette},
-          {.Type = "SPR#", .Id = 1793, .Data = WallSprite(505, 1, 65535, 65535)}}},
-        {"offset past the end",
-         {{.Type = "PALT", .Id = 7, .Data = palette},
-          {.Type = "SPR#", .Id = 1793, .Data = WallSprite().left(16)}}},
-        {"other id",
-         {{.Type = "PALT", .Id = 7, .Data = palette},
-          {.Type = "SPR#", .Id = 1794, .Data = WallSprite()}}},
+        {"unknown version", Wall(WallSprite(503))},
+        {"no frames", Wall(WallSprite(505, 0))},
+        {"huge", Wall(WallSprite(505, 1, 65535, 65535))},
+        {"offset past the end", Wall(WallSprite().left(16))},
+        {"other id", Wall(WallSprite(), 1794)},
     };
     for (const auto& [name, chunks] : cases) {
         const QString wall = FFolder.Write(u"wall.wll"_s, BuildIffFile(chunks));
         EXPECT_TRUE(DecodeSprPreview(wall, 1793).isNull()) << name;
     }
-    const QString cut = FFolder.Write(
-        u"cut.wll"_s, BuildIffFile({{.Type = "PALT", .Id = 7, .Data = palette},
-                                    {.Type = "SPR#", .Id = 1793, .Data = WallSprite().left(30)}}));
-    EXPECT_EQ(DecodeSprPreview(cut, 1793).size(), QSize(3, 4));
 }
 
 TEST_F(ContentPreviewTest, ObjectShowsItsFirstPictureDoubledAndIsCached) {
     FFolder.Write(
         u"chair.iff"_s,
-        BuildIffFile({{.Type = "BMP_", .Id = 6003, .Data = Bitmap(1, 1, Red)},
-                      {.Type = "BMP_", .Id = 6002, .Data = Bitmap(3, 2, Blue)},
-                      {.Type = "BMP_", .Id = 6002, .Data = Bitmap(5, 5, Red)},
+        BuildIffFile({{.Type = "BMP_", .Id = 6003, .Data = BuildBitmap(1, 1, Red)},
+                      {.Type = "BMP_", .Id = 6002, .Data = BuildBitmap(3, 2, Blue)},
+                      {.Type = "BMP_", .Id = 6002, .Data = BuildBitmap(5, 5, Red)},
                       Texts("CTSS", 2000, {{.Value = "Chair"}, {.Value = "A fine chair"}})}));
     QDir().mkpath(FFolder.Path(u"cache"_s));
     for (int pass = 0; pass < 2; ++pass) {
@@ -154,7 +133,7 @@ TEST_F(ContentPreviewTest, EachKindShowsWhatItHasAndDamageShowsNothing) {
     EXPECT_TRUE(floor.Shown && floor.Picture.isNull());
     EXPECT_EQ(floor.Description, u"Oak -- "_s);
 
-    FFolder.Write(u"skin.bmp"_s, Bitmap(2, 2, Red));
+    FFolder.Write(u"skin.bmp"_s, BuildBitmap(2, 2, Red));
     const ContentPreview skin = Preview(u"skin.bmp"_s, ContentKind::Heads);
     EXPECT_EQ(skin.Description, u"Not available"_s);
     EXPECT_EQ(qAlpha(skin.Picture.pixel(1, 0)), 0);

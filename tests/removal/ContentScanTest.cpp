@@ -6,7 +6,7 @@
 #include "formats/TFarFile.h"
 #include "removal/ContentRecords.h"
 #include "support/FarFixtures.h"
-#include "support/IffFixtures.h"
+#include "support/FileFixtures.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
 #include "support/StringListFixtures.h"
@@ -46,11 +46,7 @@ TEST_F(ContentScanTest, ListsCustomFilesWithArchiveEntriesAndLeavesOutTheGamesOw
     FFolder.Write(u"Game/GameData/Skins/c1head.bmp"_s, "BM");
     ASSERT_TRUE(QFile::link(FFolder.Path(u"Game"_s), FFolder.Path(u"Game/GameData/loop"_s)));
     const QString quarn = FFolder.Write(
-        u"QuarnFiles.iff"_s,
-        BuildIffFile({{.Type = "STR#",
-                       .Id = 100,
-                       .Data = BuildStringList(FixtureListFormat::Values,
-                                               {{.Value = "GameData\\Objects\\Chair.iff"}})}}));
+        u"QuarnFiles.iff"_s, BuildStringChunksFile({{100, "GameData\\Objects\\Chair.iff"}}));
 
     const FoundContent content = Scan(*GameFileList::Load(quarn));
 
@@ -82,11 +78,7 @@ TEST_F(ContentScanTest, RecordsComeFromTheDatabaseOrAreMadeFromTheFileDate) {
     const QString mine = FFolder.Write(u"Game/Downloads/mine.iff"_s, "x");
     const QString archive = FFolder.Write(u"Game/Downloads/set.far"_s, BuildFarArchive({}));
     const QDateTime stamp(QDate(2024, 5, 6), QTime(7, 8, 9));
-    for (const QString& path : {mine, archive}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
-    }
+    ASSERT_TRUE(SetFileModified(mine, stamp) && SetFileModified(archive, stamp));
     InstalledFilesDb db;
     db.Add(ContentKind::FarPackedFiles,
            {.FileName = archive + u"/known.iff"_s, .Comment = u"packed"_s, .InstalledAt = 2.5});
@@ -127,7 +119,6 @@ TEST_F(ContentScanTest, NamesThatAreNotUtf8DoNotStopTheWalk) {
 
     const FoundContent content = Scan();
     const QList<FoundFile>& objects = content.List(FoundListId::ObjectsInDownloads);
-    ASSERT_FALSE(objects.isEmpty());
     EXPECT_TRUE(std::ranges::any_of(
         objects, [](const FoundFile& f) { return f.DisplayName == u"good.iff"_s; }));
 }

@@ -7,11 +7,11 @@
 #include "support/IffFixtures.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
+#include "support/SpriteFixtures.h"
 #include "support/StringListFixtures.h"
 #include "support/TempFolder.h"
 #include "widgets/TTickTree.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -22,15 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-QByteArray Bitmap(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(qRgb(10, 20, 30));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    image.save(&buffer, "BMP");
-    return bytes;
-}
-
 // A game folder with a shipped object, a custom object with a picture, an archive of two
 // entries and an archive of one, in a program folder of its own.
 class TDeleteFrameTest : public TempFolderTest {
@@ -41,11 +32,7 @@ protected:
         FFrame.SetVocksPath(FFolder.Path(u"Game"_s));
         FFrame.SetTempFolder(FFolder.Path(u"Temp"_s));
         FFolder.Write(u"Home/QuarnFiles.iff"_s,
-                      BuildIffFile({{.Type = "STR#",
-                                     .Id = 100,
-                                     .Data = BuildStringList(
-                                         FixtureListFormat::Values,
-                                         {{.Value = "GameData\\Objects\\Shipped.iff"}})}}));
+                      BuildStringChunksFile({{100, "GameData\\Objects\\Shipped.iff"}}));
         FFolder.Write(u"Game/GameData/Objects/Shipped.iff"_s, "game");
     }
     ~TDeleteFrameTest() override { qunsetenv("PACKWRIGHT_HOME"); }
@@ -53,7 +40,7 @@ protected:
     void MakeContent() {
         FChair = FFolder.Write(
             u"Game/GameData/Objects/chair.iff"_s,
-            BuildIffFile({{.Type = "BMP_", .Id = 6001, .Data = Bitmap(4, 3)},
+            BuildIffFile({{.Type = "BMP_", .Id = 6001, .Data = BuildBitmap(4, 3, qRgb(10, 20, 30))},
                           {.Type = "CTSS",
                            .Id = 1,
                            .Data = BuildStringList(FixtureListFormat::Values,

@@ -10,3 +10,9 @@ bool WriteFixtureFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
+
+bool SetFileModified(const QString& path, const QDateTime& stamp) {
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) &&
+           file.setFileTime(stamp, QFileDevice::FileModificationTime);
+}

@@ -2,6 +2,9 @@
 
 #include "support/IffFixtures.h"
 
+#include <QBuffer>
+#include <QImage>
+
 namespace {
 QByteArray PaintedRun(const QList<int>& indices) {
     QByteArray run = Spr2Command(6, static_cast<int>(indices.size()));
@@ -67,4 +70,13 @@ QByteArray BuildPaltData(const QList<QRgb>& colours) {
         data += static_cast<char>(qBlue(colour));
     }
     return data;
+}
+
+QByteArray BuildBitmap(int width, int height, QRgb colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    image.save(&buffer, "BMP");
+    return bytes;
 }

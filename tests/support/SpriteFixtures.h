@@ -29,3 +29,6 @@ QByteArray BuildSpr2Data(const QList<FixtureFrame>& frames, int defaultPaletteId
 
 // PALT chunk data: 16 header bytes and 256 colours; colours beyond the list are black.
 QByteArray BuildPaltData(const QList<QRgb>& colours);
+
+// A BMP file of one colour.
+QByteArray BuildBitmap(int width, int height, QRgb colour);

@@ -40,3 +40,12 @@ QByteArray BuildStringList(FixtureListFormat format, const QList<FixtureString>&
         data += Entry(format, entry);
     return data;
 }
+
+QByteArray BuildStringChunksFile(const QList<QPair<int, QByteArray>>& idsAndValues) {
+    QList<FixtureChunk> chunks;
+    for (const auto& [id, value] : idsAndValues)
+        chunks.append({.Type = "STR#",
+                       .Id = id,
+                       .Data = BuildStringList(FixtureListFormat::Values, {{.Value = value}})});
+    return BuildIffFile(chunks);
+}

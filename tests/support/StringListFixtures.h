@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPair>
 
 // The four forms of string-list data, by their first two bytes.
 enum class FixtureListFormat {
@@ -20,3 +21,7 @@ struct FixtureString {
 // String-list data holding the entries; declaredCount, when not -1, replaces the count.
 QByteArray BuildStringList(FixtureListFormat format, const QList<FixtureString>& entries,
                            int declaredCount = -1);
+
+// An IFF file of one STR# chunk per entry, each holding the one value: the game's list of
+// its own files has this form, the chunk id naming the kind of file.
+QByteArray BuildStringChunksFile(const QList<QPair<int, QByteArray>>& idsAndValues);
