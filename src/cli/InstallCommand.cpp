@@ -48,7 +48,7 @@ std::optional<TickedFile> FileArgument(const QString& argument, const QString& c
     if (colon < 0 || !isNumber || !kind)
         return std::nullopt;
     const QString path = QFileInfo(argument.mid(colon + 1)).absoluteFilePath();
-    return TickedFile{.SourcePath = path, .Kind = *kind, .ShownName = path, .Comment = comment};
+    return TickedFile{.SourcePath = path, .Kind = *kind, .DisplayName = path, .Comment = comment};
 }
 
 std::optional<InstallOptions> ParseOptions(const QStringList& args) {

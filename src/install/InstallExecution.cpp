@@ -242,7 +242,7 @@ void InstallRun::Report() const {
     QStringList failed;
     for (const InstalledFileOutcome& outcome : FResult.Files) {
         if (outcome.Outcome == InstallOutcome::Failed)
-            failed.append(QDir::toNativeSeparators(outcome.File.ShownName));
+            failed.append(QDir::toNativeSeparators(outcome.File.DisplayName));
     }
     if (!failed.isEmpty())
         FInteraction.Warn(

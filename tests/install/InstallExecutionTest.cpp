@@ -28,7 +28,7 @@ public:
     // A download at the path below the folder, holding that path as its bytes.
     TickedFile Download(const QString& path, ContentKind kind, const QString& comment = {}) {
         const QString written = Folder.Write(path, path.toUtf8());
-        return {.SourcePath = written, .Kind = kind, .ShownName = written, .Comment = comment};
+        return {.SourcePath = written, .Kind = kind, .DisplayName = written, .Comment = comment};
     }
 
     InstallResult Install(QList<TickedFile> files,
@@ -225,7 +225,7 @@ TEST_F(InstallExecutionTest, AFileFromTheGameFolderIsRecordedInPlaceOnlyAfterAYe
         f.Interaction.ExpectQuestion(answer);
         const QString inPlace = f.Folder.Write(u"game/GameData/UserObjects/chair.iff"_s, "c");
         const InstallResult result = f.Install(
-            {{.SourcePath = inPlace, .Kind = Objects, .ShownName = inPlace, .Comment = {}}});
+            {{.SourcePath = inPlace, .Kind = Objects, .DisplayName = inPlace, .Comment = {}}});
         EXPECT_EQ(f.Interaction.MessageTexts().value(0),
                   u"You're trying to install one or more files that are already in the directory "
                   "of The Vocks. This might cause problems!\r\n\r\nDo you want to continue?"_s);
