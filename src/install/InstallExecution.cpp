@@ -18,9 +18,11 @@
 #include <numeric>
 
 namespace {
-bool IsHouseOrArea(ContentKind kind) {
-    const int value = ContentKindValue(kind);
-    return value >= 110 && value <= 115;
+// Houses, areas and exported families and areas: the kinds the neighbourhood chooser is
+// asked for, though only houses and areas go into the neighbourhood.
+bool IsUnderLots(ContentKind kind) {
+    const ContentKindInfo* info = FindContentKind(kind);
+    return info && info->Group == ContentKindGroup::Lots;
 }
 
 QString CleanAbsolute(const QString& path) {
@@ -130,9 +132,9 @@ InstallResult InstallRun::Run() {
 }
 
 bool InstallRun::ChooseHood() {
-    const bool housesTicked = std::ranges::any_of(
-        FRequest.Files, [](const TickedFile& file) { return IsHouseOrArea(file.Kind); });
-    if (!housesTicked)
+    const bool lotsTicked = std::ranges::any_of(
+        FRequest.Files, [](const TickedFile& file) { return IsUnderLots(file.Kind); });
+    if (!lotsTicked)
         return true;
     const HoodChoice choice = FInteraction.ChooseNeighbourhood(FRequest.GameFolder, FRequest.Packs);
     if (choice.Answer == HoodChoiceAnswer::Cancel)

@@ -192,30 +192,46 @@ TEST_F(InstallExecutionTest, ConflictsAreFoundInAnyCaseAndResolvedByTheDefaultOr
     }
 }
 
-TEST_F(InstallExecutionTest, TheNeighbourhoodAnswerDecidesWhetherHousesOrAnythingIsInstalled) {
+TEST_F(InstallExecutionTest, TheNeighbourhoodIsAskedForHousesAndExportsAndDecidesWhatGoes) {
+    // Without an answer the chooser must not be asked at all.
     struct Case {
-        HoodChoice Choice;
+        const char* Name;
+        QList<ContentKind> Kinds;
+        std::optional<HoodChoiceAnswer> Answer;
         QStringList Files;
-        QStringList Messages;
     };
+    using enum HoodChoiceAnswer;
     const QList<Case> cases{
-        {{HoodChoiceAnswer::DontInstall, {}},
-         {u"UserData/Import/fam1.fam"_s},
-         {u"1 file has been installed to The Vocks."_s}},
-        {{HoodChoiceAnswer::Continue, {}},
-         {u"UserData/Import/fam1.fam"_s},
-         {u"1 file has been installed to The Vocks."_s}},
-        {{HoodChoiceAnswer::Cancel, {}}, {}, {}},
+        {"don't install skips the house only",
+         {Houses, Families},
+         DontInstall,
+         {u"UserData/Import/fam1.fam"_s}},
+        {"continue puts the house in the neighbourhood",
+         {Houses, Families},
+         Continue,
+         {u"UserData/Import/fam1.fam"_s, u"UserData2/Houses/house01.iff"_s}},
+        {"cancel installs nothing", {Houses, Families}, Cancel, {}},
+        {"an exported family alone asks too", {Families}, Cancel, {}},
+        {"an object alone does not ask",
+         {Objects},
+         std::nullopt,
+         {u"GameData/UserObjects/chair.iff"_s}},
     };
+    const QMap<ContentKind, QString> downloads{
+        {Houses, u"dl/house01.iff"_s}, {Families, u"dl/fam1.fam"_s}, {Objects, u"dl/chair.iff"_s}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
         InstallSandbox f;
-        f.Interaction.ExpectHoodChoice(c.Choice);
-        const InstallResult result = f.Install(
-            {f.Download(u"dl/house01.iff"_s, Houses), f.Download(u"dl/fam1.fam"_s, Families)});
+        if (c.Answer)
+            f.Interaction.ExpectHoodChoice({*c.Answer, f.Game(u"UserData2/"_s)});
+        QList<TickedFile> files;
+        for (const ContentKind kind : c.Kinds)
+            files.append(f.Download(downloads[kind], kind));
+        const InstallResult result = f.Install(files);
         EXPECT_EQ(f.GameFiles(), c.Files);
-        EXPECT_EQ(f.Interaction.MessageTexts(), c.Messages);
-        EXPECT_EQ(result.Cancelled, c.Choice.Answer == HoodChoiceAnswer::Cancel);
-        EXPECT_EQ(f.Records(Houses), QStringList());
+        EXPECT_EQ(result.Cancelled, c.Answer == Cancel);
+        EXPECT_EQ(f.Interaction.MessageTexts().size(), c.Answer == Cancel ? 0 : 1);
+        EXPECT_EQ(f.Records(Houses).size(), c.Answer == Continue ? 1 : 0);
     }
 }
 
