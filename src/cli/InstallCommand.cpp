@@ -1,18 +1,14 @@
 #include "app/StoredSettings.h"
 #include "cli/CliCommands.h"
-#include "cli/IntakeCliOptions.h"
+#include "cli/CliIntake.h"
 #include "common/PathRules.h"
 #include "hood/HoodDetails.h"
-#include "install/FileIntake.h"
 #include "install/InstallExecution.h"
 #include "install/IntakeTree.h"
-#include "language/BuiltInEnglish.h"
-#include "language/TLanguage.h"
 #include "platform/ProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <optional>
@@ -127,10 +123,9 @@ private:
 };
 
 // Every file of the intake's tree, in tree order, as if every node were ticked.
-QList<TickedFile> AllFiles(const FileIntake& intake, const TLanguage& language,
-                           const QString& comment) {
+QList<TickedFile> AllFiles(const CliIntake& reading, const QString& comment) {
     QList<TickedFile> files;
-    const IntakeTreeNode tree = BuildIntakeTree(intake.Classifier(), language);
+    const IntakeTreeNode tree = BuildIntakeTree(reading.Intake().Classifier(), reading.Language());
     for (const IntakeTreeNode* node : IntakeTreeFiles(tree)) {
         files.append({.SourcePath = node->File->SourcePath,
                       .Kind = *node->Kind,
@@ -154,38 +149,36 @@ QString OutcomeWord(InstallOutcome outcome) {
     return QStringLiteral("failed");
 }
 
-int Install(InstallOptions& options, CliIo& io) {
-    for (const QString& path : options.Paths) {
-        if (!QFileInfo::exists(path))
-            return io.Fail(QStringLiteral("no such file or folder: %1").arg(path));
-    }
+// Fills in the game folder and packs that the options leave to the stored settings; false,
+// once the reason is shown, when no game folder is known.
+bool TakeStoredSettings(InstallOptions& options, CliIo& io) {
     const std::optional<StoredSettings> stored = ReadStoredSettings();
     if (!options.GameFolder && stored && !stored->VocksPath.isEmpty())
         options.GameFolder = WithTrailingSeparator(stored->VocksPath);
+    if (!options.Packs)
+        options.Packs = StoredPacks();
     if (!options.GameFolder)
-        return io.Fail(QStringLiteral("no game folder: give --game DIR or set it in the options"));
-    const PackFlags packs = options.Packs.value_or(StoredPacks());
-    QTemporaryDir temp(QDir(QDir::tempPath()).filePath(QStringLiteral("PKWR-install-XXXXXX")));
-    if (!temp.isValid())
-        return io.Fail(
-            QStringLiteral("cannot create a temporary folder in %1").arg(QDir::tempPath()));
+        io.Fail(QStringLiteral("no game folder: give --game DIR or set it in the options"));
+    return options.GameFolder.has_value();
+}
 
-    TLanguage language;
-    language.SetDefaultLanguage(BuiltInEnglishLines());
-    BitmapAnswerInteraction intakeUser(io.Err, options.BitmapsYes);
-    FileIntake intake(intakeUser, language, packs, temp.path());
-    intake.SelectFiles(options.Paths);
-    if (!intake.Classifier().HasInstallable())
-        return io.Fail(language.GetString(QStringLiteral("InstallNoFiles")));
-
+int Install(InstallOptions& options, CliIo& io) {
+    if (!TakeStoredSettings(options, io))
+        return ExitFailure;
+    CliIntake reading(io, *options.Packs, options.BitmapsYes, QDir::tempPath());
+    if (!reading.Read(options.Paths))
+        return ExitFailure;
+    if (!reading.Intake().Classifier().HasInstallable())
+        return io.Fail(reading.Language().GetString(QStringLiteral("InstallNoFiles")));
     const InstallRequest request{
-        .Files = AllFiles(intake, language, options.Comment),
+        .Files = AllFiles(reading, options.Comment),
         .GameFolder = *options.GameFolder,
-        .Packs = {.Expansion = std::ranges::any_of(packs, std::identity()), .Packs = packs},
+        .Packs = {.Expansion = std::ranges::any_of(*options.Packs, std::identity()),
+                  .Packs = *options.Packs},
         .FileExistsDefault = options.OnConflict,
         .DatabaseFile = JoinCaseInsensitive(ProgramFolder(), QStringLiteral("files.iff"))};
-    InstallInteraction installUser(io.Err, options);
-    const InstallResult result = InstallTickedFiles(request, language, installUser);
+    InstallInteraction user(io.Err, options);
+    const InstallResult result = InstallTickedFiles(request, reading.Language(), user);
     bool failed = result.Cancelled;
     for (const InstalledFileOutcome& file : result.Files) {
         io.Record({OutcomeWord(file.Outcome), QString::number(ContentKindValue(file.File.Kind)),

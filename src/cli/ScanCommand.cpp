@@ -1,13 +1,9 @@
 #include "cli/CliCommands.h"
-#include "cli/IntakeCliOptions.h"
-#include "install/FileIntake.h"
+#include "cli/CliIntake.h"
 #include "install/IntakeTree.h"
-#include "language/BuiltInEnglish.h"
-#include "language/TLanguage.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 namespace {
 const char* const Usage =
@@ -50,20 +46,12 @@ std::optional<ScanOptions> ParseOptions(const QStringList& args) {
 }
 
 int Scan(const ScanOptions& options, CliIo& io) {
-    for (const QString& path : options.Paths) {
-        if (!QFileInfo::exists(path))
-            return io.Fail(QStringLiteral("no such file or folder: %1").arg(path));
-    }
-    QTemporaryDir temp(QDir(options.TempParent).filePath(QStringLiteral("PKWR-scan-XXXXXX")));
-    if (!temp.isValid())
-        return io.Fail(
-            QStringLiteral("cannot create a temporary folder in %1").arg(options.TempParent));
-    TLanguage language;
-    language.SetDefaultLanguage(BuiltInEnglishLines());
-    BitmapAnswerInteraction user(io.Err, options.BitmapsYes);
-    FileIntake intake(user, language, options.Packs.value_or(StoredPacks()), temp.path());
-    intake.SelectFiles(options.Paths);
-    const IntakeTreeNode tree = BuildIntakeTree(intake.Classifier(), language);
+    CliIntake reading(io, options.Packs.value_or(StoredPacks()), options.BitmapsYes,
+                      options.TempParent);
+    if (!reading.Read(options.Paths))
+        return ExitFailure;
+    const FileIntake& intake = reading.Intake();
+    const IntakeTreeNode tree = BuildIntakeTree(intake.Classifier(), reading.Language());
     for (const IntakeTreeNode* file : IntakeTreeFiles(tree)) {
         io.Record({QString::number(ContentKindValue(*file->Kind)), file->File->DisplayName,
                    QDir::toNativeSeparators(file->File->SourcePath)});
@@ -71,7 +59,7 @@ int Scan(const ScanOptions& options, CliIo& io) {
     for (const ReadmeFile& readme : intake.Readmes())
         io.Record({QStringLiteral("readme"), readme.Name, QDir::toNativeSeparators(readme.Path)});
     if (!intake.Classifier().HasInstallable())
-        return io.Fail(language.GetString(QStringLiteral("InstallNoFiles")));
+        return io.Fail(reading.Language().GetString(QStringLiteral("InstallNoFiles")));
     return ExitSuccess;
 }
 } // namespace

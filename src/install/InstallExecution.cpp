@@ -95,6 +95,12 @@ private:
 InstallResult InstallRun::Run() {
     for (const TickedFile& file : FRequest.Files)
         FResult.Files.append({.File = file, .Target = {}, .Outcome = InstallOutcome::Skipped});
+    // Without the game folder every target would lie wherever the program was started.
+    if (!QFileInfo(FRequest.GameFolder).isDir()) {
+        FInteraction.Fail(FLanguage.GetString(QStringLiteral("DirNotFound")));
+        FResult.Cancelled = true;
+        return FResult;
+    }
     if (!ChooseHood()) {
         FResult.Cancelled = true;
         return FResult;

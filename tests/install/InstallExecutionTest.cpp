@@ -23,7 +23,10 @@ namespace {
 // A game folder, downloads and a database in a folder of their own, with scripted answers.
 class InstallSandbox {
 public:
-    InstallSandbox() { FLanguage.SetDefaultLanguage(BuiltInEnglishLines()); }
+    InstallSandbox() {
+        FLanguage.SetDefaultLanguage(BuiltInEnglishLines());
+        QDir().mkpath(Folder.Path(u"game"_s));
+    }
 
     // A download at the path below the folder, holding that path as its bytes.
     TickedFile Download(const QString& path, ContentKind kind, const QString& comment = {}) {
@@ -32,9 +35,11 @@ public:
     }
 
     InstallResult Install(QList<TickedFile> files,
-                          FileExistsAnswer fileExistsDefault = FileExistsAnswer::Ask) {
+                          FileExistsAnswer fileExistsDefault = FileExistsAnswer::Ask,
+                          const QString& gameFolder = u"game/"_s) {
         const InstallRequest request{.Files = std::move(files),
-                                     .GameFolder = Folder.Path(u"game/"_s),
+                                     .GameFolder =
+                                         gameFolder.isEmpty() ? QString() : Folder.Path(gameFolder),
                                      .Packs = {},
                                      .FileExistsDefault = fileExistsDefault,
                                      .DatabaseFile = Folder.Path(u"files.iff"_s)};
@@ -291,4 +296,19 @@ TEST_F(InstallExecutionTest, CopiesKeepPermissionsAndTimeAndReplaceReadOnlyTarge
     const QFileInfo target(existing);
     EXPECT_EQ(target.permissions() & QFileDevice::WriteOwner, QFileDevice::Permissions());
     EXPECT_EQ(target.lastModified(), stamp);
+}
+
+TEST_F(InstallExecutionTest, WithoutAGameFolderNothingIsCopiedAnywhere) {
+    for (const QString& game : {QString(), u"missing/"_s}) {
+        InstallSandbox f;
+        const InstallResult result =
+            f.Install({f.Download(u"dl/chair.iff"_s, Objects)}, FileExistsAnswer::Ask, game);
+        EXPECT_TRUE(result.Cancelled);
+        EXPECT_EQ(
+            f.Interaction.MessageTexts(),
+            QStringList{
+                u"Directory not found.\r\nPlease verify the correct directory name was given."_s});
+        EXPECT_EQ(f.Folder.Contents(), QStringList({u"dl"_s, u"dl/chair.iff"_s, u"game"_s}));
+        EXPECT_FALSE(QFileInfo::exists(u"GameData"_s));
+    }
 }
