@@ -38,6 +38,7 @@ public:
 
     // Milliseconds to install every download into a new game folder named run.
     double Install(const QString& run) {
+        QDir().mkpath(FFolder.filePath(run));
         const InstallRequest request{.Files = FFiles,
                                      .GameFolder = FFolder.filePath(run) + QLatin1Char('/'),
                                      .Packs = {},
