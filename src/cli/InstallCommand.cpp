@@ -1,102 +1,99 @@
+#include "app/StoredSettings.h"
 #include "cli/CliCommands.h"
-#include "cli/ConsoleInteraction.h"
+#include "cli/CliIntake.h"
 #include "common/PathRules.h"
 #include "hood/HoodDetails.h"
 #include "install/InstallExecution.h"
-#include "language/BuiltInEnglish.h"
-#include "language/TLanguage.h"
+#include "install/IntakeTree.h"
 #include "platform/ProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
 const char* const Usage =
-    "usage: packwright-cli install --game DIR [--if-exists ask|skip|overwrite]\n"
-    "                              [--hood N | --no-houses] [--comment TEXT] [--yes]\n"
-    "                              KIND:PATH...\n"
-    "Installs each file as the content kind KIND (its number, e.g. 100 for an object)\n"
-    "into the game folder DIR, records it in files.iff in the program folder, and prints\n"
-    "one line per file: installed, in-place, skipped or failed, the kind, the target.\n"
-    "--if-exists decides about files already there (default: skip, asked on a terminal\n"
-    "with ask); houses go to neighbourhood N (default 1) unless --no-houses; --yes\n"
-    "allows installing files that already lie in the game folder.\n";
+    "usage: packwright-cli install [--game DIR] [--packs LIST] [--hood N | --no-houses]\n"
+    "                              [--on-conflict skip|overwrite|rename-to-NAME]\n"
+    "                              [--comment TEXT] [--bitmaps yes|no] [--yes] PATH...\n"
+    "Reads files, folders and zip archives as the install tab does and installs everything\n"
+    "installable into the game folder DIR, recording each file in files.iff in the program\n"
+    "folder. Prints one line per file: installed, skipped or failed, the kind, the target.\n"
+    "Without --game and --packs (tevarin, ossery, fennick, glimmet, wendle or all, comma-\n"
+    "separated) the stored settings decide. Houses and areas go to neighbourhood N\n"
+    "(default 1) unless --no-houses. --on-conflict decides about files already there\n"
+    "(default: skipped; rename-to-NAME gives the first such file the name NAME).\n"
+    "--bitmaps answers the questions about doubtful bitmaps (default no); --yes allows\n"
+    "installing files that already lie in the game folder (else asked on a terminal).\n"
+    "Exits 0 when nothing failed.\n";
 
 struct InstallOptions {
-    InstallRequest Request;
+    std::optional<QString> GameFolder;
+    std::optional<PackFlags> Packs;
     std::optional<int> HoodNo = 1;
+    FileExistsAnswer OnConflict = FileExistsAnswer::Ask;
+    QString RenameTo;
+    QString Comment;
+    bool BitmapsYes = false;
     bool Yes = false;
+    QStringList Paths;
 };
 
-std::optional<FileExistsAnswer> IfExistsAnswer(const QString& word) {
-    if (word == QLatin1String("ask"))
-        return FileExistsAnswer::Ask;
-    if (word == QLatin1String("skip"))
-        return FileExistsAnswer::SkipAll;
-    if (word == QLatin1String("overwrite"))
-        return FileExistsAnswer::OverwriteAll;
-    return std::nullopt;
+bool ParseConflict(const QString& word, InstallOptions& options) {
+    const QLatin1String renameTo("rename-to-");
+    if (word == u"skip")
+        options.OnConflict = FileExistsAnswer::SkipAll;
+    else if (word == u"overwrite")
+        options.OnConflict = FileExistsAnswer::OverwriteAll;
+    else if (word.startsWith(renameTo) && word.size() > renameTo.size())
+        options.RenameTo = word.mid(renameTo.size());
+    else
+        return false;
+    return true;
 }
 
-std::optional<TickedFile> FileArgument(const QString& argument, const QString& comment) {
-    const qsizetype colon = argument.indexOf(QLatin1Char(':'));
+bool ParseHood(const QString& word, InstallOptions& options) {
     bool isNumber = false;
-    const std::optional<ContentKind> kind =
-        ContentKindFromValue(argument.left(colon).toInt(&isNumber));
-    if (colon < 0 || !isNumber || !kind)
-        return std::nullopt;
-    const QString path = QFileInfo(argument.mid(colon + 1)).absoluteFilePath();
-    return TickedFile{.SourcePath = path, .Kind = *kind, .ShownName = path, .Comment = comment};
+    options.HoodNo = word.toInt(&isNumber);
+    return isNumber && *options.HoodNo >= 1 && *options.HoodNo <= 99;
 }
 
 std::optional<InstallOptions> ParseOptions(const QStringList& args) {
     InstallOptions options;
-    QString comment;
-    QStringList files;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (arg == QLatin1String("--game") && hasValue)
-            options.Request.GameFolder = WithTrailingSeparator(args[++i]);
-        else if (arg == QLatin1String("--if-exists") && hasValue) {
-            const std::optional<FileExistsAnswer> answer = IfExistsAnswer(args[++i]);
-            if (!answer)
-                return std::nullopt;
-            options.Request.FileExistsDefault = *answer;
-        } else if (arg == QLatin1String("--hood") && hasValue) {
-            bool isNumber = false;
-            options.HoodNo = args[++i].toInt(&isNumber);
-            if (!isNumber || *options.HoodNo < 1 || *options.HoodNo > 99)
-                return std::nullopt;
-        } else if (arg == QLatin1String("--no-houses"))
+        bool valid = true;
+        if (arg == u"--game" && hasValue)
+            options.GameFolder = WithTrailingSeparator(QFileInfo(args[++i]).absoluteFilePath());
+        else if (arg == u"--packs" && hasValue)
+            valid = (options.Packs = ParsePacks(args[++i])).has_value();
+        else if (arg == u"--hood" && hasValue)
+            valid = ParseHood(args[++i], options);
+        else if (arg == u"--no-houses")
             options.HoodNo.reset();
-        else if (arg == QLatin1String("--comment") && hasValue)
-            comment = args[++i];
-        else if (arg == QLatin1String("--yes"))
+        else if (arg == u"--on-conflict" && hasValue)
+            valid = ParseConflict(args[++i], options);
+        else if (arg == u"--comment" && hasValue)
+            options.Comment = args[++i];
+        else if (arg == u"--bitmaps" && hasValue && (args[i + 1] == u"yes" || args[i + 1] == u"no"))
+            options.BitmapsYes = args[++i] == u"yes";
+        else if (arg == u"--yes")
             options.Yes = true;
-        else if (arg.startsWith(QLatin1String("--")))
-            return std::nullopt;
+        else if (arg.startsWith(u"--"))
+            valid = false;
         else
-            files.append(arg);
-    }
-    for (const QString& file : files) {
-        const std::optional<TickedFile> ticked = FileArgument(file, comment);
-        if (!ticked)
+            options.Paths.append(QFileInfo(arg).absoluteFilePath());
+        if (!valid)
             return std::nullopt;
-        options.Request.Files.append(*ticked);
     }
-    if (options.Request.GameFolder.isEmpty() || options.Request.Files.isEmpty())
-        return std::nullopt;
-    options.Request.Packs = {true, {true, true, true, true, true}};
-    options.Request.DatabaseFile =
-        JoinCaseInsensitive(ProgramFolder(), QStringLiteral("files.iff"));
-    return options;
+    return options.Paths.isEmpty() ? std::nullopt : std::optional(options);
 }
 
-// The console's answers, with the neighbourhood and the question about files from the
-// game folder decided by the options.
+// The console's answers, with the neighbourhood, files already there and the question
+// about files from the game folder decided by the options.
 class InstallInteraction : public ConsoleInteraction {
 public:
     InstallInteraction(QTextStream& err, const InstallOptions& options)
@@ -107,6 +104,11 @@ public:
         if (FOptions.Yes && buttons == MessageButtons::YesNo)
             return MessageAnswer::Yes;
         return ConsoleInteraction::ShowMessage(kind, text, buttons);
+    }
+    FileExistsReply AskFileExists(const FileExistsQuestion& question) override {
+        if (FOptions.RenameTo.isEmpty())
+            return ConsoleInteraction::AskFileExists(question);
+        return {.Answer = FileExistsAnswer::Rename, .NewName = FOptions.RenameTo};
     }
     HoodChoice ChooseNeighbourhood(const QString& gameFolder,
                                    const ExpansionFlags& packs) override {
@@ -120,18 +122,70 @@ private:
     const InstallOptions& FOptions;
 };
 
+// Every file of the intake's tree, in tree order, as if every node were ticked.
+QList<TickedFile> AllFiles(const CliIntake& reading, const QString& comment) {
+    QList<TickedFile> files;
+    const IntakeTreeNode tree = BuildIntakeTree(reading.Intake().Classifier(), reading.Language());
+    for (const IntakeTreeNode* node : IntakeTreeFiles(tree)) {
+        files.append({.SourcePath = node->File->SourcePath,
+                      .Kind = *node->Kind,
+                      .DisplayName = node->File->DisplayName,
+                      .Comment = comment});
+    }
+    return files;
+}
+
+// A file left in place was already in the game folder and is recorded as installed.
 QString OutcomeWord(InstallOutcome outcome) {
     switch (outcome) {
     case InstallOutcome::Installed:
-        return QStringLiteral("installed");
     case InstallOutcome::InPlace:
-        return QStringLiteral("in-place");
+        return QStringLiteral("installed");
     case InstallOutcome::Skipped:
         return QStringLiteral("skipped");
     case InstallOutcome::Failed:
         break;
     }
     return QStringLiteral("failed");
+}
+
+// Fills in the game folder and packs that the options leave to the stored settings; false,
+// once the reason is shown, when no game folder is known.
+bool TakeStoredSettings(InstallOptions& options, CliIo& io) {
+    const std::optional<StoredSettings> stored = ReadStoredSettings();
+    if (!options.GameFolder && stored && !stored->VocksPath.isEmpty())
+        options.GameFolder = WithTrailingSeparator(stored->VocksPath);
+    if (!options.Packs)
+        options.Packs = StoredPacks();
+    if (!options.GameFolder)
+        io.Fail(QStringLiteral("no game folder: give --game DIR or set it in the options"));
+    return options.GameFolder.has_value();
+}
+
+int Install(InstallOptions& options, CliIo& io) {
+    if (!TakeStoredSettings(options, io))
+        return ExitFailure;
+    CliIntake reading(io, *options.Packs, options.BitmapsYes, QDir::tempPath());
+    if (!reading.Read(options.Paths))
+        return ExitFailure;
+    if (!reading.Intake().Classifier().HasInstallable())
+        return io.Fail(reading.Language().GetString(QStringLiteral("InstallNoFiles")));
+    const InstallRequest request{
+        .Files = AllFiles(reading, options.Comment),
+        .GameFolder = *options.GameFolder,
+        .Packs = {.Expansion = std::ranges::any_of(*options.Packs, std::identity()),
+                  .Packs = *options.Packs},
+        .FileExistsDefault = options.OnConflict,
+        .DatabaseFile = JoinCaseInsensitive(ProgramFolder(), QStringLiteral("files.iff"))};
+    InstallInteraction user(io.Err, options);
+    const InstallResult result = InstallTickedFiles(request, reading.Language(), user);
+    bool failed = result.Cancelled;
+    for (const InstalledFileOutcome& file : result.Files) {
+        io.Record({OutcomeWord(file.Outcome), QString::number(ContentKindValue(file.File.Kind)),
+                   file.Target});
+        failed = failed || file.Outcome == InstallOutcome::Failed;
+    }
+    return failed ? ExitFailure : ExitSuccess;
 }
 } // namespace
 
@@ -140,18 +194,8 @@ int RunInstallCommand(const QStringList& args, CliIo& io) {
         io.Out << Usage;
         return ExitSuccess;
     }
-    const std::optional<InstallOptions> options = ParseOptions(args);
+    std::optional<InstallOptions> options = ParseOptions(args);
     if (!options)
         return io.BadUsage(QString::fromLatin1(Usage));
-    TLanguage language;
-    language.SetDefaultLanguage(BuiltInEnglishLines());
-    InstallInteraction interaction(io.Err, *options);
-    const InstallResult result = InstallTickedFiles(options->Request, language, interaction);
-    bool failed = result.Cancelled;
-    for (const InstalledFileOutcome& file : result.Files) {
-        io.Record({OutcomeWord(file.Outcome), QString::number(ContentKindValue(file.File.Kind)),
-                   file.Target});
-        failed = failed || file.Outcome == InstallOutcome::Failed;
-    }
-    return failed ? ExitFailure : ExitSuccess;
+    return Install(*options, io);
 }

@@ -1,14 +1,9 @@
-#include "app/StoredSettings.h"
 #include "cli/CliCommands.h"
-#include "cli/ConsoleInteraction.h"
-#include "install/FileIntake.h"
+#include "cli/CliIntake.h"
 #include "install/IntakeTree.h"
-#include "language/BuiltInEnglish.h"
-#include "language/TLanguage.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 namespace {
 const char* const Usage =
@@ -26,22 +21,6 @@ struct ScanOptions {
     QString TempParent = QDir::tempPath();
     QStringList Paths;
 };
-
-std::optional<PackFlags> ParsePacks(const QString& list) {
-    static const QStringList Names = {QStringLiteral("tevarin"), QStringLiteral("ossery"),
-                                      QStringLiteral("fennick"), QStringLiteral("glimmet"),
-                                      QStringLiteral("wendle")};
-    PackFlags packs{};
-    for (const QString& name : list.toLower().split(u',', Qt::SkipEmptyParts)) {
-        if (name == u"all")
-            packs.fill(true);
-        else if (const qsizetype at = Names.indexOf(name); at >= 0)
-            packs[static_cast<size_t>(at)] = true;
-        else
-            return std::nullopt;
-    }
-    return packs;
-}
 
 std::optional<ScanOptions> ParseOptions(const QStringList& args) {
     ScanOptions options;
@@ -66,47 +45,13 @@ std::optional<ScanOptions> ParseOptions(const QStringList& args) {
     return options.Paths.isEmpty() ? std::nullopt : std::optional(options);
 }
 
-// The installed packs as the options tab stores them; none before the first run.
-PackFlags StoredPacks() {
-    const std::optional<StoredSettings> stored = ReadStoredSettings();
-    return stored && stored->Expansion ? stored->Packs : PackFlags{};
-}
-
-// Answers the bitmap questions as the command line says; everything else as the console does.
-class ScanInteraction : public ConsoleInteraction {
-public:
-    ScanInteraction(QTextStream& err, bool bitmapsYes)
-        : ConsoleInteraction(err), FErr(err), FBitmapsYes(bitmapsYes) {}
-
-    MessageAnswer ShowMessage(MessageKind kind, const QString& text,
-                              MessageButtons buttons) override {
-        if (buttons != MessageButtons::YesNo)
-            return ConsoleInteraction::ShowMessage(kind, text, buttons);
-        FErr << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << ' '
-             << (FBitmapsYes ? "yes" : "no") << '\n';
-        return FBitmapsYes ? MessageAnswer::Yes : MessageAnswer::No;
-    }
-
-private:
-    QTextStream& FErr;
-    bool FBitmapsYes;
-};
-
 int Scan(const ScanOptions& options, CliIo& io) {
-    for (const QString& path : options.Paths) {
-        if (!QFileInfo::exists(path))
-            return io.Fail(QStringLiteral("no such file or folder: %1").arg(path));
-    }
-    QTemporaryDir temp(QDir(options.TempParent).filePath(QStringLiteral("PKWR-scan-XXXXXX")));
-    if (!temp.isValid())
-        return io.Fail(
-            QStringLiteral("cannot create a temporary folder in %1").arg(options.TempParent));
-    TLanguage language;
-    language.SetDefaultLanguage(BuiltInEnglishLines());
-    ScanInteraction user(io.Err, options.BitmapsYes);
-    FileIntake intake(user, language, options.Packs.value_or(StoredPacks()), temp.path());
-    intake.SelectFiles(options.Paths);
-    const IntakeTreeNode tree = BuildIntakeTree(intake.Classifier(), language);
+    CliIntake reading(io, options.Packs.value_or(StoredPacks()), options.BitmapsYes,
+                      options.TempParent);
+    if (!reading.Read(options.Paths))
+        return ExitFailure;
+    const FileIntake& intake = reading.Intake();
+    const IntakeTreeNode tree = BuildIntakeTree(intake.Classifier(), reading.Language());
     for (const IntakeTreeNode* file : IntakeTreeFiles(tree)) {
         io.Record({QString::number(ContentKindValue(*file->Kind)), file->File->DisplayName,
                    QDir::toNativeSeparators(file->File->SourcePath)});
@@ -114,7 +59,7 @@ int Scan(const ScanOptions& options, CliIo& io) {
     for (const ReadmeFile& readme : intake.Readmes())
         io.Record({QStringLiteral("readme"), readme.Name, QDir::toNativeSeparators(readme.Path)});
     if (!intake.Classifier().HasInstallable())
-        return io.Fail(language.GetString(QStringLiteral("InstallNoFiles")));
+        return io.Fail(reading.Language().GetString(QStringLiteral("InstallNoFiles")));
     return ExitSuccess;
 }
 } // namespace

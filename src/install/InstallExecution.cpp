@@ -18,9 +18,11 @@
 #include <numeric>
 
 namespace {
-bool IsHouseOrArea(ContentKind kind) {
-    const int value = ContentKindValue(kind);
-    return value >= 110 && value <= 115;
+// Houses, areas and exported families and areas: the kinds the neighbourhood chooser is
+// asked for, though only houses and areas go into the neighbourhood.
+bool IsUnderLots(ContentKind kind) {
+    const ContentKindInfo* info = FindContentKind(kind);
+    return info && info->Group == ContentKindGroup::Lots;
 }
 
 QString CleanAbsolute(const QString& path) {
@@ -93,6 +95,12 @@ private:
 InstallResult InstallRun::Run() {
     for (const TickedFile& file : FRequest.Files)
         FResult.Files.append({.File = file, .Target = {}, .Outcome = InstallOutcome::Skipped});
+    // Without the game folder every target would lie wherever the program was started.
+    if (!QFileInfo(FRequest.GameFolder).isDir()) {
+        FInteraction.Fail(FLanguage.GetString(QStringLiteral("DirNotFound")));
+        FResult.Cancelled = true;
+        return FResult;
+    }
     if (!ChooseHood()) {
         FResult.Cancelled = true;
         return FResult;
@@ -130,9 +138,9 @@ InstallResult InstallRun::Run() {
 }
 
 bool InstallRun::ChooseHood() {
-    const bool housesTicked = std::ranges::any_of(
-        FRequest.Files, [](const TickedFile& file) { return IsHouseOrArea(file.Kind); });
-    if (!housesTicked)
+    const bool lotsTicked = std::ranges::any_of(
+        FRequest.Files, [](const TickedFile& file) { return IsUnderLots(file.Kind); });
+    if (!lotsTicked)
         return true;
     const HoodChoice choice = FInteraction.ChooseNeighbourhood(FRequest.GameFolder, FRequest.Packs);
     if (choice.Answer == HoodChoiceAnswer::Cancel)
@@ -242,7 +250,7 @@ void InstallRun::Report() const {
     QStringList failed;
     for (const InstalledFileOutcome& outcome : FResult.Files) {
         if (outcome.Outcome == InstallOutcome::Failed)
-            failed.append(QDir::toNativeSeparators(outcome.File.ShownName));
+            failed.append(QDir::toNativeSeparators(outcome.File.DisplayName));
     }
     if (!failed.isEmpty())
         FInteraction.Warn(

@@ -3,19 +3,10 @@
 #include "common/ExpansionFlags.h"
 #include "common/FileExistsAnswer.h"
 #include "formats/ContentKind.h"
+#include "install/TickedFile.h"
 
 #include <QList>
 #include <QString>
-
-// One file the user ticked for installing.
-struct TickedFile {
-    // Where the file lies on disk (an archive entry once extracted).
-    QString SourcePath;
-    ContentKind Kind = ContentKind::Objects;
-    // The name the tree shows; for an archive entry the archive's path and the entry name.
-    QString ShownName;
-    QString Comment;
-};
 
 // Everything one install needs: the ticked files in tree order and the settings.
 struct InstallRequest {

@@ -1,23 +1,15 @@
 #pragma once
 
-#include "formats/ContentKind.h"
+#include "install/TickedFile.h"
 
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 class QModelIndex;
 class TickTreeModel;
 struct IntakeTreeNode;
-
-// A file the user ticked for installing, as the install takes it.
-struct TickedFile {
-    QString SourcePath;
-    ContentKind Kind;
-    QString DisplayName;
-    QString Comment;
-
-    friend bool operator==(const TickedFile&, const TickedFile&) = default;
-};
 
 // The install tab's tree kept in a TickTreeModel: file nodes carry their source path,
 // kind and own comment in roles of their own.

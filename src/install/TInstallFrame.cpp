@@ -1,16 +1,20 @@
 #include "install/TInstallFrame.h"
 
 #include "common/Interaction.h"
+#include "common/PathRules.h"
 #include "install/DropPicture.h"
 #include "install/InstallDialogFilter.h"
+#include "install/InstallExecution.h"
 #include "install/IntakeTree.h"
 #include "install/MissingDropPicture.h"
 #include "install/TDropImage.h"
 #include "install/TInstallFilesPanel.h"
+#include "platform/ProgramFolder.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 namespace {
@@ -102,6 +106,18 @@ void TInstallFrame::ResetToStep1() {
         EmptyTempFolder(FTempFolder);
     FInstallStep = 1;
     FixForm();
+}
+
+void TInstallFrame::InstallClick() {
+    // Whatever the install ends in, even an error, the tab starts afresh.
+    const auto reset = qScopeGuard([this] { ResetToStep1(); });
+    const InstallRequest request{
+        .Files = TickedFiles(),
+        .GameFolder = WithTrailingSeparator(FVocksPath),
+        .Packs = FExpansion,
+        .FileExistsDefault = FFileExistsDefault,
+        .DatabaseFile = JoinCaseInsensitive(ProgramFolder(), QStringLiteral("files.iff"))};
+    InstallTickedFiles(request, FInstallLanguage, *FInteraction);
 }
 
 QList<TickedFile> TInstallFrame::TickedFiles() const {

@@ -55,10 +55,10 @@ public:
 Q_SIGNALS:
     // The drop picture was clicked.
     void DropImgClick();
-    // The Install button was pressed; TickedFiles() says what to install.
-    void InstallClick();
 
 private:
+    // Installs the ticked files with the tab's settings, then shows step 1 again.
+    void InstallClick();
     void InstallLanguageLanguageLoaded();
     void Desc1_1bClick();
     void ShowIntake(const FileIntake& intake);

@@ -23,18 +23,23 @@ namespace {
 // A game folder, downloads and a database in a folder of their own, with scripted answers.
 class InstallSandbox {
 public:
-    InstallSandbox() { FLanguage.SetDefaultLanguage(BuiltInEnglishLines()); }
+    InstallSandbox() {
+        FLanguage.SetDefaultLanguage(BuiltInEnglishLines());
+        QDir().mkpath(Folder.Path(u"game"_s));
+    }
 
     // A download at the path below the folder, holding that path as its bytes.
     TickedFile Download(const QString& path, ContentKind kind, const QString& comment = {}) {
         const QString written = Folder.Write(path, path.toUtf8());
-        return {.SourcePath = written, .Kind = kind, .ShownName = written, .Comment = comment};
+        return {.SourcePath = written, .Kind = kind, .DisplayName = written, .Comment = comment};
     }
 
     InstallResult Install(QList<TickedFile> files,
-                          FileExistsAnswer fileExistsDefault = FileExistsAnswer::Ask) {
+                          FileExistsAnswer fileExistsDefault = FileExistsAnswer::Ask,
+                          const QString& gameFolder = u"game/"_s) {
         const InstallRequest request{.Files = std::move(files),
-                                     .GameFolder = Folder.Path(u"game/"_s),
+                                     .GameFolder =
+                                         gameFolder.isEmpty() ? QString() : Folder.Path(gameFolder),
                                      .Packs = {},
                                      .FileExistsDefault = fileExistsDefault,
                                      .DatabaseFile = Folder.Path(u"files.iff"_s)};
@@ -192,30 +197,46 @@ TEST_F(InstallExecutionTest, ConflictsAreFoundInAnyCaseAndResolvedByTheDefaultOr
     }
 }
 
-TEST_F(InstallExecutionTest, TheNeighbourhoodAnswerDecidesWhetherHousesOrAnythingIsInstalled) {
+TEST_F(InstallExecutionTest, TheNeighbourhoodIsAskedForHousesAndExportsAndDecidesWhatGoes) {
+    // Without an answer the chooser must not be asked at all.
     struct Case {
-        HoodChoice Choice;
+        const char* Name;
+        QList<ContentKind> Kinds;
+        std::optional<HoodChoiceAnswer> Answer;
         QStringList Files;
-        QStringList Messages;
     };
+    using enum HoodChoiceAnswer;
     const QList<Case> cases{
-        {{HoodChoiceAnswer::DontInstall, {}},
-         {u"UserData/Import/fam1.fam"_s},
-         {u"1 file has been installed to The Vocks."_s}},
-        {{HoodChoiceAnswer::Continue, {}},
-         {u"UserData/Import/fam1.fam"_s},
-         {u"1 file has been installed to The Vocks."_s}},
-        {{HoodChoiceAnswer::Cancel, {}}, {}, {}},
+        {"don't install skips the house only",
+         {Houses, Families},
+         DontInstall,
+         {u"UserData/Import/fam1.fam"_s}},
+        {"continue puts the house in the neighbourhood",
+         {Houses, Families},
+         Continue,
+         {u"UserData/Import/fam1.fam"_s, u"UserData2/Houses/house01.iff"_s}},
+        {"cancel installs nothing", {Houses, Families}, Cancel, {}},
+        {"an exported family alone asks too", {Families}, Cancel, {}},
+        {"an object alone does not ask",
+         {Objects},
+         std::nullopt,
+         {u"GameData/UserObjects/chair.iff"_s}},
     };
+    const QMap<ContentKind, QString> downloads{
+        {Houses, u"dl/house01.iff"_s}, {Families, u"dl/fam1.fam"_s}, {Objects, u"dl/chair.iff"_s}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
         InstallSandbox f;
-        f.Interaction.ExpectHoodChoice(c.Choice);
-        const InstallResult result = f.Install(
-            {f.Download(u"dl/house01.iff"_s, Houses), f.Download(u"dl/fam1.fam"_s, Families)});
+        if (c.Answer)
+            f.Interaction.ExpectHoodChoice({*c.Answer, f.Game(u"UserData2/"_s)});
+        QList<TickedFile> files;
+        for (const ContentKind kind : c.Kinds)
+            files.append(f.Download(downloads[kind], kind));
+        const InstallResult result = f.Install(files);
         EXPECT_EQ(f.GameFiles(), c.Files);
-        EXPECT_EQ(f.Interaction.MessageTexts(), c.Messages);
-        EXPECT_EQ(result.Cancelled, c.Choice.Answer == HoodChoiceAnswer::Cancel);
-        EXPECT_EQ(f.Records(Houses), QStringList());
+        EXPECT_EQ(result.Cancelled, c.Answer == Cancel);
+        EXPECT_EQ(f.Interaction.MessageTexts().size(), c.Answer == Cancel ? 0 : 1);
+        EXPECT_EQ(f.Records(Houses).size(), c.Answer == Continue ? 1 : 0);
     }
 }
 
@@ -225,7 +246,7 @@ TEST_F(InstallExecutionTest, AFileFromTheGameFolderIsRecordedInPlaceOnlyAfterAYe
         f.Interaction.ExpectQuestion(answer);
         const QString inPlace = f.Folder.Write(u"game/GameData/UserObjects/chair.iff"_s, "c");
         const InstallResult result = f.Install(
-            {{.SourcePath = inPlace, .Kind = Objects, .ShownName = inPlace, .Comment = {}}});
+            {{.SourcePath = inPlace, .Kind = Objects, .DisplayName = inPlace, .Comment = {}}});
         EXPECT_EQ(f.Interaction.MessageTexts().value(0),
                   u"You're trying to install one or more files that are already in the directory "
                   "of The Vocks. This might cause problems!\r\n\r\nDo you want to continue?"_s);
@@ -275,4 +296,19 @@ TEST_F(InstallExecutionTest, CopiesKeepPermissionsAndTimeAndReplaceReadOnlyTarge
     const QFileInfo target(existing);
     EXPECT_EQ(target.permissions() & QFileDevice::WriteOwner, QFileDevice::Permissions());
     EXPECT_EQ(target.lastModified(), stamp);
+}
+
+TEST_F(InstallExecutionTest, WithoutAGameFolderNothingIsCopiedAnywhere) {
+    for (const QString& game : {QString(), u"missing/"_s}) {
+        InstallSandbox f;
+        const InstallResult result =
+            f.Install({f.Download(u"dl/chair.iff"_s, Objects)}, FileExistsAnswer::Ask, game);
+        EXPECT_TRUE(result.Cancelled);
+        EXPECT_EQ(
+            f.Interaction.MessageTexts(),
+            QStringList{
+                u"Directory not found.\r\nPlease verify the correct directory name was given."_s});
+        EXPECT_EQ(f.Folder.Contents(), QStringList({u"dl"_s, u"dl/chair.iff"_s, u"game"_s}));
+        EXPECT_FALSE(QFileInfo::exists(u"GameData"_s));
+    }
 }

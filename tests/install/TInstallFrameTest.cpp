@@ -1,7 +1,10 @@
 #include "install/TInstallFrame.h"
 
+#include "common/DayCountDate.h"
+#include "formats/InstalledFilesDb.h"
 #include "install/TInstallFilesPanel.h"
 #include "language/BuiltInEnglish.h"
+#include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFolder.h"
@@ -9,13 +12,18 @@
 #include "widgets/TTickTree.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -56,6 +64,21 @@ protected:
         for (const int row : rows)
             index = model->index(row, 0, index);
         return index;
+    }
+
+    // Drops the items on the picture as the shell would; false when the drag is refused.
+    bool Drop(const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QWidget* picture = Find<QWidget>("DropImg");
+        // Qt delivers a drop to the widget that accepted the drag entering it.
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(picture, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(picture, &drop);
+        return true;
     }
 
     ScriptedInteraction FUser;
@@ -144,18 +167,97 @@ TEST_F(TInstallFrameTest, TheLinkOpensTheOpenDialogForSeveralFiles) {
 TEST_F(TInstallFrameTest, FilesAndFoldersDroppedOnThePictureAreTakenIn) {
     const QString wall = FFolder.Write(u"dl/walls/stone.wll"_s, "stone");
     const QString chair = FFolder.Write(u"dl/chair.iff"_s, "chair");
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(FFolder.Path(u"dl/walls"_s)), QUrl::fromLocalFile(chair),
-                  QUrl(u"https://example.invalid/x.iff"_s)});
-    QWidget* picture = Find<QWidget>("DropImg");
-    // Qt delivers a drop to the widget that accepted the drag entering it.
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(picture, &enter);
-    ASSERT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(picture, &drop);
+    ASSERT_TRUE(Drop({QUrl::fromLocalFile(FFolder.Path(u"dl/walls"_s)), QUrl::fromLocalFile(chair),
+                      QUrl(u"https://example.invalid/x.iff"_s)}));
     QStringList sources;
     for (const TickedFile& file : FFrame.TickedFiles())
         sources.append(file.SourcePath);
     EXPECT_EQ(sources, QStringList({chair, wall}));
+}
+
+namespace {
+// Each file below the game folder, relative to it, with its bytes.
+QMap<QString, QByteArray> GameFiles(const TempFolder& folder, const QString& game) {
+    QMap<QString, QByteArray> files;
+    for (const QString& entry : folder.Contents()) {
+        if (entry.startsWith(game) && QFileInfo(folder.Path(entry)).isFile())
+            files.insert(entry.mid(game.size()), folder.Read(entry));
+    }
+    return files;
+}
+
+// Each record of the database as kind, path below the game folder and comment.
+QStringList Records(const QString& database, const QString& game) {
+    const InstalledFilesDb db(database);
+    QStringList records;
+    for (const ContentKindInfo& info : AllContentKinds()) {
+        for (int i = 0; i < db.Count(info.Kind); ++i) {
+            const InstalledFileRecord record = db.Get(info.Kind, i);
+            records.append(u"%1 %2 %3"_s.arg(ContentKindValue(info.Kind))
+                               .arg(record.FileName.mid(game.size()), record.Comment));
+        }
+    }
+    return records;
+}
+} // namespace
+
+TEST_F(TInstallFrameTest, ADroppedZipIsInstalledAndRecordedAsTheCommandLineDoes) {
+    const QString zip = FFolder.Write(u"dl/content.zip"_s,
+                                      BuildZipArchive({{.Name = "chair.iff", .Data = "chair"},
+                                                       {.Name = "b001body.cmx", .Data = "skin"},
+                                                       {.Name = "house01.iff", .Data = "house"},
+                                                       {.Name = "fam1.fam", .Data = "family"}}));
+    const QString game = FFolder.Path(u"game/"_s);
+    FFolder.Write(u"game/UserData/Neighborhood.iff"_s, "hood");
+    const auto unsetHome = qScopeGuard([] { qunsetenv("PACKWRIGHT_HOME"); });
+    qputenv("PACKWRIGHT_HOME", QFile::encodeName(FFolder.Path(u"home"_s)));
+    QDir().mkpath(FFolder.Path(u"home"_s));
+    FFrame.SetVocksPath(game);
+    FFrame.SetExpansionFlags({.Expansion = true, .Packs = {true, true, true, true, true}});
+
+    ASSERT_TRUE(Drop({QUrl::fromLocalFile(zip)}));
+    ASSERT_EQ(FFrame.InstallStep(), 2);
+    TTickTree* tree = Find<TTickTree>("FilesTree");
+    tree->TickModel()->SetAllTicks(TickState::Unticked);
+    tree->TickModel()->SetAllTicks(TickState::Ticked);
+    tree->setCurrentIndex(Node({0, 0, 0, 0}));
+    auto* comment = Find<QLineEdit>("FileComment");
+    comment->setText(u"a gift"_s);
+    Find<QPushButton>("CommentAll")->click();
+    FUser.ExpectHoodChoice({HoodChoiceAnswer::Continue, game + u"UserData/"_s});
+    const double before = ToDayCount(QDateTime::currentDateTime());
+    Find<QPushButton>("Install")->click();
+    const double after = ToDayCount(QDateTime::currentDateTime());
+
+    const QMap<QString, QByteArray> installed{{u"GameData/Skins/b001body.cmx"_s, "skin"},
+                                              {u"GameData/UserObjects/chair.iff"_s, "chair"},
+                                              {u"UserData/Houses/house01.iff"_s, "house"},
+                                              {u"UserData/Import/fam1.fam"_s, "family"},
+                                              {u"UserData/Neighborhood.iff"_s, "hood"}};
+    EXPECT_EQ(GameFiles(FFolder, u"game/"_s), installed);
+    EXPECT_EQ(FUser.HoodQuestions(), QStringList{game});
+    EXPECT_EQ(FUser.MessageTexts(), QStringList{u"4 files have been installed to The Vocks."_s});
+    const QStringList records{
+        u"100 GameData/UserObjects/chair.iff a gift"_s, u"110 UserData/Houses/house01.iff a gift"_s,
+        u"120 UserData/Import/fam1.fam a gift"_s, u"130 GameData/Skins/b001body.cmx a gift"_s};
+    EXPECT_EQ(Records(FFolder.Path(u"home/files.iff"_s), game), records);
+    const double installedAt =
+        InstalledFilesDb(FFolder.Path(u"home/files.iff"_s)).Get(ContentKind::Houses, 0).InstalledAt;
+    EXPECT_GE(installedAt, before);
+    EXPECT_LE(installedAt, after);
+    EXPECT_EQ(FFrame.InstallStep(), 1);
+    EXPECT_TRUE(Find<QWidget>("MainPanel")->isVisible());
+    EXPECT_EQ(FFolder.Contents().filter(u"temp/"_s), QStringList());
+
+    const QString cliGame = FFolder.Path(u"cli-game/"_s);
+    FFolder.Write(u"cli-game/UserData/Neighborhood.iff"_s, "hood");
+    QDir().mkpath(FFolder.Path(u"cli-home"_s));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"PACKWRIGHT_HOME"_s, FFolder.Path(u"cli-home"_s));
+    const ProgramRun run = RunCli({u"install"_s, u"--game"_s, cliGame, u"--packs"_s, u"all"_s,
+                                   u"--comment"_s, u"a gift"_s, zip},
+                                  {}, environment);
+    EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
+    EXPECT_EQ(GameFiles(FFolder, u"cli-game/"_s), installed);
+    EXPECT_EQ(Records(FFolder.Path(u"cli-home/files.iff"_s), cliGame), records);
 }
