@@ -4,10 +4,12 @@
 #include "common/DayCountDate.h"
 #include "language/TLanguage.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 namespace {
 // The items in the order of FItems: object name and caption key.
@@ -30,10 +32,21 @@ constexpr ItemInfo Items[] = {
 constexpr int FirstArea = 3;
 constexpr int DateItem = 8;
 constexpr int TimeItem = 9;
+constexpr int DefaultMarkMilliseconds = 1000;
+
+// The system's window-text colour behind the system's button-face colour.
+QPalette MarkedPalette() {
+    const QPalette system = QApplication::palette();
+    QPalette marked = system;
+    marked.setColor(QPalette::Window, system.color(QPalette::WindowText));
+    marked.setColor(QPalette::WindowText, system.color(QPalette::Button));
+    return marked;
+}
 } // namespace
 
 THoodDetails::THoodDetails(QWidget* owner)
-    : QWidget(owner), FCommentsCaption(new QLabel(this)), FComments(new QPlainTextEdit(this)) {
+    : QWidget(owner), FCommentsCaption(new QLabel(this)), FComments(new QPlainTextEdit(this)),
+      FMarkTimer(new QTimer(this)) {
     setObjectName(QStringLiteral("HoodDetails"));
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(8);
@@ -48,6 +61,33 @@ THoodDetails::THoodDetails(QWidget* owner)
     grid->addWidget(FCommentsCaption, static_cast<int>(FItems.size()), 0, Qt::AlignTop);
     grid->addWidget(FComments, static_cast<int>(FItems.size()), 1);
     grid->setColumnStretch(1, 1);
+    FMarkTimer->setSingleShot(true);
+    FMarkTimer->setInterval(DefaultMarkMilliseconds);
+    connect(FMarkTimer, &QTimer::timeout, this, [this] { SetMarkLabels(false); });
+}
+
+QList<QLabel*> THoodDetails::Labels() const {
+    QList<QLabel*> labels{FCommentsCaption};
+    for (const Item& item : FItems)
+        labels << item.Caption << item.Value;
+    return labels;
+}
+
+void THoodDetails::SetMarkLabels(bool mark) {
+    FMarked = mark;
+    for (QLabel* label : Labels()) {
+        label->setAutoFillBackground(mark);
+        label->setPalette(mark ? MarkedPalette() : QPalette());
+    }
+    if (mark)
+        FMarkTimer->start();
+    else
+        FMarkTimer->stop();
+}
+
+void THoodDetails::SetMarkLabelTime(double seconds) {
+    if (seconds >= 0)
+        FMarkTimer->setInterval(static_cast<int>(seconds * 1000));
 }
 
 void THoodDetails::SetTexts(const TLanguage& language) {

@@ -6,6 +6,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class QTimer;
 class TLanguage;
 
 // A neighbourhood's details as caption and value labels and a comments box: whether it is
@@ -24,6 +25,12 @@ public:
     // Date-time patterns for the notes' date and time.
     void SetDateFormat(const QString& pattern) { FDateFormat = pattern; }
     void SetTimeFormat(const QString& pattern) { FTimeFormat = pattern; }
+    // Draws the visible labels in reversed system colours, to catch the eye, for the marking
+    // time; false restores them at once.
+    void SetMarkLabels(bool mark);
+    bool MarkLabels() const { return FMarked; }
+    // Seconds that marking lasts; a negative time is ignored.
+    void SetMarkLabelTime(double seconds);
 
 private:
     struct Item {
@@ -31,6 +38,7 @@ private:
         QLabel* Value;
     };
     QString AreaWord(AreaPresence presence) const;
+    QList<QLabel*> Labels() const;
 
     HoodDetails FHood;
     QString FDateFormat = QStringLiteral("ddddd");
@@ -40,4 +48,6 @@ private:
     std::array<Item, 10> FItems;
     QLabel* FCommentsCaption;
     QPlainTextEdit* FComments;
+    bool FMarked = false;
+    QTimer* FMarkTimer;
 };
