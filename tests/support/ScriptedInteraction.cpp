@@ -10,9 +10,11 @@ Answer NextAnswer(std::deque<Answer>& queue, Answer cautious, const QString& que
         ADD_FAILURE() << "unexpected question: " << question.toStdString();
         return cautious;
     }
-    Answer answer = std::move(queue.front());
+    // Swapped out rather than moved into a new local, where GCC's optimiser takes an
+    // optional<QString> for maybe uninitialised.
+    std::swap(cautious, queue.front());
     queue.pop_front();
-    return answer;
+    return cautious;
 }
 } // namespace
 
