@@ -51,6 +51,19 @@ bool IsSymbolicLink(zip_t* archive, zip_uint64_t index) {
     return system == ZIP_OPSYS_UNIX && ((attributes >> 16) & UnixTypeMask) == UnixSymbolicLink;
 }
 
+// AES entries of the second WinZip kind store 0 for the checksum, their authentication code
+// standing in for it; older libzip checks that 0 anyway, which fails every whole entry.
+bool StoresNoChecksum(zip_t* archive, zip_uint64_t index) {
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(archive, index, 0, &stat) != 0)
+        return false;
+    const bool aes = stat.encryption_method == ZIP_EM_AES_128 ||
+                     stat.encryption_method == ZIP_EM_AES_192 ||
+                     stat.encryption_method == ZIP_EM_AES_256;
+    return aes && (stat.valid & ZIP_STAT_CRC) != 0 && stat.crc == 0;
+}
+
 ZipDirEntry ReadDirEntry(zip_t* archive, zip_uint64_t index) {
     ZipDirEntry entry;
     zip_stat_t stat;
@@ -77,7 +90,7 @@ public:
 
     EntryWriter(zip_t* archive, zip_uint64_t index, qint64 declaredSize, QString target)
         : FArchive(archive), FIndex(index), FDeclaredSize(declaredSize),
-          FTarget(std::move(target)) {}
+          FStoresNoChecksum(StoresNoChecksum(archive, index)), FTarget(std::move(target)) {}
 
     Outcome Write(const std::optional<QString>& password) {
         const QByteArray passwordBytes = password ? password->toUtf8() : QByteArray();
@@ -114,6 +127,8 @@ private:
         qint64 total = 0;
         for (;;) {
             const zip_int64_t count = zip_fread(entry, buffer.data(), buffer.size());
+            if (count < 0 && IsMissingChecksum(zip_file_get_error(entry), total))
+                return Outcome::Written;
             if (count < 0)
                 return FailedWith(zip_file_get_error(entry), encrypted);
             if (count == 0)
@@ -125,6 +140,12 @@ private:
             if (file.write(buffer.data(), count) != count)
                 return FailedWith(file.errorString());
         }
+    }
+
+    // The checksum "error" of an entry without a checksum, once every byte has been read.
+    bool IsMissingChecksum(zip_error_t* error, qint64 total) const {
+        return FStoresNoChecksum && zip_error_code_zip(error) == ZIP_ER_CRC &&
+               total == FDeclaredSize;
     }
 
     Outcome FailedWith(const QString& reason) {
@@ -144,6 +165,7 @@ private:
     zip_t* FArchive;
     zip_uint64_t FIndex;
     qint64 FDeclaredSize;
+    bool FStoresNoChecksum;
     QString FTarget;
     QString FReason;
 };
