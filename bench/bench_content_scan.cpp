@@ -5,7 +5,6 @@
 #include "support/IffFixtures.h"
 #include "support/StringListFixtures.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -129,13 +128,3 @@ void ScanGame(benchmark::State& state) {
 }
 BENCHMARK(ScanGame)->Arg(10'000)->Arg(50'000)->Unit(benchmark::kMillisecond);
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -76,4 +76,3 @@ void BM_MakeLinks(benchmark::State& state) {
 
 BENCHMARK(BM_RenderExport)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MakeLinks)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();

@@ -1,8 +1,7 @@
 #include "support/FileFixtures.h"
+#include "support/ToolComparison.h"
 
-#include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -36,18 +35,6 @@ private:
     QStringList FPaths;
 };
 
-// Milliseconds the program took, or a negative number when it failed.
-double MillisecondsOf(const QString& program, const QStringList& args) {
-    QProcess process;
-    process.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer timer;
-    timer.start();
-    process.start(program, args);
-    const bool ok = process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit &&
-                    process.exitCode() == 0;
-    return ok ? double(timer.nsecsElapsed()) / 1e6 : -1;
-}
-
 void BM_FarCreateAgainstCat(benchmark::State& state) {
     static const FilesOnDisk files;
     const QString cli = QStringLiteral(PACKWRIGHT_CLI);
@@ -59,24 +46,17 @@ void BM_FarCreateAgainstCat(benchmark::State& state) {
                     files.Concatenation()} +
         files.Paths();
     MillisecondsOf(QStringLiteral("sh"), catArgs);
-    double far = 0;
-    double cat = 0;
-    for (auto _ : state) {
-        QFile::remove(files.Archive());
-        const double create = MillisecondsOf(cli, createArgs);
-        QFile::remove(files.Concatenation());
-        const double read = MillisecondsOf(QStringLiteral("sh"), catArgs);
-        if (create < 0 || read < 0)
-            state.SkipWithError("far create or cat failed");
-        far += create;
-        cat += read;
-    }
-    const double runs = double(state.iterations());
-    state.counters["far_ms"] = far / runs;
-    state.counters["cat_ms"] = cat / runs;
-    state.counters["far_per_cat"] = far / cat;
+    CompareWithTool(
+        state, "far", "cat",
+        [&] {
+            QFile::remove(files.Archive());
+            return MillisecondsOf(cli, createArgs);
+        },
+        [&] {
+            QFile::remove(files.Concatenation());
+            return MillisecondsOf(QStringLiteral("sh"), catArgs);
+        });
 }
 } // namespace
 
 BENCHMARK(BM_FarCreateAgainstCat)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_MAIN();

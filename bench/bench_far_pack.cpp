@@ -1,8 +1,7 @@
 #include "support/FileFixtures.h"
+#include "support/ToolComparison.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
@@ -40,20 +39,6 @@ private:
     QStringList FPaths;
 };
 
-// Milliseconds the program took, or a negative number when it failed.
-double MillisecondsOf(const QString& program, const QStringList& args,
-                      const QProcessEnvironment& environment) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer timer;
-    timer.start();
-    process.start(program, args);
-    const bool ok = process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit &&
-                    process.exitCode() == 0;
-    return ok ? double(timer.nsecsElapsed()) / 1e6 : -1;
-}
-
 double PackMilliseconds() {
     const GameOnDisk game;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -82,22 +67,8 @@ double CatAndMoveMilliseconds() {
 }
 
 void BM_FarPackAgainstCatAndMove(benchmark::State& state) {
-    double pack = 0;
-    double catMove = 0;
-    for (auto _ : state) {
-        const double packed = PackMilliseconds();
-        const double moved = CatAndMoveMilliseconds();
-        if (packed < 0 || moved < 0)
-            state.SkipWithError("far pack or cat and mv failed");
-        pack += packed;
-        catMove += moved;
-    }
-    const double runs = double(state.iterations());
-    state.counters["pack_ms"] = pack / runs;
-    state.counters["cat_mv_ms"] = catMove / runs;
-    state.counters["pack_per_cat_mv"] = pack / catMove;
+    CompareWithTool(state, "pack", "cat_mv", PackMilliseconds, CatAndMoveMilliseconds);
 }
 } // namespace
 
 BENCHMARK(BM_FarPackAgainstCatAndMove)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
-BENCHMARK_MAIN();

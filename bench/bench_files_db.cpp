@@ -113,4 +113,3 @@ void BM_LoadSaveAgainstFind(benchmark::State& state) {
 BENCHMARK(BM_LoadSaveAgainstFind)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadFilesDb)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveFilesDb)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();

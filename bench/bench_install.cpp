@@ -3,10 +3,10 @@
 #include "language/TLanguage.h"
 #include "support/CollectingInteraction.h"
 #include "support/FileFixtures.h"
+#include "support/ToolComparison.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -57,24 +57,12 @@ public:
     double Copy(const QString& run) {
         const QString target = FFolder.filePath(run);
         QDir().mkpath(target);
-        QProcess process;
-        process.setStandardOutputFile(QProcess::nullDevice());
-        QElapsedTimer timer;
-        timer.start();
-        process.start(QStringLiteral("cp"),
-                      QStringList{QStringLiteral("-p")} + FPaths + QStringList{target});
-        const bool ok = process.waitForFinished(-1) &&
-                        process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-        return ok ? double(timer.nsecsElapsed()) / 1e6 : -1;
+        return MillisecondsOf(QStringLiteral("cp"),
+                              QStringList{QStringLiteral("-p")} + FPaths + QStringList{target});
     }
 
     // Reads every download once so that both sides find them cached.
-    void Warm() {
-        QProcess process;
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.start(QStringLiteral("cat"), FPaths);
-        process.waitForFinished(-1);
-    }
+    void Warm() { MillisecondsOf(QStringLiteral("cat"), FPaths); }
 
 private:
     QTemporaryDir FFolder;
@@ -100,21 +88,11 @@ void BM_InstallFiles(benchmark::State& state) {
 void BM_InstallAgainstCp(benchmark::State& state) {
     Downloads downloads(10000);
     downloads.Warm();
-    double install = 0;
-    double copy = 0;
     int run = 0;
-    for (auto _ : state) {
-        const double installed = downloads.Install(QStringLiteral("game-%1").arg(run));
-        const double copied = downloads.Copy(QStringLiteral("cp-%1").arg(run++));
-        if (installed < 0 || copied < 0)
-            state.SkipWithError("the install or cp failed");
-        install += installed;
-        copy += copied;
-    }
-    const double runs = double(state.iterations());
-    state.counters["install_ms"] = install / runs;
-    state.counters["cp_ms"] = copy / runs;
-    state.counters["install_per_cp"] = install / copy;
+    CompareWithTool(
+        state, "install", "cp",
+        [&] { return downloads.Install(QStringLiteral("game-%1").arg(run)); },
+        [&] { return downloads.Copy(QStringLiteral("cp-%1").arg(run++)); });
 }
 } // namespace
 
@@ -125,4 +103,3 @@ BENCHMARK(BM_InstallFiles)
     ->UseManualTime()
     ->Iterations(3);
 BENCHMARK(BM_InstallAgainstCp)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
-BENCHMARK_MAIN();

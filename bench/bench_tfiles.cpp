@@ -1,7 +1,6 @@
 #include "fileutil/TFiles.h"
 #include "support/FileTreeFixtures.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -99,13 +98,3 @@ void ListWholeTree(benchmark::State& state) {
 }
 BENCHMARK(ListWholeTree)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
