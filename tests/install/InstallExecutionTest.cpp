@@ -69,48 +69,32 @@ TEST_F(InstallExecutionTest, EachKindGoesToItsFolderFoundInAnyCaseAndIsRecordedW
     F.Folder.Write(u"game/gamedata/userobjects/other.iff"_s, "x");
     F.Folder.Write(u"game/UserData3/houses/House05.iff"_s, "x");
     F.Interaction.ExpectHoodChoice({HoodChoiceAnswer::Continue, F.Game(u"UserData3/"_s)});
-    F.Install({
-        F.Download(u"dl/chair.iff"_s, Objects, u"a \\\\n b \\\\\\ c"_s),
-        F.Download(u"dl/pack.far"_s, FarFiles),
-        F.Download(u"dl/house03.iff"_s, Houses),
-        F.Download(u"dl/fam1.fam"_s, Families),
-        F.Download(u"dl/b001body.cmx"_s, RegularSkins),
-        F.Download(u"dl/c001ma.bmp"_s, Heads),
-        F.Download(u"dl/walk.cfp"_s, Animations),
-        F.Download(u"dl/brick.wll"_s, Walls),
-        F.Download(u"dl/oak.flr"_s, Floors),
-        F.Download(u"dl/tile.bmp"_s, Roofs),
-    });
+    F.Install({F.Download(u"dl/chair.iff"_s, Objects, u"a \\\\n b \\\\\\ c"_s),
+               F.Download(u"dl/pack.far"_s, FarFiles), F.Download(u"dl/house03.iff"_s, Houses),
+               F.Download(u"dl/fam1.fam"_s, Families),
+               F.Download(u"dl/b001body.cmx"_s, RegularSkins),
+               F.Download(u"dl/c001ma.bmp"_s, Heads), F.Download(u"dl/walk.cfp"_s, Animations),
+               F.Download(u"dl/brick.wll"_s, Walls), F.Download(u"dl/oak.flr"_s, Floors),
+               F.Download(u"dl/tile.bmp"_s, Roofs)});
 
-    EXPECT_EQ(F.GameFiles(), (QStringList{
-                                 u"Downloads/pack.far"_s,
-                                 u"UserData/Import/fam1.fam"_s,
-                                 u"UserData3/houses/House05.iff"_s,
-                                 u"UserData3/houses/house03.iff"_s,
-                                 u"gamedata/Animation/walk.cfp"_s,
-                                 u"gamedata/Floors/oak.flr"_s,
-                                 u"gamedata/Roofs/tile.bmp"_s,
-                                 u"gamedata/Skins/b001body.cmx"_s,
-                                 u"gamedata/Skins/c001ma.bmp"_s,
-                                 u"gamedata/Walls/brick.wll"_s,
-                                 u"gamedata/userobjects/chair.iff"_s,
-                                 u"gamedata/userobjects/other.iff"_s,
-                             }));
+    EXPECT_EQ(
+        F.GameFiles(),
+        (QStringList{u"Downloads/pack.far"_s, u"UserData/Import/fam1.fam"_s,
+                     u"UserData3/houses/House05.iff"_s, u"UserData3/houses/house03.iff"_s,
+                     u"gamedata/Animation/walk.cfp"_s, u"gamedata/Floors/oak.flr"_s,
+                     u"gamedata/Roofs/tile.bmp"_s, u"gamedata/Skins/b001body.cmx"_s,
+                     u"gamedata/Skins/c001ma.bmp"_s, u"gamedata/Walls/brick.wll"_s,
+                     u"gamedata/userobjects/chair.iff"_s, u"gamedata/userobjects/other.iff"_s}));
     EXPECT_EQ(F.Interaction.MessageTexts(),
               QStringList{u"10 files have been installed to The Vocks."_s});
     // The comment's escaped backslashes are stored unescaped.
-    EXPECT_EQ(F.Records(), (QStringList{
-                               u"100 gamedata/userobjects/chair.iff a \\n b \\\\ c"_s,
-                               u"101 gamedata/Walls/brick.wll"_s,
-                               u"102 gamedata/Floors/oak.flr"_s,
-                               u"103 gamedata/Roofs/tile.bmp"_s,
-                               u"104 gamedata/Animation/walk.cfp"_s,
-                               u"105 Downloads/pack.far"_s,
-                               u"110 UserData3/houses/house03.iff"_s,
-                               u"120 UserData/Import/fam1.fam"_s,
-                               u"130 gamedata/Skins/b001body.cmx"_s,
-                               u"131 gamedata/Skins/c001ma.bmp"_s,
-                           }));
+    EXPECT_EQ(F.Records(),
+              (QStringList{u"100 gamedata/userobjects/chair.iff a \\n b \\\\ c"_s,
+                           u"101 gamedata/Walls/brick.wll"_s, u"102 gamedata/Floors/oak.flr"_s,
+                           u"103 gamedata/Roofs/tile.bmp"_s, u"104 gamedata/Animation/walk.cfp"_s,
+                           u"105 Downloads/pack.far"_s, u"110 UserData3/houses/house03.iff"_s,
+                           u"120 UserData/Import/fam1.fam"_s, u"130 gamedata/Skins/b001body.cmx"_s,
+                           u"131 gamedata/Skins/c001ma.bmp"_s}));
 }
 
 TEST_F(InstallExecutionTest, ConflictsAreFoundInAnyCaseAndResolvedByTheDefaultOrTheAnswers) {
