@@ -174,7 +174,6 @@ TEST(FileClassifier, BitmapsAreReadAndTheUserDecidesTheDoubtfulOnes) {
         bitmap(u"b001.bmp"_s, 256, QImage::Format_Indexed8),
         bitmap(u"B002.BMP"_s, 256, QImage::Format_RGB888),
         bitmap(u"hat.bmp"_s, 64, QImage::Format_Indexed8),
-        bitmap(u"roof.bmp"_s, 32, QImage::Format_RGB888),
         folder.Write(u"fake.bmp"_s, "not a bitmap"),
         folder.Write(u"empty.bmp"_s, ""),
     };
@@ -193,9 +192,8 @@ TEST(FileClassifier, BitmapsAreReadAndTheUserDecidesTheDoubtfulOnes) {
     EXPECT_EQ(KindsHolding(classifier, paths[0]), QList<ContentKind>({RegularSkins}));
     EXPECT_EQ(KindsHolding(classifier, paths[1]), QList<ContentKind>());
     EXPECT_EQ(KindsHolding(classifier, paths[2]), QList<ContentKind>({SkinAccessories}));
-    EXPECT_EQ(KindsHolding(classifier, paths[3]), QList<ContentKind>({Roofs}));
     EXPECT_TRUE(classifier.PendingBitmaps().IsEmpty());
-    EXPECT_EQ(shares.size(), 6);
+    EXPECT_EQ(shares.size(), 5);
     EXPECT_EQ(shares.last(), 1.0);
     const QString broken = u"The file \"%1\" appears to be broken. It cannot be installed."_s;
     EXPECT_EQ(
@@ -205,5 +203,5 @@ TEST(FileClassifier, BitmapsAreReadAndTheUserDecidesTheDoubtfulOnes) {
                      u"want to install this skin anyway (Not recommended)?"_s.arg(paths[1]),
                      u"The file \"%1\" could not be identified as a skin or roof. Install "
                      u"this file as accessory for skins (e.g. a hat, pipe etc.)?"_s.arg(paths[2]),
-                     broken.arg(paths[4]), broken.arg(paths[5])}));
+                     broken.arg(paths[3]), broken.arg(paths[4])}));
 }

@@ -18,7 +18,10 @@ constexpr PackFlags NoPacks{};
 
 class FileIntakeTest : public TempFolderTest {
 protected:
-    FileIntakeTest() { FLanguage.SetDefaultLanguage(BuiltInEnglishLines()); }
+    FileIntakeTest() {
+        FLanguage.SetDefaultLanguage(BuiltInEnglishLines());
+        QDir().mkpath(Temp({}));
+    }
 
     QString Dl(const QString& name) const { return FFolder.Path(u"dl/"_s + name); }
     QString Temp(const QString& name) const { return FFolder.Path(u"temp/"_s + name); }
@@ -58,7 +61,6 @@ TEST_F(FileIntakeTest, FoldersAndNestedArchivesBecomeOneSortedTree) {
                                    {.Name = "manual.doc", .Data = "not extracted"},
                                    {.Name = "inner.zip", .Data = inner}}));
     FFolder.Write(u"dl/b/chairs.zip"_s, BuildZipArchive({{.Name = "sofa.iff", .Data = "sofa"}}));
-    QDir().mkpath(Temp({}));
 
     FileIntake intake(FUser, FLanguage, NoPacks, Temp({}));
     intake.SelectFiles({Dl(u"pack"_s), Dl(u"other"_s), Dl(u"chairs.zip"_s), Dl(u"b/chairs.zip"_s)});
@@ -90,10 +92,9 @@ TEST_F(FileIntakeTest, FoldersAndNestedArchivesBecomeOneSortedTree) {
     ASSERT_EQ(objects.Size(), 3);
     EXPECT_EQ(objects.At(0).SourcePath, Temp(u"chairs.zip/chair.iff"_s));
     EXPECT_TRUE(FUser.Messages().isEmpty());
-    const QList<ScriptedInteraction::ProgressStep>& progress = FUser.Progress();
-    ASSERT_FALSE(progress.isEmpty());
-    EXPECT_EQ(progress.last().Percent, 97);
-    EXPECT_EQ(progress.last().Message, u"Reading files..."_s);
+    ASSERT_FALSE(FUser.Progress().isEmpty());
+    EXPECT_EQ(FUser.Progress().last().Percent, 97);
+    EXPECT_EQ(FUser.Progress().last().Message, u"Reading files..."_s);
 }
 
 TEST_F(FileIntakeTest, HostileInputsAreReportedOrPassedOverAndNothingLeavesTheTempFolder) {
@@ -113,7 +114,6 @@ TEST_F(FileIntakeTest, HostileInputsAreReportedOrPassedOverAndNothingLeavesTheTe
                                     .Password = "pw"},
                                    {.Name = "..\\..\\open.iff", .Data = "o"}}));
     FUser.ExpectPassword(std::nullopt);
-    QDir().mkpath(Temp({}));
 
     FileIntake intake(FUser, FLanguage, NoPacks, Temp({}));
     intake.SelectFiles({Dl(u"loop"_s), FFolder.Path(u"nest/n.zip"_s),

@@ -1,4 +1,4 @@
-#include "formats/InstalledFilesDb.h"
+#include "InstalledGame.h"
 #include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
@@ -37,10 +37,12 @@ TEST_F(TempFolderTest, CliInstallsWhatTheDownloadsHoldAsTheOptionsDecide) {
                            u"installed\t130\t"_s + game + u"GameData/Skins/b001body.cmx\n"_s);
     EXPECT_EQ(FFolder.Read(u"game/userdata2/Houses/House01.iff"_s), "house");
     EXPECT_EQ(FFolder.Read(u"game/GameData/UserObjects/LAMP.IFF"_s), "lamp");
-    const InstalledFilesDb db(FFolder.Path(u"home/files.iff"_s));
-    EXPECT_EQ(db.Count(ContentKind::Objects), 2);
-    EXPECT_EQ(db.Get(ContentKind::Houses, 0).FileName, game + u"userdata2/Houses/House01.iff"_s);
-    EXPECT_EQ(db.Get(ContentKind::Families, 0).Comment, u"from the cli"_s);
+    EXPECT_EQ(RecordLines(FFolder.Path(u"home/files.iff"_s), game),
+              (QStringList{u"100 GameData/UserObjects/chair.iff from the cli"_s,
+                           u"100 GameData/UserObjects/LAMP.IFF from the cli"_s,
+                           u"110 userdata2/Houses/House01.iff from the cli"_s,
+                           u"120 UserData/Import/fam1.fam from the cli"_s,
+                           u"130 GameData/Skins/b001body.cmx from the cli"_s}));
 
     const ProgramRun again = RunCli(
         common + QStringList{u"--no-houses"_s, u"--on-conflict"_s, u"rename-to-chair2.iff"_s,

@@ -1,6 +1,6 @@
 #include "install/InstallExecution.h"
 
-#include "formats/InstalledFilesDb.h"
+#include "InstalledGame.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
 #include "support/QtPrinters.h"
@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -46,23 +45,11 @@ public:
         return InstallTickedFiles(request, FLanguage, Interaction);
     }
 
-    InstalledFilesDb Database() const { return InstalledFilesDb(Folder.Path(u"files.iff"_s)); }
     QString Game(const QString& name) const { return Folder.Path(u"game/"_s + name); }
-    // Every file below the game folder, relative to it.
-    QStringList GameFiles() const {
-        QStringList files;
-        for (const QString& entry : Folder.Contents()) {
-            if (entry.startsWith(u"game/"_s) && QFileInfo(Folder.Path(entry)).isFile())
-                files.append(entry.mid(5));
-        }
-        return files;
-    }
-    QStringList Records(ContentKind kind) const {
-        const InstalledFilesDb db = Database();
-        QStringList names;
-        for (int i = 0; i < db.Count(kind); ++i)
-            names.append(db.Get(kind, i).FileName);
-        return names;
+    QStringList GameFiles() const { return FilesBelow(Folder, u"game/"_s).keys(); }
+    // The records, their paths relative to the folder below the game folder.
+    QStringList Records(const QString& below = {}) const {
+        return RecordLines(Folder.Path(u"files.iff"_s), Game(below));
     }
 
     TempFolder Folder;
@@ -82,49 +69,32 @@ TEST_F(InstallExecutionTest, EachKindGoesToItsFolderFoundInAnyCaseAndIsRecordedW
     F.Folder.Write(u"game/gamedata/userobjects/other.iff"_s, "x");
     F.Folder.Write(u"game/UserData3/houses/House05.iff"_s, "x");
     F.Interaction.ExpectHoodChoice({HoodChoiceAnswer::Continue, F.Game(u"UserData3/"_s)});
-    const InstallResult result = F.Install({
-        F.Download(u"dl/chair.iff"_s, Objects, u"a \\\\n b \\\\\\ c"_s),
-        F.Download(u"dl/pack.far"_s, FarFiles),
-        F.Download(u"dl/house03.iff"_s, Houses),
-        F.Download(u"dl/fam1.fam"_s, Families),
-        F.Download(u"dl/b001body.cmx"_s, RegularSkins),
-        F.Download(u"dl/c001ma.bmp"_s, Heads),
-        F.Download(u"dl/walk.cfp"_s, Animations),
-        F.Download(u"dl/brick.wll"_s, Walls),
-        F.Download(u"dl/oak.flr"_s, Floors),
-        F.Download(u"dl/tile.bmp"_s, Roofs),
-    });
+    F.Install({F.Download(u"dl/chair.iff"_s, Objects, u"a \\\\n b \\\\\\ c"_s),
+               F.Download(u"dl/pack.far"_s, FarFiles), F.Download(u"dl/house03.iff"_s, Houses),
+               F.Download(u"dl/fam1.fam"_s, Families),
+               F.Download(u"dl/b001body.cmx"_s, RegularSkins),
+               F.Download(u"dl/c001ma.bmp"_s, Heads), F.Download(u"dl/walk.cfp"_s, Animations),
+               F.Download(u"dl/brick.wll"_s, Walls), F.Download(u"dl/oak.flr"_s, Floors),
+               F.Download(u"dl/tile.bmp"_s, Roofs)});
 
-    EXPECT_FALSE(result.Cancelled);
-    EXPECT_EQ(result.Count, 10);
-    EXPECT_EQ(F.GameFiles(), (QStringList{
-                                 u"Downloads/pack.far"_s,
-                                 u"UserData/Import/fam1.fam"_s,
-                                 u"UserData3/houses/House05.iff"_s,
-                                 u"UserData3/houses/house03.iff"_s,
-                                 u"gamedata/Animation/walk.cfp"_s,
-                                 u"gamedata/Floors/oak.flr"_s,
-                                 u"gamedata/Roofs/tile.bmp"_s,
-                                 u"gamedata/Skins/b001body.cmx"_s,
-                                 u"gamedata/Skins/c001ma.bmp"_s,
-                                 u"gamedata/Walls/brick.wll"_s,
-                                 u"gamedata/userobjects/chair.iff"_s,
-                                 u"gamedata/userobjects/other.iff"_s,
-                             }));
-    EXPECT_EQ(F.Folder.Read(u"game/gamedata/userobjects/chair.iff"_s), "dl/chair.iff");
+    EXPECT_EQ(
+        F.GameFiles(),
+        (QStringList{u"Downloads/pack.far"_s, u"UserData/Import/fam1.fam"_s,
+                     u"UserData3/houses/House05.iff"_s, u"UserData3/houses/house03.iff"_s,
+                     u"gamedata/Animation/walk.cfp"_s, u"gamedata/Floors/oak.flr"_s,
+                     u"gamedata/Roofs/tile.bmp"_s, u"gamedata/Skins/b001body.cmx"_s,
+                     u"gamedata/Skins/c001ma.bmp"_s, u"gamedata/Walls/brick.wll"_s,
+                     u"gamedata/userobjects/chair.iff"_s, u"gamedata/userobjects/other.iff"_s}));
     EXPECT_EQ(F.Interaction.MessageTexts(),
               QStringList{u"10 files have been installed to The Vocks."_s});
-
-    const InstalledFilesDb db = F.Database();
-    const InstalledFileRecord chair = db.Get(Objects, 0);
-    EXPECT_EQ(chair.FileName, F.Game(u"gamedata/userobjects/chair.iff"_s));
-    EXPECT_EQ(chair.Comment, u"a \\n b \\\\ c"_s);
-    const qint64 today = QDate(1899, 12, 30).daysTo(QDate::currentDate());
-    EXPECT_GE(chair.InstalledAt, today);
-    EXPECT_LT(chair.InstalledAt, today + 1);
-    EXPECT_EQ(db.Get(Houses, 0).FileName, F.Game(u"UserData3/houses/house03.iff"_s));
-    EXPECT_EQ(db.Get(Heads, 0).FileName, F.Game(u"gamedata/Skins/c001ma.bmp"_s));
-    EXPECT_EQ(db.Count(Families), 1);
+    // The comment's escaped backslashes are stored unescaped.
+    EXPECT_EQ(F.Records(),
+              (QStringList{u"100 gamedata/userobjects/chair.iff a \\n b \\\\ c"_s,
+                           u"101 gamedata/Walls/brick.wll"_s, u"102 gamedata/Floors/oak.flr"_s,
+                           u"103 gamedata/Roofs/tile.bmp"_s, u"104 gamedata/Animation/walk.cfp"_s,
+                           u"105 Downloads/pack.far"_s, u"110 UserData3/houses/house03.iff"_s,
+                           u"120 UserData/Import/fam1.fam"_s, u"130 gamedata/Skins/b001body.cmx"_s,
+                           u"131 gamedata/Skins/c001ma.bmp"_s}));
 }
 
 TEST_F(InstallExecutionTest, ConflictsAreFoundInAnyCaseAndResolvedByTheDefaultOrTheAnswers) {
@@ -134,14 +104,18 @@ TEST_F(InstallExecutionTest, ConflictsAreFoundInAnyCaseAndResolvedByTheDefaultOr
         QList<FileExistsReply> Replies;
         QStringList AskedAbout;
         QMap<QString, QByteArray> Objects;
+        QStringList Records;
     };
     using enum FileExistsAnswer;
+    const QMap<QString, QByteArray> firstChair{
+        {u"SOFA.IFF"_s, "old"}, {u"chair.iff"_s, "a/chair.iff"}, {u"lamp.iff"_s, "a/lamp.iff"}};
     const QList<Case> cases{
         {"the second chair asks; skip all then skips the sofa silently",
          Ask,
          {{SkipAll, {}}},
          {u"chair.iff"_s},
-         {{u"SOFA.IFF"_s, "old"}, {u"chair.iff"_s, "a/chair.iff"}, {u"lamp.iff"_s, "a/lamp.iff"}}},
+         firstChair,
+         {u"100 chair.iff"_s, u"100 lamp.iff"_s}},
         {"overwrite replaces the file in its own case, rename adds a file",
          Ask,
          {{Overwrite, {}}, {Rename, u"sofa2.iff"_s}},
@@ -149,24 +123,28 @@ TEST_F(InstallExecutionTest, ConflictsAreFoundInAnyCaseAndResolvedByTheDefaultOr
          {{u"SOFA.IFF"_s, "old"},
           {u"chair.iff"_s, "b/chair.iff"},
           {u"lamp.iff"_s, "a/lamp.iff"},
-          {u"sofa2.iff"_s, "a/sofa.iff"}}},
+          {u"sofa2.iff"_s, "a/sofa.iff"}},
+         {u"100 chair.iff"_s, u"100 sofa2.iff"_s, u"100 lamp.iff"_s}},
         {"a new name taken in another case skips the file",
          Ask,
          {{Skip, {}}, {Rename, u"sofa.IFF"_s}},
          {u"chair.iff"_s, u"SOFA.IFF"_s},
-         {{u"SOFA.IFF"_s, "old"}, {u"chair.iff"_s, "a/chair.iff"}, {u"lamp.iff"_s, "a/lamp.iff"}}},
+         firstChair,
+         {u"100 chair.iff"_s, u"100 lamp.iff"_s}},
         {"overwrite all by default",
          OverwriteAll,
          {},
          {},
          {{u"SOFA.IFF"_s, "a/sofa.iff"},
           {u"chair.iff"_s, "b/chair.iff"},
-          {u"lamp.iff"_s, "a/lamp.iff"}}},
+          {u"lamp.iff"_s, "a/lamp.iff"}},
+         {u"100 chair.iff"_s, u"100 SOFA.IFF"_s, u"100 lamp.iff"_s}},
         {"skip all by default",
          SkipAll,
          {},
          {},
-         {{u"SOFA.IFF"_s, "old"}, {u"chair.iff"_s, "a/chair.iff"}, {u"lamp.iff"_s, "a/lamp.iff"}}},
+         firstChair,
+         {u"100 chair.iff"_s, u"100 lamp.iff"_s}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -182,18 +160,8 @@ TEST_F(InstallExecutionTest, ConflictsAreFoundInAnyCaseAndResolvedByTheDefaultOr
         for (const FileExistsQuestion& question : f.Interaction.FileExistsQuestions())
             asked.append(QFileInfo(question.ExistingPath).fileName());
         EXPECT_EQ(asked, c.AskedAbout);
-        QMap<QString, QByteArray> objects;
-        QStringList installed;
-        for (const QString& file : f.GameFiles()) {
-            const QString name = QFileInfo(file).fileName();
-            objects.insert(name, f.Folder.Read(u"game/"_s + file));
-            if (objects[name] != "old")
-                installed.append(f.Game(file));
-        }
-        EXPECT_EQ(objects, c.Objects);
-        QStringList records = f.Records(Objects);
-        records.sort();
-        EXPECT_EQ(records, installed);
+        EXPECT_EQ(FilesBelow(f.Folder, u"game/GameData/UserObjects/"_s), c.Objects);
+        EXPECT_EQ(f.Records(u"GameData/UserObjects/"_s), c.Records);
     }
 }
 
@@ -236,7 +204,8 @@ TEST_F(InstallExecutionTest, TheNeighbourhoodIsAskedForHousesAndExportsAndDecide
         EXPECT_EQ(f.GameFiles(), c.Files);
         EXPECT_EQ(result.Cancelled, c.Answer == Cancel);
         EXPECT_EQ(f.Interaction.MessageTexts().size(), c.Answer == Cancel ? 0 : 1);
-        EXPECT_EQ(f.Records(Houses).size(), c.Answer == Continue ? 1 : 0);
+        // Only what was copied is recorded.
+        EXPECT_EQ(f.Records().size(), c.Files.size());
     }
 }
 
@@ -251,8 +220,9 @@ TEST_F(InstallExecutionTest, AFileFromTheGameFolderIsRecordedInPlaceOnlyAfterAYe
                   u"You're trying to install one or more files that are already in the directory "
                   "of The Vocks. This might cause problems!\r\n\r\nDo you want to continue?"_s);
         EXPECT_EQ(result.Cancelled, answer == MessageAnswer::No);
-        EXPECT_EQ(f.Records(Objects),
-                  answer == MessageAnswer::Yes ? QStringList{inPlace} : QStringList());
+        EXPECT_EQ(f.Records(), answer == MessageAnswer::Yes
+                                   ? QStringList{u"100 GameData/UserObjects/chair.iff"_s}
+                                   : QStringList());
         EXPECT_EQ(f.Interaction.MessageTexts().value(1),
                   answer == MessageAnswer::Yes ? u"0 files have been installed to The Vocks."_s
                                                : QString());
@@ -274,8 +244,8 @@ TEST_F(InstallExecutionTest, AFailedCopyIsNamedAndNeitherCountedNorRecordedWhile
               (QStringList{u"These files could not be copied and have not been installed:\r\n"_s +
                                QDir::toNativeSeparators(gone.SourcePath),
                            u"2 files have been installed to The Vocks."_s}));
-    EXPECT_EQ(F.Records(Objects), (QStringList{F.Game(u"GameData/UserObjects/chair.iff"_s),
-                                               F.Game(u"GameData/UserObjects/lamp.iff"_s)}));
+    EXPECT_EQ(F.Records(u"GameData/UserObjects/"_s),
+              (QStringList{u"100 chair.iff"_s, u"100 lamp.iff"_s}));
 }
 
 TEST_F(InstallExecutionTest, CopiesKeepPermissionsAndTimeAndReplaceReadOnlyTargets) {

@@ -67,25 +67,20 @@ TEST(FileSizeText, UsesTheUnitOfItsRangeAndTheLocalesSeparators) {
 
 TEST_F(TOverwriteTest, ShowsBothFilesAndTheCallersMessageWithTheFileName) {
     FQuestion.Message = u"{{filename}} is in the archive already."_s;
+    // An archive entry's own size is shown, not the archive file's on disk.
+    FQuestion.ExistingSize = 3145728;
     TOverwrite dialog(nullptr, FLanguage, FQuestion);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), u"File exists"_s);
     EXPECT_EQ(Text(dialog, "Question"), u"CHAIR.IFF is in the archive already."_s);
     EXPECT_EQ(Control<QGroupBox>(dialog, "Source")->title(), u"Existing File:"_s);
     EXPECT_EQ(Text(dialog, "SourceName"), u"CHAIR.IFF"_s);
-    EXPECT_EQ(Text(dialog, "SourceSize"), u"1,023 Byte"_s);
+    EXPECT_EQ(Text(dialog, "SourceSize"), u"3 MB"_s);
     EXPECT_EQ(Text(dialog, "DestinationName"), u"chair.iff"_s);
     EXPECT_EQ(Text(dialog, "DestinationSize"), u"1.5 KB"_s);
     EXPECT_FALSE(Text(dialog, "SourceDate").isEmpty());
     EXPECT_EQ(Control<QLineEdit>(dialog, "NewName")->text(), u"CHAIR.IFF"_s);
     EXPECT_TRUE(Control<QPushButton>(dialog, "Skip")->isDefault());
-}
-
-TEST_F(TOverwriteTest, AnArchiveEntryShowsItsOwnSizeNotTheArchives) {
-    FQuestion.ExistingSize = 3145728;
-    TOverwrite dialog(nullptr, FLanguage, FQuestion);
-    dialog.show();
-    EXPECT_EQ(Text(dialog, "SourceSize"), u"3 MB"_s);
 }
 
 TEST_F(TOverwriteTest, RenameWaitsForABareNameNoFileBesideTheExistingOneHas) {
@@ -106,19 +101,7 @@ TEST_F(TOverwriteTest, RenameWaitsForABareNameNoFileBesideTheExistingOneHas) {
     }
 }
 
-TEST_F(TOverwriteTest, OnlyAnAnswerClosesIt) {
-    TOverwrite dialog(nullptr, FLanguage, FQuestion);
-    dialog.show();
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    dialog.close();
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.Answer(), FileExistsAnswer::Ask);
-    QTest::mouseClick(Control<QPushButton>(dialog, "OverwriteAll"), Qt::LeftButton);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.Answer(), FileExistsAnswer::OverwriteAll);
-}
-
-TEST_F(TOverwriteTest, EachButtonGivesItsAnswerAndRenameTheName) {
+TEST_F(TOverwriteTest, OnlyAButtonClosesItAndEachGivesItsAnswer) {
     const struct {
         const char* Button;
         FileExistsAnswer Answer;
@@ -127,10 +110,14 @@ TEST_F(TOverwriteTest, EachButtonGivesItsAnswerAndRenameTheName) {
         {"Skip", FileExistsAnswer::Skip, {}},
         {"SkipAll", FileExistsAnswer::SkipAll, {}},
         {"Overwrite", FileExistsAnswer::Overwrite, {}},
+        {"OverwriteAll", FileExistsAnswer::OverwriteAll, {}},
         {"Rename", FileExistsAnswer::Rename, u"chair2.iff"_s},
     };
     for (const auto& c : cases) {
         AnswerNextModal<TOverwrite>([&](TOverwrite& dialog) {
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            dialog.close();
+            EXPECT_TRUE(dialog.isVisible());
             Control<QLineEdit>(dialog, "NewName")->setText(u"chair2.iff"_s);
             QTest::mouseClick(Control<QPushButton>(dialog, c.Button), Qt::LeftButton);
         });
