@@ -144,12 +144,12 @@ TEST(TransparentCornerTest, WallsUseTheTopLeftPixelOthersTheBottomLeft) {
     picture.fill(Red);
     picture.setPixel(0, 1, Blue);
     picture.setPixel(1, 0, Blue);
-    const QImage wall = WithTransparentCorner(picture, ContentKind::Walls);
-    EXPECT_EQ(
-        (QList<int>{qAlpha(wall.pixel(0, 0)), qAlpha(wall.pixel(1, 1)), qAlpha(wall.pixel(0, 1))}),
-        (QList<int>{0, 0, 255}));
-    const QImage roof = WithTransparentCorner(picture, ContentKind::Roofs);
-    EXPECT_EQ(
-        (QList<int>{qAlpha(roof.pixel(0, 1)), qAlpha(roof.pixel(1, 0)), qAlpha(roof.pixel(0, 0))}),
-        (QList<int>{0, 0, 255}));
+    // The alphas of the top-left, top-right, bottom-left and bottom-right pixels.
+    const auto alphas = [&](ContentKind kind) {
+        const QImage image = WithTransparentCorner(picture, kind);
+        return QList<int>{qAlpha(image.pixel(0, 0)), qAlpha(image.pixel(1, 0)),
+                          qAlpha(image.pixel(0, 1)), qAlpha(image.pixel(1, 1))};
+    };
+    EXPECT_EQ(alphas(ContentKind::Walls), (QList<int>{0, 255, 255, 0}));
+    EXPECT_EQ(alphas(ContentKind::Roofs), (QList<int>{255, 0, 0, 255}));
 }
