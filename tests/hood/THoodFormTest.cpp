@@ -63,10 +63,8 @@ TEST_F(THoodFormTest, ListsTheNeighbourhoodsAndShowsTheOneTypedIn) {
     EXPECT_EQ(values, (QStringList{u"Yes"_s, u"Pleasant Row"_s, u"Yes"_s, u"N/A"_s, u"No"_s}));
     EXPECT_NE(Value(form, "Date"), u"Not Set"_s);
     EXPECT_EQ(Control<QPlainTextEdit>(form, "Comments")->toPlainText(), u"first\nsecond"_s);
-    EXPECT_TRUE(Control<TAutoScroll>(form, "DetailsScroll")
-                    ->Lines()
-                    .value(0)
-                    .contains(u"https://example.org/"_s));
+    const QStringList help = Control<TAutoScroll>(form, "DetailsScroll")->Lines();
+    EXPECT_TRUE(help.value(0).contains(u"https://example.org/"_s));
 
     auto* hoodNo = Control<QComboBox>(form, "HoodNo");
     hoodNo->setEditText(u"3"_s);

@@ -27,18 +27,12 @@ QByteArray Palette() {
     return BuildPaltData(colours);
 }
 
-QByteArray Bytes(std::initializer_list<int> values) {
-    QByteArray bytes;
-    for (int value : values)
-        bytes.append(char(value));
-    return bytes;
-}
-
 // A 3 × 4 wall frame: an empty row, then rows of a colour run, a transparent pixel and a
 // repeated colour, and one pixel. Row counts give each row's bytes.
 QByteArray WallSprite(quint32 version = 505, quint32 count = 1, int width = 3, int height = 4) {
-    const QByteArray commands =
-        Bytes({0, 0, 9, 1, 4, 8, 3, 3, 1, 2, 1, 0, 4, 8, 1, 1, 2, 2, 2, 0, 4, 6, 3, 1, 1, 0, 5, 0});
+    const QByteArray commands("\x00\x00\x09\x01\x04\x08\x03\x03\x01\x02\x01\x00\x04\x08"
+                              "\x01\x01\x02\x02\x02\x00\x04\x06\x03\x01\x01\x00\x05\x00",
+                              28);
     return FixtureLe32(version) + FixtureLe32(count) + FixtureLe32(7) + FixtureLe32(16) +
            FixtureLe32(0) + FixtureLe16(height) + FixtureLe16(width) + commands;
 }
@@ -150,12 +144,12 @@ TEST(TransparentCornerTest, WallsUseTheTopLeftPixelOthersTheBottomLeft) {
     picture.fill(Red);
     picture.setPixel(0, 1, Blue);
     picture.setPixel(1, 0, Blue);
-    const QImage wall = WithTransparentCorner(picture, ContentKind::Walls);
-    EXPECT_EQ(
-        (QList<int>{qAlpha(wall.pixel(0, 0)), qAlpha(wall.pixel(1, 1)), qAlpha(wall.pixel(0, 1))}),
-        (QList<int>{0, 0, 255}));
-    const QImage roof = WithTransparentCorner(picture, ContentKind::Roofs);
-    EXPECT_EQ(
-        (QList<int>{qAlpha(roof.pixel(0, 1)), qAlpha(roof.pixel(1, 0)), qAlpha(roof.pixel(0, 0))}),
-        (QList<int>{0, 0, 255}));
+    // The alphas of the top-left, top-right, bottom-left and bottom-right pixels.
+    const auto alphas = [&](ContentKind kind) {
+        const QImage image = WithTransparentCorner(picture, kind);
+        return QList<int>{qAlpha(image.pixel(0, 0)), qAlpha(image.pixel(1, 0)),
+                          qAlpha(image.pixel(0, 1)), qAlpha(image.pixel(1, 1))};
+    };
+    EXPECT_EQ(alphas(ContentKind::Walls), (QList<int>{0, 255, 255, 0}));
+    EXPECT_EQ(alphas(ContentKind::Roofs), (QList<int>{255, 0, 0, 255}));
 }
