@@ -81,7 +81,6 @@ TEST(TemplateParser, NamesTheFirstMissingPartInCuttingOrder) {
         {u"<!--PKWR:LISTSTART--><!--PKWR:ITEMSTART--><!--PKWR:ITEMEND--><!--PKWR:LISTEND-->",
          u"${GENERATOR}"},
         {u"${GENERATOR}", u"ListStart"},
-        {u"${GENERATOR}<!--PKWR:ITEMSTART--><!--PKWR:ITEMEND-->", u"ListStart"},
         {u"${GENERATOR}<!--PKWR:LISTSTART--><!--PKWR:ITEMSTART--><!--PKWR:ITEMEND-->", u"ListEnd"},
         // Markers in the wrong order: the item's markers after the list's end.
         {u"<!--PKWR:LISTSTART-->${GENERATOR}<!--PKWR:LISTEND--><!--PKWR:ITEMSTART-->"
