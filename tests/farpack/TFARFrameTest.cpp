@@ -65,28 +65,6 @@ TEST_F(TFARFrameTest, WithoutObjectFilesOnlyTheEmptyNoteShowsAndNothingCanBeDone
         EXPECT_FALSE(Enabled(button)) << button;
 }
 
-// How ticks spread is the tree's own rule; here the Next button follows the root.
-TEST_F(TFARFrameTest, NextFollowsTheRootAndResetTicksEverything) {
-    FFolder.Write(u"game/Downloads/a.iff"_s, "a");
-    FFolder.Write(u"game/GameData/UserObjects/chair.iff"_s, "c");
-    FFolder.Write(u"game/GameData/UserObjects/Sets/lamp.iff"_s, "l");
-    FFrame.FillList();
-    EXPECT_EQ(Shown(), QStringList({u"Installed Objects 3"_s, u"  \\Downloads 3"_s,
-                                    u"    a.iff 3"_s, u"  \\GameData\\UserObjects 3"_s,
-                                    u"    chair.iff 3"_s, u"    Sets\\lamp.iff 3"_s}));
-    EXPECT_TRUE(Enabled("FARNext"));
-
-    Tree().SetTick(Node({0, 1}), TickState::Unticked);
-    EXPECT_TRUE(Enabled("FARNext"));
-    Tree().SetTick(Node({0, 0}), TickState::Unticked);
-    EXPECT_FALSE(Enabled("FARNext"));
-
-    Click("FARReset");
-    EXPECT_EQ(Tree().State(Node({0})), TickState::Ticked);
-    EXPECT_TRUE(Enabled("FARNext"));
-    EXPECT_EQ(Find<TTickTree>("FARSelect")->currentIndex(), Node({0}));
-}
-
 TEST_F(TFARFrameTest, EditsStartFromTheStoredValuesAndTheArchiveNameBringsItsComment) {
     const QString far = FFolder.Write(u"game/Downloads/Old.far"_s, BuildFarArchive({}));
     FFolder.Write(u"home/files.iff"_s, BuildFilesDb({{105, {{far, u"45000"_s, u"\\x\\y"_s}}}}));
@@ -116,11 +94,25 @@ TEST_F(TFARFrameTest, EditsStartFromTheStoredValuesAndTheArchiveNameBringsItsCom
     EXPECT_EQ(FUser.FileDialogs().back().Kind, FileDialogKind::Folder);
 }
 
-TEST_F(TFARFrameTest, NextPacksTheTickedFilesStoresTheEditsAndListsWhatIsLeft) {
+// How ticks spread is the tree's own rule; the frame enables Next while the root is ticked
+// at all, and Next packs the ticked files.
+TEST_F(TFARFrameTest, NextFollowsTheRootAndPacksTheTickedFilesStoringTheEdits) {
+    FFolder.Write(u"game/Downloads/keep.iff"_s, "keep");
     FFolder.Write(u"game/GameData/UserObjects/chair.iff"_s, "chair");
     FFolder.Write(u"game/GameData/UserObjects/Sets/lamp.iff"_s, "lamp");
-    FFolder.Write(u"game/Downloads/keep.iff"_s, "keep");
     FFrame.FillList();
+    EXPECT_EQ(Shown(), QStringList({u"Installed Objects 3"_s, u"  \\Downloads 3"_s,
+                                    u"    keep.iff 3"_s, u"  \\GameData\\UserObjects 3"_s,
+                                    u"    chair.iff 3"_s, u"    Sets\\lamp.iff 3"_s}));
+    Tree().SetTick(Node({0, 1}), TickState::Unticked);
+    EXPECT_TRUE(Enabled("FARNext"));
+    Tree().SetTick(Node({0, 0}), TickState::Unticked);
+    EXPECT_FALSE(Enabled("FARNext"));
+    Click("FARReset");
+    EXPECT_EQ(Tree().State(Node({0})), TickState::Ticked);
+    EXPECT_TRUE(Enabled("FARNext"));
+    EXPECT_EQ(Find<TTickTree>("FARSelect")->currentIndex(), Node({0}));
+
     Tree().SetTick(Node({0, 0}), TickState::Unticked);
     Find<QLineEdit>("FARComment")->setText(u"my objects"_s);
     const QString far = FFolder.Path(u"game/GameData/UserObjects/MyObjects.far"_s);
