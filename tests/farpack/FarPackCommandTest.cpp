@@ -49,9 +49,8 @@ TEST_F(FarPackCommandTest, ListsCandidatesAndPacksTheNamedOnesAsTheTabDoes) {
     EXPECT_FALSE(QFile::exists(Game(u"Downloads/a.iff"_s)));
     EXPECT_EQ(FFolder.Read(u"game/GameData/UserObjects/chair.iff"_s), "chair");
     const InstalledFilesDb db(FFolder.Path(u"home/files.iff"_s));
+    // How packed files are recorded is the engine's; the command passes the comment.
     EXPECT_EQ(db.Get(ContentKind::FarFiles, 0).Comment, u"mine"_s);
-    EXPECT_EQ(db.Get(ContentKind::FarPackedFiles, 1).FileName,
-              FFolder.Path(u"out.far"_s) + u"\\a.iff"_s);
 
     EXPECT_EQ(Far({u"pack"_s, u"--game"_s, u"game"_s, u"--archive"_s, u"out.far"_s}).Exit, 2);
     const ProgramRun unknown = Far({u"pack"_s, u"--game"_s, u"game"_s, u"--archive"_s, u"out.far"_s,
