@@ -124,7 +124,7 @@ TEST_F(FarPackingTest, PacksIntoANewArchiveMovesToTheBackupAndRecordsWhatWasPack
 }
 
 // Each row starts from a new chair.iff ("new") and either the archive holding chair.iff
-// ("old") and keep.iff, or backup/chair.iff ("older"); a renamed file is called chair2.iff.
+// ("old") and keep.iff, or backup/chair.iff ("old"); a renamed file is called chair2.iff.
 TEST_F(FarPackingTest, ConflictsFollowTheRememberedOrTheGivenAnswer) {
     struct Row {
         bool InArchive; // else in the backup folder
@@ -141,6 +141,7 @@ TEST_F(FarPackingTest, ConflictsFollowTheRememberedOrTheGivenAnswer) {
         {"chair.iff", "old"}, {"keep.iff", "k"}, {"chair2.iff", "new"}};
     const std::vector<FarFixtureEntry> onlyNew = {{"chair.iff", "new"}};
     const QStringList movedIn = {u"chair.iff=new"_s};
+    const QStringList besideOld = {u"chair.iff=old"_s, u"chair2.iff=new"_s};
     const std::vector<Row> rows = {
         {true, A::OverwriteAll, {}, Packed, replaced, movedIn, A::OverwriteAll},
         {true, A::SkipAll, {}, Skipped, untouched, {}, A::SkipAll},
@@ -148,16 +149,10 @@ TEST_F(FarPackingTest, ConflictsFollowTheRememberedOrTheGivenAnswer) {
         {true, A::Ask, A::OverwriteAll, Packed, replaced, movedIn, A::OverwriteAll},
         {true, A::Ask, A::Skip, Skipped, untouched, {}, A::Ask},
         {true, A::Ask, A::Rename, Packed, renamed, {u"chair2.iff=new"_s}, A::Ask},
-        {false, A::Ask, A::Skip, Skipped, {}, {u"chair.iff=older"_s}, A::Ask},
+        {false, A::Ask, A::Skip, Skipped, {}, {u"chair.iff=old"_s}, A::Ask},
         {false, A::OverwriteAll, {}, Packed, onlyNew, movedIn, A::OverwriteAll},
         // The entry keeps its name whatever the backup copy is called.
-        {false,
-         A::Ask,
-         A::Rename,
-         Packed,
-         onlyNew,
-         {u"chair.iff=older"_s, u"chair2.iff=new"_s},
-         A::Ask},
+        {false, A::Ask, A::Rename, Packed, onlyNew, besideOld, A::Ask},
     };
     for (const Row& row : rows) {
         NextRow(int(&row - rows.data()));
@@ -166,7 +161,7 @@ TEST_F(FarPackingTest, ConflictsFollowTheRememberedOrTheGivenAnswer) {
         if (row.InArchive)
             Write(Objects + u"My.far"_s, BuildFarArchive(untouched));
         else
-            Write(u"backup/chair.iff"_s, "older");
+            Write(u"backup/chair.iff"_s, "old");
         if (row.Reply)
             Asked().ExpectFileExists({*row.Reply, u"chair2.iff"_s});
 
