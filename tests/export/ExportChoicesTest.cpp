@@ -2,9 +2,8 @@
 
 #include "export/ExportListKinds.h"
 #include "support/EnglishLanguage.h"
-#include "support/TempFolder.h"
-
-#include <QSettings>
+#include "support/OwnProgramFolder.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -44,24 +43,19 @@ TEST(ExportListKinds, StoredSelectionsGiveExportedAndAvailableLists) {
     EXPECT_EQ(FormatListSelection({ContentKind::FarFiles, ContentKind::Objects}), u"105;100;"_s);
 }
 
-class ExportChoicesTest : public TempFolderTest {
-protected:
-    ExportChoicesTest() { qputenv("PACKWRIGHT_SETTINGS", QFile::encodeName(SettingsFile())); }
-    ~ExportChoicesTest() override { qunsetenv("PACKWRIGHT_SETTINGS"); }
-    QString SettingsFile() const { return FFolder.Path(u"settings.ini"_s); }
-    EnglishLanguage FLanguage;
-};
+using ExportChoicesTest = OwnProgramFolderTest;
 
 TEST_F(ExportChoicesTest, AbsentOrEmptyValuesTakeDefaultsAndEveryChoiceIsStored) {
     FFolder.Write(u"settings.ini"_s,
                   "[General]\nListSel=\"105;100\"\nListFile=\nListTitle=Mine\nListLinks=0\n"_ba);
-    const ExportChoices read = ReadExportChoices(FLanguage, u"/prog/"_s);
-    EXPECT_EQ(Codes(read.Exported), (QList<int>{105, 100}));
-    EXPECT_EQ(read.OutputFile, u"/prog/files.html"_s);
-    EXPECT_EQ(read.TemplateFile, u"/prog/filelist_template.html"_s);
-    EXPECT_EQ(read.Title, u"Mine"_s);
-    EXPECT_FALSE(read.Links);
-    EXPECT_TRUE(read.LongDate);
+    const EnglishLanguage language;
+    EXPECT_EQ(ReadExportChoices(language, u"/prog/"_s),
+              (ExportChoices{.Exported = {ContentKind::FarFiles, ContentKind::Objects},
+                             .OutputFile = u"/prog/files.html"_s,
+                             .TemplateFile = u"/prog/filelist_template.html"_s,
+                             .Title = u"Mine"_s,
+                             .Links = false,
+                             .LongDate = true}));
 
     ASSERT_TRUE(WriteExportChoices({.Exported = {ContentKind::Heads},
                                     .OutputFile = u"/out/list.xml"_s,
@@ -69,9 +63,11 @@ TEST_F(ExportChoicesTest, AbsentOrEmptyValuesTakeDefaultsAndEveryChoiceIsStored)
                                     .Title = u"T"_s,
                                     .Links = true,
                                     .LongDate = false}));
+    QStringList stored;
+    for (const QString& key : {u"ListSel"_s, u"ListFile"_s, u"ListTemplate"_s, u"ListTitle"_s,
+                               u"ListLinks"_s, u"ListLongDate"_s})
+        stored.append(StoredSetting(key));
     // Booleans are stored as 0 and 1.
-    const QSettings stored(SettingsFile(), QSettings::IniFormat);
-    EXPECT_EQ(stored.value(u"ListTemplate"_s).toString(), u"/t.xml"_s);
-    EXPECT_EQ(stored.value(u"ListLinks"_s).toString() + stored.value(u"ListLongDate"_s).toString(),
-              u"10"_s);
+    EXPECT_EQ(stored,
+              (QStringList{u"131;"_s, u"/out/list.xml"_s, u"/t.xml"_s, u"T"_s, u"1"_s, u"0"_s}));
 }

@@ -2,11 +2,9 @@
 
 #include "export/ExportListSource.h"
 #include "support/EnglishLanguage.h"
+#include "support/OwnProgramFolder.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
-#include "support/TempFolder.h"
-
-#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -39,14 +37,12 @@ const QByteArray Template = "<html><!--PKWR:LISTSTART--><body>\r\n<!--PKWR:ITEMS
                             "${GENERATOR}"_ba;
 } // namespace
 
-class ExportRunTest : public TempFolderTest {
+class ExportRunTest : public OwnProgramFolderTest {
 protected:
     ExportRunTest() {
-        qputenv("PACKWRIGHT_SETTINGS", QFile::encodeName(FFolder.Path(u"settings.ini"_s)));
         FFolder.Write(u"t.html"_s, Template);
         FFolder.Write(u"t.txt"_s, Template);
     }
-    ~ExportRunTest() override { qunsetenv("PACKWRIGHT_SETTINGS"); }
 
     ExportResult Run(const QString& output, const QString& templateFile, FixedLists& source) {
         const ExportJob job{.Choices = {.Exported = {ContentKind::Heads, ContentKind::Objects},
@@ -61,11 +57,7 @@ protected:
                             .Confirmed = false};
         return RunExport(job, source, FInteraction, FLanguage);
     }
-    QString StoredSelection() const {
-        return QSettings(FFolder.Path(u"settings.ini"_s), QSettings::IniFormat)
-            .value(u"ListSel"_s)
-            .toString();
-    }
+    QString StoredSelection() const { return StoredSetting(u"ListSel"_s); }
 
     EnglishLanguage FLanguage;
     ScriptedInteraction FInteraction;

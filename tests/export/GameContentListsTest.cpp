@@ -66,7 +66,6 @@ TEST_F(GameContentListsTest, ListsKindsInOrderWithDatabaseDatesAndRecordsTheUnkn
     EXPECT_EQ(Names(lists[1].Entries), (QStringList{QDir::toNativeSeparators(u"Sub/a.iff=2"_s),
                                                     u"b.iff=3"_s, u"c.iff=1"_s}));
     ASSERT_EQ(lists[2].Entries.size(), 1);
-    EXPECT_EQ(lists[2].Title, u"FAR Files"_s);
     const QList<ExportFile>& packed = lists[2].Entries[0].ArchiveFiles;
     ASSERT_EQ(packed.size(), 2);
     EXPECT_EQ(packed[1].Name, u"two.iff"_s);

@@ -4,29 +4,22 @@
 #include "language/BuiltInEnglish.h"
 #include "support/FarFixtures.h"
 #include "support/FilesDbFixtures.h"
+#include "support/OwnProgramFolder.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
-#include "support/TempFolder.h"
 #include "widgets/TTickTree.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-class TFARFrameTest : public TempFolderTest {
+class TFARFrameTest : public OwnProgramFolderTest {
 protected:
     TFARFrameTest() {
-        qputenv("PACKWRIGHT_SETTINGS", QFile::encodeName(FFolder.Path(u"settings.ini"_s)));
-        qputenv("PACKWRIGHT_HOME", QFile::encodeName(FFolder.Path(u"home"_s)));
         FFrame.Language().SetDefaultLanguage(BuiltInEnglishLines());
         FFrame.SetVocksPath(FFolder.Path(u"game/"_s));
-    }
-    ~TFARFrameTest() override {
-        qunsetenv("PACKWRIGHT_SETTINGS");
-        qunsetenv("PACKWRIGHT_HOME");
     }
     template <typename Control> Control* Find(const char* name) const {
         return FFrame.findChild<Control*>(QLatin1String(name));
@@ -72,30 +65,6 @@ TEST_F(TFARFrameTest, WithoutObjectFilesOnlyTheEmptyNoteShowsAndNothingCanBeDone
         EXPECT_FALSE(Enabled(button)) << button;
 }
 
-TEST_F(TFARFrameTest, TicksSpreadAndNextFollowsTheRoot) {
-    FFolder.Write(u"game/Downloads/a.iff"_s, "a");
-    FFolder.Write(u"game/GameData/UserObjects/chair.iff"_s, "c");
-    FFolder.Write(u"game/GameData/UserObjects/Sets/lamp.iff"_s, "l");
-    FFrame.FillList();
-    EXPECT_EQ(Shown(), QStringList({u"Installed Objects 3"_s, u"  \\Downloads 3"_s,
-                                    u"    a.iff 3"_s, u"  \\GameData\\UserObjects 3"_s,
-                                    u"    chair.iff 3"_s, u"    Sets\\lamp.iff 3"_s}));
-    EXPECT_TRUE(Enabled("FARNext"));
-
-    Tree().SetTick(Node({0, 1, 0}), TickState::Unticked);
-    Tree().SetTick(Node({0, 1, 1}), TickState::Unticked);
-    EXPECT_EQ(Tree().State(Node({0, 1})), TickState::Unticked);
-    EXPECT_EQ(Tree().State(Node({0})), TickState::Partly);
-    EXPECT_TRUE(Enabled("FARNext"));
-    Tree().SetTick(Node({0, 0}), TickState::Unticked);
-    EXPECT_FALSE(Enabled("FARNext"));
-
-    Click("FARReset");
-    EXPECT_EQ(Tree().State(Node({0})), TickState::Ticked);
-    EXPECT_TRUE(Enabled("FARNext"));
-    EXPECT_EQ(Find<TTickTree>("FARSelect")->currentIndex(), Node({0}));
-}
-
 TEST_F(TFARFrameTest, EditsStartFromTheStoredValuesAndTheArchiveNameBringsItsComment) {
     const QString far = FFolder.Write(u"game/Downloads/Old.far"_s, BuildFarArchive({}));
     FFolder.Write(u"home/files.iff"_s, BuildFilesDb({{105, {{far, u"45000"_s, u"\\x\\y"_s}}}}));
@@ -125,11 +94,25 @@ TEST_F(TFARFrameTest, EditsStartFromTheStoredValuesAndTheArchiveNameBringsItsCom
     EXPECT_EQ(FUser.FileDialogs().back().Kind, FileDialogKind::Folder);
 }
 
-TEST_F(TFARFrameTest, NextPacksTheTickedFilesStoresTheEditsAndListsWhatIsLeft) {
+// How ticks spread is the tree's own rule; the frame enables Next while the root is ticked
+// at all, and Next packs the ticked files.
+TEST_F(TFARFrameTest, NextFollowsTheRootAndPacksTheTickedFilesStoringTheEdits) {
+    FFolder.Write(u"game/Downloads/keep.iff"_s, "keep");
     FFolder.Write(u"game/GameData/UserObjects/chair.iff"_s, "chair");
     FFolder.Write(u"game/GameData/UserObjects/Sets/lamp.iff"_s, "lamp");
-    FFolder.Write(u"game/Downloads/keep.iff"_s, "keep");
     FFrame.FillList();
+    EXPECT_EQ(Shown(), QStringList({u"Installed Objects 3"_s, u"  \\Downloads 3"_s,
+                                    u"    keep.iff 3"_s, u"  \\GameData\\UserObjects 3"_s,
+                                    u"    chair.iff 3"_s, u"    Sets\\lamp.iff 3"_s}));
+    Tree().SetTick(Node({0, 1}), TickState::Unticked);
+    EXPECT_TRUE(Enabled("FARNext"));
+    Tree().SetTick(Node({0, 0}), TickState::Unticked);
+    EXPECT_FALSE(Enabled("FARNext"));
+    Click("FARReset");
+    EXPECT_EQ(Tree().State(Node({0})), TickState::Ticked);
+    EXPECT_TRUE(Enabled("FARNext"));
+    EXPECT_EQ(Find<TTickTree>("FARSelect")->currentIndex(), Node({0}));
+
     Tree().SetTick(Node({0, 0}), TickState::Unticked);
     Find<QLineEdit>("FARComment")->setText(u"my objects"_s);
     const QString far = FFolder.Path(u"game/GameData/UserObjects/MyObjects.far"_s);
@@ -140,12 +123,12 @@ TEST_F(TFARFrameTest, NextPacksTheTickedFilesStoresTheEditsAndListsWhatIsLeft) {
     EXPECT_EQ(FFolder.Read(u"game/GameData/UserObjects/MyObjects.far"_s),
               BuildFarArchive({{"chair.iff", "chair"}, {"Sets\\lamp.iff", "lamp"}}));
     EXPECT_EQ(FFolder.Read(u"home/IFFBackup/chair.iff"_s), "chair");
+    EXPECT_EQ(FFolder.Read(u"home/IFFBackup/Sets/lamp.iff"_s), "lamp");
     const InstalledFilesDb db(FFolder.Path(u"home/files.iff"_s));
     EXPECT_EQ(db.Get(ContentKind::FarFiles, 0).Comment, u"my objects"_s);
     EXPECT_EQ(db.Get(ContentKind::FarPackedFiles, 1).FileName, far + u"\\Sets\\lamp.iff"_s);
-    const QSettings stored(FFolder.Path(u"settings.ini"_s), QSettings::IniFormat);
-    EXPECT_EQ(stored.value(u"FarFile"_s).toString(), far);
-    EXPECT_EQ(stored.value(u"FarIFFDir"_s).toString(), FFolder.Path(u"home/IFFBackup"_s));
+    EXPECT_EQ(StoredSetting(u"FarFile"_s), far);
+    EXPECT_EQ(StoredSetting(u"FarIFFDir"_s), FFolder.Path(u"home/IFFBackup"_s));
     EXPECT_EQ(Shown(),
               QStringList({u"Installed Objects 3"_s, u"  \\Downloads 3"_s, u"    keep.iff 3"_s}));
     EXPECT_EQ(Edit("FARComment"), u"my objects"_s);
