@@ -46,7 +46,7 @@ double PackMilliseconds() {
     MillisecondsOf(QStringLiteral("cat"), game.Objects(), environment);
     return MillisecondsOf(QStringLiteral(PACKWRIGHT_CLI),
                           {QStringLiteral("far"), QStringLiteral("pack"), QStringLiteral("--game"),
-                           game.Path(QStringLiteral("game")), QStringLiteral("--archive"),
+                           game.Path(QStringLiteral("game")), QStringLiteral("--far"),
                            game.Path(QStringLiteral("game/GameData/UserObjects/My.far")),
                            QStringLiteral("--backup"), game.Path(QStringLiteral("backup"))},
                           environment);

@@ -1,6 +1,6 @@
 #include "cli/ContentCliSession.h"
 
-#include "app/StoredSettings.h"
+#include "cli/GameFolderChoice.h"
 #include "formats/FarMessages.h"
 #include "language/BuiltInEnglish.h"
 #include "platform/ProgramFolder.h"
@@ -12,17 +12,13 @@ ContentCliSession::ContentCliSession(CliIo& io) : FIo(io), FConsole(io.Err), FFa
 }
 
 std::optional<QString> ContentCliSession::GameFolder(QStringList& args) {
+    QString given;
     const qsizetype option = args.indexOf(QStringLiteral("--game"));
     if (option >= 0 && option + 1 < args.size()) {
-        const QString folder = args[option + 1];
+        given = args[option + 1];
         args.remove(option, 2);
-        return folder;
     }
-    const std::optional<StoredSettings> settings = ReadStoredSettings();
-    if (settings && !settings->VocksPath.isEmpty())
-        return settings->VocksPath;
-    FIo.Fail(QStringLiteral("no game folder: give --game DIR or set it in the options"));
-    return std::nullopt;
+    return ChosenGameFolder(given, FIo);
 }
 
 ContentNode ContentCliSession::Load(const QString& gameFolder) {

@@ -1,9 +1,9 @@
-#include "common/ProgramIdentity.h"
 #include "app/ProductInfo.h"
-#include "app/StoredSettings.h"
 #include "cli/CliCommands.h"
 #include "cli/ConsoleInteraction.h"
+#include "cli/GameFolderChoice.h"
 #include "common/PathRules.h"
+#include "common/ProgramIdentity.h"
 #include "export/ExportChoices.h"
 #include "export/ExportListKinds.h"
 #include "export/ExportRun.h"
@@ -54,15 +54,6 @@ std::optional<QList<ContentKind>> ListsFromCodes(const QString& codes) {
     return kinds;
 }
 
-std::optional<QString> GameFolder(const QCommandLineParser& parser, const ExportOptions& options) {
-    if (parser.isSet(options.Game))
-        return WithTrailingSeparator(QFileInfo(parser.value(options.Game)).absoluteFilePath());
-    const std::optional<StoredSettings> stored = ReadStoredSettings();
-    if (!stored || stored->VocksPath.isEmpty())
-        return std::nullopt;
-    return stored->VocksPath;
-}
-
 // The stored choices with the options' changes.
 bool ApplyOptions(const QCommandLineParser& parser, const ExportOptions& options,
                   ExportChoices& choices) {
@@ -108,9 +99,9 @@ int RunExportCommand(const QStringList& args, CliIo& io) {
     ExportChoices choices = ReadExportChoices(language, ProgramFolder());
     if (!ApplyOptions(parser, options, choices))
         return io.BadUsage(QString::fromLatin1(Usage));
-    const std::optional<QString> game = GameFolder(parser, options);
+    const std::optional<QString> game = ChosenGameFolder(parser.value(options.Game), io);
     if (!game)
-        return io.Fail(QStringLiteral("no game folder is stored: give --game DIR"));
+        return ExitFailure;
     ConsoleInteraction console(io.Err);
     GameContentLists lists(
         {.GameFolder = *game, .ProgramFolder = ProgramFolder(), .TempFolder = {}}, console,

@@ -25,17 +25,18 @@ constexpr CliSubcommand Subcommands[] = {
      "Removes the named entries from the archive.\n",
      RunFarRemove},
     {"pack",
-     "usage: packwright-cli far pack --game DIR --archive FILE --backup DIR [--comment TEXT]\n"
-     "                               [--if-exists skip|overwrite] [--yes] [ENTRY...]\n"
+     "usage: packwright-cli far pack [--game DIR] --far FILE --backup DIR [--comment TEXT]\n"
+     "                               [--on-conflict ask|skip|overwrite] [--yes] [ENTRY...]\n"
      "Packs the game's object files (every one, or the entries named as far candidates\n"
      "lists them) into the archive, moves them to the backup folder and records them in\n"
-     "files.iff. --if-exists answers for names already taken in the archive or the\n"
-     "backup folder (skipped otherwise); --yes agrees to an archive or backup folder the\n"
-     "game reads badly. One line per file: packed, skipped or failed, entry name, backup\n"
+     "files.iff. --on-conflict answers for names already taken in the archive or the\n"
+     "backup folder (ask, the default, names each on standard error and skips it); --yes\n"
+     "agrees to an archive or backup folder the game reads badly. DIR defaults to the\n"
+     "stored game folder. One line per file: packed, skipped or failed, entry name, backup\n"
      "path (tab-separated). Exit 0 when no file failed.\n",
      RunFarPack},
     {"candidates",
-     "usage: packwright-cli far candidates --game DIR\n"
+     "usage: packwright-cli far candidates [--game DIR]\n"
      "Prints one line per object file that far pack can pack: source folder, entry name,\n"
      "full path (tab-separated).\n",
      RunFarCandidates},

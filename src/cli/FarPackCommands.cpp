@@ -1,6 +1,7 @@
 // far pack and far candidates: the FAR tab without a window.
 #include "cli/ConsoleInteraction.h"
 #include "cli/FarCommands.h"
+#include "cli/GameFolderChoice.h"
 #include "common/PathRules.h"
 #include "farpack/FarCandidates.h"
 #include "farpack/FarPacking.h"
@@ -20,12 +21,14 @@ struct PackArguments {
     QString Archive;
     QString Backup;
     QString Comment;
-    FileExistsAnswer IfExists = FileExistsAnswer::Ask;
+    FileExistsAnswer OnConflict = FileExistsAnswer::Ask;
     bool Yes = false;
     QStringList Entries;
 };
 
-std::optional<FileExistsAnswer> IfExistsAnswer(const QString& word) {
+std::optional<FileExistsAnswer> ConflictAnswer(const QString& word) {
+    if (word == QLatin1String("ask"))
+        return FileExistsAnswer::Ask;
     if (word == QLatin1String("skip"))
         return FileExistsAnswer::SkipAll;
     if (word == QLatin1String("overwrite"))
@@ -49,17 +52,17 @@ bool TakeOption(const QStringList& args, qsizetype& i, PackArguments& parsed) {
     }
     if (word == QLatin1String("--game"))
         return TakeValue(args, i, parsed.Game);
-    if (word == QLatin1String("--archive"))
+    if (word == QLatin1String("--far"))
         return TakeValue(args, i, parsed.Archive);
     if (word == QLatin1String("--backup"))
         return TakeValue(args, i, parsed.Backup);
     if (word == QLatin1String("--comment"))
         return TakeValue(args, i, parsed.Comment);
-    QString ifExists;
-    if (word != QLatin1String("--if-exists") || !TakeValue(args, i, ifExists) ||
-        !IfExistsAnswer(ifExists))
+    QString onConflict;
+    if (word != QLatin1String("--on-conflict") || !TakeValue(args, i, onConflict) ||
+        !ConflictAnswer(onConflict))
         return false;
-    parsed.IfExists = *IfExistsAnswer(ifExists);
+    parsed.OnConflict = *ConflictAnswer(onConflict);
     return true;
 }
 
@@ -71,7 +74,7 @@ std::optional<PackArguments> ParsePack(const QStringList& args) {
         else if (!TakeOption(args, i, parsed))
             return std::nullopt;
     }
-    if (parsed.Game.isEmpty() || parsed.Archive.isEmpty() || parsed.Backup.isEmpty())
+    if (parsed.Archive.isEmpty() || parsed.Backup.isEmpty())
         return std::nullopt;
     return parsed;
 }
@@ -87,10 +90,6 @@ public:
         return buttons == MessageButtons::Ok ? shown : MessageAnswer::Yes;
     }
 };
-
-QString GameFolderArgument(const QString& game) {
-    return WithTrailingSeparator(QFileInfo(game).absoluteFilePath());
-}
 
 // The named candidates in the order given, or all of them; nothing when a name is unknown.
 std::optional<std::vector<FarCandidate>> Selected(const std::vector<FarCandidate>& candidates,
@@ -126,14 +125,16 @@ QString StateWord(FarPackState state) {
 }
 
 int Pack(const PackArguments& arguments, CliIo& io, Interaction& interaction) {
+    const std::optional<QString> game = ChosenGameFolder(arguments.Game, io);
+    if (!game)
+        return ExitFailure;
     TLanguage language;
     language.SetDefaultLanguage(BuiltInEnglishLines());
-    FarPackRequest request{{GameFolderArgument(arguments.Game),
-                            QFileInfo(arguments.Archive).absoluteFilePath(),
+    FarPackRequest request{{*game, QFileInfo(arguments.Archive).absoluteFilePath(),
                             QFileInfo(arguments.Backup).absoluteFilePath()},
                            arguments.Comment,
                            JoinCaseInsensitive(ProgramFolder(), QStringLiteral("files.iff")),
-                           arguments.IfExists,
+                           arguments.OnConflict,
                            {}};
     const std::optional<std::vector<FarCandidate>> selected =
         Selected(FindFarCandidates(request.Target.GameFolder), arguments.Entries, io);
@@ -165,11 +166,15 @@ int RunFarPack(const QStringList& args, CliIo& io) {
 }
 
 int RunFarCandidates(const QStringList& args, CliIo& io) {
-    QString game;
+    QString given;
     qsizetype i = 0;
-    if (args.size() != 2 || args[0] != QLatin1String("--game") || !TakeValue(args, i, game))
+    if (!args.isEmpty() &&
+        (args.size() != 2 || args[0] != QLatin1String("--game") || !TakeValue(args, i, given)))
         return ExitBadUsage;
-    for (const FarCandidate& candidate : FindFarCandidates(GameFolderArgument(game)))
+    const std::optional<QString> game = ChosenGameFolder(given, io);
+    if (!game)
+        return ExitFailure;
+    for (const FarCandidate& candidate : FindFarCandidates(*game))
         io.Record({QLatin1String(FarSources[size_t(candidate.Source)].Folder), candidate.EntryName,
                    candidate.FullPath});
     return ExitSuccess;

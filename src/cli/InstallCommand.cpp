@@ -1,6 +1,6 @@
-#include "app/StoredSettings.h"
 #include "cli/CliCommands.h"
 #include "cli/CliIntake.h"
+#include "cli/GameFolderChoice.h"
 #include "common/PathRules.h"
 #include "hood/HoodDetails.h"
 #include "install/InstallExecution.h"
@@ -152,13 +152,9 @@ QString OutcomeWord(InstallOutcome outcome) {
 // Fills in the game folder and packs that the options leave to the stored settings; false,
 // once the reason is shown, when no game folder is known.
 bool TakeStoredSettings(InstallOptions& options, CliIo& io) {
-    const std::optional<StoredSettings> stored = ReadStoredSettings();
-    if (!options.GameFolder && stored && !stored->VocksPath.isEmpty())
-        options.GameFolder = WithTrailingSeparator(stored->VocksPath);
+    options.GameFolder = ChosenGameFolder(options.GameFolder.value_or(QString()), io);
     if (!options.Packs)
         options.Packs = StoredPacks();
-    if (!options.GameFolder)
-        io.Fail(QStringLiteral("no game folder: give --game DIR or set it in the options"));
     return options.GameFolder.has_value();
 }
 

@@ -30,7 +30,7 @@ TEST_F(FarPackCommandTest, ListsCandidatesAndPacksTheNamedOnesAsTheTabDoes) {
                               u"\nGameData\\\\UserObjects\tSets\\\\lamp.iff\t"_s +
                               Game(u"GameData/UserObjects/Sets/lamp.iff"_s) + u"\n"_s);
 
-    const QStringList pack = {u"pack"_s,    u"--game"_s,        u"game"_s,   u"--archive"_s,
+    const QStringList pack = {u"pack"_s,    u"--game"_s,        u"game"_s,   u"--far"_s,
                               u"out.far"_s, u"--backup"_s,      u"backup"_s, u"--comment"_s,
                               u"mine"_s,    u"sets/LAMP.iff"_s, u"a.iff"_s};
     // Outside the game's folders the archive needs the user's agreement.
@@ -52,8 +52,8 @@ TEST_F(FarPackCommandTest, ListsCandidatesAndPacksTheNamedOnesAsTheTabDoes) {
     // How packed files are recorded is the engine's; the command passes the comment.
     EXPECT_EQ(db.Get(ContentKind::FarFiles, 0).Comment, u"mine"_s);
 
-    EXPECT_EQ(Far({u"pack"_s, u"--game"_s, u"game"_s, u"--archive"_s, u"out.far"_s}).Exit, 2);
-    const ProgramRun unknown = Far({u"pack"_s, u"--game"_s, u"game"_s, u"--archive"_s, u"out.far"_s,
+    EXPECT_EQ(Far({u"pack"_s, u"--game"_s, u"game"_s, u"--far"_s, u"out.far"_s}).Exit, 2);
+    const ProgramRun unknown = Far({u"pack"_s, u"--game"_s, u"game"_s, u"--far"_s, u"out.far"_s,
                                     u"--backup"_s, u"b"_s, u"none.iff"_s});
     EXPECT_EQ(unknown.Exit, 1);
 }
