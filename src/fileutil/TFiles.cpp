@@ -138,6 +138,8 @@ void TFiles::FindFiles(const QString& pattern) {
                 TakeSubFolder(folder, entry, folders);
             AddIfMatching(folder, entry, search.Mask);
         }
+        if (FFolderListed)
+            FFolderListed(i + 1, folders.size());
     }
 }
 

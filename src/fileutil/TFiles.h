@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // What a search found or a copy wrote.
 struct TFilesResult {
     qint64 TotalSize = 0;
@@ -61,6 +63,12 @@ public:
     // to a folder already walked is listed as an entry but not walked again.
     void FindFiles();
     void FindFiles(const QString& pattern);
+    // Called by FindFiles after each folder it lists, with the folders listed so far and
+    // those known so far, so that a long walk can show that it is moving.
+    using FolderListedListener = std::function<void(qsizetype listed, qsizetype known)>;
+    void SetFolderListedListener(FolderListedListener listener) {
+        FFolderListed = std::move(listener);
+    }
 
     // Copy or move what the pattern finds into the destination folder, keeping the tree
     // below the pattern's folder. Nothing happens when either folder is missing or not an
@@ -112,4 +120,5 @@ private:
     int FProgress = 0;
     TFilesResult FResult;
     QSet<FolderKey> FWalkedFolders;
+    FolderListedListener FFolderListed;
 };

@@ -9,11 +9,16 @@
 #include <QDir>
 
 namespace {
+constexpr int WalkStartPercent = 10;
 constexpr int WalkedPercent = 60;
 constexpr int SortedPercent = 90;
 
-QStringList FilesBelow(const QString& folder) {
+// Every file of the tree, telling walked the share of the folders known so far that have
+// been listed.
+QStringList FilesBelow(const QString& folder, const std::function<void(double)>& walked) {
     TFiles files;
+    files.SetFolderListedListener(
+        [&](qsizetype listed, qsizetype known) { walked(double(listed) / double(known)); });
     files.SetDirectory(folder);
     files.SetFileMask(QStringLiteral("*.*"));
     files.SetRecursive(true);
@@ -35,14 +40,17 @@ QStringList FarItemsOf(TFarFile& farFile, const QString& path) {
 void ForEachContentFile(const QString& gameFolder, const GameFileList& gameFiles,
                         const std::function<void(const QString&, const FoundFileClass&)>& visit,
                         const ScanProgress& progress) {
+    // Only forward: the share of folders walked falls whenever a listing finds new ones.
     int reported = -1;
     const auto report = [&](int percent) {
-        if (progress && percent != reported)
+        if (progress && percent > reported)
             progress(percent);
-        reported = percent;
+        reported = std::max(reported, percent);
     };
     const QString root = WithTrailingSeparator(QDir::fromNativeSeparators(gameFolder));
-    const QStringList found = FilesBelow(root);
+    const QStringList found = FilesBelow(root, [&](double share) {
+        report(WalkStartPercent + int((WalkedPercent - WalkStartPercent) * share));
+    });
     report(WalkedPercent);
     const qsizetype count = found.size();
     for (qsizetype i = 0; i < count; ++i) {

@@ -68,9 +68,12 @@ TEST_F(ContentScanTest, ListsCustomFilesAndArchiveEntriesButNotTheGamesOwnNorOdd
     EXPECT_EQ(archives[1].FarItems, (QStringList{u"one.iff"_s, u"two.iff"_s}));
     ASSERT_EQ(FInteraction.Messages().size(), 1);
     EXPECT_TRUE(FInteraction.Messages()[0].Text.contains(u"is not a valid FAR file"_s));
-    EXPECT_EQ(FPercents.first(), 60);
+    // The walk itself shows progress, not only the sorting after it.
+    EXPECT_GT(FPercents.first(), 10);
+    EXPECT_LT(FPercents.first(), 60);
+    EXPECT_TRUE(FPercents.contains(60));
     EXPECT_EQ(FPercents.last(), 90);
-    EXPECT_TRUE(std::ranges::is_sorted(FPercents));
+    EXPECT_EQ(std::ranges::adjacent_find(FPercents, std::greater_equal<>()), FPercents.end());
 }
 
 TEST_F(ContentScanTest, EmptyOrMissingFolderHasNoContent) {
