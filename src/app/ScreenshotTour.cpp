@@ -3,7 +3,9 @@
 #include "app/about/TAboutBox.h"
 #include "app/TMainForm.h"
 #include "app/TPageControl.h"
+#include "install/TInstallFrame.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QTimer>
@@ -35,6 +37,21 @@ void SelectFirstObject(QWidget& page) {
 void Save(QWidget& widget, const QDir& folder, const QString& name) {
     widget.grab().save(folder.filePath(name + QStringLiteral(".png")));
 }
+
+// The install tab's second step: the downloads dropped on it, every question the intake asks
+// closed unanswered as it comes (which declines it), so the tour never waits for a hand.
+void DropOnInstallTab(TMainForm& form, const QStringList& downloads) {
+    auto* installFrame = form.findChild<TInstallFrame*>(QStringLiteral("InstallFrame"));
+    if (!installFrame)
+        return;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* question = QApplication::activeModalWidget())
+            question->close();
+    });
+    closer.start(50);
+    installFrame->SelectFiles(downloads);
+}
 } // namespace
 
 void RunScreenshotTour(TMainForm& form, const QString& folder) {
@@ -48,6 +65,14 @@ void RunScreenshotTour(TMainForm& form, const QString& folder) {
         Settle(100);
         Save(form, target,
              QStringLiteral("%1-%2").arg(i + 1).arg(form.Pages()->widget(i)->objectName()));
+    }
+    // PACKWRIGHT_SCREENSHOTS_DROP=PATH: the install tab once more, with PATH dropped on it.
+    const QString downloads = qEnvironmentVariable("PACKWRIGHT_SCREENSHOTS_DROP");
+    if (!downloads.isEmpty()) {
+        form.Pages()->setCurrentIndex(0);
+        DropOnInstallTab(form, {downloads});
+        Settle(400);
+        Save(form, target, QStringLiteral("1-InstallTabWithDownloads"));
     }
     TAboutBox& about = *form.AboutBox();
     about.show();
