@@ -134,6 +134,26 @@ TEST_F(TZipBuilderTest, AnEntryThatInflatesPastItsDeclaredSizeIsCutOffAndReporte
                            u"was cut off and not extracted."_s.arg(Native(FArchive))}));
 }
 
+TEST_F(TZipBuilderTest, EntriesThatWouldNotFitTheFreeSpaceAreRefusedBeforeAnyIsWritten) {
+    // 1,024 entries that each declare almost 4 GB: some 4 TB, more than a test machine has free.
+    constexpr int Count = 1024;
+    std::vector<ZipFixtureEntry> entries;
+    for (int i = 0; i < Count; ++i)
+        entries.push_back({.Name = "e" + QByteArray::number(i) + ".iff", .Data = "x"});
+    QByteArray archive = BuildZipArchive(entries);
+    for (int i = 0; i < Count; ++i) {
+        const ZipFieldOffsets fields = ZipEntryFieldOffsets(archive, i);
+        for (const qsizetype at : {fields.LocalUncompressedSize, fields.CentralUncompressedSize})
+            archive.replace(at, 4, QByteArray("\xF0\xFF\xFF\xFF", 4));
+    }
+    EXPECT_EQ(ExtractAll(archive), 0);
+    EXPECT_TRUE(QDir(FFolder.Path(u"out"_s)).entryList(QDir::Files).isEmpty());
+    EXPECT_EQ(FUser.MessageTexts(),
+              QStringList({u"The entries of \"%1\" need more room than the folder \"%2\" has "
+                           u"free; nothing was extracted."_s.arg(
+                               Native(FArchive), Native(FFolder.Path(u"out/"_s)))}));
+}
+
 TEST_F(TZipBuilderTest, EncryptedEntriesAskForTheirPassword) {
     struct Case {
         const char* Name;
