@@ -67,7 +67,7 @@ std::optional<InstallOptions> ParseOptions(const QStringList& args) {
         const bool hasValue = i + 1 < args.size();
         bool valid = true;
         if (arg == u"--game" && hasValue)
-            options.GameFolder = WithTrailingSeparator(QFileInfo(args[++i]).absoluteFilePath());
+            options.GameFolder = args[++i];
         else if (arg == u"--packs" && hasValue)
             valid = (options.Packs = ParsePacks(args[++i])).has_value();
         else if (arg == u"--hood" && hasValue)

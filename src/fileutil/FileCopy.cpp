@@ -1,35 +1,16 @@
 #include "fileutil/FileCopy.h"
 
 #include "fileutil/FileIdentity.h"
+#include "fileutil/PartialFile.h"
 #include "fileutil/PlatformFileSystem.h"
 
+#include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <algorithm>
 #include <vector>
 
 namespace {
-// A hidden partial file of a fresh name beside target. A named file rather than a
-// QTemporaryFile: that one starts unnamed and costs three more file-system operations to
-// be given a name, which doubled the time of installing thousands of small files.
-bool OpenPartial(const QString& target, QFile& partial) {
-    constexpr int Attempts = 16;
-    const QString folder = QFileInfo(target).absolutePath();
-    for (int attempt = 0; attempt < Attempts; ++attempt) {
-        partial.setFileName(
-            QStringLiteral("%1/.packwright-%2.part")
-                .arg(folder)
-                .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
-        if (partial.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return true;
-        if (!partial.exists())
-            return false;
-    }
-    return false;
-}
-
 qint64 CopyContents(QFile& input, QFile& output) {
     // Sized to the file, since zeroing a large buffer for each of thousands of small files
     // costs more than the copying.
@@ -56,12 +37,6 @@ bool FinishCopy(const QString& source, QFile& input, QFile& partial) {
            CopyAttributes(source, partial.fileName());
 }
 
-// The partial copy may already carry the source's read-only attribute, which Windows
-// refuses to delete: it gets write permission back first.
-void DiscardPartial(QFile& partial) {
-    partial.setPermissions(partial.permissions() | QFileDevice::WriteOwner);
-    partial.remove();
-}
 } // namespace
 
 qint64 CopyFileReplacing(const QString& source, const QString& target) {
@@ -71,12 +46,11 @@ qint64 CopyFileReplacing(const QString& source, const QString& target) {
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly))
         return -1;
-    QFile partial;
-    if (!OpenPartial(target, partial))
+    PartialFile partial(target);
+    if (!partial.Open())
         return -1;
-    const qint64 copied = CopyContents(input, partial);
-    if (copied >= 0 && FinishCopy(source, input, partial) && RenameOver(partial.fileName(), target))
-        return copied;
-    DiscardPartial(partial);
-    return -1;
+    const qint64 copied = CopyContents(input, partial.File());
+    if (copied < 0 || !FinishCopy(source, input, partial.File()) || !partial.Commit())
+        return -1;
+    return copied;
 }

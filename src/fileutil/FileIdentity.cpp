@@ -13,8 +13,10 @@ bool IsSameFile(const QString& a, const QString& b) {
     return std::filesystem::equivalent(FileSystemPath(a), FileSystemPath(b), error);
 }
 
-bool RenameOver(const QString& from, const QString& to) {
+bool RenameOver(const QString& from, const QString& to, QString* reason) {
     std::error_code error;
     std::filesystem::rename(FileSystemPath(from), FileSystemPath(to), error);
+    if (error && reason)
+        *reason = QString::fromStdString(error.message());
     return !error;
 }

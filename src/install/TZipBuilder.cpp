@@ -1,17 +1,15 @@
 #include "install/TZipBuilder.h"
 
 #include "common/PathRules.h"
+#include "fileutil/PartialFile.h"
 #include "install/ZipEntryName.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSet>
 #include <QStorageInfo>
-#include <QTemporaryFile>
 
 #include <array>
-#include <filesystem>
 #include <zip.h>
 
 namespace {
@@ -101,21 +99,16 @@ public:
             return FailedWith(zip_get_error(FArchive), password.has_value());
         // Extracted files are scratch copies: renamed into place without waiting for the
         // disk, which made archives of many small entries crawl.
-        QTemporaryFile file(FTarget + QStringLiteral(".part-XXXXXX"));
-        if (!file.open())
-            return FailedWith(file.errorString());
-        const Outcome outcome = Copy(entry.get(), file, password.has_value());
+        PartialFile file(FTarget);
+        if (!file.Open())
+            return FailedWith(file.Error());
+        const Outcome outcome = Copy(entry.get(), file.File(), password.has_value());
         if (outcome != Outcome::Written)
             return outcome;
-        // A temporary file is private; an extracted one is readable like any other new file.
-        if (!file.flush() || !file.setPermissions(ExtractedPermissions))
-            return FailedWith(file.errorString());
-        std::error_code error;
-        std::filesystem::rename(file.filesystemFileName(), QFileInfo(FTarget).filesystemFilePath(),
-                                error);
-        if (error)
-            return FailedWith(QString::fromStdString(error.message()));
-        file.setAutoRemove(false);
+        if (!file.File().flush() || !file.File().setPermissions(ExtractedPermissions))
+            return FailedWith(file.File().errorString());
+        if (!file.Commit())
+            return FailedWith(file.Error());
         return outcome;
     }
 
