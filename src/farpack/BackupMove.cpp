@@ -1,6 +1,5 @@
 #include "farpack/BackupMove.h"
 
-#include "fileutil/FileCopy.h"
 #include "fileutil/FileIdentity.h"
 
 #include <QDir>
@@ -8,22 +7,10 @@
 #include <QFileInfo>
 
 namespace {
-// Windows refuses to delete or replace a read-only file.
-void MakeWritable(const QString& path) {
-    QFile file(path);
-    file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
-}
-
-bool RemoveWritable(const QString& path) {
-    MakeWritable(path);
-    return QFile::remove(path);
-}
-
-bool CopyThenDelete(const QString& source, const QString& target) {
+bool CopyThenDelete(const QString& source, const QString& target, FileCopier copy) {
     const qint64 size = QFileInfo(source).size();
-    if (CopyFileReplacing(source, target) != size || QFileInfo(target).size() != size)
-        return false;
-    if (RemoveWritable(source))
+    const bool copied = copy(source, target) == size && QFileInfo(target).size() == size;
+    if (copied && RemoveWritable(source))
         return true;
     RemoveWritable(target);
     return false;
@@ -31,13 +18,14 @@ bool CopyThenDelete(const QString& source, const QString& target) {
 } // namespace
 
 // A missing source fails both the rename and the copy.
-bool MoveToBackup(const QString& source, const QString& target) {
-    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+bool MoveToBackup(const QString& source, const QString& target, FileCopier copy) {
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()) || QFileInfo::exists(target))
         return false;
-    if (QFileInfo::exists(target)) {
-        if (IsSameFile(source, target))
-            return false;
-        MakeWritable(target);
-    }
-    return RenameOver(source, target) || CopyThenDelete(source, target);
+    return RenameOver(source, target) || CopyThenDelete(source, target, copy);
+}
+
+bool RemoveWritable(const QString& path) {
+    QFile file(path);
+    file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
+    return file.remove();
 }

@@ -25,12 +25,20 @@ QString Renamed(const QString& name, const QString& newFileName, QChar separator
     const qsizetype cut = name.lastIndexOf(separator);
     return name.left(cut + 1) + newFileName;
 }
+
+CaselessName PathKey(const QString& path) {
+    return CaselessName(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+}
 } // namespace
 
-FarPackPlan::FarPackPlan(TFarFile& far, const QString& backupFolder, Interaction& interaction,
+FarPackPlan::FarPackPlan(TFarFile& far, const QString& backupFolder,
+                         const std::vector<FarCandidate>& selection, Interaction& interaction,
                          const TLanguage& language, FileExistsAnswer remembered)
     : FFar(far), FBackupNames(backupFolder), FInteraction(interaction), FLanguage(language),
-      FArchiveAnswer(remembered), FBackupAnswer(remembered) {}
+      FArchiveAnswer(remembered), FBackupAnswer(remembered) {
+    for (const FarCandidate& candidate : selection)
+        FSelectedSources.insert(PathKey(candidate.FullPath));
+}
 
 void FarPackPlan::Plan(std::vector<FarPackResult>& results, size_t index) {
     FarPackResult& result = results[index];
@@ -80,14 +88,14 @@ FarPackPlan::DecideArchiveName(const FarCandidate& candidate) {
     }
 }
 
-// A backup path another file of this packing goes to is never written over: that file
-// would be lost. The file planned under a replaced entry name frees its path.
+// A backup path another file of this packing goes to or comes from is never written over:
+// that file would be lost. The file planned under a replaced entry name frees its path.
 std::optional<QString> FarPackPlan::DecideBackupPath(const FarCandidate& candidate,
                                                      const QString& name,
                                                      const QString& replacedName) {
     QString path = FBackupNames.Resolve(name);
     for (;;) {
-        if (IsPlannedBackup(path, replacedName))
+        if (IsPlannedBackup(path, replacedName) || IsSelectedSource(path))
             return std::nullopt;
         if (!QFileInfo::exists(path))
             return path;
@@ -138,4 +146,8 @@ bool FarPackPlan::IsPlannedBackup(const QString& path, const QString& replacedNa
     const auto planned = FPlannedBackups.constFind(CaselessName(path));
     return planned != FPlannedBackups.constEnd() &&
            (replacedName.isEmpty() || !SameName(*planned, replacedName));
+}
+
+bool FarPackPlan::IsSelectedSource(const QString& path) const {
+    return FSelectedSources.contains(PathKey(path));
 }

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "common/CaselessFolderCache.h"
 #include "common/CaselessName.h"
 #include "common/FileExistsAnswer.h"
-#include "common/CaselessFolderCache.h"
 #include "farpack/FarPacking.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 #include <optional>
@@ -30,7 +31,8 @@ struct PlannedEntry {
 // Nothing is written or moved here.
 class FarPackPlan {
 public:
-    FarPackPlan(TFarFile& far, const QString& backupFolder, Interaction& interaction,
+    FarPackPlan(TFarFile& far, const QString& backupFolder,
+                const std::vector<FarCandidate>& selection, Interaction& interaction,
                 const TLanguage& language, FileExistsAnswer remembered);
 
     // Adds the file of results[index] to the archive, or marks it skipped or failed. A file
@@ -54,6 +56,7 @@ private:
     FileExistsReply Resolve(FileExistsAnswer& remembered, const FileExistsQuestion& question);
     void RemoveEntries(const QString& name, std::vector<FarPackResult>& results);
     bool IsPlannedBackup(const QString& path, const QString& replacedName) const;
+    bool IsSelectedSource(const QString& path) const;
 
     TFarFile& FFar;
     CaselessFolderCache FBackupNames;
@@ -64,4 +67,6 @@ private:
     std::vector<PlannedEntry> FPlanned;
     // The entry name of the file planned for each backup path.
     QHash<CaselessName, QString> FPlannedBackups;
+    // Where the selected files lie, for a backup folder that is one of their folders.
+    QSet<CaselessName> FSelectedSources;
 };

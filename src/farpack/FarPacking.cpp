@@ -5,8 +5,8 @@
 #include "common/Interaction.h"
 #include "common/PathRules.h"
 #include "common/Placeholders.h"
-#include "farpack/BackupMove.h"
 #include "farpack/FarPackPlan.h"
+#include "farpack/PackSteps.h"
 #include "formats/FarDirectory.h"
 #include "formats/FarMessages.h"
 #include "formats/InstalledFilesDb.h"
@@ -67,12 +67,14 @@ public:
 private:
     void Report(int percent) { FProgress->SetPercent(percent); }
     bool OpenArchive();
+    std::vector<PlannedEntry> Plan();
     void DiscardArchive();
-    bool WriteArchive(const std::vector<PlannedEntry>& planned);
+    bool PackPlanned(std::vector<PlannedEntry>& planned);
     void MoveToBackups(std::vector<PlannedEntry>& planned);
-    void TakeBackOutOfArchive(const QStringList& entryNames);
-    void Record(const std::vector<PlannedEntry>& moved);
+    bool Record(const std::vector<PlannedEntry>& moved);
     void RecordArchive(double now);
+    bool WriteArchive(const std::vector<PlannedEntry>& moved);
+    bool AddMoved(const std::vector<PlannedEntry>& moved);
     void MarkAll(const std::vector<PlannedEntry>& planned, FarPackState state);
 
     const FarPackRequest& FRequest;
@@ -81,6 +83,7 @@ private:
     const QString FFarFile;
     InstalledFilesDb FDb;
     TFarFile FFar;
+    PackSteps FSteps;
     std::unique_ptr<ProgressHandle> FProgress;
     bool FArchiveExisted = false;
     FarPackOutcome FOutcome;
@@ -102,19 +105,9 @@ FarPackOutcome FarPacker::Run() {
     }
     if (!OpenArchive())
         return FOutcome;
-    Report(5);
-    FarPackPlan plan(FFar, FRequest.Target.BackupFolder, FInteraction, FLanguage,
-                     FOutcome.RememberedAnswer);
-    for (size_t i = 0; i < FOutcome.Results.size(); ++i) {
-        plan.Plan(FOutcome.Results, i);
-        Report(5 + int(30 * (i + 1) / FOutcome.Results.size()));
-    }
-    FOutcome.RememberedAnswer = plan.RememberedArchiveAnswer();
-    std::vector<PlannedEntry> planned = plan.Planned();
-    if (!WriteArchive(planned))
+    std::vector<PlannedEntry> planned = Plan();
+    if (!PackPlanned(planned))
         return FOutcome;
-    MoveToBackups(planned);
-    Record(planned);
     Report(100);
     FProgress.reset();
     FInteraction.Inform(FarPackedText(FLanguage, FOutcome.PackedCount(), Native(FFarFile)));
@@ -131,6 +124,19 @@ bool FarPacker::OpenArchive() {
     return false;
 }
 
+// Settles every name with the user; the archive on disk stays as it was.
+std::vector<PlannedEntry> FarPacker::Plan() {
+    Report(5);
+    FarPackPlan plan(FFar, FRequest.Target.BackupFolder, FRequest.Selection, FInteraction,
+                     FLanguage, FOutcome.RememberedAnswer);
+    for (size_t i = 0; i < FOutcome.Results.size(); ++i) {
+        plan.Plan(FOutcome.Results, i);
+        Report(5 + int(30 * (i + 1) / FOutcome.Results.size()));
+    }
+    FOutcome.RememberedAnswer = plan.RememberedArchiveAnswer();
+    return plan.Planned();
+}
+
 // An archive this packing created stays only when something went into it.
 void FarPacker::DiscardArchive() {
     FFar.Close();
@@ -138,66 +144,49 @@ void FarPacker::DiscardArchive() {
         QFile::remove(FFarFile);
 }
 
-bool FarPacker::WriteArchive(const std::vector<PlannedEntry>& planned) {
+// The files move first, the records follow, and the archive is written last: each step
+// can still be undone when a later one fails, so every old byte stays in the archive, in
+// the game folder or in the backup folder, and the records name what the archive holds.
+bool FarPacker::PackPlanned(std::vector<PlannedEntry>& planned) {
+    MoveToBackups(planned);
     if (planned.empty()) {
         DiscardArchive();
         return true;
     }
-    QObject::connect(&FFar, &TFarFile::OnProgress, &FFar,
-                     [this] { Report(40 + FFar.Progress() * 3 / 10); });
-    const bool saved = FFar.Save();
-    FFar.Close();
-    if (saved && ArchiveHolds(FFarFile, planned))
+    if (Record(planned) && WriteArchive(planned)) {
+        FSteps.Commit();
         return true;
-    if (saved)
-        FInteraction.Fail(
-            FillFarMessage(FLanguage.GetString(QStringLiteral("FarFileReadError")), FFarFile));
-    else if (!FArchiveExisted)
-        QFile::remove(FFarFile);
+    }
+    FSteps.UndoAll();
+    DiscardArchive();
     MarkAll(planned, FarPackState::Failed);
     return false;
 }
 
 void FarPacker::MoveToBackups(std::vector<PlannedEntry>& planned) {
     QStringList failed;
-    QStringList failedEntries;
     for (size_t i = 0; i < planned.size(); ++i) {
         FarPackResult& result = FOutcome.Results[planned[i].Result];
-        const bool moved = MoveToBackup(result.Candidate.FullPath, planned[i].BackupPath);
+        const bool moved = FSteps.MoveToBackup(result.Candidate.FullPath, planned[i].BackupPath);
         result.State = moved ? FarPackState::Packed : FarPackState::Failed;
-        if (!moved) {
+        if (!moved)
             failed.append(Native(result.Candidate.FullPath));
-            failedEntries.append(planned[i].EntryName);
-        }
-        Report(65 + int(30 * (i + 1) / planned.size()));
+        Report(35 + int(30 * (i + 1) / planned.size()));
     }
     std::erase_if(planned, [this](const PlannedEntry& entry) {
         return FOutcome.Results[entry.Result].State != FarPackState::Packed;
     });
     if (failed.isEmpty())
         return;
-    TakeBackOutOfArchive(failedEntries);
     FInteraction.Warn(
         ReplacePlaceholder(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("FarMoveFailed")),
                                               u"FileName", Native(FRequest.Target.BackupFolder)),
                            u"Files", failed.join(QLatin1Char('\n'))));
 }
 
-// A file that is still in the game folder must not be loaded from the archive as well.
-void FarPacker::TakeBackOutOfArchive(const QStringList& entryNames) {
-    if (!FFar.LoadFile(FFarFile))
-        return;
-    for (const QString& name : entryNames)
-        FFar.Delete(FFar.IndexOf(name));
-    FFar.Save();
-    FFar.Close();
-}
-
 // A packed file's record is named by the archive and the file's name inside it, keeping
 // the comment and date it was installed with.
-void FarPacker::Record(const std::vector<PlannedEntry>& moved) {
-    if (moved.empty())
-        return;
+bool FarPacker::Record(const std::vector<PlannedEntry>& moved) {
     const double now = ToDayCount(QDateTime::currentDateTime());
     RecordArchive(now);
     for (const PlannedEntry& entry : moved) {
@@ -209,7 +198,10 @@ void FarPacker::Record(const std::vector<PlannedEntry>& moved) {
                 {Native(FFarFile) + QLatin1Char('\\') + entry.EntryName, installed.Comment,
                  installed.InstalledAt});
     }
-    FDb.Save(FInteraction);
+    if (FSteps.KeepOldBytes(FDb.DbFileName()))
+        return FDb.Save(FInteraction);
+    FInteraction.Fail(FDb.ErrorMessage());
+    return false;
 }
 
 void FarPacker::RecordArchive(double now) {
@@ -219,6 +211,38 @@ void FarPacker::RecordArchive(double now) {
                                             : InstalledFileRecord{path, FRequest.Comment, 0};
     record.InstalledAt = now;
     FDb.Add(ContentKind::FarFiles, record);
+}
+
+// The archive as it was on disk, each moved file in place of the entries of its name, read
+// from its backup path.
+bool FarPacker::WriteArchive(const std::vector<PlannedEntry>& moved) {
+    if (!FFar.LoadFile(FFarFile) || !AddMoved(moved))
+        return false;
+    QObject::connect(&FFar, &TFarFile::OnProgress, &FFar,
+                     [this] { Report(65 + FFar.Progress() * 3 / 10); });
+    const bool saved = FFar.Save();
+    FFar.Close();
+    if (saved && ArchiveHolds(FFarFile, moved))
+        return true;
+    if (saved)
+        FInteraction.Fail(
+            FillFarMessage(FLanguage.GetString(QStringLiteral("FarFileReadError")), FFarFile));
+    return false;
+}
+
+bool FarPacker::AddMoved(const std::vector<PlannedEntry>& moved) {
+    FFar.SetKeepPaths(true);
+    for (const PlannedEntry& entry : moved) {
+        for (int index = FFar.IndexOf(entry.EntryName); index >= 0;
+             index = FFar.IndexOf(entry.EntryName))
+            FFar.Delete(index);
+        const QFileInfo backup(entry.BackupPath);
+        FFar.SetRootDir(backup.path());
+        if (FFar.Add(backup.fileName()) < 0)
+            return false;
+        FFar.GetItem(FFar.GetCount() - 1)->SetName(entry.EntryName);
+    }
+    return true;
 }
 
 void FarPacker::MarkAll(const std::vector<PlannedEntry>& planned, FarPackState state) {

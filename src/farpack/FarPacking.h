@@ -39,11 +39,11 @@ struct FarPackOutcome {
     int PackedCount() const;
 };
 
-// Packs the selected object files into the archive, then moves them to the backup folder
-// and records them in the database. The archive is complete and read back before the
-// first file moves; a file that cannot be moved stays where it was and leaves the archive
-// again. Every failure is shown through interaction; at the end the user is told how many
-// files were packed.
+// Packs the selected object files into the archive, moves them to the backup folder and
+// records them in the database. A file that cannot be moved stays where it was and outside
+// the archive; when the records or the archive cannot be written, every file, entry and
+// record stays as it was. Every failure is shown through interaction; at the end the user
+// is told how many files were packed.
 FarPackOutcome PackObjectsIntoFar(const FarPackRequest& request, const TLanguage& language,
                                   Interaction& interaction);
 

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -46,10 +47,10 @@ protected:
     QByteArray FarBytes() const { return Read(Objects + u"My.far"_s); }
     QString Backup(const QString& name = QString()) const { return Path(u"backup/"_s + name); }
     ScriptedInteraction& Asked() { return *FInteraction; }
-    // Each file below the backup folder as name=bytes, sorted.
+    // Each file below the backup folder as name=bytes, sorted; hidden ones too.
     QStringList BackupContents() const {
         QStringList files;
-        QDirIterator found(Backup(), QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator found(Backup(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (found.hasNext()) {
             const QString name = QDir(Backup()).relativeFilePath(found.next());
             files.append(name + u'=' + QString::fromUtf8(Read(u"backup/"_s + name)));
@@ -286,4 +287,124 @@ TEST_F(FarPackingTest, AnEntryIsReplacedOnlyByAFileThatGotIntoTheArchive) {
 
     ExpectResults(Pack(request), {{Failed, {}}, {Packed, u"zed.iff"_s}});
     EXPECT_EQ(FarBytes(), BuildFarArchive({{"gone.iff", "old"}, {"zed.iff", "zed"}}));
+}
+
+// An original that cannot leave its folder, a database or an archive that cannot be
+// written: the packing stops there and the archive, its records and the backup folder keep
+// every old byte, with or without an older packing of the same file before it.
+TEST_F(FarPackingTest, AStepThatFailsLeavesEveryEntryRecordAndBackupAsItWas) {
+    const QByteArray fresh(4096, 'n');
+    const QByteArray oldArchive = BuildFarArchive({{"Locked\\lamp.iff", "old"}, {"keep.iff", "k"}});
+    struct Row {
+        bool PackedBefore; // the archive, its records and the backup hold lamp.iff ("old")
+        QString LockedFolder;
+        QString DbFile;
+        qint64 FileSizeLimit;
+        MessageKind Kind;
+        QString MessageKey;
+    };
+    const QString locked = Objects + u"Locked"_s;
+    const std::vector<Row> rows = {
+        {true, locked, u"files.iff"_s, 0, MessageKind::Warning, u"FarMoveFailed"_s},
+        {false, locked, u"files.iff"_s, 0, MessageKind::Warning, u"FarMoveFailed"_s},
+        {true, u"db"_s, u"db/files.iff"_s, 0, MessageKind::Error, u"DBError"_s},
+        {false, u"db"_s, u"db/files.iff"_s, 0, MessageKind::Error, u"DBError"_s},
+        {true, {}, u"files.iff"_s, 2048, MessageKind::Error, u"FarFileCreateError"_s},
+        {false, {}, u"files.iff"_s, 2048, MessageKind::Error, u"FarFileCreateError"_s},
+    };
+    for (const Row& row : rows) {
+        NextRow(int(&row - rows.data()));
+        SCOPED_TRACE(int(&row - rows.data()));
+        Write(Objects + u"Locked/lamp.iff"_s, fresh);
+        Write(u"backup/Locked/lamp.iff"_s, "old");
+        QDir().mkpath(Path(u"db"_s));
+        if (row.PackedBefore) {
+            Write(Objects + u"My.far"_s, oldArchive);
+            Write(row.DbFile,
+                  BuildFilesDb(
+                      {{105, {{Far(), u"45000.5"_s, u"mine"_s}}},
+                       {106, {{Far() + u"\\Locked\\lamp.iff"_s, u"45000.5"_s, u"lamp"_s}}}}));
+        }
+        const QByteArray dbBefore = Read(row.DbFile);
+        FarPackRequest request = Request(A::OverwriteAll);
+        request.DatabaseFile = Path(row.DbFile);
+        if (!row.LockedFolder.isEmpty())
+            QFile::setPermissions(Path(row.LockedFolder),
+                                  QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        HandToOrdinaryUser(FFolder.Path());
+        FarPackOutcome outcome;
+        {
+            const AsOrdinaryUser user;
+            std::optional<FileSizeLimit> limit;
+            if (row.FileSizeLimit > 0)
+                limit.emplace(row.FileSizeLimit);
+            outcome = Pack(request);
+        }
+        ExpectResults(outcome, {{Failed, u"Locked/lamp.iff"_s}});
+        EXPECT_EQ(FarBytes(), row.PackedBefore ? oldArchive : QByteArray());
+        EXPECT_EQ(QFile::exists(Far()), row.PackedBefore);
+        EXPECT_EQ(Read(Objects + u"Locked/lamp.iff"_s), fresh);
+        EXPECT_EQ(BackupContents(), QStringList{u"Locked/lamp.iff=old"_s});
+        EXPECT_EQ(Read(row.DbFile), dbBefore);
+        // Nothing set aside is left behind beside the database.
+        EXPECT_EQ(QDir(Path(QFileInfo(row.DbFile).path())).entryList(QDir::Files | QDir::Hidden),
+                  row.PackedBefore ? QStringList{QFileInfo(row.DbFile).fileName()} : QStringList());
+        // A file left where it was is no failure of the packing, which goes on to its end.
+        const QStringList texts = Asked().MessageTexts();
+        ASSERT_EQ(texts.size(), row.Kind == MessageKind::Warning ? 2 : 1);
+        EXPECT_EQ(Asked().Messages()[0].Kind, row.Kind);
+        EXPECT_TRUE(texts[0].startsWith(FLanguage.GetString(row.MessageKey).section(u"{{"_s, 0, 0)))
+            << texts[0].toStdString();
+        if (row.Kind == MessageKind::Warning) {
+            EXPECT_EQ(texts[1], u"0 Files packed into FAR file "_s + Far() + u"."_s);
+        }
+    }
+}
+
+// A file that can go is packed beside one that cannot, and only its record is added.
+TEST_F(FarPackingTest, AFileThatCannotLeaveItsFolderStaysOutOfTheArchiveAndTheRecords) {
+    const QString chair = Write(Objects + u"chair.iff"_s, "chair");
+    Write(Objects + u"Locked/lamp.iff"_s, "new");
+    Write(u"backup/Locked/lamp.iff"_s, "old");
+    Write(Objects + u"My.far"_s, BuildFarArchive({{"Locked\\lamp.iff", "old"}}));
+    Write(u"files.iff"_s,
+          BuildFilesDb({{106, {{Far() + u"\\Locked\\lamp.iff"_s, u"45000.5"_s, u"lamp"_s}}}}));
+    QFile::setPermissions(Path(Objects + u"Locked"_s),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    HandToOrdinaryUser(FFolder.Path());
+    FarPackOutcome outcome;
+    {
+        const AsOrdinaryUser user;
+        outcome = Pack(Request(A::OverwriteAll));
+    }
+    ExpectResults(outcome, {{Packed, u"chair.iff"_s}, {Failed, u"Locked/lamp.iff"_s}});
+    EXPECT_EQ(FarBytes(), BuildFarArchive({{"Locked\\lamp.iff", "old"}, {"chair.iff", "chair"}}));
+    EXPECT_EQ(BackupContents(), (QStringList{u"Locked/lamp.iff=old"_s, u"chair.iff=chair"_s}));
+    EXPECT_FALSE(QFile::exists(chair));
+    EXPECT_EQ(Read(Objects + u"Locked/lamp.iff"_s), "new");
+    const std::vector<InstalledFileRecord> packed = {
+        {Far() + u"\\Locked\\lamp.iff"_s, u"lamp"_s, 45000.5},
+        {Far() + u"\\chair.iff"_s, QString(), 0}};
+    EXPECT_EQ(Records(ContentKind::FarPackedFiles), packed);
+}
+
+// A backup folder that is one of the packed folders: a file is never moved over one that
+// is itself selected, whatever the answer to the file-exists question.
+TEST_F(FarPackingTest, ABackupPathWhereASelectedFileLiesIsNeverWrittenOver) {
+    Write(u"game/Downloads/chair.iff"_s, "downloaded");
+    Write(Objects + u"chair.iff"_s, "own");
+    Write(Objects + u"desk.iff"_s, "desk");
+    FarPackRequest request = Request(A::OverwriteAll);
+    request.Target.BackupFolder = Path(u"game/Downloads/"_s);
+
+    const FarPackOutcome outcome = Pack(request);
+
+    ASSERT_EQ(outcome.Results.size(), 3u);
+    EXPECT_EQ(outcome.Results[0].State, Skipped);
+    EXPECT_EQ(outcome.Results[1].State, Skipped);
+    EXPECT_EQ(outcome.Results[2].State, Packed);
+    EXPECT_EQ(Read(u"game/Downloads/chair.iff"_s), "downloaded");
+    EXPECT_EQ(Read(Objects + u"chair.iff"_s), "own");
+    EXPECT_EQ(Read(u"game/Downloads/desk.iff"_s), "desk");
+    EXPECT_EQ(FarBytes(), BuildFarArchive({{"desk.iff", "desk"}}));
 }
