@@ -1,5 +1,7 @@
 #include "formats/InstalledFilesDb.h"
 #include "support/FarFixtures.h"
+#include "support/FilesDbFixtures.h"
+#include "support/OrdinaryUser.h"
 #include "support/OwnProgramFolder.h"
 #include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
@@ -56,4 +58,31 @@ TEST_F(FarPackCommandTest, ListsCandidatesAndPacksTheNamedOnesAsTheTabDoes) {
     const ProgramRun unknown = Far({u"pack"_s, u"--game"_s, u"game"_s, u"--far"_s, u"out.far"_s,
                                     u"--backup"_s, u"b"_s, u"none.iff"_s});
     EXPECT_EQ(unknown.Exit, 1);
+}
+
+// The file cannot leave its folder: it stays, and so do the entry and record of the packing
+// before and the older backup, though the answer to every conflict is to overwrite.
+TEST_F(FarPackCommandTest, AnOriginalThatCannotBeMovedCostsNoOldEntryBackupOrRecord) {
+    const QString archive = Game(u"GameData/UserObjects/objs.far"_s);
+    const QByteArray oldArchive = BuildFarArchive({{"Locked\\lamp.iff", "old"}});
+    const QByteArray oldDb =
+        BuildFilesDb({{106, {{archive + u"\\Locked\\lamp.iff"_s, u"45000.5"_s, u"lamp"_s}}}});
+    FFolder.Write(u"game/GameData/UserObjects/Locked/lamp.iff"_s, "new");
+    FFolder.Write(u"game/GameData/UserObjects/objs.far"_s, oldArchive);
+    FFolder.Write(u"backup/Locked/lamp.iff"_s, "old");
+    FFolder.Write(u"home/files.iff"_s, oldDb);
+    QFile::setPermissions(Game(u"GameData/UserObjects/Locked"_s),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    HandToOrdinaryUser(FFolder.Path());
+    const ProgramRun packed =
+        RunCliAsOrdinaryUser({u"far"_s, u"pack"_s, u"--game"_s, u"game"_s, u"--far"_s, archive,
+                              u"--backup"_s, u"backup"_s, u"--on-conflict"_s, u"overwrite"_s},
+                             FFolder.Path());
+    EXPECT_EQ(packed.Exit, 1) << packed.Err.toStdString();
+    EXPECT_EQ(packed.Out, u"failed\tLocked\\\\lamp.iff\t"_s +
+                              FFolder.Path(u"backup/Locked/lamp.iff"_s) + u"\n"_s);
+    EXPECT_EQ(FFolder.Read(u"game/GameData/UserObjects/Locked/lamp.iff"_s), "new");
+    EXPECT_EQ(FFolder.Read(u"game/GameData/UserObjects/objs.far"_s), oldArchive);
+    EXPECT_EQ(FFolder.Read(u"backup/Locked/lamp.iff"_s), "old");
+    EXPECT_EQ(FFolder.Read(u"home/files.iff"_s), oldDb);
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <grp.h>
 #include <unistd.h>
 
 namespace {
@@ -29,4 +30,12 @@ void HandToOrdinaryUser(const QString& path) {
     HandOver(root);
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
         HandOver(entry.path());
+}
+
+// Only calls that are safe in a forked child of a threaded process.
+void BecomeOrdinaryUserForGood() {
+    if (geteuid() != 0)
+        return;
+    if (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0)
+        _exit(126);
 }

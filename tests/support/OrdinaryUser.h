@@ -17,3 +17,7 @@ private:
 
 // Makes nobody the owner of path and everything in it; links themselves, never their targets.
 void HandToOrdinaryUser(const QString& path);
+
+// For a child process between fork and exec: run by root, it becomes nobody for good, since
+// programs refuse to run with an effective user other than the real one.
+void BecomeOrdinaryUserForGood();

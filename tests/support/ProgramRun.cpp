@@ -1,6 +1,17 @@
 #include "support/ProgramRun.h"
 
+#include "support/OrdinaryUser.h"
+
 #include <QProcess>
+
+namespace {
+ProgramRun Finish(QProcess& process) {
+    process.waitForFinished(-1);
+    return {process.exitCode(), process.exitStatus() == QProcess::CrashExit,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+} // namespace
 
 ProgramRun RunProgram(const QString& program, const QStringList& args,
                       const QProcessEnvironment& environment, const QString& workingDirectory) {
@@ -8,13 +19,18 @@ ProgramRun RunProgram(const QString& program, const QStringList& args,
     process.setWorkingDirectory(workingDirectory);
     process.setProcessEnvironment(environment);
     process.start(program, args);
-    process.waitForFinished(-1);
-    return {process.exitCode(), process.exitStatus() == QProcess::CrashExit,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return Finish(process);
 }
 
 ProgramRun RunCli(const QStringList& args, const QString& workingDirectory,
                   const QProcessEnvironment& environment) {
     return RunProgram(QStringLiteral(PACKWRIGHT_CLI), args, environment, workingDirectory);
+}
+
+ProgramRun RunCliAsOrdinaryUser(const QStringList& args, const QString& workingDirectory) {
+    QProcess process;
+    process.setWorkingDirectory(workingDirectory);
+    process.setChildProcessModifier(BecomeOrdinaryUserForGood);
+    process.start(QStringLiteral(PACKWRIGHT_CLI), args);
+    return Finish(process);
 }

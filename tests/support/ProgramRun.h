@@ -24,3 +24,6 @@ RunProgram(const QString& program, const QStringList& args,
 ProgramRun
 RunCli(const QStringList& args, const QString& workingDirectory = QString(),
        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+
+// Runs packwright-cli as RunCli does, as nobody when the test runs as root.
+ProgramRun RunCliAsOrdinaryUser(const QStringList& args, const QString& workingDirectory);
