@@ -167,7 +167,7 @@ void FarPacker::MoveToBackups(std::vector<PlannedEntry>& planned) {
     QStringList failed;
     for (size_t i = 0; i < planned.size(); ++i) {
         FarPackResult& result = FOutcome.Results[planned[i].Result];
-        const bool moved = FSteps.MoveToBackup(result.Candidate.FullPath, planned[i].BackupPath);
+        const bool moved = FSteps.Move(result.Candidate.FullPath, planned[i].BackupPath);
         result.State = moved ? FarPackState::Packed : FarPackState::Failed;
         if (!moved)
             failed.append(Native(result.Candidate.FullPath));

@@ -27,17 +27,19 @@ bool PackSteps::KeepOldBytes(const QString& file) {
         return true;
     }
     const QString kept = KeepPathBeside(file);
-    if (CopyFileReplacing(file, kept) != QFileInfo(file).size())
-        return false;
-    FDone.push_back({StepKind::Copied, file, kept});
-    return true;
+    if (CopyFileReplacing(file, kept) == QFileInfo(file).size()) {
+        FDone.push_back({StepKind::Copied, file, kept});
+        return true;
+    }
+    RemoveWritable(kept);
+    return false;
 }
 
-bool PackSteps::MoveToBackup(const QString& source, const QString& target) {
+bool PackSteps::Move(const QString& source, const QString& target) {
     const size_t before = FDone.size();
     if (!SetAside(target))
         return false;
-    if (::MoveToBackup(source, target)) {
+    if (MoveToBackup(source, target)) {
         FDone.push_back({StepKind::Moved, target, source});
         return true;
     }
@@ -75,14 +77,14 @@ void PackSteps::Undo(const Step& step) {
         RemoveWritable(step.Path);
         break;
     case StepKind::Copied:
-        RenameOver(step.Kept, step.Path);
+        RenameOver(step.Other, step.Path);
         break;
     case StepKind::SetAside:
         if (!QFileInfo::exists(step.Path))
-            RenameOver(step.Kept, step.Path);
+            RenameOver(step.Other, step.Path);
         break;
     case StepKind::Moved:
-        ::MoveToBackup(step.Path, step.Kept);
+        MoveToBackup(step.Path, step.Other);
         break;
     }
 }
@@ -90,7 +92,7 @@ void PackSteps::Undo(const Step& step) {
 void PackSteps::Commit() {
     for (const Step& step : FDone) {
         if (step.Kind == StepKind::Copied || step.Kind == StepKind::SetAside)
-            RemoveWritable(step.Kept);
+            RemoveWritable(step.Other);
     }
     FDone.clear();
 }

@@ -18,26 +18,26 @@ public:
     bool KeepOldBytes(const QString& file);
     // Sets aside a file standing at target, then moves source there. False leaves both as
     // they were; a folder at target is never set aside.
-    bool MoveToBackup(const QString& source, const QString& target);
+    bool Move(const QString& source, const QString& target);
     void UndoAll();
     // The new state is complete: what was set aside goes.
     void Commit();
 
 private:
     enum class StepKind {
-        // Path did not exist; Kept is empty.
+        // Path did not exist; Other is empty.
         Created,
-        // Path's old bytes are a copy at Kept; Path may be rewritten.
+        // Path's old bytes are copied to Other; Path may be rewritten.
         Copied,
-        // Path's file was renamed to Kept; Path is free.
+        // Path's file was renamed to Other, leaving Path free.
         SetAside,
-        // The file at Kept was moved to Path.
+        // The file from Other was moved to Path.
         Moved,
     };
     struct Step {
         StepKind Kind;
         QString Path;
-        QString Kept;
+        QString Other;
     };
 
     bool SetAside(const QString& target);
