@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliIntake.h"
 #include "cli/GameFolderChoice.h"
+#include "common/CaselessName.h"
 #include "common/PathRules.h"
 #include "hood/HoodDetails.h"
 #include "install/InstallExecution.h"
@@ -9,6 +10,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 
 #include <algorithm>
 #include <optional>
@@ -16,25 +18,28 @@
 namespace {
 const char* const Usage =
     "usage: packwright-cli install [--game DIR] [--packs LIST] [--hood N | --no-houses]\n"
-    "                              [--on-conflict skip|overwrite|rename-to-NAME]\n"
+    "                              [--on-conflict skip|overwrite] [--rename OLD=NEW]...\n"
     "                              [--comment TEXT] [--bitmaps yes|no] [--yes] PATH...\n"
     "Reads files, folders and zip archives as the install tab does and installs everything\n"
     "installable into the game folder DIR, recording each file in files.iff in the program\n"
     "folder. Prints one line per file: installed, skipped or failed, the kind, the target.\n"
     "Without --game and --packs (tevarin, ossery, fennick, glimmet, wendle or all, comma-\n"
     "separated) the stored settings decide. Houses and areas go to neighbourhood N\n"
-    "(default 1) unless --no-houses. --on-conflict decides about files already there\n"
-    "(default: skipped; rename-to-NAME gives the first such file the name NAME).\n"
+    "(default 1), whose folder must exist, unless --no-houses. --on-conflict decides about\n"
+    "files already there (default: skipped). --rename OLD=NEW installs the file named OLD\n"
+    "as NEW when a file of its name is already there; NEW keeps OLD's extension.\n"
     "--bitmaps answers the questions about doubtful bitmaps (default no); --yes allows\n"
     "installing files that already lie in the game folder (else asked on a terminal).\n"
-    "Exits 0 when nothing failed.\n";
+    "Exits 0 when nothing failed and every installed file was recorded.\n";
 
 struct InstallOptions {
     std::optional<QString> GameFolder;
     std::optional<PackFlags> Packs;
     std::optional<int> HoodNo = 1;
+    // Skip or Overwrite for every file already there; Ask leaves it to the console.
     FileExistsAnswer OnConflict = FileExistsAnswer::Ask;
-    QString RenameTo;
+    // New names by the name of the file they replace.
+    QHash<CaselessName, QString> Renames;
     QString Comment;
     bool BitmapsYes = false;
     bool Yes = false;
@@ -42,15 +47,30 @@ struct InstallOptions {
 };
 
 bool ParseConflict(const QString& word, InstallOptions& options) {
-    const QLatin1String renameTo("rename-to-");
     if (word == u"skip")
-        options.OnConflict = FileExistsAnswer::SkipAll;
+        options.OnConflict = FileExistsAnswer::Skip;
     else if (word == u"overwrite")
-        options.OnConflict = FileExistsAnswer::OverwriteAll;
-    else if (word.startsWith(renameTo) && word.size() > renameTo.size())
-        options.RenameTo = word.mid(renameTo.size());
+        options.OnConflict = FileExistsAnswer::Overwrite;
     else
         return false;
+    return true;
+}
+
+bool IsBareName(const QString& name) {
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+}
+
+// OLD=NEW: two bare file names with the same extension, OLD named once.
+bool ParseRename(const QString& pair, InstallOptions& options) {
+    const qsizetype equals = pair.indexOf(QLatin1Char('='));
+    const QString oldName = pair.left(equals);
+    const QString newName = pair.mid(equals + 1);
+    const QString extension = QFileInfo(oldName).suffix();
+    if (equals < 0 || !IsBareName(oldName) || !IsBareName(newName) || extension.isEmpty() ||
+        QFileInfo(newName).suffix().compare(extension, Qt::CaseInsensitive) != 0 ||
+        options.Renames.contains(oldName))
+        return false;
+    options.Renames.insert(oldName, newName);
     return true;
 }
 
@@ -76,6 +96,8 @@ std::optional<InstallOptions> ParseOptions(const QStringList& args) {
             options.HoodNo.reset();
         else if (arg == u"--on-conflict" && hasValue)
             valid = ParseConflict(args[++i], options);
+        else if (arg == u"--rename" && hasValue)
+            valid = ParseRename(args[++i], options);
         else if (arg == u"--comment" && hasValue)
             options.Comment = args[++i];
         else if (arg == u"--bitmaps" && hasValue && (args[i + 1] == u"yes" || args[i + 1] == u"no"))
@@ -106,16 +128,20 @@ public:
         return ConsoleInteraction::ShowMessage(kind, text, buttons);
     }
     FileExistsReply AskFileExists(const FileExistsQuestion& question) override {
-        if (FOptions.RenameTo.isEmpty())
+        const auto rename = FOptions.Renames.constFind(BareFileName(question.NewPath));
+        if (rename != FOptions.Renames.cend())
+            return {.Answer = FileExistsAnswer::Rename, .NewName = *rename};
+        if (FOptions.OnConflict == FileExistsAnswer::Ask)
             return ConsoleInteraction::AskFileExists(question);
-        return {.Answer = FileExistsAnswer::Rename, .NewName = FOptions.RenameTo};
+        return {.Answer = FOptions.OnConflict, .NewName = {}};
     }
-    HoodChoice ChooseNeighbourhood(const QString& gameFolder,
-                                   const ExpansionFlags& packs) override {
+    // The named neighbourhood's folder whether it exists or not: the install names it when
+    // it is missing.
+    HoodChoice ChooseNeighbourhood(const QString& gameFolder, const ExpansionFlags&) override {
         if (!FOptions.HoodNo)
             return {.Answer = HoodChoiceAnswer::DontInstall, .HoodPath = {}};
         return {.Answer = HoodChoiceAnswer::Continue,
-                .HoodPath = LoadHoodDetails(gameFolder, *FOptions.HoodNo, packs).HoodPath};
+                .HoodPath = WithTrailingSeparator(HoodFolder(gameFolder, *FOptions.HoodNo))};
     }
 
 private:
@@ -171,11 +197,12 @@ int Install(InstallOptions& options, CliIo& io) {
         .GameFolder = *options.GameFolder,
         .Packs = {.Expansion = std::ranges::any_of(*options.Packs, std::identity()),
                   .Packs = *options.Packs},
-        .FileExistsDefault = options.OnConflict,
+        // Each file already there is put to the console, which answers by the options.
+        .FileExistsDefault = FileExistsAnswer::Ask,
         .DatabaseFile = JoinCaseInsensitive(ProgramFolder(), QStringLiteral("files.iff"))};
     InstallInteraction user(io.Err, options);
     const InstallResult result = InstallTickedFiles(request, reading.Language(), user);
-    bool failed = result.Cancelled;
+    bool failed = result.Cancelled || !result.Recorded;
     for (const InstalledFileOutcome& file : result.Files) {
         io.Record({OutcomeWord(file.Outcome), QString::number(ContentKindValue(file.File.Kind)),
                    file.Target});

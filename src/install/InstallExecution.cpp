@@ -57,6 +57,19 @@ QString WithSingleBackslashes(const QString& comment) {
     return result;
 }
 
+// False when something stands at the database's path that cannot be read as one.
+bool LoadDatabase(InstalledFilesDb& db, const QString& fileName) {
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile())
+        return false;
+    try {
+        db.Load(fileName);
+    } catch (const EPackwrightError&) {
+        return false;
+    }
+    return true;
+}
+
 // A file of the plan: the folder it goes to and its name there.
 struct PlannedCopy {
     int File;
@@ -75,12 +88,12 @@ public:
 
 private:
     bool ChooseHood();
-    void Plan(TargetFolders& folders);
+    bool Plan(TargetFolders& folders);
     bool ConfirmFilesFromGameFolder();
     void CopyAll(TargetFolders& folders, ProgressHandle& progress);
     InstallOutcome CopyOne(TargetFolders& folders, PlannedCopy& copy);
     bool ResolveRename(TargetFolders& folders, PlannedCopy& copy, const QString& newName);
-    void Record(InstalledFilesDb& db) const;
+    bool Record(InstalledFilesDb& db) const;
     void Report() const;
 
     const InstallRequest& FRequest;
@@ -110,7 +123,10 @@ InstallResult InstallRun::Run() {
     progress->SetMessage(FLanguage.GetString(QStringLiteral("Installing")));
     progress->SetPercent(0);
     TargetFolders folders(FRequest.GameFolder, FHoodFolder);
-    Plan(folders);
+    if (Plan(folders))
+        FInteraction.Warn(
+            ReplacePlaceholder(FLanguage.GetString(QStringLiteral("HoodFolderMissing")),
+                               u"FolderName", QDir::toNativeSeparators(FHoodFolder)));
     if (!ConfirmFilesFromGameFolder()) {
         FResult.Cancelled = true;
         return FResult;
@@ -119,19 +135,16 @@ InstallResult InstallRun::Run() {
     InstalledFilesDb db;
     db.SetErrorMessage(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("DBError")),
                                           u"FileName", QStringLiteral("files.iff")));
-    bool dbRead = true;
-    try {
-        db.Load(FRequest.DatabaseFile);
-    } catch (const EPackwrightError&) {
-        dbRead = false;
+    // Files copied now could never be recorded, and saving would drop every record the
+    // database holds: stop before the first copy.
+    if (!LoadDatabase(db, FRequest.DatabaseFile)) {
+        FInteraction.Warn(db.ErrorMessage());
+        FResult.Cancelled = true;
+        return FResult;
     }
     progress->SetPercent(5);
     CopyAll(folders, *progress);
-    // An unreadable database is left as it is: saving would drop every record it holds.
-    if (!dbRead)
-        FInteraction.Warn(db.ErrorMessage());
-    else
-        Record(db);
+    FResult.Recorded = Record(db);
     progress.reset();
     Report();
     return FResult;
@@ -150,18 +163,25 @@ bool InstallRun::ChooseHood() {
     return true;
 }
 
-void InstallRun::Plan(TargetFolders& folders) {
+// True when houses or areas were left out because their neighbourhood has no folder; each
+// such file is given the target it would have had.
+bool InstallRun::Plan(TargetFolders& folders) {
     const double now = ToDayCount(QDateTime::currentDateTime());
+    bool hoodMissing = false;
     for (int i = 0; i < FRequest.Files.size(); ++i) {
         const TickedFile& file = FRequest.Files[i];
         const QString folder = folders.FolderFor(file.Kind);
         if (folder.isEmpty())
             continue;
-        FPlan.append({.File = i,
-                      .Folder = folder,
-                      .Name = BareFileName(file.SourcePath),
-                      .InstalledAt = now});
+        const QString name = BareFileName(file.SourcePath);
+        if (folders.InMissingHood(file.Kind)) {
+            FResult.Files[i].Target = QDir::toNativeSeparators(folder + name);
+            hoodMissing = true;
+            continue;
+        }
+        FPlan.append({.File = i, .Folder = folder, .Name = name, .InstalledAt = now});
     }
+    return hoodMissing;
 }
 
 bool InstallRun::ConfirmFilesFromGameFolder() {
@@ -227,7 +247,7 @@ bool InstallRun::ResolveRename(TargetFolders& folders, PlannedCopy& copy, const 
     return true;
 }
 
-void InstallRun::Record(InstalledFilesDb& db) const {
+bool InstallRun::Record(InstalledFilesDb& db) const {
     QList<qsizetype> order(FPlan.size());
     std::iota(order.begin(), order.end(), 0);
     std::ranges::stable_sort(order, {}, [this](qsizetype i) {
@@ -243,7 +263,7 @@ void InstallRun::Record(InstalledFilesDb& db) const {
                                    .Comment = WithSingleBackslashes(outcome.File.Comment),
                                    .InstalledAt = copy.InstalledAt});
     }
-    db.Save(FInteraction);
+    return db.Save(FInteraction);
 }
 
 void InstallRun::Report() const {

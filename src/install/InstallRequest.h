@@ -27,7 +27,8 @@ enum class InstallOutcome {
     Failed,
 };
 
-// What became of one ticked file. Target is empty for a house or area left out.
+// What became of one ticked file. Target is empty for a house or area left out by the
+// user's choice.
 struct InstalledFileOutcome {
     TickedFile File;
     QString Target;
@@ -35,11 +36,14 @@ struct InstalledFileOutcome {
 };
 
 struct InstallResult {
-    // The neighbourhood chooser was cancelled, or the user refused to install files that
-    // already lie in the game folder: nothing was copied or recorded.
+    // The neighbourhood chooser was cancelled, the user refused to install files that
+    // already lie in the game folder, or the database could not be read: nothing was copied
+    // or recorded.
     bool Cancelled = false;
     // Files copied.
     int Count = 0;
+    // False when the records of the copied files could not be saved.
+    bool Recorded = true;
     // One per ticked file, in the order of the request.
     QList<InstalledFileOutcome> Files;
 };

@@ -2,6 +2,8 @@
 
 #include "common/PathRules.h"
 
+#include <QFileInfo>
+
 namespace {
 // Where the game looks for each kind, relative to the game folder; houses and areas go to
 // the chosen neighbourhood's "Houses" folder instead.
@@ -34,7 +36,8 @@ bool IsHouseOrArea(ContentKind kind) {
 } // namespace
 
 TargetFolders::TargetFolders(const QString& gameFolder, const QString& hoodFolder)
-    : FGameFolder(gameFolder), FHoodFolder(hoodFolder) {}
+    : FGameFolder(gameFolder), FHoodFolder(hoodFolder),
+      FHoodMissing(!hoodFolder.isEmpty() && !QFileInfo(hoodFolder).isDir()) {}
 
 QString TargetFolders::FolderFor(ContentKind kind) {
     const int value = ContentKindValue(kind);
@@ -57,4 +60,8 @@ QString TargetFolders::ExistingEntry(const QString& folder, const QString& name)
 
 void TargetFolders::NoteWritten(const QString& folder, const QString& name) {
     FEntries.NoteWritten(folder, name);
+}
+
+bool TargetFolders::InMissingHood(ContentKind kind) const {
+    return FHoodMissing && IsHouseOrArea(kind);
 }

@@ -22,10 +22,14 @@ public:
     QString ExistingEntry(const QString& folder, const QString& name);
     // Records that folder now holds name.
     void NoteWritten(const QString& folder, const QString& name);
+    // True for houses and areas when the chosen neighbourhood has no folder: the game knows
+    // no such neighbourhood, so they are left out rather than making one.
+    bool InMissingHood(ContentKind kind) const;
 
 private:
     QString FGameFolder;
     QString FHoodFolder;
+    bool FHoodMissing;
     QHash<int, QString> FKindFolders;
     CaselessFolderCache FEntries;
 };

@@ -10,12 +10,7 @@
 
 #include <QDir>
 
-#include <map>
-
 namespace {
-// Names by kind value, in ascending order of kind.
-using NamesByKind = std::map<int, QStringList>;
-
 // A kind with more names than one list can count gets several chunks of its id.
 void AppendChunks(QList<IffChunkToWrite>& chunks, int kind, const QStringList& names) {
     for (qsizetype first = 0; first < names.size(); first += MaxStringListEntries) {
@@ -32,16 +27,27 @@ void AppendChunks(QList<IffChunkToWrite>& chunks, int kind, const QStringList& n
 }
 } // namespace
 
-bool WriteGameFileList(const QString& gameFolder, const QString& fileName) {
+qsizetype GameFileNames::Count() const {
+    qsizetype count = 0;
+    for (const auto& [kind, names] : ByKind)
+        count += names.size();
+    return count;
+}
+
+GameFileNames ListGameFiles(const QString& gameFolder) {
     const QString root = WithTrailingSeparator(QDir::fromNativeSeparators(gameFolder));
-    NamesByKind names;
+    GameFileNames names;
     const auto add = [&](const QString& path, const FoundFileClass& sorted) {
-        names[ContentKindValue(FoundListOf(sorted.List).Kind)].append(
+        names.ByKind[ContentKindValue(FoundListOf(sorted.List).Kind)].append(
             path.mid(root.size()).replace(QLatin1Char('/'), QLatin1Char('\\')));
     };
     ForEachContentFile(root, GameFileList(), add);
+    return names;
+}
+
+bool SaveGameFileList(const GameFileNames& names, const QString& fileName) {
     QList<IffChunkToWrite> chunks;
-    for (const auto& [kind, kindNames] : names)
+    for (const auto& [kind, kindNames] : names.ByKind)
         AppendChunks(chunks, kind, kindNames);
     return SaveIffContainer(fileName, chunks);
 }

@@ -22,23 +22,33 @@ TEST_F(TempFolderTest, NeighbourhoodFoldersAreFoundInAnyCaseAndNumberedFromTwo) 
 TEST_F(TempFolderTest, AreasAreJudgedByTheirHouseFileAndTheInstalledPacks) {
     FFolder.Write(u"UserData2/houses/HOUSE21.IFF"_s, "x");
     FFolder.Write(u"UserData2/houses/House81.iff"_s, "x");
+    FFolder.Write(u"UserData3/Houses/House40.iff"_s, "x");
+    FFolder.Write(u"UserData4/Houses/House50.iff"_s, "x");
+    FFolder.Write(u"UserData5/Houses/House90.iff"_s, "x");
     using enum AreaPresence;
+    const ExpansionFlags all{true, {true, true, true, true, true}};
     const struct {
+        int HoodNo;
         ExpansionFlags Packs;
         std::array<AreaPresence, HoodAreaCount> Areas;
     } cases[] = {
-        {{true, {true, true, true, true, true}}, {Yes, No, No, Yes, No}},
-        {{true, {true, true, true, false, true}}, {Yes, No, No, NotAvailable, No}},
-        {{false, {true, true, true, true, true}},
+        {2, all, {Yes, No, No, Yes, No}},
+        {2, {true, {true, true, true, false, true}}, {Yes, No, No, NotAvailable, No}},
+        {2,
+         {false, {true, true, true, true, true}},
          {NotAvailable, NotAvailable, NotAvailable, NotAvailable, NotAvailable}},
+        {3, all, {No, Yes, No, No, No}},
+        {4, all, {No, No, Yes, No, No}},
+        {5, all, {No, No, No, No, Yes}},
     };
     for (const auto& c : cases) {
-        const HoodDetails hood = LoadHoodDetails(FFolder.Path(), 2, c.Packs);
+        SCOPED_TRACE(c.HoodNo);
+        const HoodDetails hood = LoadHoodDetails(FFolder.Path(), c.HoodNo, c.Packs);
         EXPECT_TRUE(hood.Available);
-        EXPECT_EQ(hood.HoodPath, FFolder.Path(u"UserData2/"_s));
         EXPECT_EQ(hood.Areas, c.Areas);
     }
-    const HoodDetails missing = LoadHoodDetails(FFolder.Path(), 5, {});
+    EXPECT_EQ(LoadHoodDetails(FFolder.Path(), 3, all).HoodPath, FFolder.Path(u"UserData3/"_s));
+    const HoodDetails missing = LoadHoodDetails(FFolder.Path(), 7, {});
     EXPECT_FALSE(missing.Available);
     EXPECT_EQ(missing.HoodPath, QString());
 }

@@ -45,7 +45,7 @@ TEST_F(TempFolderTest, CliInstallsWhatTheDownloadsHoldAsTheOptionsDecide) {
                            u"130 GameData/Skins/b001body.cmx from the cli"_s}));
 
     const ProgramRun again = RunCli(
-        common + QStringList{u"--no-houses"_s, u"--on-conflict"_s, u"rename-to-chair2.iff"_s,
+        common + QStringList{u"--no-houses"_s, u"--rename"_s, u"CHAIR.IFF=chair2.iff"_s,
                              FFolder.Path(u"dl/house01.iff"_s), FFolder.Path(u"dl/chair.iff"_s)},
         {}, environment);
     EXPECT_EQ(again.Exit, 0) << again.Err.toStdString();
@@ -54,14 +54,117 @@ TEST_F(TempFolderTest, CliInstallsWhatTheDownloadsHoldAsTheOptionsDecide) {
     EXPECT_EQ(FFolder.Read(u"game/GameData/UserObjects/chair2.iff"_s), "chair");
 
     // Usage faults, a missing path and downloads holding nothing installable.
-    for (const QStringList& args : {QStringList{u"--on-conflict"_s, u"rename-to-"_s},
-                                    {u"--hood"_s, u"0"_s},
-                                    {u"--packs"_s, u"moon"_s},
-                                    {u"--if-exists"_s, u"skip"_s}}) {
+    for (const QStringList& args :
+         {QStringList{u"--on-conflict"_s, u"rename-to-a.iff"_s},
+          {u"--rename"_s, u"chair.iff=chair2.far"_s},
+          {u"--rename"_s, u"chair.iff=chair2"_s},
+          {u"--rename"_s, u"chair.iff"_s},
+          {u"--rename"_s, u"=chair2.iff"_s},
+          {u"--rename"_s, u"chair.iff=sub/chair2.iff"_s},
+          {u"--rename"_s, u"a.iff=b.iff"_s, u"--rename"_s, u"A.IFF=c.iff"_s},
+          {u"--hood"_s, u"0"_s},
+          {u"--packs"_s, u"moon"_s},
+          {u"--if-exists"_s, u"skip"_s}}) {
         EXPECT_EQ(RunCli(common + args + QStringList{FFolder.Path(u"dl"_s)}).Exit, 2)
             << args.join(u' ').toStdString();
     }
     EXPECT_EQ(RunCli(common).Exit, 2);
     EXPECT_EQ(RunCli(common + QStringList{FFolder.Path(u"dl/missing.iff"_s)}).Exit, 1);
     EXPECT_EQ(RunCli(common + QStringList{FFolder.Path(u"dl/notes.doc"_s)}).Exit, 1);
+}
+
+namespace {
+const QString DbErrorLine = u"Error writing installed files database! Please check that you have "
+                            "write access to the \"files.iff\" file.\n"_s;
+
+// Installs into the folder's "game" with its "home", or another folder, as the program folder.
+ProgramRun InstallCli(const TempFolder& folder, const QStringList& args,
+                      const QString& home = u"home"_s) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"PACKWRIGHT_HOME"_s, folder.Path(home));
+    return RunCli(
+        QStringList{u"install"_s, u"--game"_s, folder.Path(u"game/"_s), u"--packs"_s, u"all"_s} +
+            args,
+        {}, environment);
+}
+} // namespace
+
+TEST(InstallCliTest, RenameGivesTheNewNameOnlyToTheNamedFileAndOtherConflictsFollowTheOption) {
+    const struct {
+        QStringList Options;
+        QString Out;
+        QMap<QString, QByteArray> Files;
+    } cases[] = {
+        {{u"--rename"_s, u"Chair.iff=chair2.IFF"_s, u"--rename"_s, u"brick.wll=brick2.wll"_s},
+         u"installed\t100\t%1GameData/UserObjects/chair2.IFF\n"
+         "skipped\t130\t%1GameData/Skins/b001body.cmx\n"
+         "installed\t101\t%1GameData/Walls/brick2.wll\n"_s,
+         {{u"GameData/Skins/b001body.cmx"_s, "old"},
+          {u"GameData/UserObjects/chair.iff"_s, "old"},
+          {u"GameData/UserObjects/chair2.IFF"_s, "chair"},
+          {u"GameData/Walls/brick.wll"_s, "old"},
+          {u"GameData/Walls/brick2.wll"_s, "brick"}}},
+        {{u"--rename"_s, u"chair.iff=chair2.iff"_s, u"--on-conflict"_s, u"overwrite"_s},
+         u"installed\t100\t%1GameData/UserObjects/chair2.iff\n"
+         "installed\t130\t%1GameData/Skins/b001body.cmx\n"
+         "installed\t101\t%1GameData/Walls/brick.wll\n"_s,
+         {{u"GameData/Skins/b001body.cmx"_s, "body"},
+          {u"GameData/UserObjects/chair.iff"_s, "old"},
+          {u"GameData/UserObjects/chair2.iff"_s, "chair"},
+          {u"GameData/Walls/brick.wll"_s, "brick"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Options.join(u' ').toStdString());
+        TempFolder folder;
+        for (const QString& name :
+             {u"GameData/UserObjects/chair.iff"_s, u"GameData/Walls/brick.wll"_s,
+              u"GameData/Skins/b001body.cmx"_s})
+            folder.Write(u"game/"_s + name, "old");
+        folder.Write(u"dl/chair.iff"_s, "chair");
+        folder.Write(u"dl/brick.wll"_s, "brick");
+        folder.Write(u"dl/b001body.cmx"_s, "body");
+        QDir().mkpath(folder.Path(u"home"_s));
+
+        const ProgramRun run = InstallCli(folder, c.Options + QStringList{folder.Path(u"dl"_s)});
+        EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
+        EXPECT_EQ(run.Out, c.Out.arg(folder.Path(u"game/"_s)));
+        EXPECT_EQ(FilesBelow(folder, u"game/"_s), c.Files);
+    }
+}
+
+TEST_F(TempFolderTest, CliHousesForAMissingNeighbourhoodNameItsFolder) {
+    FFolder.Write(u"game/UserData/Houses/House02.iff"_s, "hood 1");
+    const QString house = FFolder.Write(u"dl/house01.iff"_s, "house");
+    QDir().mkpath(FFolder.Path(u"home"_s));
+
+    const ProgramRun run = InstallCli(FFolder, {u"--hood"_s, u"7"_s, house});
+    EXPECT_EQ(run.Exit, 0);
+    EXPECT_EQ(run.Out,
+              u"skipped\t110\t"_s + FFolder.Path(u"game/UserData7/Houses/house01.iff\n"_s));
+    EXPECT_EQ(run.Err, u"warning: The neighborhood folder \""_s +
+                           FFolder.Path(u"game/UserData7/"_s) +
+                           u"\" does not exist. Houses and areas have not been installed.\n"
+                           "info: 0 files have been installed to The Vocks.\n"_s);
+    EXPECT_EQ(FilesBelow(FFolder, u"game/"_s).keys(),
+              QStringList{u"UserData/Houses/House02.iff"_s});
+}
+
+TEST_F(TempFolderTest, CliInstallWhoseRecordsCannotBeKeptFails) {
+    const QString chair = FFolder.Write(u"dl/chair.iff"_s, "chair");
+    QDir().mkpath(FFolder.Path(u"game"_s));
+
+    // A folder where the database should be cannot be read: nothing is copied.
+    QDir().mkpath(FFolder.Path(u"home/files.iff"_s));
+    const ProgramRun blocked = InstallCli(FFolder, {chair});
+    EXPECT_EQ(blocked.Exit, 1);
+    EXPECT_EQ(blocked.Err, u"warning: "_s + DbErrorLine);
+    EXPECT_EQ(FilesBelow(FFolder, u"game/"_s), (QMap<QString, QByteArray>()));
+
+    // A program folder that does not exist cannot take the database: copied, not recorded.
+    const ProgramRun unsaved = InstallCli(FFolder, {chair}, u"gone"_s);
+    EXPECT_EQ(unsaved.Exit, 1);
+    EXPECT_EQ(unsaved.Out,
+              u"installed\t100\t"_s + FFolder.Path(u"game/GameData/UserObjects/chair.iff\n"_s));
+    EXPECT_EQ(unsaved.Err,
+              u"error: "_s + DbErrorLine + u"info: 1 file has been installed to The Vocks.\n"_s);
 }

@@ -3,6 +3,7 @@
 #include "InstalledGame.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
+#include "support/OrdinaryUser.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFolder.h"
@@ -19,6 +20,9 @@ using namespace Qt::StringLiterals;
 using enum ContentKind;
 
 namespace {
+const QString DbError = u"Error writing installed files database! Please check that you have "
+                        "write access to the \"files.iff\" file."_s;
+
 // A game folder, downloads and a database in a folder of their own, with scripted answers.
 class InstallSandbox {
 public:
@@ -41,7 +45,7 @@ public:
                                          gameFolder.isEmpty() ? QString() : Folder.Path(gameFolder),
                                      .Packs = {},
                                      .FileExistsDefault = fileExistsDefault,
-                                     .DatabaseFile = Folder.Path(u"files.iff"_s)};
+                                     .DatabaseFile = Folder.Path(Database)};
         return InstallTickedFiles(request, FLanguage, Interaction);
     }
 
@@ -54,6 +58,8 @@ public:
 
     TempFolder Folder;
     ScriptedInteraction Interaction;
+    // Below the folder.
+    QString Database = u"files.iff"_s;
 
 private:
     TLanguage FLanguage;
@@ -195,6 +201,7 @@ TEST_F(InstallExecutionTest, TheNeighbourhoodIsAskedForHousesAndExportsAndDecide
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         InstallSandbox f;
+        ASSERT_TRUE(QDir().mkpath(f.Game(u"UserData2"_s)));
         if (c.Answer)
             f.Interaction.ExpectHoodChoice({*c.Answer, f.Game(u"UserData2/"_s)});
         QList<TickedFile> files;
@@ -281,4 +288,78 @@ TEST_F(InstallExecutionTest, WithoutAGameFolderNothingIsCopiedAnywhere) {
         EXPECT_EQ(f.Folder.Contents(), QStringList({u"dl"_s, u"dl/chair.iff"_s, u"game"_s}));
         EXPECT_FALSE(QFileInfo::exists(u"GameData"_s));
     }
+}
+
+TEST_F(InstallExecutionTest, ExportedFamiliesAndAreasOfEveryKindGoToTheImportFolder) {
+    const struct {
+        ContentKind Kind;
+        QString Download;
+        QString Target;
+    } cases[] = {
+        {Families, u"dl/fam1.fam"_s, u"UserData/Import/fam1.fam"_s},
+        {ExpDowntowns, u"dl/lot.dtl"_s, u"UserData/Import/lot.dtl"_s},
+        {ExpIslands, u"dl/lot.vil"_s, u"UserData/Import/lot.vil"_s},
+        {ExpCommunities, u"dl/lot.cmt"_s, u"UserData/Import/lot.cmt"_s},
+        {ExpStudios, u"dl/lot.stl"_s, u"UserData/Import/lot.stl"_s},
+        {ExpMagicAreas, u"dl/lot.mtl"_s, u"UserData/Import/lot.mtl"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Download.toStdString());
+        InstallSandbox f;
+        f.Interaction.ExpectHoodChoice({HoodChoiceAnswer::DontInstall, {}});
+        f.Install({f.Download(c.Download, c.Kind)});
+        EXPECT_EQ(f.GameFiles(), QStringList{c.Target});
+        EXPECT_EQ(f.Records(), QStringList{u"%1 %2"_s.arg(ContentKindValue(c.Kind)).arg(c.Target)});
+    }
+}
+
+TEST_F(InstallExecutionTest, HousesForANeighbourhoodWithoutAFolderAreLeftOutWithItsNameShown) {
+    F.Interaction.ExpectHoodChoice({HoodChoiceAnswer::Continue, F.Game(u"UserData7/"_s)});
+    const InstallResult result = F.Install(
+        {F.Download(u"dl/house01.iff"_s, Houses), F.Download(u"dl/chair.iff"_s, Objects)});
+
+    EXPECT_EQ(F.GameFiles(), QStringList{u"GameData/UserObjects/chair.iff"_s});
+    EXPECT_EQ(result.Files[0].Outcome, InstallOutcome::Skipped);
+    EXPECT_EQ(result.Files[0].Target,
+              QDir::toNativeSeparators(F.Game(u"UserData7/Houses/house01.iff"_s)));
+    EXPECT_EQ(F.Interaction.MessageTexts(),
+              (QStringList{u"The neighborhood folder \""_s +
+                               QDir::toNativeSeparators(F.Game(u"UserData7/"_s)) +
+                               u"\" does not exist. Houses and areas have not been installed."_s,
+                           u"1 file has been installed to The Vocks."_s}));
+    EXPECT_FALSE(QFileInfo::exists(F.Game(u"UserData7"_s)));
+    EXPECT_EQ(F.Records(), QStringList{u"100 GameData/UserObjects/chair.iff"_s});
+}
+
+TEST_F(InstallExecutionTest, ADatabaseThatCannotBeReadStopsTheInstallBeforeAnyCopy) {
+    InstallSandbox folderInTheWay;
+    ASSERT_TRUE(QDir().mkpath(folderInTheWay.Folder.Path(u"files.iff"_s)));
+    InstallSandbox unreadable;
+    unreadable.Folder.Write(u"files.iff"_s, "records");
+    ASSERT_TRUE(QFile::setPermissions(unreadable.Folder.Path(u"files.iff"_s), {}));
+    for (InstallSandbox* f : {&folderInTheWay, &unreadable}) {
+        const TickedFile chair = f->Download(u"dl/chair.iff"_s, Objects);
+        HandToOrdinaryUser(f->Folder.Path());
+        InstallResult result;
+        {
+            AsOrdinaryUser user;
+            result = f->Install({chair});
+        }
+        EXPECT_TRUE(result.Cancelled);
+        EXPECT_EQ(f->GameFiles(), QStringList());
+        EXPECT_EQ(f->Interaction.MessageTexts(), QStringList{DbError});
+    }
+    ASSERT_TRUE(QFile::setPermissions(unreadable.Folder.Path(u"files.iff"_s), QFile::ReadOwner));
+    EXPECT_EQ(unreadable.Folder.Read(u"files.iff"_s), "records");
+}
+
+TEST_F(InstallExecutionTest, RecordsThatCannotBeSavedAreReportedAfterTheCopies) {
+    F.Database = u"missing/files.iff"_s;
+    const InstallResult result = F.Install({F.Download(u"dl/chair.iff"_s, Objects)});
+
+    EXPECT_FALSE(result.Recorded);
+    EXPECT_EQ(result.Count, 1);
+    EXPECT_EQ(F.GameFiles(), QStringList{u"GameData/UserObjects/chair.iff"_s});
+    EXPECT_EQ(F.Interaction.MessageTexts(),
+              (QStringList{DbError, u"1 file has been installed to The Vocks."_s}));
 }

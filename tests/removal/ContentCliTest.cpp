@@ -115,6 +115,36 @@ TEST_F(CliTest, GameFilesListOfACleanGameLeavesOnlyLaterContentCustom) {
     EXPECT_TRUE(run.Out.startsWith(u"100\tMine.iff\t"_s));
 }
 
+TEST_F(CliTest, GameFilesReplacesAListOnlyWhenToldAndSaysHowManyFilesItHolds) {
+    FFolder.Write(u"Game/GameData/Objects/Chair.iff"_s, "game");
+    FFolder.Write(u"Game/GameData/Skins/B001fafit.bmp"_s, "game");
+    const QString fresh = FFolder.Path(u"Home/Fresh.iff"_s);
+    const QString list = FFolder.Write(u"Home/QuarnFiles.iff"_s, "old list");
+
+    const ProgramRun first = Run({u"gamefiles"_s, u"-o"_s, fresh});
+    EXPECT_EQ(first.Exit, 0);
+    EXPECT_EQ(first.Err, QString());
+    EXPECT_EQ(first.Out, u"2\t"_s + fresh + u"\n"_s);
+
+    const ProgramRun refused = Run({u"gamefiles"_s, u"-o"_s, list});
+    EXPECT_EQ(refused.Exit, 1);
+    EXPECT_EQ(refused.Out, QString());
+    EXPECT_EQ(refused.Err,
+              u"question: "_s + list +
+                  u" already lists the game's own files. Replace it with a "
+                  "list of 2 files from "_s +
+                  FFolder.Path(u"Game"_s) +
+                  u"? Custom content in that folder would then count as the game's own and "
+                  "no longer be offered for deletion.\n"
+                  "packwright-cli: the list was not replaced\n"_s);
+    EXPECT_EQ(FFolder.Read(u"Home/QuarnFiles.iff"_s), "old list");
+
+    const ProgramRun replaced = Run({u"gamefiles"_s, u"--yes"_s, u"-o"_s, list});
+    EXPECT_EQ(replaced.Exit, 0);
+    EXPECT_EQ(replaced.Out, u"2\t"_s + list + u"\n"_s);
+    EXPECT_EQ(FFolder.Read(u"Home/QuarnFiles.iff"_s), FFolder.Read(u"Home/Fresh.iff"_s));
+}
+
 TEST(WallSpriteCliTest, SpriteCommandDecodesWallSpritesOnRequest) {
     TempFolder folder;
     const QByteArray wall = FixtureLe32(505) + FixtureLe32(1) + FixtureLe32(7) + FixtureLe32(16) +
