@@ -25,18 +25,15 @@ bool IsUnderLots(ContentKind kind) {
     return info && info->Group == ContentKindGroup::Lots;
 }
 
-QString CleanAbsolute(const QString& path) {
-    return QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath());
-}
-
+// Real paths: the game folder reached through a link still holds its own files.
 bool SamePath(const QString& a, const QString& b) {
-    return SameName(CleanAbsolute(a), CleanAbsolute(b));
+    return SameName(CanonicalWhereExists(a), CanonicalWhereExists(b));
 }
 
 bool LiesIn(const QString& path, const QString& folder) {
     return !folder.isEmpty() &&
-           CleanAbsolute(path).startsWith(WithTrailingSeparator(CleanAbsolute(folder)),
-                                          Qt::CaseInsensitive);
+           CanonicalWhereExists(path).startsWith(
+               WithTrailingSeparator(CanonicalWhereExists(folder)), Qt::CaseInsensitive);
 }
 
 // Comments reach the database with every doubled backslash made single, as they always
@@ -159,14 +156,17 @@ void InstallRun::Plan(TargetFolders& folders) {
             continue;
         FPlan.append({.File = i,
                       .Folder = folder,
-                      .Name = BareFileName(file.SourcePath),
+                      // A second archive entry of one name lies on disk under another.
+                      .Name = BareFileName(file.DisplayName),
                       .InstalledAt = now});
     }
 }
 
 bool InstallRun::ConfirmFilesFromGameFolder() {
     const bool fromGameFolder = std::ranges::any_of(FPlan, [this](const PlannedCopy& copy) {
-        return LiesIn(FRequest.Files[copy.File].SourcePath, FRequest.GameFolder);
+        // The name shown: an archive lying in the game folder counts, though its entries
+        // are extracted elsewhere.
+        return LiesIn(FRequest.Files[copy.File].DisplayName, FRequest.GameFolder);
     });
     return !fromGameFolder ||
            FInteraction.Ask(MessageKind::Confirmation,
