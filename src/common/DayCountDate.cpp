@@ -20,9 +20,17 @@ double ToDayCount(const QDateTime& value) {
     return days >= 0 ? days + fraction : days - fraction;
 }
 
-QDateTime FromDayCount(double days) {
+namespace {
+struct WallClock {
+    QDate Date;
+    QTime Time;
+};
+
+// Date and wall-clock time together: adding the time of day as elapsed time to midnight
+// would shift every time after a daylight-saving change by the hour.
+std::optional<WallClock> WallClockOf(double days) {
     if (!std::isfinite(days) || std::fabs(days) > MaxDays)
-        return {};
+        return std::nullopt;
     const double whole = std::trunc(days);
     const double fraction = std::fabs(days - whole);
     auto msecs = static_cast<int>(std::llround(fraction * MillisecondsPerDay));
@@ -32,9 +40,20 @@ QDateTime FromDayCount(double days) {
         msecs = 0;
         date = date.addDays(1);
     }
-    // Date and wall-clock time together: adding the time of day as elapsed time to
-    // midnight would shift every time after a daylight-saving change by the hour.
-    return QDateTime(date, QTime::fromMSecsSinceStartOfDay(msecs));
+    return WallClock{date, QTime::fromMSecsSinceStartOfDay(msecs)};
+}
+} // namespace
+
+QDateTime FromDayCount(double days) {
+    const std::optional<WallClock> clock = WallClockOf(days);
+    return clock ? QDateTime(clock->Date, clock->Time) : QDateTime();
+}
+
+QString DayCountIsoText(double days) {
+    const std::optional<WallClock> clock = WallClockOf(days);
+    if (!clock)
+        return {};
+    return clock->Date.toString(Qt::ISODate) + QLatin1Char('T') + clock->Time.toString(Qt::ISODate);
 }
 
 QString FormatDayCount(double days) {
