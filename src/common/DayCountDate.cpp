@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 const QDate DayZero(1899, 12, 30);
@@ -51,9 +52,19 @@ QDateTime FromDayCount(double days) {
 
 QString DayCountIsoText(double days) {
     const std::optional<WallClock> clock = WallClockOf(days);
-    if (!clock)
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    if (clock)
+        clock->Date.getDate(&year, &month, &day);
+    // Qt writes no ISO date outside these years either.
+    if (year < 0 || year > 9999)
         return {};
-    return clock->Date.toString(Qt::ISODate) + QLatin1Char('T') + clock->Time.toString(Qt::ISODate);
+    std::array<char, 24> text{};
+    const int length =
+        std::snprintf(text.data(), text.size(), "%04d-%02d-%02dT%02d:%02d:%02d", year, month, day,
+                      clock->Time.hour(), clock->Time.minute(), clock->Time.second());
+    return QString::fromLatin1(text.data(), length);
 }
 
 QString FormatDayCount(double days) {
