@@ -52,11 +52,12 @@ QDateTime FromDayCount(double days) {
 
 QString DayCountIsoText(double days) {
     const std::optional<WallClock> clock = WallClockOf(days);
+    if (!clock)
+        return {};
     int year = 0;
     int month = 0;
     int day = 0;
-    if (clock)
-        clock->Date.getDate(&year, &month, &day);
+    clock->Date.getDate(&year, &month, &day);
     // Qt writes no ISO date outside these years either.
     if (year < 0 || year > 9999)
         return {};
