@@ -2,6 +2,7 @@
 #include "support/CollectingInteraction.h"
 #include "support/FileFixtures.h"
 #include "support/FilesDbFixtures.h"
+#include "support/ToolComparison.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -19,6 +20,8 @@
 // kinds and name files that exist, so every load also checks each file is still there.
 // BM_LoadSaveAgainstFind puts one load and one save of 100,000 records beside `find` printing
 // the size of each of the same files, the least any check of every file costs.
+// BM_DbListAgainstFind times `packwright-cli db list` of those 100,000 records against the same
+// `find` (ratio list_per_find): starting the program, loading, and one line per record.
 
 namespace {
 // A database of a given size on disk, with the files it names.
@@ -82,10 +85,14 @@ double MillisecondsOf(const std::function<void()>& run) {
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
+QStringList FindArgs(const QString& folder) {
+    return {folder, QStringLiteral("-printf"), QStringLiteral("%s")};
+}
+
 void RunFind(const QString& folder) {
     QProcess find;
     find.setStandardOutputFile(QProcess::nullDevice());
-    find.start(QStringLiteral("find"), {folder, QStringLiteral("-printf"), QStringLiteral("%s")});
+    find.start(QStringLiteral("find"), FindArgs(folder));
     find.waitForFinished(-1);
 }
 
@@ -108,8 +115,17 @@ void BM_LoadSaveAgainstFind(benchmark::State& state) {
     state.counters["find_ms"] = find / runs;
     state.counters["load_save_per_find"] = (load + save) / find;
 }
+void BM_DbListAgainstFind(benchmark::State& state) {
+    const DatabaseOnDisk& database = DatabaseOf(static_cast<int>(state.range(0)));
+    const QString cli = QStringLiteral(PACKWRIGHT_CLI);
+    const QStringList listArgs = {QStringLiteral("db"), QStringLiteral("list"), database.Path()};
+    CompareWithTool(
+        state, "list", "find", [&] { return MillisecondsOf(cli, listArgs); },
+        [&] { return MillisecondsOf(QStringLiteral("find"), FindArgs(database.ContentFolder())); });
+}
 } // namespace
 
+BENCHMARK(BM_DbListAgainstFind)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LoadSaveAgainstFind)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadFilesDb)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveFilesDb)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

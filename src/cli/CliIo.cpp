@@ -1,6 +1,17 @@
 #include "cli/CliIo.h"
 
+#include <algorithm>
+
+namespace {
+bool NeedsEscape(QChar c) {
+    return c == u'\t' || c == u'\r' || c == u'\n' || c == u'\\';
+}
+} // namespace
+
 QString TsvField(const QString& text) {
+    // Most fields hold nothing to escape and are passed on without a copy.
+    if (std::ranges::none_of(text, NeedsEscape))
+        return text;
     QString field;
     field.reserve(text.size());
     for (const QChar c : text) {
@@ -29,11 +40,12 @@ bool WantsHelp(const QStringList& args) {
 }
 
 void CliIo::Record(const QStringList& fields) {
-    QStringList escaped;
-    escaped.reserve(fields.size());
-    for (const QString& field : fields)
-        escaped.append(TsvField(field));
-    Out << escaped.join(QLatin1Char('\t')) << '\n';
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            Out << '\t';
+        Out << TsvField(fields[i]);
+    }
+    Out << '\n';
 }
 
 int CliIo::Fail(const QString& text) {

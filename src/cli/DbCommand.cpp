@@ -27,7 +27,7 @@ int RunDbList(const QStringList& args, CliIo& io) {
         for (int i = 0; i < db.Count(kind.Kind); ++i) {
             const InstalledFileRecord record = db.Get(kind.Kind, i);
             io.Record({QString::number(ContentKindValue(kind.Kind)), record.FileName,
-                       FromDayCount(record.InstalledAt).toString(Qt::ISODate), record.Comment});
+                       DayCountIsoText(record.InstalledAt), record.Comment});
         }
     }
     return ExitSuccess;

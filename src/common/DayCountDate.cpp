@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 const QDate DayZero(1899, 12, 30);
@@ -20,9 +21,17 @@ double ToDayCount(const QDateTime& value) {
     return days >= 0 ? days + fraction : days - fraction;
 }
 
-QDateTime FromDayCount(double days) {
+namespace {
+struct WallClock {
+    QDate Date;
+    QTime Time;
+};
+
+// Date and wall-clock time together: adding the time of day as elapsed time to midnight
+// would shift every time after a daylight-saving change by the hour.
+std::optional<WallClock> WallClockOf(double days) {
     if (!std::isfinite(days) || std::fabs(days) > MaxDays)
-        return {};
+        return std::nullopt;
     const double whole = std::trunc(days);
     const double fraction = std::fabs(days - whole);
     auto msecs = static_cast<int>(std::llround(fraction * MillisecondsPerDay));
@@ -32,9 +41,31 @@ QDateTime FromDayCount(double days) {
         msecs = 0;
         date = date.addDays(1);
     }
-    // Date and wall-clock time together: adding the time of day as elapsed time to
-    // midnight would shift every time after a daylight-saving change by the hour.
-    return QDateTime(date, QTime::fromMSecsSinceStartOfDay(msecs));
+    return WallClock{date, QTime::fromMSecsSinceStartOfDay(msecs)};
+}
+} // namespace
+
+QDateTime FromDayCount(double days) {
+    const std::optional<WallClock> clock = WallClockOf(days);
+    return clock ? QDateTime(clock->Date, clock->Time) : QDateTime();
+}
+
+QString DayCountIsoText(double days) {
+    const std::optional<WallClock> clock = WallClockOf(days);
+    if (!clock)
+        return {};
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    clock->Date.getDate(&year, &month, &day);
+    // Qt writes no ISO date outside these years either.
+    if (year < 0 || year > 9999)
+        return {};
+    std::array<char, 24> text{};
+    const int length =
+        std::snprintf(text.data(), text.size(), "%04d-%02d-%02dT%02d:%02d:%02d", year, month, day,
+                      clock->Time.hour(), clock->Time.minute(), clock->Time.second());
+    return QString::fromLatin1(text.data(), length);
 }
 
 QString FormatDayCount(double days) {

@@ -11,6 +11,9 @@
 double ToDayCount(const QDateTime& value);
 // An invalid QDateTime for values no calendar holds (damaged data).
 QDateTime FromDayCount(double days);
+// The wall-clock time as FromDayCount(days).toString(Qt::ISODate) writes it, without asking
+// the system for the time zone: listing many records would otherwise ask once for each.
+QString DayCountIsoText(double days);
 
 // Written with "." whatever the locale, so stored values move between machines.
 QString FormatDayCount(double days);

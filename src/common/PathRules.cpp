@@ -63,3 +63,19 @@ QString JoinCaseInsensitive(const QString& base, const QString& relative) {
     return ResolveCaseInsensitive(WithTrailingSeparator(QDir::fromNativeSeparators(base)) +
                                   ToSlashes(relative));
 }
+
+QString CanonicalWhereExists(const QString& path) {
+    const QString absolute =
+        QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath());
+    QString rest;
+    for (QString head = absolute;;) {
+        const QString canonical = QFileInfo(head).canonicalFilePath();
+        if (!canonical.isEmpty())
+            return canonical + rest;
+        const qsizetype cut = head.lastIndexOf(QLatin1Char('/'));
+        if (cut <= 0)
+            return absolute;
+        rest = head.mid(cut) + rest;
+        head = head.left(cut);
+    }
+}

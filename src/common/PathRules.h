@@ -23,5 +23,10 @@ QString FindExistingCaseInsensitive(const QString& path);
 // base + relative (relative may use "\"), resolved case-insensitively against the disk.
 QString JoinCaseInsensitive(const QString& base, const QString& relative);
 
+// The absolute path with its longest leading part that exists resolved through every link,
+// the rest appended as given; "/" between the parts that exist. Two names of one file or
+// folder come out the same, as do names of what lies inside it ("x.zip\entry.iff").
+QString CanonicalWhereExists(const QString& path);
+
 // Names compare without regard to letter case everywhere.
 bool SameName(QStringView a, QStringView b);

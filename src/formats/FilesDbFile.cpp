@@ -61,6 +61,7 @@ double InstalledAtFromBytes(QByteArrayView text) {
 }
 
 void ReadKind(ContentKind kind, const QHash<int, const IffChunkInfo*>& chunks,
+              InstalledFilePresence& presence,
               const std::function<void(ContentKind, InstalledFileRecord)>& add) {
     const int id = ContentKindValue(kind);
     const IffChunkInfo* names = chunks.value(id);
@@ -70,7 +71,7 @@ void ReadKind(ContentKind kind, const QHash<int, const IffChunkInfo*>& chunks,
     size_t position = 0;
     ForEachStringListEntry(names->Data, [&](const IffStringEntryBytes& entry) {
         const QString fileName = DecodeIffText(entry.Value);
-        if (InstalledFileStillThere(kind, fileName))
+        if (presence.StillThere(kind, fileName))
             add(kind,
                 {fileName, comments.Find(position, fileName), InstalledAtFromBytes(entry.Comment)});
         ++position;
@@ -110,8 +111,9 @@ void ReadFilesDb(const QString& fileName,
                  const std::function<void(ContentKind, InstalledFileRecord)>& add) {
     const QList<IffChunkInfo> chunks = ListIffChunks(fileName, u"STR#");
     const QHash<int, const IffChunkInfo*> firstById = FirstChunkById(chunks);
+    InstalledFilePresence presence;
     for (const ContentKindInfo& info : AllContentKinds())
-        ReadKind(info.Kind, firstById, add);
+        ReadKind(info.Kind, firstById, presence, add);
 }
 
 std::optional<QList<IffChunkToWrite>> FilesDbChunks(const InstalledFilesDb& db) {

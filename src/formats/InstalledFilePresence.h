@@ -1,10 +1,24 @@
 #pragma once
 
+#include "common/CaselessFolderCache.h"
 #include "formats/ContentKind.h"
 
+#include <QHash>
 #include <QString>
 
-// Whether a recorded file is still there. A packed file counts as there while the FAR
-// archive that holds it exists: the nearest file found by walking up from the name's
-// folder part.
-bool InstalledFileStillThere(ContentKind kind, const QString& fileName);
+// Whether recorded files are still there, found as the game finds them: in any letter case
+// of every part of the path. A folder renamed to another case therefore loses no records.
+// Each folder is listed at most once, and only for a file not found as spelt.
+class InstalledFilePresence {
+public:
+    // A packed file counts as there while the FAR archive that holds it exists: the
+    // nearest file found by walking up from the name's folder part.
+    bool StillThere(ContentKind kind, const QString& fileName);
+
+private:
+    bool FileExists(const QString& path);
+    bool ArchiveAbove(const QString& fileName);
+
+    // One per file-system root ("/", "C:/").
+    QHash<QString, CaselessFolderCache> FRoots;
+};

@@ -79,7 +79,9 @@ bool FileClassifier::IsHandledType(const QString& path, const PackFlags& packs) 
 }
 
 bool FileClassifier::CheckFileType(const QString& sourcePath, const QString& displayName) {
-    const QString name = BareFileName(sourcePath).toLower();
+    // The name it was downloaded under: a second archive entry of one name lies on disk
+    // under another.
+    const QString name = BareFileName(displayName).toLower();
     const QString ext = ExtensionOf(name);
     Candidate candidate{displayName, sourcePath};
     if (ext == u".far")
@@ -190,7 +192,7 @@ void FileClassifier::ClassifyBitmap(const Candidate& bitmap, Interaction& user,
         return;
     }
     const BitmapVerdict verdict =
-        JudgeBitmap(BareFileName(bitmap.SourcePath).toLower(), *facts, FPacks);
+        JudgeBitmap(BareFileName(bitmap.DisplayName).toLower(), *facts, FPacks);
     QString questionKey;
     switch (verdict.Question) {
     case BitmapQuestion::None:

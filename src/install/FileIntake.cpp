@@ -1,5 +1,6 @@
 #include "install/FileIntake.h"
 
+#include "common/CaselessName.h"
 #include "common/Interaction.h"
 #include "common/PathRules.h"
 #include "common/Placeholders.h"
@@ -26,6 +27,13 @@ QString LowerExtension(const QString& path) {
 bool IsArchiveReadme(const QString& name) {
     const QString ext = LowerExtension(name);
     return ext == u".txt" || ext == u".nfo";
+}
+
+// "chair.iff" as the n-th file of its name: "chair (n).iff".
+QString NumberedName(const QString& name, int n) {
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const qsizetype cut = dot <= 0 ? name.size() : dot;
+    return name.left(cut) + QStringLiteral(" (%1)").arg(n) + name.mid(cut);
 }
 
 // Lists a folder tree breadth first, hidden and system files included. A folder reached
@@ -82,6 +90,8 @@ QList<ReadmeFile> FileIntake::Readmes() const {
     return sorted;
 }
 
+// A file given twice (itself and in its folder, or through a link) is taken once, under
+// the path it was first given by.
 void FileIntake::ExpandFolders(QStringList& paths) {
     QStringList files;
     for (const QString& path : std::as_const(paths)) {
@@ -90,7 +100,15 @@ void FileIntake::ExpandFolders(QStringList& paths) {
         else
             files.append(path);
     }
-    paths = files;
+    QSet<QString> seen;
+    paths.clear();
+    for (const QString& file : std::as_const(files)) {
+        const QString canonical = QFileInfo(file).canonicalFilePath();
+        if (!seen.contains(canonical.isEmpty() ? file : canonical)) {
+            seen.insert(canonical.isEmpty() ? file : canonical);
+            paths.append(file);
+        }
+    }
 }
 
 void FileIntake::HandleInput(const QString& path, QStringList& paths) {
@@ -118,32 +136,69 @@ void FileIntake::HandleArchive(const QString& archive, QStringList& paths) {
     const QString folder = MakeExtractFolder(archive);
     zip.SetExtrOptions(ExtrOption::ExtrOverWrite);
     zip.SetExtrBaseDir(folder);
-    QStringList wanted;
-    for (int i = 0; i < zip.GetCount(); ++i) {
-        const QString& stored = zip.GetDirEntry(i).FileName;
-        const std::optional<QString> name = ZipEntryFileName(stored);
-        if (!name || !(IsArchiveReadme(*name) || LowerExtension(*name) == u".zip" ||
-                       FileClassifier::IsHandledType(*name, FClassifier.Packs())))
-            continue;
-        zip.FSpecArgs().append(stored);
-        wanted.append(*name);
+    const QList<WantedEntry> wanted = WantedEntries(zip);
+    for (const WantedEntry& entry : wanted) {
+        zip.FSpecArgs().append(zip.GetDirEntry(entry.Index).FileName);
+        if (entry.OnDisk != entry.Name)
+            zip.SetExtractName(entry.Index, entry.OnDisk);
     }
     zip.Extract();
     // Only what was written is taken: an entry left out (a cancelled password, damaged
     // data) would otherwise show in the tree and fail at install.
-    for (const QString& name : std::as_const(wanted)) {
-        const QString source = folder + name;
-        if (!QFileInfo::exists(source))
+    for (const WantedEntry& entry : wanted) {
+        const QString source = folder + entry.OnDisk;
+        if (QFileInfo::exists(source))
+            TakeExtracted(archive, entry.Name, source, depth, paths);
+    }
+}
+
+// The entries intake extracts, each with a name on disk of its own: a later entry of a file
+// name already taken (from another folder of the archive) gets a number, "chair (2).iff",
+// and the user is told which two entries share the name.
+QList<FileIntake::WantedEntry> FileIntake::WantedEntries(const TZipBuilder& zip) {
+    QList<WantedEntry> wanted;
+    QSet<CaselessName> taken;
+    for (int i = 0; i < zip.GetCount(); ++i) {
+        const std::optional<QString> name = ZipEntryFileName(zip.GetDirEntry(i).FileName);
+        if (!name || !(IsArchiveReadme(*name) || LowerExtension(*name) == u".zip" ||
+                       FileClassifier::IsHandledType(*name, FClassifier.Packs())))
             continue;
-        const QString display = ArchiveEntryDisplayName(archive, name);
-        if (IsArchiveReadme(name)) {
-            FReadmes.append({display, source});
-        } else if (LowerExtension(name) == u".zip") {
-            FArchiveDepth.insert(source, depth + 1);
-            paths.append(source);
-        } else {
-            FClassifier.CheckFileType(source, display);
+        wanted.append({i, *name, *name});
+        taken.insert(*name);
+    }
+    QHash<CaselessName, int> firstOfName;
+    for (WantedEntry& entry : wanted) {
+        const auto first = firstOfName.constFind(entry.Name);
+        if (first == firstOfName.constEnd()) {
+            firstOfName.insert(entry.Name, entry.Index);
+            continue;
         }
+        for (int n = 2; taken.contains(entry.OnDisk); ++n)
+            entry.OnDisk = NumberedName(entry.Name, n);
+        taken.insert(entry.OnDisk);
+        ReportSameName(zip, *first, entry.Index);
+    }
+    return wanted;
+}
+
+void FileIntake::ReportSameName(const TZipBuilder& zip, int first, int second) {
+    QString text = FLanguage.GetString(QStringLiteral("ZipSameName"));
+    text = ReplacePlaceholder(text, u"FileName", QDir::toNativeSeparators(zip.ZipFileName()));
+    text = ReplacePlaceholder(text, u"First", zip.GetDirEntry(first).FileName);
+    text = ReplacePlaceholder(text, u"Second", zip.GetDirEntry(second).FileName);
+    FUser.Inform(text);
+}
+
+void FileIntake::TakeExtracted(const QString& archive, const QString& name, const QString& source,
+                               int depth, QStringList& paths) {
+    const QString display = ArchiveEntryDisplayName(archive, name);
+    if (IsArchiveReadme(name)) {
+        FReadmes.append({display, source});
+    } else if (LowerExtension(name) == u".zip") {
+        FArchiveDepth.insert(source, depth + 1);
+        paths.append(source);
+    } else {
+        FClassifier.CheckFileType(source, display);
     }
 }
 

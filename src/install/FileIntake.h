@@ -9,6 +9,7 @@
 class Interaction;
 class ProgressHandle;
 class TLanguage;
+class TZipBuilder;
 
 // A readme found during intake: the name shown for it and the file on disk.
 struct ReadmeFile {
@@ -35,9 +36,21 @@ public:
     QList<ReadmeFile> Readmes() const;
 
 private:
+    // An archive entry to extract: its index, its bare file name and the name it is
+    // written under.
+    struct WantedEntry {
+        int Index;
+        QString Name;
+        QString OnDisk;
+    };
+
     void ExpandFolders(QStringList& paths);
     void HandleInput(const QString& path, QStringList& paths);
     void HandleArchive(const QString& archive, QStringList& paths);
+    QList<WantedEntry> WantedEntries(const TZipBuilder& zip);
+    void ReportSameName(const TZipBuilder& zip, int first, int second);
+    void TakeExtracted(const QString& archive, const QString& name, const QString& source,
+                       int depth, QStringList& paths);
     QString MakeExtractFolder(const QString& archive) const;
 
     Interaction& FUser;

@@ -25,18 +25,15 @@ bool IsUnderLots(ContentKind kind) {
     return info && info->Group == ContentKindGroup::Lots;
 }
 
-QString CleanAbsolute(const QString& path) {
-    return QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath());
-}
-
+// Real paths: the game folder reached through a link still holds its own files.
 bool SamePath(const QString& a, const QString& b) {
-    return SameName(CleanAbsolute(a), CleanAbsolute(b));
+    return SameName(CanonicalWhereExists(a), CanonicalWhereExists(b));
 }
 
 bool LiesIn(const QString& path, const QString& folder) {
     return !folder.isEmpty() &&
-           CleanAbsolute(path).startsWith(WithTrailingSeparator(CleanAbsolute(folder)),
-                                          Qt::CaseInsensitive);
+           CanonicalWhereExists(path).startsWith(
+               WithTrailingSeparator(CanonicalWhereExists(folder)), Qt::CaseInsensitive);
 }
 
 // Comments reach the database with every doubled backslash made single, as they always
@@ -173,7 +170,8 @@ bool InstallRun::Plan(TargetFolders& folders) {
         const QString folder = folders.FolderFor(file.Kind);
         if (folder.isEmpty())
             continue;
-        const QString name = BareFileName(file.SourcePath);
+        // A second archive entry of one name lies on disk under another.
+        const QString name = BareFileName(file.DisplayName);
         if (folders.InMissingHood(file.Kind)) {
             FResult.Files[i].Target = QDir::toNativeSeparators(folder + name);
             hoodMissing = true;
@@ -186,7 +184,9 @@ bool InstallRun::Plan(TargetFolders& folders) {
 
 bool InstallRun::ConfirmFilesFromGameFolder() {
     const bool fromGameFolder = std::ranges::any_of(FPlan, [this](const PlannedCopy& copy) {
-        return LiesIn(FRequest.Files[copy.File].SourcePath, FRequest.GameFolder);
+        // The name shown: an archive lying in the game folder counts, though its entries
+        // are extracted elsewhere.
+        return LiesIn(FRequest.Files[copy.File].DisplayName, FRequest.GameFolder);
     });
     return !fromGameFolder ||
            FInteraction.Ask(MessageKind::Confirmation,

@@ -171,6 +171,7 @@ TZipBuilder::~TZipBuilder() = default;
 void TZipBuilder::SetZipFileName(const QString& path) {
     FArchive.reset();
     FEntries.clear();
+    FExtractNames.clear();
     FKnownPassword.reset();
     FZipFileName = path;
     if (path.isEmpty())
@@ -237,7 +238,7 @@ bool TZipBuilder::ExtractEntry(int index) {
         Report(UnsafeNameCode, FillZipMessage(FMessages.UnsafeName, FZipFileName, entry.FileName));
         return false;
     }
-    const QString target = WithTrailingSeparator(FExtrBaseDir) + *name;
+    const QString target = WithTrailingSeparator(FExtrBaseDir) + FExtractNames.value(index, *name);
     if (!FExtrOptions.testFlag(ExtrOption::ExtrOverWrite) && QFile::exists(target))
         return false;
     EntryWriter writer(FArchive->Handle.get(), static_cast<zip_uint64_t>(index),

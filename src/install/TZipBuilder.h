@@ -5,6 +5,7 @@
 #include "install/ZipMessages.h"
 
 #include <QFlags>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -54,6 +55,9 @@ public:
 
     // The stored names of the entries Extract writes.
     QStringList& FSpecArgs() { return FFSpecArgs; }
+    // Writes entry i under this bare file name rather than its own, so that two entries of
+    // one name from different folders both survive.
+    void SetExtractName(int i, const QString& fileName) { FExtractNames.insert(i, fileName); }
     void SetExtrBaseDir(const QString& folder) { FExtrBaseDir = folder; }
     void SetExtrOptions(ExtrOptions options) { FExtrOptions = options; }
     // How often the password of an encrypted entry is asked for; at most 15.
@@ -85,6 +89,7 @@ private:
     std::unique_ptr<Archive> FArchive;
     QList<ZipDirEntry> FEntries;
     QStringList FFSpecArgs;
+    QHash<int, QString> FExtractNames;
     QString FExtrBaseDir;
     ExtrOptions FExtrOptions;
     int FPasswordReqCount = 1;

@@ -31,6 +31,7 @@ struct DayCountCase {
 
 void ExpectBothWays(const DayCountCase& test) {
     EXPECT_EQ(FromDayCount(test.Days).toString(Qt::ISODate).toStdString(), test.Local) << test.Days;
+    EXPECT_EQ(DayCountIsoText(test.Days).toStdString(), test.Local) << test.Days;
     const QDateTime local = QDateTime::fromString(QLatin1String(test.Local), Qt::ISODate);
     EXPECT_DOUBLE_EQ(ToDayCount(local), test.Days) << test.Local;
 }
@@ -76,4 +77,5 @@ TEST(DayCountDate, SpacesAreTrimmedAndTextThatIsNoNumberOrNoDateIsRefused) {
         EXPECT_FALSE(ParseDayCount(text)) << QString::fromUtf16(text).toStdString();
     EXPECT_EQ(ParseDayCount(u" 2,75 "), 2.75);
     EXPECT_FALSE(FromDayCount(1e300).isValid());
+    EXPECT_EQ(DayCountIsoText(1e300), QString());
 }

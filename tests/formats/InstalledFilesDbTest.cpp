@@ -109,6 +109,33 @@ TEST_F(InstalledFilesDbTest, LoadKeepsOnlyFilesThatAreStillThere) {
         << "the stale record left the file at the save";
 }
 
+// Under Wine the game finds its folders in any letter case, so a folder renamed to another
+// case still holds the recorded files: their records, comments included, must survive a load
+// and the next save. Only a file gone in every spelling loses its record.
+TEST_F(InstalledFilesDbTest, RecordsSurviveAFolderRenamedToAnotherCase) {
+    const QString chair = FFolder.Write(u"Game/GameData/UserObjects/chair.iff"_s, "chair");
+    const QString archive = FFolder.Write(u"Game/GameData/UserObjects/Lamps.far"_s, "far");
+    const QString packed = QDir::toNativeSeparators(archive) + u"\\lamp.iff"_s;
+    const QString gone = FFolder.Path(u"Game/GameData/UserObjects/gone.iff"_s);
+    const QString path =
+        WriteDb({{100, {{chair, u"45000.25"_s, u"my chair"_s}, {gone, u"45000"_s, u"lost"_s}}},
+                 {106, {{packed, u"45001"_s, u"packed"_s}}}});
+    ASSERT_TRUE(QDir(FFolder.Path(u"Game"_s)).rename(u"GameData"_s, u"gamedata"_s));
+    ASSERT_TRUE(QDir(FFolder.Path(u"Game/gamedata"_s)).rename(u"UserObjects"_s, u"userobjects"_s));
+
+    InstalledFilesDb db(path);
+    EXPECT_EQ(Names(db, Objects), QStringList({chair})) << "kept under the name it was stored";
+    EXPECT_EQ(db.Get(Objects, 0).Comment, u"my chair"_s);
+    EXPECT_EQ(Names(db, FarPackedFiles), QStringList({packed}));
+
+    ScriptedInteraction interaction;
+    ASSERT_TRUE(db.Save(interaction));
+    const InstalledFilesDb reloaded(path);
+    EXPECT_EQ(Names(reloaded, Objects), QStringList({chair}));
+    EXPECT_EQ(reloaded.Get(Objects, 0).Comment, u"my chair"_s);
+    EXPECT_EQ(reloaded.Count(FarPackedFiles), 1);
+}
+
 TEST_F(InstalledFilesDbTest, DamagedEntriesDoNotStopTheLoad) {
     const QString chair = Existing(u"Chair.iff"_s);
     const QString table = Existing(u"Table.iff"_s);

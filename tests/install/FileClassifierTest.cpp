@@ -31,6 +31,48 @@ QList<ContentKind> KindsHolding(const FileClassifier& classifier, const QString&
 }
 } // namespace
 
+// Every edge of every house-number range, with all packs and with only the pack of the
+// range next door, so a range cut short or run long by one number shows.
+TEST(FileClassifier, HouseNumbersSortAtEveryRangeEdge) {
+    constexpr PackFlags Fennick{false, false, true, false, false};
+    constexpr PackFlags Glimmet{false, false, false, true, false};
+    struct Case {
+        const char* Name;
+        PackFlags Packs;
+        QList<ContentKind> Kinds;
+    };
+    const Case cases[] = {
+        {"house00.iff", AllPacks, {}},
+        {"house01.iff", NoPacks, {Houses}},
+        {"house10.iff", NoPacks, {Houses}},
+        {"house11.iff", AllPacks, {}},
+        {"house20.iff", AllPacks, {}},
+        {"house21.iff", Tevarin, {Downtowns}},
+        {"house30.iff", Tevarin, {Downtowns}},
+        {"house31.iff", AllPacks, {}},
+        {"house39.iff", AllPacks, {}},
+        {"house40.iff", Ossery, {Islands}},
+        {"house48.iff", Ossery, {Islands}},
+        {"house49.iff", AllPacks, {}},
+        {"house50.iff", Fennick, {Communities}},
+        {"house80.iff", Fennick, {Communities}},
+        {"house80.iff", Glimmet, {}},
+        {"house81.iff", Glimmet, {Studios}},
+        {"house81.iff", Fennick, {}},
+        {"house89.iff", Glimmet, {Studios}},
+        {"house89.iff", Wendle, {}},
+        {"house90.iff", Wendle, {MagicAreas}},
+        {"house90.iff", Glimmet, {}},
+        {"house99.iff", Wendle, {MagicAreas}},
+    };
+    for (const Case& c : cases) {
+        FileClassifier classifier(c.Packs);
+        const QString name = QString::fromLatin1(c.Name);
+        EXPECT_TRUE(classifier.CheckFileType(name, name)) << c.Name;
+        EXPECT_EQ(KindsHolding(classifier, name), c.Kinds) << c.Name;
+    }
+}
+
 TEST(FileClassifier, SortsFilesByNameAndPackFlags) {
     struct Case {
         const char* Name;

@@ -139,3 +139,48 @@ TEST_F(FileIntakeTest, EmptyingTheTempFolderLeavesItThereAndEmpty) {
     EXPECT_TRUE(EmptyTempFolder(Temp({})));
     EXPECT_EQ(FFolder.Contents(), QStringList({u"temp"_s}));
 }
+
+// One download given as itself, inside its folder and through a link is read once; two
+// entries of one name from different folders of an archive are both kept, the second
+// extracted under a numbered name but classified and shown by its own.
+TEST_F(FileIntakeTest, EachDownloadIsTakenOnceAndSameNamedEntriesBothSurvive) {
+    FFolder.Write(u"dl/pack/chair.iff"_s, "loose");
+    FFolder.Write(u"dl/pack/set.zip"_s,
+                  BuildZipArchive({{.Name = "v1/chair.iff", .Data = "one"},
+                                   {.Name = "v1/house01.iff", .Data = "house one"},
+                                   {.Name = "v2/chair.iff", .Data = "two"},
+                                   {.Name = "v2/HOUSE01.iff", .Data = "house two"}}));
+    ASSERT_TRUE(QFile::link(Dl(u"pack/chair.iff"_s), Dl(u"alias.iff"_s)));
+
+    FileIntake intake(FUser, FLanguage, NoPacks, Temp({}));
+    intake.SelectFiles({Dl(u"pack"_s), Dl(u"pack/chair.iff"_s), Dl(u"pack/../pack/set.zip"_s),
+                        Dl(u"alias.iff"_s)});
+
+    const QString set = Dl(u"pack/set.zip"_s);
+    const auto lines = [](const CandidateList& list) {
+        QStringList result;
+        for (const Candidate& c : list.Entries())
+            result.append(c.DisplayName + u" = "_s + c.SourcePath);
+        return result;
+    };
+    EXPECT_EQ(
+        lines(intake.Classifier().KindList(ContentKind::Objects)),
+        QStringList({N(Dl(u"pack/chair.iff"_s)) + u" = "_s + Dl(u"pack/chair.iff"_s),
+                     Entry(set, u"chair.iff"_s) + u" = "_s + Temp(u"set.zip/chair.iff"_s),
+                     Entry(set, u"chair.iff"_s) + u" = "_s + Temp(u"set.zip/chair (2).iff"_s)}));
+    EXPECT_EQ(lines(intake.Classifier().KindList(ContentKind::Houses)),
+              QStringList(
+                  {Entry(set, u"house01.iff"_s) + u" = "_s + Temp(u"set.zip/house01.iff"_s),
+                   Entry(set, u"HOUSE01.iff"_s) + u" = "_s + Temp(u"set.zip/HOUSE01 (2).iff"_s)}));
+    EXPECT_EQ(FFolder.Read(u"temp/set.zip/chair.iff"_s), "one");
+    EXPECT_EQ(FFolder.Read(u"temp/set.zip/chair (2).iff"_s), "two");
+    EXPECT_EQ(QDir(Temp({})).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList({u"set.zip"_s}))
+        << "the archive given twice is opened once";
+    const QString held = u"The archive \"%1\" holds two files of one name, \"%2\" and \"%3\". Both "
+                         u"are listed; if you install both, the second finds the first already "
+                         u"there."_s;
+    EXPECT_EQ(FUser.MessageTexts(),
+              QStringList({held.arg(N(set), u"v1/chair.iff"_s, u"v2/chair.iff"_s),
+                           held.arg(N(set), u"v1/house01.iff"_s, u"v2/HOUSE01.iff"_s)}));
+}

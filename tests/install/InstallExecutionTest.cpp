@@ -363,3 +363,54 @@ TEST_F(InstallExecutionTest, RecordsThatCannotBeSavedAreReportedAfterTheCopies) 
     EXPECT_EQ(F.Interaction.MessageTexts(),
               (QStringList{DbError, u"1 file has been installed to The Vocks."_s}));
 }
+
+// Two archive entries of one name reach the install as one name shown with two files on
+// disk ("chair (2).iff" beside "chair.iff"): the second meets the first as an existing file.
+TEST_F(InstallExecutionTest, SameNamedEntriesOfAnArchiveMeetAsAnExistingFile) {
+    const QString shown = QDir::toNativeSeparators(F.Folder.Path(u"dl/set.zip"_s)) +
+                          QDir::separator() + u"chair.iff"_s;
+    const QString first = F.Folder.Write(u"temp/set.zip/chair.iff"_s, "one");
+    const QString second = F.Folder.Write(u"temp/set.zip/chair (2).iff"_s, "two");
+    F.Interaction.ExpectFileExists({FileExistsAnswer::Overwrite, {}});
+
+    const InstallResult result =
+        F.Install({{.SourcePath = first, .Kind = Objects, .DisplayName = shown, .Comment = {}},
+                   {.SourcePath = second, .Kind = Objects, .DisplayName = shown, .Comment = {}}});
+
+    ASSERT_EQ(F.Interaction.FileExistsQuestions().size(), 1);
+    EXPECT_EQ(F.GameFiles(), QStringList({u"GameData/UserObjects/chair.iff"_s}));
+    EXPECT_EQ(F.Folder.Read(u"game/GameData/UserObjects/chair.iff"_s), "two");
+    EXPECT_EQ(F.Records(u"GameData/UserObjects/"_s), QStringList({u"100 chair.iff"_s}));
+    EXPECT_EQ(result.Count, 2);
+}
+
+// Whether a file comes from the game folder is judged by the name shown (an archive lying
+// in the game folder counts) and by real paths (the game folder reached through a link
+// holds the file itself, which is then recorded in place once, however often installed).
+TEST_F(InstallExecutionTest, TheGameFolderIsRecognisedThroughArchivesAndLinks) {
+    F.Folder.Write(u"game/Downloads/set.zip"_s, "zip");
+    const QString shown = QDir::toNativeSeparators(F.Game(u"Downloads/set.zip"_s)) +
+                          QDir::separator() + u"chair.iff"_s;
+    const QString extracted = F.Folder.Write(u"temp/set.zip/chair.iff"_s, "c");
+    F.Interaction.ExpectQuestion(MessageAnswer::No);
+    EXPECT_TRUE(
+        F.Install({{.SourcePath = extracted, .Kind = Objects, .DisplayName = shown, .Comment = {}}})
+            .Cancelled);
+    EXPECT_EQ(F.Interaction.MessageTexts().size(), 1) << "asked, then nothing more";
+    EXPECT_EQ(F.GameFiles(), QStringList({u"Downloads/set.zip"_s}));
+
+    InstallSandbox f;
+    const QString chair = f.Folder.Write(u"game/GameData/UserObjects/chair.iff"_s, "chair");
+    ASSERT_TRUE(QFile::link(f.Folder.Path(u"game"_s), f.Folder.Path(u"link"_s)));
+    for (int run = 0; run < 2; ++run) {
+        f.Interaction.ExpectQuestion(MessageAnswer::Yes);
+        const InstallResult result =
+            f.Install({{.SourcePath = chair, .Kind = Objects, .DisplayName = chair, .Comment = {}}},
+                      FileExistsAnswer::Ask, u"link/"_s);
+        EXPECT_EQ(result.Files.value(0).Outcome, InstallOutcome::InPlace);
+    }
+    EXPECT_TRUE(f.Interaction.FileExistsQuestions().isEmpty());
+    EXPECT_EQ(f.Folder.Read(u"game/GameData/UserObjects/chair.iff"_s), "chair");
+    EXPECT_EQ(RecordLines(f.Folder.Path(u"files.iff"_s), f.Folder.Path(u"link/"_s)),
+              QStringList({u"100 GameData/UserObjects/chair.iff"_s}));
+}
