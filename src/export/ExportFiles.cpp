@@ -39,8 +39,8 @@ QString ReadTemplateFile(const QString& path) {
     return TrimControls(JoinLines(SplitTextLines(Decode8BitText(bytes))));
 }
 
-void WriteExportFile(const QString& path, const QString& document) {
-    const QByteArray bytes = JoinLines(SplitTextLines(TrimControls(document))).toUtf8();
+void WriteExportFile(const QString& path, const QString& document, const OutputEncoding& encoding) {
+    const QByteArray bytes = encoding.Encode(JoinLines(SplitTextLines(TrimControls(document))));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw EFileOpenError(file);

@@ -2,6 +2,7 @@
 
 #include "common/Interaction.h"
 #include "common/Placeholders.h"
+#include "export/DeclaredEncoding.h"
 #include "export/ExportFiles.h"
 #include "export/ExportListSource.h"
 #include "export/ExportRenderer.h"
@@ -32,9 +33,11 @@ public:
         progress->SetMessage(FLanguage.GetString(QStringLiteral("ExportCreatingList")));
         progress->SetPercent(0);
         try {
-            const ExportTemplate parts = ParseTemplate(ReadTemplateFile(FTemplate), FLanguage);
+            const QString templateText = ReadTemplateFile(FTemplate);
+            const ExportTemplate parts = ParseTemplate(templateText, FLanguage);
+            const OutputEncoding encoding = EncodingOf(templateText);
             progress->SetPercent(TemplateCutPercent);
-            const ExportResult result = Write(parts, *progress);
+            const ExportResult result = Write(parts, encoding, *progress);
             WriteExportChoices(FJob.Choices);
             return result;
         } catch (const ETemplateError& error) {
@@ -65,7 +68,28 @@ private:
                MessageAnswer::Yes;
     }
 
-    ExportResult Write(const ExportTemplate& parts, ProgressHandle& progress) {
+    // Plain text is UTF-8; markup is written in the encoding its template declares, and one
+    // that cannot be written ends the export before the game folder is searched.
+    OutputEncoding EncodingOf(const QString& templateText) const {
+        if (!IsMarkupFile(FOutput))
+            return OutputEncoding();
+        const MarkupDialect dialect =
+            QFileInfo(FOutput).suffix().compare(u"xml", Qt::CaseInsensitive) == 0
+                ? MarkupDialect::Xml
+                : MarkupDialect::Html;
+        const std::optional<QString> declared = DeclaredEncoding(templateText, dialect);
+        if (!declared)
+            return OutputEncoding();
+        if (std::optional<OutputEncoding> encoding = OutputEncoding::Named(*declared))
+            return *encoding;
+        throw ETemplateError(
+            ReplacePlaceholder(FLanguage.GetString(QStringLiteral("ExportUnknownEncoding")),
+                               u"Encoding", *declared),
+            QString());
+    }
+
+    ExportResult Write(const ExportTemplate& parts, const OutputEncoding& encoding,
+                       ProgressHandle& progress) {
         const bool markup = IsMarkupFile(FOutput);
         const bool links = markup && FJob.Choices.Links;
         const ExportRenderOptions options{.Title = FJob.Choices.Title,
@@ -81,7 +105,7 @@ private:
             FInteraction.Inform(FLanguage.GetString(QStringLiteral("ExportNoCustom")));
             return ExportResult::NothingToExport;
         }
-        WriteExportFile(FOutput, links ? MakeLinks(document) : document);
+        WriteExportFile(FOutput, links ? MakeLinks(document) : document, encoding);
         return ExportResult::Written;
     }
 

@@ -10,11 +10,14 @@
 #include "formats/GameFileList.h"
 #include "formats/TFarFile.h"
 #include "language/TLanguage.h"
+#include "removal/ContentNameOrder.h"
 #include "removal/ContentRecords.h"
 #include "removal/ContentScan.h"
 
 #include <QDir>
 #include <QFile>
+
+#include <algorithm>
 
 namespace {
 constexpr int TempClearedPercent = 6;
@@ -63,12 +66,24 @@ public:
         // The three object folders, and every other kind's single list, in the scan's order.
         for (const FoundListInfo& found : AllFoundLists())
             if (found.Kind == kind)
-                for (const FoundFile& file : FContent.List(found.Id))
-                    list.Entries.append(Entry(kind, file));
+                for (const FoundFile* file : ByName(FContent.List(found.Id)))
+                    list.Entries.append(Entry(kind, *file));
         return list;
     }
 
 private:
+    // A folder's files as the delete tab shows them, not in the file system's order.
+    static std::vector<const FoundFile*> ByName(const QList<FoundFile>& files) {
+        std::vector<const FoundFile*> sorted;
+        sorted.reserve(size_t(files.size()));
+        for (const FoundFile& file : files)
+            sorted.push_back(&file);
+        std::ranges::stable_sort(sorted, ComesBeforeByName, [](const FoundFile* file) {
+            return QStringView(file->DisplayName);
+        });
+        return sorted;
+    }
+
     ExportEntry Entry(ContentKind kind, const FoundFile& found) {
         ExportEntry entry;
         static_cast<ExportFile&>(entry) = Dated({.Name = found.DisplayName,

@@ -2,42 +2,84 @@
 
 #include "export/TemplateRegex.h"
 
+#include <array>
+
 namespace {
+// Whether the text holds "www." or "ftp." in any letter case; looked for from each dot, as
+// a search without regard to case costs more than the whole rest of the linking.
+bool HoldsHostName(QStringView text) {
+    constexpr qsizetype prefix = 3;
+    for (qsizetype dot = text.indexOf(u'.', prefix); dot >= 0; dot = text.indexOf(u'.', dot + 1)) {
+        const QStringView before = text.sliced(dot - prefix, prefix);
+        if (before.compare(u"www", Qt::CaseInsensitive) == 0 ||
+            before.compare(u"ftp", Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
 struct LinkRule {
+    // False for text that holds nothing the rule would change.
+    bool (*MayMatch)(QStringView text);
     QStringView Pattern;
     QStringView Format;
     bool Conditional;
 };
 
 constexpr LinkRule LinkRules[] = {
-    {.Pattern = uR"((^|\s|>)(http|ftp)://(([^"\s<>']|[a-zA-Z0-9])*))",
+    {.MayMatch = [](QStringView text) { return text.contains(u"://"); },
+     .Pattern = uR"((^|\s|>)(http|ftp)://(([^"\s<>']|[a-zA-Z0-9])*))",
      .Format = uR"($1<a href="$2://$3" target="_blank">$2://$3</a>)",
      .Conditional = false},
-    {.Pattern = uR"((^|\s|>)(((www)|(ftp))\.(([^"\s<>']|[a-zA-Z0-9])*)))",
+    {.MayMatch = HoldsHostName,
+     .Pattern = uR"((^|\s|>)(((www)|(ftp))\.(([^"\s<>']|[a-zA-Z0-9])*)))",
      .Format =
          uR"((?4$1<a href="http\://$2" target="_blank">$2</a>)(?5$1<a href="ftp\://$2" target="_blank">$2</a>))",
      .Conditional = true},
-    {.Pattern = uR"((^|\s|>)(mailto:)?([\w\-\.]*@[\w\-\.]*)([^"\s<>']*))",
+    {.MayMatch = [](QStringView text) { return text.contains(u'@'); },
+     .Pattern = uR"((^|\s|>)(mailto:)?([\w\-\.]*@[\w\-\.]*)([^"\s<>']*))",
      .Format = uR"($1<a href="mailto:$3$4">$3</a>)",
      .Conditional = false},
 };
 
-QString LinkBody(QString body) {
-    for (const LinkRule& rule : LinkRules) {
-        const TemplateRegex expression(rule.Pattern);
-        body = expression.ReplaceAll(body, rule.Format, rule.Conditional);
+// No rule matches across a line break and "^" matches at the start of every line, so the
+// body is linked a line at a time, and only the lines that hold an address go through the
+// regular-expression engine: the work grows with the document, not faster.
+QString LinkBody(QStringView body) {
+    static const std::array<TemplateRegex, std::size(LinkRules)> expressions{
+        TemplateRegex(LinkRules[0].Pattern), TemplateRegex(LinkRules[1].Pattern),
+        TemplateRegex(LinkRules[2].Pattern)};
+    QString linked;
+    linked.reserve(body.size());
+    for (qsizetype start = 0; start < body.size();) {
+        const qsizetype end = body.indexOf(u'\n', start);
+        const QStringView line = body.sliced(start, (end < 0 ? body.size() : end + 1) - start);
+        start += line.size();
+        QString changed;
+        for (size_t rule = 0; rule < expressions.size(); ++rule) {
+            const QStringView current = changed.isNull() ? line : QStringView(changed);
+            if (LinkRules[rule].MayMatch(current))
+                changed = expressions[rule].ReplaceAll(current.toString(), LinkRules[rule].Format,
+                                                       LinkRules[rule].Conditional);
+        }
+        linked += changed.isNull() ? line : QStringView(changed);
     }
-    return body;
+    return linked;
 }
 } // namespace
 
 QString MakeLinks(const QString& document) {
-    static const TemplateRegex bodySplit(u"(.*)<body>(.*)");
+    // The last one, as the greedy "(.*)<body>(.*)" of the template rules finds it.
+    constexpr QStringView bodyTag = u"<body>";
+    const qsizetype body = document.lastIndexOf(bodyTag, -1, Qt::CaseInsensitive);
+    if (body < 0)
+        return document;
     try {
-        const std::optional<QStringList> groups = bodySplit.Search(document);
-        if (!groups)
-            return document;
-        return (*groups)[1] + QStringLiteral("<body>\r\n") + LinkBody((*groups)[2]);
+        QString linked = document.left(body);
+        linked += bodyTag;
+        linked += u"\r\n";
+        linked += LinkBody(QStringView(document).sliced(body + bodyTag.size()));
+        return linked;
     } catch (const ERegexGaveUp&) {
         return document;
     }

@@ -7,7 +7,8 @@ class TLanguage;
 
 // A template that cannot be cut. Section names the first part found missing ("${GENERATOR}",
 // "ListStart", "ListEnd", "ItemStart", "ItemEnd"); it is empty when the template was too
-// large or too complex for the regular-expression engine.
+// large or too complex for the regular-expression engine, or declares an encoding that
+// cannot be written.
 class ETemplateError : public EPackwrightError {
 public:
     ETemplateError(const QString& text, const QString& section)

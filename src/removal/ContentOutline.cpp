@@ -1,6 +1,7 @@
 #include "removal/ContentOutline.h"
 
 #include "language/TLanguage.h"
+#include "removal/ContentNameOrder.h"
 #include "removal/FoundContent.h"
 
 #include <QDir>
@@ -44,9 +45,7 @@ ContentNode FileNode(const FoundFile& file, ContentKind kind) {
 }
 
 void SortLevels(ContentNode& node) {
-    std::ranges::stable_sort(node.Children, [](const ContentNode& a, const ContentNode& b) {
-        return a.Text.compare(b.Text, Qt::CaseInsensitive) < 0;
-    });
+    std::ranges::stable_sort(node.Children, ComesBeforeByName, &ContentNode::Text);
     for (ContentNode& child : node.Children)
         SortLevels(child);
 }

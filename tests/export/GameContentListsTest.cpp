@@ -100,3 +100,24 @@ TEST_F(GameContentListsTest, AnUnreadableArchiveEndsTheExportWithItsReadersMessa
     ASSERT_EQ(FInteraction.Messages().size(), 1);
     EXPECT_TRUE(FInteraction.Messages()[0].Text.contains(u"is not a valid FAR file"_s));
 }
+
+TEST_F(GameContentListsTest, ListsEachFolderByNameWithoutRegardToCaseAsTheDeleteTabDoes) {
+    FFolder.Write(u"Program/QuarnFiles.iff"_s, QByteArray());
+    for (const QString& name : {u"b.iff"_s, u"C.iff"_s, u"a.iff"_s, u"D.iff"_s}) {
+        FFolder.Write(u"Game/GameData/UserObjects/"_s + name, "u");
+        FFolder.Write(u"Game/Downloads/"_s + name, "dd");
+        FFolder.Write(u"Game/GameData/Walls/"_s + QString(name).replace(u".iff"_s, u".wll"_s), "w");
+    }
+    FFolder.Write(u"Game/GameData/Walls/Zed/e.wll"_s, "w");
+
+    const QList<ExportList> lists = Build({ContentKind::Objects, ContentKind::Walls});
+
+    ASSERT_EQ(lists.size(), 2);
+    // Each object folder keeps its place; within it, names go in alphabetical order.
+    EXPECT_EQ(Names(lists[0].Entries),
+              (QStringList{u"a.iff=1"_s, u"b.iff=1"_s, u"C.iff=1"_s, u"D.iff=1"_s, u"a.iff=2"_s,
+                           u"b.iff=2"_s, u"C.iff=2"_s, u"D.iff=2"_s}));
+    EXPECT_EQ(Names(lists[1].Entries),
+              (QStringList{u"a.wll=1"_s, u"b.wll=1"_s, u"C.wll=1"_s, u"D.wll=1"_s,
+                           QDir::toNativeSeparators(u"Zed/e.wll=1"_s)}));
+}

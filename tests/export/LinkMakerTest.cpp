@@ -29,3 +29,17 @@ TEST(LinkMaker, LinksAddressesInTheBodyOnly) {
                   head + u"\r\n"_s + QString::fromUtf16(test.Linked));
     EXPECT_EQ(MakeLinks(u"no body www.v.example"_s), u"no body www.v.example"_s);
 }
+
+TEST(LinkMaker, LinksEveryLineOfALongBodyAndWritesTheLastBodyTagInLowerCase) {
+    QString document = u"<BODY>www.early.example<Body>"_s;
+    QString linked = u"<BODY>www.early.example<body>\r\n"_s;
+    for (int line = 0; line < 3000; ++line) {
+        document +=
+            u"<td>%1</td>\r\nwww.v%1.example FTP://v.example/%1 a@v.example\r\n"_s.arg(line);
+        linked +=
+            u"<td>%1</td>\r\n<a href=\"http://www.v%1.example\" target=\"_blank\">"
+            "www.v%1.example</a> <a href=\"FTP://v.example/%1\" target=\"_blank\">"
+            "FTP://v.example/%1</a> <a href=\"mailto:a@v.example\">a@v.example</a>\r\n"_s.arg(line);
+    }
+    EXPECT_EQ(MakeLinks(document), linked);
+}

@@ -1,0 +1,5 @@
+#include "removal/ContentNameOrder.h"
+
+bool ComesBeforeByName(QStringView name, QStringView other) {
+    return name.compare(other, Qt::CaseInsensitive) < 0;
+}
