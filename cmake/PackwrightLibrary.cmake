@@ -21,6 +21,24 @@ function(packwright_refuse_window_links engine links)
   endforeach()
 endfunction()
 
+# Runs moc on a library only where one of its sources' headers declares a QObject: moc's scan
+# and its empty compilation unit cost every other target time for nothing. A header that
+# gains Q_OBJECT later makes the link fail on its missing meta-object; configure again.
+function(packwright_moc_when_needed target)
+  foreach(source IN LISTS ARGN)
+    get_filename_component(stem ${source} NAME_WLE)
+    get_filename_component(folder ${source} DIRECTORY)
+    set(header ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/${stem}.h)
+    if(EXISTS ${header})
+      file(STRINGS ${header} declarations REGEX "Q_OBJECT|Q_GADGET|Q_NAMESPACE")
+      if(declarations)
+        set_target_properties(${target} PROPERTIES AUTOMOC ON)
+        return()
+      endif()
+    endif()
+  endforeach()
+endfunction()
+
 # packwright_engine(<name> SOURCES ... [QT Core Gui] [LINKS ...])
 # An engine library: Qt Core (and Gui where images are needed), never Widgets, nor a library
 # of windows.
@@ -37,6 +55,7 @@ function(packwright_engine name)
   endforeach()
   target_link_libraries(${name} PUBLIC packwright_options ${qt_targets} ${ARG_LINKS})
   packwright_use_pch(${name} engine)
+  packwright_moc_when_needed(${name} ${ARG_SOURCES})
   # The values are written into the deferred call now; a deferred call reads variables late.
   cmake_language(EVAL CODE "cmake_language(DEFER DIRECTORY [[${PROJECT_SOURCE_DIR}]]
     CALL packwright_refuse_window_links [[${name}]] [[${ARG_LINKS}]])")
@@ -50,6 +69,7 @@ function(packwright_windows name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC packwright_options Qt6::Widgets ${ARG_LINKS})
   packwright_use_pch(${name} window)
+  packwright_moc_when_needed(${name} ${ARG_SOURCES})
   packwright_mark_window_library(${name})
 endfunction()
 
