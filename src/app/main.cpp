@@ -1,10 +1,12 @@
 #include "app/ScreenshotTour.h"
 #include "app/TMainForm.h"
 #include "app/TPackwrightApplication.h"
+#include "platform/LocalTimeZone.h"
 
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
+    ReadLocalTimeZoneOnce();
     TPackwrightApplication application(argc, argv);
     TMainForm mainForm;
     if (!mainForm.FormCreate())

@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "platform/LocalTimeZone.h"
 
 #include <QCoreApplication>
 
@@ -37,6 +38,7 @@ const char* const Usage = "usage: packwright-cli COMMAND [ARGS...]\n"
 } // namespace
 
 int main(int argc, char* argv[]) {
+    ReadLocalTimeZoneOnce();
     QCoreApplication application(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,0 +1,3 @@
+#include "platform/LocalTimeZone.h"
+
+void ReadLocalTimeZoneOnce() {}
