@@ -130,3 +130,25 @@ TEST(WallSpriteCliTest, SpriteCommandDecodesWallSpritesOnRequest) {
     EXPECT_EQ(QImage(folder.Path(u"out/frame-0.png"_s)).pixel(0, 0), qRgb(10, 20, 30));
     EXPECT_EQ(RunCli({u"iff"_s, u"sprite"_s, file, u"1793"_s, folder.Path(u"out"_s)}).Exit, 1);
 }
+
+// Names that differ only in letter case are different files on this disk and different
+// entries of an archive: the one named exactly goes, and only it.
+TEST_F(CliTest, DeleteTakesTheExactlyNamedFileOrEntryBeforeOneInAnotherCase) {
+    FFolder.Write(u"Game/Downloads/chair.iff"_s, "lower");
+    FFolder.Write(u"Game/Downloads/Chair.iff"_s, "upper");
+    FFolder.Write(
+        u"Game/Downloads/set.far"_s,
+        BuildFarArchive({{.Name = "Lamp.iff", .Data = "U"}, {.Name = "lamp.iff", .Data = "L"}}));
+    QDir().mkpath(FFolder.Path(u"Home"_s));
+    const QString set = Game(u"Downloads/set.far"_s);
+
+    const ProgramRun run = Run({u"delete"_s, u"--yes"_s, Game(u"Downloads/Chair.iff"_s),
+                                set + QDir::separator() + u"lamp.iff"_s});
+
+    EXPECT_EQ(run.Out, u"deleted\t100\t"_s + Game(u"Downloads/Chair.iff"_s) +
+                           u"\ndeleted\t106\t"_s + set + QDir::separator() + u"lamp.iff\n"_s);
+    EXPECT_EQ(FFolder.Read(u"Game/Downloads/chair.iff"_s), "lower");
+    EXPECT_FALSE(QFile::exists(Game(u"Downloads/Chair.iff"_s)));
+    EXPECT_EQ(FFolder.Read(u"Game/Downloads/set.far"_s),
+              BuildFarArchive({{.Name = "Lamp.iff", .Data = "U"}}));
+}
