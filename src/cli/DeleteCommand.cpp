@@ -52,13 +52,17 @@ std::vector<DeleteTarget> TargetsOf(const std::vector<const ContentFileInfo*>& f
         if (file->InFar)
             entries[file->Path].append(file->Name);
         else
-            targets.push_back({.Kind = file->Kind, .Path = file->Path, .Items = {}});
+            targets.push_back({.Kind = file->Kind,
+                               .Path = file->Path,
+                               .Items = {},
+                               .NativePath = file->NativePath});
     }
     for (auto& [archive, items] : entries) {
         const bool whole =
             std::ranges::any_of(targets, [&](const DeleteTarget& t) { return t.Path == archive; });
         if (!whole)
-            targets.push_back({.Kind = ContentKind::FarFiles, .Path = archive, .Items = items});
+            targets.push_back(
+                {.Kind = ContentKind::FarFiles, .Path = archive, .Items = items, .NativePath = {}});
     }
     return targets;
 }

@@ -3,6 +3,7 @@
 #include "fileutil/FileAttributes.h"
 #include "fileutil/PlatformFileSystem.h"
 
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -16,6 +17,9 @@ struct TFilesResult {
     int DirCount = 0;
     int FileCount = 0;
     QStringList Files;
+    // The entries of Files, by index, whose text does not spell them on disk (names in no
+    // valid encoding), with the path as the disk spells it.
+    QHash<qsizetype, QByteArray> NativeFiles;
 };
 
 // Lists the files and sub-folders of a folder, or of its whole tree, filtered by a mask and
@@ -40,11 +44,16 @@ public:
     void SetOverwrite(bool overwrite) { FOverwrite = overwrite; }
     int Progress() const { return FProgress; }
     void SetProgress(int progress);
+    // Whether a recursive search walks into folders that links lead to outside the tree of
+    // the searched folder; the links themselves are listed either way.
+    bool FollowLinksOut() const { return FFollowLinksOut; }
+    void SetFollowLinksOut(bool follow) { FFollowLinksOut = follow; }
 
     qint64 TotalSize() const { return FResult.TotalSize; }
     int DirCount() const { return FResult.DirCount; }
     int FileCount() const { return FResult.FileCount; }
     const QStringList& Files() const { return FResult.Files; }
+    const QHash<qsizetype, QByteArray>& NativeFiles() const { return FResult.NativeFiles; }
 
     void Clear();
 
@@ -103,10 +112,13 @@ private:
     void MarkWalked(const QString& folder);
     // Appends the matching sub-folders of one folder not walked yet in this search.
     void AddSubDirsOf(const QString& path);
-    // Appends the entry to folders when it is a sub-folder to walk: a folder that matches
-    // FileMask and has not been walked yet.
-    bool TakeSubFolder(const QString& folder, const FolderEntry& entry, QStringList& folders);
-    void AddIfMatching(const QString& folder, const FolderEntry& entry, const QString& mask);
+    // Whether the entry is a sub-folder to walk: a folder that matches FileMask and has not
+    // been walked yet; it counts as walked from now on.
+    bool TakeSubFolder(const FolderEntry& entry);
+    // Whether a link leads out of the tree being searched when that is not to be followed.
+    bool LeadsOut(const QString& path, const FolderEntry& entry) const;
+    void AddIfMatching(const QString& path, const QByteArray& nativePath, const FolderEntry& entry,
+                       const QString& mask);
     void CopyFoundEntry(const QString& sourceFolder, const QString& relativePath,
                         const QString& destination, bool move, TFilesResult& written);
     // CopyMoveFile that leaves in destination the name the copy was written to.
@@ -117,8 +129,11 @@ private:
     FindFilesSet FFind;
     bool FRecursive = false;
     bool FOverwrite = false;
+    bool FFollowLinksOut = true;
     int FProgress = 0;
     TFilesResult FResult;
     QSet<FolderKey> FWalkedFolders;
     FolderListedListener FFolderListed;
+    // The folder a search stays in when links out are not followed.
+    QString FSearchRoot;
 };

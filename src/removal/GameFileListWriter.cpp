@@ -35,7 +35,7 @@ void AppendChunks(QList<IffChunkToWrite>& chunks, int kind, const QStringList& n
 bool WriteGameFileList(const QString& gameFolder, const QString& fileName) {
     const QString root = WithTrailingSeparator(QDir::fromNativeSeparators(gameFolder));
     NamesByKind names;
-    const auto add = [&](const QString& path, const FoundFileClass& sorted) {
+    const auto add = [&](const QString& path, const QByteArray&, const FoundFileClass& sorted) {
         names[ContentKindValue(FoundListOf(sorted.List).Kind)].append(
             path.mid(root.size()).replace(QLatin1Char('/'), QLatin1Char('\\')));
     };

@@ -23,7 +23,10 @@ void Draw(const ContentNode& node, int depth, QStringList& lines) {
 }
 
 FoundFile Found(const QString& name, QStringList items = {}) {
-    return {.DisplayName = name, .Path = u"/g/"_s + name, .FarItems = std::move(items)};
+    return {.DisplayName = name,
+            .Path = u"/g/"_s + name,
+            .NativePath = {},
+            .FarItems = std::move(items)};
 }
 } // namespace
 
@@ -73,7 +76,8 @@ TEST(ContentOutlineTest, GroupsAndSortsEveryLevel) {
     EXPECT_EQ(*files[1], (ContentFileInfo{.Path = u"/g/set.far"_s,
                                           .Name = u"A.iff"_s,
                                           .Kind = ContentKind::FarPackedFiles,
-                                          .InFar = true}));
+                                          .InFar = true,
+                                          .NativePath = {}}));
     EXPECT_TRUE(BuildContentOutline(FoundContent{}, language).Children.empty());
 }
 

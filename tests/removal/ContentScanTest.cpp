@@ -58,6 +58,7 @@ TEST_F(ContentScanTest, ListsCustomFilesAndArchiveEntriesButNotTheGamesOwnNorOdd
     EXPECT_EQ(content.List(FoundListId::ObjectsInObjects),
               (QList<FoundFile>{{.DisplayName = QDir::toNativeSeparators(u"Sub/Mine.iff"_s),
                                  .Path = Game(u"gamedata/objects/Sub/Mine.iff"_s),
+                                 .NativePath = {},
                                  .FarItems = {}}}));
     EXPECT_EQ(content.List(FoundListId::Heads).size(), 1);
     QList<FoundFile> archives = content.List(FoundListId::FarArchives);
