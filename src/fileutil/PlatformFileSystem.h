@@ -2,6 +2,7 @@
 
 #include "fileutil/FileAttributes.h"
 
+#include <QDateTime>
 #include <QHashFunctions>
 #include <QList>
 #include <QString>
@@ -49,6 +50,9 @@ QByteArray NativeChildPath(const QString& folder, const QByteArray& nativeFolder
 // Whether the path (spelt nativePath on disk when that is not empty) names a regular file,
 // links followed.
 bool IsRegularFileAt(const QString& path, const QByteArray& nativePath);
+
+// When the file was last modified; invalid when it cannot be asked.
+QDateTime ModifiedAt(const QString& path, const QByteArray& nativePath);
 
 // Deletes the file, or the link itself and never what it points to; the system's reason
 // when it cannot.

@@ -105,6 +105,15 @@ bool IsRegularFileAt(const QString& path, const QByteArray& nativePath) {
     return !bytes.isEmpty() && stat(bytes.constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+QDateTime ModifiedAt(const QString& path, const QByteArray& nativePath) {
+    struct stat info;
+    const QByteArray bytes = nativePath.isEmpty() ? QFile::encodeName(path) : nativePath;
+    if (bytes.isEmpty() || stat(bytes.constData(), &info) != 0)
+        return {};
+    return QDateTime::fromMSecsSinceEpoch(qint64(info.st_mtim.tv_sec) * 1000 +
+                                          info.st_mtim.tv_nsec / 1'000'000);
+}
+
 std::optional<QString> RemoveFileAt(const QString& path, const QByteArray& nativePath) {
     const QByteArray bytes = nativePath.isEmpty() ? QFile::encodeName(path) : nativePath;
     if (unlink(bytes.constData()) == 0)

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <windows.h>
 
@@ -82,6 +83,10 @@ QByteArray NativeChildPath(const QString&, const QByteArray&, const FolderEntry&
 
 bool IsRegularFileAt(const QString& path, const QByteArray&) {
     return IsRegularFile(path);
+}
+
+QDateTime ModifiedAt(const QString& path, const QByteArray&) {
+    return QFileInfo(path).lastModified();
 }
 
 std::optional<QString> RemoveFileAt(const QString& path, const QByteArray&) {

@@ -154,8 +154,9 @@ void TDeleteFrame::FilesTreeChange(const QModelIndex& current) {
         FDetails->HideDetails();
         return;
     }
-    const InstalledFileRecord record = file->InFar ? RecordOfFarItem(FDb, file->Path, file->Name)
-                                                   : RecordOfFoundFile(FDb, file->Kind, file->Path);
+    const InstalledFileRecord record =
+        file->InFar ? RecordOfFarItem(FDb, file->Path, file->Name)
+                    : RecordOfFoundFile(FDb, file->Kind, file->Path, file->NativePath);
     const QString source = PreviewSource(*item, *file);
     const QString base = file->InFar ? source : PreviewBase(FTempFolder, source);
     FDetails->ShowDetails(record, BuildContentPreview(source, file->Kind, base, FDeleteLanguage),

@@ -16,7 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -195,13 +197,16 @@ TEST_F(CliTest, LinksOutOfTheGameFolderAreNeverFollowedAndDeletingTakesTheLinkOn
 // removes the file of those very bytes.
 TEST_F(CliTest, NamesThatAreNotUtf8AreListedAndDeletedByTheirOwnBytes) {
     const QByteArray downloads = QFile::encodeName(FFolder.Path(u"Game/Downloads/"_s));
-    FFolder.Write(u"Game/Downloads/keep.iff"_s, "keep");
+    ASSERT_TRUE(SetFileModified(FFolder.Write(u"Game/Downloads/keep.iff"_s, "keep"), Stamp));
     QDir().mkpath(FFolder.Path(u"Home"_s));
     ASSERT_EQ(mkdir((downloads + "d\xE9").constData(), 0700), 0);
     for (const QByteArray& name : {"caf\xE9.iff"_ba, "d\xE9/in.iff"_ba}) {
         std::FILE* file = std::fopen((downloads + name).constData(), "w");
         ASSERT_TRUE(file);
         std::fclose(file);
+        const timespec stamp{.tv_sec = Stamp.toSecsSinceEpoch(), .tv_nsec = 0};
+        const std::array<timespec, 2> times{stamp, stamp};
+        ASSERT_EQ(utimensat(AT_FDCWD, (downloads + name).constData(), times.data(), 0), 0);
     }
     const QString cafe = Game(u"Downloads/café.iff"_s);
     const QString inner = Game(u"Downloads/dé/in.iff"_s);
@@ -209,10 +214,11 @@ TEST_F(CliTest, NamesThatAreNotUtf8AreListedAndDeletedByTheirOwnBytes) {
     const ProgramRun content = Run({u"content"_s});
     QStringList paths;
     for (const QString& line : content.Out.split(u'\n', Qt::SkipEmptyParts))
-        paths.append(line.section(u'\t', 1, 2));
-    EXPECT_EQ(paths, (QStringList{u"café.iff\t"_s + cafe,
-                                  u"dé"_s + QDir::separator() + u"in.iff\t"_s + inner,
-                                  u"keep.iff\t"_s + Game(u"Downloads/keep.iff"_s)}));
+        paths.append(line.section(u'\t', 1, 3));
+    const QString stamp = u'\t' + Stamp.toString(Qt::ISODate);
+    EXPECT_EQ(paths, (QStringList{u"café.iff\t"_s + cafe + stamp,
+                                  u"dé"_s + QDir::separator() + u"in.iff\t"_s + inner + stamp,
+                                  u"keep.iff\t"_s + Game(u"Downloads/keep.iff"_s) + stamp}));
 
     const ProgramRun run = Run({u"delete"_s, u"--yes"_s, cafe, inner});
     EXPECT_EQ(run.Out, u"deleted\t100\t"_s + cafe + u"\ndeleted\t100\t"_s + inner + u'\n');
