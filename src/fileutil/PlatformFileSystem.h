@@ -33,6 +33,8 @@ struct FolderEntry {
     std::optional<FolderKey> Key; // folders only
     // A symbolic link; the other fields describe what it points to.
     bool IsLink = false;
+    // A plain file: not a folder, device, pipe or socket.
+    bool IsRegularFile = false;
 };
 
 // The entries of a folder ("" is the current folder) in the system's own order, without
@@ -46,10 +48,6 @@ QList<FolderEntry> ListFolder(const QString& folder, const QByteArray& nativeFol
 // when both texts spell their names.
 QByteArray NativeChildPath(const QString& folder, const QByteArray& nativeFolder,
                            const FolderEntry& entry);
-
-// Whether the path (spelt nativePath on disk when that is not empty) names a regular file,
-// links followed.
-bool IsRegularFileAt(const QString& path, const QByteArray& nativePath);
 
 // When the file was last modified; invalid when it cannot be asked.
 QDateTime ModifiedAt(const QString& path, const QByteArray& nativePath);

@@ -59,6 +59,7 @@ FolderEntry EntryOf(const char* name, const struct stat& info) {
     FolderEntry entry;
     NameEntry(entry, name);
     entry.Attributes = AttributesOf(name, info);
+    entry.IsRegularFile = S_ISREG(info.st_mode);
     if (S_ISDIR(info.st_mode))
         entry.Key = FolderKey{quint64(info.st_dev), quint64(info.st_ino)};
     else
@@ -97,12 +98,6 @@ QByteArray NativeChildPath(const QString& folder, const QByteArray& nativeFolder
     const QByteArray name =
         entry.NativeName.isEmpty() ? QFile::encodeName(entry.Name) : entry.NativeName;
     return parent.endsWith('/') ? parent + name : parent + '/' + name;
-}
-
-bool IsRegularFileAt(const QString& path, const QByteArray& nativePath) {
-    struct stat info;
-    const QByteArray bytes = nativePath.isEmpty() ? QFile::encodeName(path) : nativePath;
-    return !bytes.isEmpty() && stat(bytes.constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 QDateTime ModifiedAt(const QString& path, const QByteArray& nativePath) {

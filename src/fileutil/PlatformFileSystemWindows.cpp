@@ -1,6 +1,5 @@
 #include "common/PathRules.h"
 #include "fileutil/PlatformFileSystem.h"
-#include "platform/FileKind.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,6 +22,7 @@ FolderEntry EntryOf(const QString& folder, const WIN32_FIND_DATAW& data) {
     entry.Name = QString::fromWCharArray(data.cFileName);
     entry.Attributes = FindFilesSet::fromInt(int(data.dwFileAttributes & SearchAttributeBits));
     entry.IsLink = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    entry.IsRegularFile = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         entry.Key = KeyOfFolder(folder + entry.Name);
     else
@@ -79,10 +79,6 @@ bool CopyAttributes(const QString& source, const QString& target) {
 
 QByteArray NativeChildPath(const QString&, const QByteArray&, const FolderEntry&) {
     return {};
-}
-
-bool IsRegularFileAt(const QString& path, const QByteArray&) {
-    return IsRegularFile(path);
 }
 
 QDateTime ModifiedAt(const QString& path, const QByteArray&) {

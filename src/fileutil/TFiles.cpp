@@ -161,9 +161,9 @@ void TFiles::AddIfMatching(const QString& path, const QByteArray& nativePath,
                            const FolderEntry& entry, const QString& mask) {
     if (!MatchesFileMask(entry.Name, mask) || !PassesAttributeFilter(entry.Attributes, FFind))
         return;
-    if (!nativePath.isEmpty())
-        FResult.NativeFiles.insert(FResult.Files.size(), nativePath);
     FResult.Files.append(path);
+    if (FEntryListed)
+        FEntryListed(path, nativePath, entry);
     if (entry.Attributes.testFlag(ffDirectory)) {
         ++FResult.DirCount;
     } else {

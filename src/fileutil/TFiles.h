@@ -3,7 +3,6 @@
 #include "fileutil/FileAttributes.h"
 #include "fileutil/PlatformFileSystem.h"
 
-#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -17,9 +16,6 @@ struct TFilesResult {
     int DirCount = 0;
     int FileCount = 0;
     QStringList Files;
-    // The entries of Files, by index, whose text does not spell them on disk (names in no
-    // valid encoding), with the path as the disk spells it.
-    QHash<qsizetype, QByteArray> NativeFiles;
 };
 
 // Lists the files and sub-folders of a folder, or of its whole tree, filtered by a mask and
@@ -53,7 +49,6 @@ public:
     int DirCount() const { return FResult.DirCount; }
     int FileCount() const { return FResult.FileCount; }
     const QStringList& Files() const { return FResult.Files; }
-    const QHash<qsizetype, QByteArray>& NativeFiles() const { return FResult.NativeFiles; }
 
     void Clear();
 
@@ -77,6 +72,13 @@ public:
     using FolderListedListener = std::function<void(qsizetype listed, qsizetype known)>;
     void SetFolderListedListener(FolderListedListener listener) {
         FFolderListed = std::move(listener);
+    }
+    // Called by FindFiles for every entry it adds to Files, with its path, the path as the
+    // disk spells it when the text does not (else empty), and what the system told of it.
+    using EntryListedListener = std::function<void(
+        const QString& path, const QByteArray& nativePath, const FolderEntry& entry)>;
+    void SetEntryListedListener(EntryListedListener listener) {
+        FEntryListed = std::move(listener);
     }
 
     // Copy or move what the pattern finds into the destination folder, keeping the tree
@@ -134,6 +136,7 @@ private:
     TFilesResult FResult;
     QSet<FolderKey> FWalkedFolders;
     FolderListedListener FFolderListed;
+    EntryListedListener FEntryListed;
     // The folder a search stays in when links out are not followed.
     QString FSearchRoot;
 };

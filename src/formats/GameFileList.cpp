@@ -15,7 +15,9 @@ std::optional<GameFileList> GameFileList::Load(const QString& fileName) {
         if (!kind)
             continue;
         QSet<CaselessName>& names = list.FNames[ContentKindValue(*kind)];
-        for (const IffStringEntry& entry : ParseStringList(chunk))
+        const QList<IffStringEntry> entries = ParseStringList(chunk);
+        names.reserve(names.size() + entries.size());
+        for (const IffStringEntry& entry : entries)
             names.insert(ToSlashes(entry.Value));
     }
     return list;

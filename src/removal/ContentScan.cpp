@@ -13,10 +13,21 @@ constexpr int WalkStartPercent = 10;
 constexpr int WalkedPercent = 60;
 constexpr int SortedPercent = 90;
 
-// Every file of the tree, telling walked the share of the folders known so far that have
-// been listed.
-TFilesResult FilesBelow(const QString& folder, const std::function<void(double)>& walked) {
+struct WalkedFile {
+    QString Path;
+    QByteArray NativePath;
+};
+
+// Every plain file of the tree, telling walked the share of the folders known so far that
+// have been listed.
+QList<WalkedFile> FilesBelow(const QString& folder, const std::function<void(double)>& walked) {
+    QList<WalkedFile> found;
     TFiles files;
+    files.SetEntryListedListener(
+        [&](const QString& path, const QByteArray& nativePath, const FolderEntry& entry) {
+            if (entry.IsRegularFile)
+                found.append({path, nativePath});
+        });
     files.SetFolderListedListener(
         [&](qsizetype listed, qsizetype known) { walked(double(listed) / double(known)); });
     files.SetDirectory(folder);
@@ -24,11 +35,7 @@ TFilesResult FilesBelow(const QString& folder, const std::function<void(double)>
     files.SetRecursive(true);
     files.SetFollowLinksOut(false);
     files.FindFiles();
-    return {.TotalSize = files.TotalSize(),
-            .DirCount = files.DirCount(),
-            .FileCount = files.FileCount(),
-            .Files = files.Files(),
-            .NativeFiles = files.NativeFiles()};
+    return found;
 }
 
 // An archive is read only where its path leads, inside the game folder: loading a path that
@@ -54,18 +61,17 @@ void ForEachContentFile(const QString& gameFolder, const GameFileList& gameFiles
         reported = std::max(reported, percent);
     };
     const QString root = WithTrailingSeparator(QDir::fromNativeSeparators(gameFolder));
-    const TFilesResult found = FilesBelow(root, [&](double share) {
+    const QList<WalkedFile> found = FilesBelow(root, [&](double share) {
         report(WalkStartPercent + int((WalkedPercent - WalkStartPercent) * share));
     });
     report(WalkedPercent);
-    const qsizetype count = found.Files.size();
+    const qsizetype count = found.size();
     for (qsizetype i = 0; i < count; ++i) {
-        const QString& path = found.Files[i];
+        const WalkedFile& file = found[i];
         const std::optional<FoundFileClass> sorted =
-            ClassifyFoundFile(path.mid(root.size()), gameFiles);
-        const QByteArray nativePath = found.NativeFiles.value(i);
-        if (sorted && IsRegularFileAt(path, nativePath))
-            visit(path, nativePath, *sorted);
+            ClassifyFoundFile(file.Path.mid(root.size()), gameFiles);
+        if (sorted)
+            visit(file.Path, file.NativePath, *sorted);
         report(WalkedPercent + int((SortedPercent - WalkedPercent) * (i + 1) / count));
     }
 }
