@@ -147,7 +147,11 @@ void TFiles::FindFiles(const QString& pattern) {
         const Folder folder = folders[i];
         for (const FolderEntry& entry : ListFolder(folder.Path, folder.NativePath)) {
             const QString path = folder.Path + entry.Name;
-            const QByteArray nativePath = NativeChildPath(folder.Path, folder.NativePath, entry);
+            // Nearly every name is spelt by its text; only the others need their bytes.
+            const QByteArray nativePath =
+                folder.NativePath.isEmpty() && entry.NativeName.isEmpty()
+                    ? QByteArray()
+                    : NativeChildPath(folder.Path, folder.NativePath, entry);
             if (FRecursive && !LeadsOut(path, entry) && TakeSubFolder(entry))
                 folders.append({path + u'/', nativePath.isEmpty() ? nativePath : nativePath + '/'});
             AddIfMatching(path, nativePath, entry, search.Mask);
