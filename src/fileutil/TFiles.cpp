@@ -153,7 +153,8 @@ void TFiles::FindFiles(const QString& pattern) {
                     ? QByteArray()
                     : NativeChildPath(folder.Path, folder.NativePath, entry);
             if (FRecursive && !LeadsOut(path, entry) && TakeSubFolder(entry))
-                folders.append({path + u'/', nativePath.isEmpty() ? nativePath : nativePath + '/'});
+                folders.append(
+                    {path + u'/', nativePath.isEmpty() ? QByteArray() : nativePath + '/'});
             AddIfMatching(path, nativePath, entry, search.Mask);
         }
         if (FFolderListed)
