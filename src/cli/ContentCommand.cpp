@@ -16,7 +16,7 @@ const char* const ContentUsage =
 InstalledFileRecord RecordOf(InstalledFilesDb& db, const ContentFileInfo& file) {
     if (file.InFar)
         return RecordOfFarItem(db, file.Path, file.Name);
-    return RecordOfFoundFile(db, file.Kind, file.Path);
+    return RecordOfFoundFile(db, file.Kind, file.Path, file.NativePath);
 }
 } // namespace
 

@@ -18,12 +18,30 @@ const char* const DeleteUsage =
     "terminal. Prints one line per path: deleted or failed, kind, path (and the reason).\n"
     "Records leave files.iff. Exits 0 when nothing failed.\n";
 
-// The file nodes by the path the content command prints, whatever the case or separators.
-QHash<CaselessName, const ContentFileInfo*> NodesByPath(const ContentNode& root) {
-    QHash<CaselessName, const ContentFileInfo*> nodes;
-    for (const ContentFileInfo* file : FileNodesInOrder(root))
-        nodes.insert(ToSlashes(ContentNodePath(*file)), file);
+struct NamedNode {
+    CaselessName Path;
+    const ContentFileInfo* File;
+};
+
+// The file nodes by the path the content command prints, whatever the separators; paths
+// that differ only in letter case share a key.
+using NodeIndex = QHash<CaselessName, QList<NamedNode>>;
+
+NodeIndex NodesByPath(const ContentNode& root) {
+    NodeIndex nodes;
+    for (const ContentFileInfo* file : FileNodesInOrder(root)) {
+        const CaselessName path(ToSlashes(ContentNodePath(*file)));
+        nodes[path].append({path, file});
+    }
     return nodes;
+}
+
+const ContentFileInfo* NodeNamed(const NodeIndex& nodes, const QString& path) {
+    const CaselessName key(ToSlashes(path));
+    const auto sameKey = nodes.constFind(key);
+    if (sameKey == nodes.constEnd())
+        return nullptr;
+    return FindByName(*sameKey, key, &NamedNode::Path)->File;
 }
 
 // Named archives are deleted whole; entries only of archives that are kept.
@@ -34,13 +52,17 @@ std::vector<DeleteTarget> TargetsOf(const std::vector<const ContentFileInfo*>& f
         if (file->InFar)
             entries[file->Path].append(file->Name);
         else
-            targets.push_back({.Kind = file->Kind, .Path = file->Path, .Items = {}});
+            targets.push_back({.Kind = file->Kind,
+                               .Path = file->Path,
+                               .Items = {},
+                               .NativePath = file->NativePath});
     }
     for (auto& [archive, items] : entries) {
         const bool whole =
             std::ranges::any_of(targets, [&](const DeleteTarget& t) { return t.Path == archive; });
         if (!whole)
-            targets.push_back({.Kind = ContentKind::FarFiles, .Path = archive, .Items = items});
+            targets.push_back(
+                {.Kind = ContentKind::FarFiles, .Path = archive, .Items = items, .NativePath = {}});
     }
     return targets;
 }
@@ -78,13 +100,12 @@ int RunDeleteCommand(const QStringList& arguments, CliIo& io) {
     if (!confirmed)
         return io.Fail(QStringLiteral("nothing deleted: the deletion was not confirmed"));
     const ContentNode root = session.Load(*gameFolder);
-    const QHash<CaselessName, const ContentFileInfo*> nodes = NodesByPath(root);
+    const NodeIndex nodes = NodesByPath(root);
     std::vector<const ContentFileInfo*> chosen;
     bool failed = false;
     for (const QString& path : args) {
-        const auto node = nodes.constFind(ToSlashes(path));
-        if (node != nodes.constEnd()) {
-            chosen.push_back(*node);
+        if (const ContentFileInfo* node = NodeNamed(nodes, path)) {
+            chosen.push_back(node);
             continue;
         }
         io.Record({QStringLiteral("failed"), QString(), path,

@@ -34,6 +34,9 @@ bool MatchesWildcards(QStringView name, QStringView mask) {
 } // namespace
 
 bool MatchesFileMask(QStringView name, QStringView mask) {
+    // The masks of a whole-tree walk match every name: no need to look at each.
+    if (mask == u"*" || mask == u"*.*")
+        return true;
     if (mask.endsWith(u".*") && !name.contains(u'.'))
         return MatchesWildcards(name, mask.chopped(2));
     return MatchesWildcards(name, mask);

@@ -2,6 +2,7 @@
 
 #include "fileutil/FileAttributes.h"
 
+#include <QDateTime>
 #include <QHashFunctions>
 #include <QList>
 #include <QString>
@@ -24,16 +25,36 @@ inline size_t qHash(const FolderKey& key, size_t seed = 0) {
 
 struct FolderEntry {
     QString Name;
+    // The name as the disk spells it when Name, decoded for showing, does not (a name in no
+    // valid encoding); empty otherwise.
+    QByteArray NativeName;
     qint64 Size = 0; // 0 for folders
     FindFilesSet Attributes;
     std::optional<FolderKey> Key; // folders only
+    // A symbolic link; the other fields describe what it points to.
+    bool IsLink = false;
+    // A plain file: not a folder, device, pipe or socket.
+    bool IsRegularFile = false;
 };
 
 // The entries of a folder ("" is the current folder) in the system's own order, without
-// "." and "..". Symbolic links appear as what they point to; links that point nowhere and
-// entries that vanish while being read are left out. A folder that cannot be read gives
-// no entries.
-QList<FolderEntry> ListFolder(const QString& folder);
+// "." and "..". Symbolic links appear as what they point to, marked as links; links that
+// point nowhere and entries that vanish while being read are left out. A folder that cannot
+// be read gives no entries. nativeFolder, when not empty, is the folder as the disk spells
+// it.
+QList<FolderEntry> ListFolder(const QString& folder, const QByteArray& nativeFolder = {});
+
+// The path of an entry as the disk spells it, when the text of either part does not; empty
+// when both texts spell their names.
+QByteArray NativeChildPath(const QString& folder, const QByteArray& nativeFolder,
+                           const FolderEntry& entry);
+
+// When the file was last modified; invalid when it cannot be asked.
+QDateTime ModifiedAt(const QString& path, const QByteArray& nativePath);
+
+// Deletes the file, or the link itself and never what it points to; the system's reason
+// when it cannot.
+std::optional<QString> RemoveFileAt(const QString& path, const QByteArray& nativePath);
 
 std::optional<FolderKey> KeyOfFolder(const QString& folder);
 

@@ -2,6 +2,8 @@
 #include "fileutil/PlatformFileSystem.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <windows.h>
 
@@ -19,6 +21,8 @@ FolderEntry EntryOf(const QString& folder, const WIN32_FIND_DATAW& data) {
     FolderEntry entry;
     entry.Name = QString::fromWCharArray(data.cFileName);
     entry.Attributes = FindFilesSet::fromInt(int(data.dwFileAttributes & SearchAttributeBits));
+    entry.IsLink = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    entry.IsRegularFile = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         entry.Key = KeyOfFolder(folder + entry.Name);
     else
@@ -27,7 +31,8 @@ FolderEntry EntryOf(const QString& folder, const WIN32_FIND_DATAW& data) {
 }
 } // namespace
 
-QList<FolderEntry> ListFolder(const QString& folder) {
+// Names on Windows are UTF-16 and always spelt by their text: there are no native names.
+QList<FolderEntry> ListFolder(const QString& folder, const QByteArray&) {
     const QString prefix = WithTrailingSeparator(folder);
     WIN32_FIND_DATAW data;
     const HANDLE search =
@@ -70,4 +75,19 @@ bool CopyAttributes(const QString& source, const QString& target) {
     const DWORD settable = attributes & SettableAttributeBits;
     return SetFileAttributesW(NativePath(target).c_str(),
                               settable ? settable : FILE_ATTRIBUTE_NORMAL) != 0;
+}
+
+QByteArray NativeChildPath(const QString&, const QByteArray&, const FolderEntry&) {
+    return {};
+}
+
+QDateTime ModifiedAt(const QString& path, const QByteArray&) {
+    return QFileInfo(path).lastModified();
+}
+
+std::optional<QString> RemoveFileAt(const QString& path, const QByteArray&) {
+    QFile file(path);
+    if (file.remove())
+        return std::nullopt;
+    return file.errorString();
 }

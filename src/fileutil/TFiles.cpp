@@ -3,6 +3,7 @@
 #include "common/PathRules.h"
 #include "fileutil/FileCopy.h"
 #include "fileutil/FileMask.h"
+#include "fileutil/PathInside.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,8 +95,10 @@ void TFiles::AddSubDirsOf(const QString& path) {
     NormaliseMask();
     const QString folder = FolderWithSeparator(path);
     for (const FolderEntry& entry : ListFolder(folder)) {
-        if (TakeSubFolder(folder, entry, FResult.Files))
+        if (TakeSubFolder(entry)) {
+            FResult.Files.append(folder + entry.Name + u'/');
             ++FResult.DirCount;
+        }
     }
 }
 
@@ -104,7 +107,7 @@ void TFiles::MarkWalked(const QString& folder) {
         FWalkedFolders.insert(*key);
 }
 
-bool TFiles::TakeSubFolder(const QString& folder, const FolderEntry& entry, QStringList& folders) {
+bool TFiles::TakeSubFolder(const FolderEntry& entry) {
     if (!entry.Attributes.testFlag(ffDirectory) || !MatchesFileMask(entry.Name, FFileMask))
         return false;
     // A folder seen before was reached through a link: walking it again could loop.
@@ -113,8 +116,11 @@ bool TFiles::TakeSubFolder(const QString& folder, const FolderEntry& entry, QStr
             return false;
         FWalkedFolders.insert(*entry.Key);
     }
-    folders.append(folder + entry.Name + u'/');
     return true;
+}
+
+bool TFiles::LeadsOut(const QString& path, const FolderEntry& entry) const {
+    return entry.IsLink && !FSearchRoot.isEmpty() && !LiesInside(path, FSearchRoot);
 }
 
 void TFiles::FindFiles() {
@@ -125,28 +131,44 @@ void TFiles::FindFiles(const QString& pattern) {
     const SearchPattern search = SplitPattern(pattern);
     Clear();
     NormaliseMask();
-    // A bare mask searches the current folder, named in full like the folders below it.
-    QStringList folders{FolderWithSeparator(search.Folder)};
+    // A bare mask searches the current folder, named in full like the folders below it; a
+    // folder whose name the disk spells otherwise than its text is listed by those bytes.
+    struct Folder {
+        QString Path;
+        QByteArray NativePath;
+    };
+    QList<Folder> folders{{FolderWithSeparator(search.Folder), {}}};
+    FSearchRoot = FFollowLinksOut ? QString() : folders.first().Path;
     if (FRecursive)
-        MarkWalked(folders.first());
+        MarkWalked(folders.first().Path);
     // One listing per folder gives its entries and the sub-folders still to walk; walking
     // those in the order found lists the tree breadth-first, in FindSubDirs' order.
     for (qsizetype i = 0; i < folders.size(); ++i) {
-        const QString folder = folders[i];
-        for (const FolderEntry& entry : ListFolder(folder)) {
-            if (FRecursive)
-                TakeSubFolder(folder, entry, folders);
-            AddIfMatching(folder, entry, search.Mask);
+        const Folder folder = folders[i];
+        for (const FolderEntry& entry : ListFolder(folder.Path, folder.NativePath)) {
+            const QString path = folder.Path + entry.Name;
+            // Nearly every name is spelt by its text; only the others need their bytes.
+            const QByteArray nativePath =
+                folder.NativePath.isEmpty() && entry.NativeName.isEmpty()
+                    ? QByteArray()
+                    : NativeChildPath(folder.Path, folder.NativePath, entry);
+            if (FRecursive && !LeadsOut(path, entry) && TakeSubFolder(entry))
+                folders.append(
+                    {path + u'/', nativePath.isEmpty() ? QByteArray() : nativePath + '/'});
+            AddIfMatching(path, nativePath, entry, search.Mask);
         }
         if (FFolderListed)
             FFolderListed(i + 1, folders.size());
     }
 }
 
-void TFiles::AddIfMatching(const QString& folder, const FolderEntry& entry, const QString& mask) {
+void TFiles::AddIfMatching(const QString& path, const QByteArray& nativePath,
+                           const FolderEntry& entry, const QString& mask) {
     if (!MatchesFileMask(entry.Name, mask) || !PassesAttributeFilter(entry.Attributes, FFind))
         return;
-    FResult.Files.append(folder + entry.Name);
+    FResult.Files.append(path);
+    if (FEntryListed)
+        FEntryListed(path, nativePath, entry);
     if (entry.Attributes.testFlag(ffDirectory)) {
         ++FResult.DirCount;
     } else {

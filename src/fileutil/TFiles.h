@@ -40,6 +40,10 @@ public:
     void SetOverwrite(bool overwrite) { FOverwrite = overwrite; }
     int Progress() const { return FProgress; }
     void SetProgress(int progress);
+    // Whether a recursive search walks into folders that links lead to outside the tree of
+    // the searched folder; the links themselves are listed either way.
+    bool FollowLinksOut() const { return FFollowLinksOut; }
+    void SetFollowLinksOut(bool follow) { FFollowLinksOut = follow; }
 
     qint64 TotalSize() const { return FResult.TotalSize; }
     int DirCount() const { return FResult.DirCount; }
@@ -68,6 +72,13 @@ public:
     using FolderListedListener = std::function<void(qsizetype listed, qsizetype known)>;
     void SetFolderListedListener(FolderListedListener listener) {
         FFolderListed = std::move(listener);
+    }
+    // Called by FindFiles for every entry it adds to Files, with its path, the path as the
+    // disk spells it when the text does not (else empty), and what the system told of it.
+    using EntryListedListener = std::function<void(
+        const QString& path, const QByteArray& nativePath, const FolderEntry& entry)>;
+    void SetEntryListedListener(EntryListedListener listener) {
+        FEntryListed = std::move(listener);
     }
 
     // Copy or move what the pattern finds into the destination folder, keeping the tree
@@ -103,10 +114,13 @@ private:
     void MarkWalked(const QString& folder);
     // Appends the matching sub-folders of one folder not walked yet in this search.
     void AddSubDirsOf(const QString& path);
-    // Appends the entry to folders when it is a sub-folder to walk: a folder that matches
-    // FileMask and has not been walked yet.
-    bool TakeSubFolder(const QString& folder, const FolderEntry& entry, QStringList& folders);
-    void AddIfMatching(const QString& folder, const FolderEntry& entry, const QString& mask);
+    // Whether the entry is a sub-folder to walk: a folder that matches FileMask and has not
+    // been walked yet; it counts as walked from now on.
+    bool TakeSubFolder(const FolderEntry& entry);
+    // Whether a link leads out of the tree being searched when that is not to be followed.
+    bool LeadsOut(const QString& path, const FolderEntry& entry) const;
+    void AddIfMatching(const QString& path, const QByteArray& nativePath, const FolderEntry& entry,
+                       const QString& mask);
     void CopyFoundEntry(const QString& sourceFolder, const QString& relativePath,
                         const QString& destination, bool move, TFilesResult& written);
     // CopyMoveFile that leaves in destination the name the copy was written to.
@@ -117,8 +131,12 @@ private:
     FindFilesSet FFind;
     bool FRecursive = false;
     bool FOverwrite = false;
+    bool FFollowLinksOut = true;
     int FProgress = 0;
     TFilesResult FResult;
     QSet<FolderKey> FWalkedFolders;
     FolderListedListener FFolderListed;
+    EntryListedListener FEntryListed;
+    // The folder a search stays in when links out are not followed.
+    QString FSearchRoot;
 };

@@ -15,8 +15,11 @@ std::optional<GameFileList> GameFileList::Load(const QString& fileName) {
         if (!kind)
             continue;
         QSet<CaselessName>& names = list.FNames[ContentKindValue(*kind)];
-        for (const IffStringEntry& entry : ParseStringList(chunk))
-            names.insert(ToSlashes(entry.Value));
+        QList<IffStringEntry> entries = ParseStringList(chunk);
+        names.reserve(names.size() + entries.size());
+        // Moved, each name's separators are replaced in place rather than in a copy.
+        for (IffStringEntry& entry : entries)
+            names.insert(ToSlashes(std::move(entry.Value)));
     }
     return list;
 }

@@ -116,12 +116,8 @@ void TFarFile::SetItem(int index, const TFarItem& item) {
 }
 
 int TFarFile::IndexOf(const QString& name) const {
-    const CaselessName key(name);
-    for (int i = 0; i < GetCount(); ++i) {
-        if (FItems[size_t(i)].NameKey() == key)
-            return i;
-    }
-    return -1;
+    const auto found = FindByName(FItems, name, &TFarItem::NameKey);
+    return found == FItems.end() ? -1 : int(found - FItems.begin());
 }
 
 int TFarFile::Add(const QString& fileName) {

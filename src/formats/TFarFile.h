@@ -58,7 +58,7 @@ public:
     TFarItem* GetItem(int index);
     const TFarItem* GetItem(int index) const;
     void SetItem(int index, const TFarItem& item);
-    // The first entry with that name in any letter case, or -1.
+    // The entry with exactly that name, else the first with it in another letter case, or -1.
     int IndexOf(const QString& name) const;
 
     // The new entry's index, or -1 when the file cannot be read or named in an archive.

@@ -15,32 +15,35 @@ struct RuleFolder {
     FoundListId List;
 };
 
-// The parts of the path the rules look at: the path with "/" as given, and in lower case.
+// The parts of the path the rules look at, compared without regard to letter case: every
+// file of the game folder passes here, so nothing is copied but the path's separators.
 struct PathParts {
-    QString Path;
-    QString Lower;
-    QString Extension;
-    QString Name;
+    QString Path; // with "/"
+    QStringView Name;
+    QStringView Extension; // with the dot; empty for none
 };
 
 PathParts PartsOf(const QString& relativePath) {
-    PathParts parts{.Path = ToSlashes(relativePath), .Lower = {}, .Extension = {}, .Name = {}};
-    parts.Lower = parts.Path.toLower();
-    parts.Name = parts.Lower.mid(parts.Lower.lastIndexOf(QLatin1Char('/')) + 1);
+    PathParts parts{.Path = ToSlashes(relativePath), .Name = {}, .Extension = {}};
+    parts.Name = QStringView(parts.Path).mid(parts.Path.lastIndexOf(QLatin1Char('/')) + 1);
     const qsizetype dot = parts.Name.lastIndexOf(QLatin1Char('.'));
-    parts.Extension = dot < 0 ? QString() : parts.Name.mid(dot);
+    parts.Extension = dot < 0 ? QStringView() : parts.Name.mid(dot);
     return parts;
+}
+
+bool IsExtension(const PathParts& parts, QLatin1StringView extension) {
+    return parts.Extension.compare(extension, Qt::CaseInsensitive) == 0;
 }
 
 bool HasExtension(const PathParts& parts, std::initializer_list<QLatin1StringView> extensions) {
     return std::ranges::any_of(extensions,
-                               [&](QLatin1StringView ext) { return parts.Extension == ext; });
+                               [&](QLatin1StringView ext) { return IsExtension(parts, ext); });
 }
 
 // The first of the folders the path lies in.
 const RuleFolder* FolderOf(const PathParts& parts, std::span<const RuleFolder> folders) {
     for (const RuleFolder& folder : folders) {
-        if (parts.Lower.startsWith(folder.Text))
+        if (parts.Path.startsWith(folder.Text, Qt::CaseInsensitive))
             return &folder;
     }
     return nullptr;
@@ -81,13 +84,13 @@ constexpr std::array FloorFolder{
 // A skin's kind is told by a letter followed by a digit, at the start of the name of a
 // bitmap or .cmx mesh and after "xskin-" in a .skn mesh.
 FoundListId SkinListOf(const PathParts& parts) {
-    const qsizetype at = parts.Extension == QLatin1String(".skn") ? 6 : 0;
+    const qsizetype at = IsExtension(parts, QLatin1StringView(".skn")) ? 6 : 0;
     if (parts.Name.size() < at + 2)
         return Accessories;
     const char16_t digit = parts.Name[at + 1].unicode();
     if (digit < u'0' || digit > u'9')
         return Accessories;
-    switch (parts.Name[at].unicode()) {
+    switch (parts.Name[at].toLower().unicode()) {
     case u'b':
         return Skins;
     case u'c':
@@ -109,7 +112,7 @@ FoundListId SkinListOf(const PathParts& parts) {
 
 bool IsSkinFile(const PathParts& parts) {
     return HasExtension(parts, {QLatin1StringView(".cmx"), QLatin1StringView(".skn")}) ||
-           (parts.Extension == QLatin1String(".bmp") && FolderOf(parts, SkinFolders));
+           (IsExtension(parts, QLatin1StringView(".bmp")) && FolderOf(parts, SkinFolders));
 }
 
 std::optional<FoundFileClass> ClassifySkin(const PathParts& parts, const GameFileList& gameFiles) {
@@ -151,7 +154,7 @@ std::optional<FoundFileClass> ClassifyFoundFile(const QString& relativePath,
     const PathParts parts = PartsOf(relativePath);
     if (IsSkinFile(parts))
         return ClassifySkin(parts, gameFiles);
-    if (parts.Extension == QLatin1String(".far")) {
+    if (IsExtension(parts, QLatin1StringView(".far"))) {
         if (gameFiles.Contains(ContentKind::FarFiles, parts.Path))
             return std::nullopt;
         return FoundFileClass{.List = FarArchives, .DisplayName = parts.Path};

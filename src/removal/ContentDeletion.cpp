@@ -1,6 +1,7 @@
 #include "removal/ContentDeletion.h"
 
 #include "common/Placeholders.h"
+#include "fileutil/PlatformFileSystem.h"
 #include "formats/InstalledFilesDb.h"
 #include "formats/TFarFile.h"
 #include "language/TLanguage.h"
@@ -26,12 +27,8 @@ void RemoveEntryRecords(InstalledFilesDb& db, const QString& archivePath) {
 }
 
 DeleteResult DeleteWholeFile(const DeleteTarget& target, InstalledFilesDb& db) {
-    QFile file(target.Path);
-    if (!file.remove())
-        return {.Kind = target.Kind,
-                .Path = target.Path,
-                .Deleted = false,
-                .Reason = file.errorString()};
+    if (const std::optional<QString> reason = RemoveFileAt(target.Path, target.NativePath))
+        return {.Kind = target.Kind, .Path = target.Path, .Deleted = false, .Reason = *reason};
     RemoveRecord(db, target.Kind, target.Path);
     if (target.Kind == ContentKind::FarFiles)
         RemoveEntryRecords(db, target.Path);

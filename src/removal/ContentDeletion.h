@@ -19,6 +19,8 @@ struct DeleteTarget {
     QString Path;
     // Entry names to take out of the archive at Path; empty to delete the whole file.
     QStringList Items;
+    // Path as the disk spells it when Path's text does not; empty otherwise.
+    QByteArray NativePath;
 };
 
 // What became of one file or archive entry.

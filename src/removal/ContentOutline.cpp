@@ -30,15 +30,18 @@ ContentNode& ListNode(ContentNode& root, const FoundListInfo& list, const TLangu
 
 ContentNode FileNode(const FoundFile& file, ContentKind kind) {
     ContentNode node{.Text = file.DisplayName,
-                     .File =
-                         ContentFileInfo{.Path = file.Path, .Name = file.DisplayName, .Kind = kind},
+                     .File = ContentFileInfo{.Path = file.Path,
+                                             .Name = file.DisplayName,
+                                             .Kind = kind,
+                                             .NativePath = file.NativePath},
                      .Children = {}};
     for (const QString& item : file.FarItems) {
         node.Children.push_back({.Text = item,
                                  .File = ContentFileInfo{.Path = file.Path,
                                                          .Name = item,
                                                          .Kind = ContentKind::FarPackedFiles,
-                                                         .InFar = true},
+                                                         .InFar = true,
+                                                         .NativePath = {}},
                                  .Children = {}});
     }
     return node;

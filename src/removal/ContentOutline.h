@@ -19,6 +19,8 @@ struct ContentFileInfo {
     ContentKind Kind = ContentKind::Objects;
     // An entry of a FAR archive (kind 106).
     bool InFar = false;
+    // Path as the disk spells it when Path's text does not; empty otherwise.
+    QByteArray NativePath;
 
     bool operator==(const ContentFileInfo&) const = default;
 };

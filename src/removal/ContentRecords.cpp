@@ -1,22 +1,18 @@
 #include "removal/ContentRecords.h"
 
 #include "common/DayCountDate.h"
+#include "fileutil/PlatformFileSystem.h"
 #include "formats/InstalledFilesDb.h"
 
-#include <QFileInfo>
-
 namespace {
-double ModificationDay(const QString& path) {
-    return ToDayCount(QFileInfo(path).lastModified());
-}
-
 InstalledFileRecord FindOrAdd(InstalledFilesDb& db, ContentKind kind, const QString& name,
-                              const QString& datedPath) {
+                              const QString& datedPath, const QByteArray& nativeDatedPath = {}) {
     const int index = db.IndexOf(kind, name);
     if (index >= 0)
         return db.Get(kind, index);
-    InstalledFileRecord record{
-        .FileName = name, .Comment = {}, .InstalledAt = ModificationDay(datedPath)};
+    InstalledFileRecord record{.FileName = name,
+                               .Comment = {},
+                               .InstalledAt = ToDayCount(ModifiedAt(datedPath, nativeDatedPath))};
     db.Add(kind, record);
     return record;
 }
@@ -34,8 +30,9 @@ bool IsRecordOfArchive(const QString& recordName, const QString& archivePath) {
     return separator == QLatin1Char('\\') || separator == QLatin1Char('/');
 }
 
-InstalledFileRecord RecordOfFoundFile(InstalledFilesDb& db, ContentKind kind, const QString& path) {
-    return FindOrAdd(db, kind, path, path);
+InstalledFileRecord RecordOfFoundFile(InstalledFilesDb& db, ContentKind kind, const QString& path,
+                                      const QByteArray& nativePath) {
+    return FindOrAdd(db, kind, path, path, nativePath);
 }
 
 InstalledFileRecord RecordOfFarItem(InstalledFilesDb& db, const QString& archivePath,

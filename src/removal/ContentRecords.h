@@ -18,8 +18,10 @@ bool IsRecordOfArchive(const QString& recordName, const QString& archivePath);
 
 // The installed-file record of a found file: the database's own, or, for a file it does
 // not know, one with no comment and the file's modification time, which is added to db
-// so that the next save keeps it.
-InstalledFileRecord RecordOfFoundFile(InstalledFilesDb& db, ContentKind kind, const QString& path);
+// so that the next save keeps it. nativePath is the path as the disk spells it when the
+// text does not.
+InstalledFileRecord RecordOfFoundFile(InstalledFilesDb& db, ContentKind kind, const QString& path,
+                                      const QByteArray& nativePath = {});
 
 // The same for an entry of a FAR archive (kind 106); an unknown entry takes the archive's
 // modification time. A record written with "/" in place of the backslash is found too.

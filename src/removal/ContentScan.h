@@ -16,13 +16,18 @@ using ScanProgress = std::function<void(int percent)>;
 // Walks the whole game folder (absolute, any trailing separator) and sorts every file into
 // the lists of custom content, leaving out the game's own files. The entries of each FAR
 // archive found are read through farFile, which shows its own messages for an archive it
-// cannot read; such an archive is listed without entries. Progress moves from 10 toward 60 as
-// the walk lists folders, is 60 once the walk is done and then goes up to 90, each value once.
+// cannot read; such an archive is listed without entries, and so is one that a link leads to
+// outside the game folder or whose name the text of its path does not spell. Progress moves from 10
+// toward 60 as the walk lists folders, is 60 once the walk is done and then goes up to 90, each
+// value once.
 FoundContent ScanGameFolder(const QString& gameFolder, const GameFileList& gameFiles,
                             TFarFile& farFile, const ScanProgress& progress = {});
 
-// The walk itself: calls visit with the full path ("/" between folders) and the class of
-// every file of the game folder that is custom content.
+// The walk itself: calls visit with the full path ("/" between folders), the path as the
+// disk spells it when the text does not (else empty) and the class of every file of the
+// game folder that is custom content. Links are listed, but the walk never follows one out
+// of the game folder.
+using ContentFileVisit =
+    std::function<void(const QString& path, const QByteArray& nativePath, const FoundFileClass&)>;
 void ForEachContentFile(const QString& gameFolder, const GameFileList& gameFiles,
-                        const std::function<void(const QString&, const FoundFileClass&)>& visit,
-                        const ScanProgress& progress = {});
+                        const ContentFileVisit& visit, const ScanProgress& progress = {});

@@ -9,6 +9,7 @@ enum Role {
     NameRole,
     InFarRole,
     ExtractedRole,
+    NativePathRole,
 };
 } // namespace
 
@@ -18,6 +19,7 @@ void Attach(QStandardItem& item, const ContentFileInfo& file) {
     item.setData(file.Path, PathRole);
     item.setData(file.Name, NameRole);
     item.setData(file.InFar, InFarRole);
+    item.setData(file.NativePath, NativePathRole);
 }
 
 std::optional<ContentFileInfo> Of(const QStandardItem& item) {
@@ -27,7 +29,8 @@ std::optional<ContentFileInfo> Of(const QStandardItem& item) {
     return ContentFileInfo{.Path = item.data(PathRole).toString(),
                            .Name = item.data(NameRole).toString(),
                            .Kind = ContentKind(kind.toInt()),
-                           .InFar = item.data(InFarRole).toBool()};
+                           .InFar = item.data(InFarRole).toBool(),
+                           .NativePath = item.data(NativePathRole).toByteArray()};
 }
 
 QString ExtractedPath(const QStandardItem& item) {

@@ -55,6 +55,9 @@ struct FoundFile {
     QString DisplayName;
     // The full path, with the system's separators.
     QString Path;
+    // The path as the disk spells it when Path's text does not (a name in no valid
+    // encoding); empty otherwise.
+    QByteArray NativePath;
     // For a FAR archive the names of its entries in archive order; empty when it could
     // not be read.
     QStringList FarItems;

@@ -154,8 +154,9 @@ void TDeleteFrame::FilesTreeChange(const QModelIndex& current) {
         FDetails->HideDetails();
         return;
     }
-    const InstalledFileRecord record = file->InFar ? RecordOfFarItem(FDb, file->Path, file->Name)
-                                                   : RecordOfFoundFile(FDb, file->Kind, file->Path);
+    const InstalledFileRecord record =
+        file->InFar ? RecordOfFarItem(FDb, file->Path, file->Name)
+                    : RecordOfFoundFile(FDb, file->Kind, file->Path, file->NativePath);
     const QString source = PreviewSource(*item, *file);
     const QString base = file->InFar ? source : PreviewBase(FTempFolder, source);
     FDetails->ShowDetails(record, BuildContentPreview(source, file->Kind, base, FDeleteLanguage),
@@ -185,11 +186,15 @@ std::vector<DeleteTarget> TDeleteFrame::TickedTargets() const {
         const std::optional<ContentFileInfo> file = DeleteNodeInfo::Of(*item);
         const TickState state = FModel->State(item->index());
         if (file && !file->InFar && state == TickState::Ticked) {
-            targets.push_back({.Kind = file->Kind, .Path = file->Path, .Items = {}});
+            targets.push_back({.Kind = file->Kind,
+                               .Path = file->Path,
+                               .Items = {},
+                               .NativePath = file->NativePath});
             continue;
         }
         if (file && file->Kind == ContentKind::FarFiles && state == TickState::Partly) {
-            DeleteTarget archive{.Kind = file->Kind, .Path = file->Path, .Items = {}};
+            DeleteTarget archive{
+                .Kind = file->Kind, .Path = file->Path, .Items = {}, .NativePath = {}};
             for (int row = 0; row < item->rowCount(); ++row) {
                 if (FModel->State(item->child(row)->index()) == TickState::Ticked)
                     archive.Items.append(item->child(row)->text());

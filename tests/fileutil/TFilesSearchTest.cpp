@@ -159,3 +159,22 @@ TEST_F(TFilesSearch, UnreadableFolderIsPassedOver) {
                        "Skins/Heads/Faces/face.cmx", "Skins/body.cmx", "Walls", "chair.iff"}));
 }
 } // namespace
+
+TEST_F(TFilesSearch, LinksOutOfTheTreeAreListedButWalkedOnlyWhenAllowed) {
+    TempFolder outside;
+    outside.Write(u"far.iff"_s, "x");
+    ASSERT_TRUE(QFile::link(outside.Path(), Path("Walls/away")));
+    ASSERT_TRUE(QFile::link(Path("Skins"), Path("Walls/near")));
+    FFiles.SetDirectory(FRoot.Path());
+    const QStringList linked = Strings({"Walls/away", "Walls/away/far.iff", "Walls/near"});
+
+    FFiles.FindFiles();
+    for (const QString& path : linked)
+        EXPECT_TRUE(Found().contains(path)) << path.toStdString();
+
+    FFiles.SetFollowLinksOut(false);
+    FFiles.FindFiles();
+    EXPECT_TRUE(Found().contains(u"Walls/away"_s));
+    EXPECT_FALSE(Found().contains(u"Walls/away/far.iff"_s));
+    EXPECT_TRUE(Found().contains(u"Skins/Heads/Faces/face.cmx"_s));
+}

@@ -174,3 +174,16 @@ TEST_F(TFarFileTest, NamesReadWithTheGameTextRuleAndWrittenBackByteForByte) {
                                                          {"caf\xE9.iff", "cp"},
                                                          {"d\xC3\xA9j\xC3\xA0.iff", "new"}}));
 }
+
+TEST_F(TFarFileTest, IndexOfPrefersTheExactNameOverOneInAnotherCase) {
+    const QString archive = FFolder.Write(
+        u"a.far"_s,
+        BuildFarArchive({{"LAMP.iff", "1"}, {"Lamp.iff", "2"}, {"lamp.iff", "3"}, {"x.iff", "4"}}));
+    ASSERT_TRUE(FFar.LoadFile(archive));
+    const std::vector<std::pair<QString, int>> cases{
+        {u"lamp.iff"_s, 2}, {u"Lamp.iff"_s, 1}, {u"LAMP.iff"_s, 0},
+        {u"LAMP.IFF"_s, 0}, {u"X.IFF"_s, 3},    {u"lamp"_s, -1},
+    };
+    for (const auto& [name, index] : cases)
+        EXPECT_EQ(FFar.IndexOf(name), index) << name.toStdString();
+}

@@ -11,9 +11,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -159,4 +166,94 @@ TEST(WallSpriteCliTest, SpriteCommandDecodesWallSpritesOnRequest) {
     EXPECT_EQ(run.Out, u"1\n"_s);
     EXPECT_EQ(QImage(folder.Path(u"out/frame-0.png"_s)).pixel(0, 0), qRgb(10, 20, 30));
     EXPECT_EQ(RunCli({u"iff"_s, u"sprite"_s, file, u"1793"_s, folder.Path(u"out"_s)}).Exit, 1);
+}
+
+// Names that differ only in letter case are different files on this disk and different
+// entries of an archive: the one named exactly goes, and only it.
+TEST_F(CliTest, DeleteTakesTheExactlyNamedFileOrEntryBeforeOneInAnotherCase) {
+    FFolder.Write(u"Game/Downloads/chair.iff"_s, "lower");
+    FFolder.Write(u"Game/Downloads/Chair.iff"_s, "upper");
+    FFolder.Write(
+        u"Game/Downloads/set.far"_s,
+        BuildFarArchive({{.Name = "Lamp.iff", .Data = "U"}, {.Name = "lamp.iff", .Data = "L"}}));
+    QDir().mkpath(FFolder.Path(u"Home"_s));
+    const QString set = Game(u"Downloads/set.far"_s);
+
+    const ProgramRun run = Run({u"delete"_s, u"--yes"_s, Game(u"Downloads/Chair.iff"_s),
+                                set + QDir::separator() + u"lamp.iff"_s});
+
+    EXPECT_EQ(run.Out, u"deleted\t100\t"_s + Game(u"Downloads/Chair.iff"_s) +
+                           u"\ndeleted\t106\t"_s + set + QDir::separator() + u"lamp.iff\n"_s);
+    EXPECT_EQ(FFolder.Read(u"Game/Downloads/chair.iff"_s), "lower");
+    EXPECT_FALSE(QFile::exists(Game(u"Downloads/Chair.iff"_s)));
+    EXPECT_EQ(FFolder.Read(u"Game/Downloads/set.far"_s),
+              BuildFarArchive({{.Name = "Lamp.iff", .Data = "U"}}));
+}
+
+// A link in the game folder is content like a file, but what lies behind a link that
+// leads out of the folder is neither listed nor touched.
+TEST_F(CliTest, LinksOutOfTheGameFolderAreNeverFollowedAndDeletingTakesTheLinkOnly) {
+    const QString victim = FFolder.Write(u"Outside/Objects/victim.iff"_s, "keep");
+    const QString target = FFolder.Write(u"Outside/target.iff"_s, "keep too");
+    const QByteArray archive = BuildFarArchive({{.Name = "x.iff", .Data = "X"}});
+    const QString outsideSet = FFolder.Write(u"Outside/set.far"_s, archive);
+    FFolder.Write(u"Game/Downloads/mine.iff"_s, "mine");
+    QDir().mkpath(FFolder.Path(u"Home"_s));
+    QDir().mkpath(Game(u"GameData"_s));
+    ASSERT_TRUE(QFile::link(FFolder.Path(u"Outside/Objects"_s), Game(u"Downloads/out"_s)));
+    ASSERT_TRUE(QFile::link(target, Game(u"Downloads/link.iff"_s)));
+    ASSERT_TRUE(QFile::link(outsideSet, Game(u"Downloads/link.far"_s)));
+    ASSERT_TRUE(QFile::link(Game(u"Downloads"_s), Game(u"GameData/again"_s)));
+
+    const ProgramRun content = Run({u"content"_s});
+    QStringList names;
+    for (const QString& line : content.Out.split(u'\n', Qt::SkipEmptyParts))
+        names.append(line.section(u'\t', 0, 1));
+    EXPECT_EQ(names, (QStringList{u"105\tDownloads"_s + QDir::separator() + u"link.far"_s,
+                                  u"100\tlink.iff"_s, u"100\tmine.iff"_s}));
+
+    const ProgramRun run = Run({u"delete"_s, u"--yes"_s, Game(u"Downloads/out/victim.iff"_s),
+                                Game(u"Downloads/link.iff"_s)});
+    EXPECT_EQ(run.Out, u"failed\t\t"_s + Game(u"Downloads/out/victim.iff"_s) +
+                           u"\tnot custom content of the game folder\ndeleted\t100\t"_s +
+                           Game(u"Downloads/link.iff"_s) + u'\n');
+    EXPECT_EQ(FFolder.Read(u"Outside/Objects/victim.iff"_s), "keep");
+    EXPECT_EQ(FFolder.Read(u"Outside/target.iff"_s), "keep too");
+    EXPECT_FALSE(QFileInfo(Game(u"Downloads/link.iff"_s)).isSymLink());
+    EXPECT_EQ(FFolder.Read(u"Outside/set.far"_s), archive);
+}
+
+// A name in no valid encoding is shown decoded as the game's texts are, and deleting it
+// removes the file of those very bytes.
+TEST_F(CliTest, NamesThatAreNotUtf8AreListedAndDeletedByTheirOwnBytes) {
+    const QByteArray downloads = QFile::encodeName(FFolder.Path(u"Game/Downloads/"_s));
+    ASSERT_TRUE(SetFileModified(FFolder.Write(u"Game/Downloads/keep.iff"_s, "keep"), Stamp));
+    QDir().mkpath(FFolder.Path(u"Home"_s));
+    ASSERT_EQ(mkdir((downloads + "d\xE9").constData(), 0700), 0);
+    for (const QByteArray& name : {"caf\xE9.iff"_ba, "d\xE9/in.iff"_ba}) {
+        std::FILE* file = std::fopen((downloads + name).constData(), "w");
+        ASSERT_TRUE(file);
+        std::fclose(file);
+        const timespec stamp{.tv_sec = Stamp.toSecsSinceEpoch(), .tv_nsec = 0};
+        const std::array<timespec, 2> times{stamp, stamp};
+        ASSERT_EQ(utimensat(AT_FDCWD, (downloads + name).constData(), times.data(), 0), 0);
+    }
+    const QString cafe = Game(u"Downloads/café.iff"_s);
+    const QString inner = Game(u"Downloads/dé/in.iff"_s);
+
+    const ProgramRun content = Run({u"content"_s});
+    QStringList paths;
+    for (const QString& line : content.Out.split(u'\n', Qt::SkipEmptyParts))
+        paths.append(line.section(u'\t', 1, 3));
+    const QString stamp = u'\t' + Stamp.toString(Qt::ISODate);
+    EXPECT_EQ(paths, (QStringList{u"café.iff\t"_s + cafe + stamp,
+                                  u"dé"_s + QDir::separator() + u"in.iff\t"_s + inner + stamp,
+                                  u"keep.iff\t"_s + Game(u"Downloads/keep.iff"_s) + stamp}));
+
+    const ProgramRun run = Run({u"delete"_s, u"--yes"_s, cafe, inner});
+    EXPECT_EQ(run.Out, u"deleted\t100\t"_s + cafe + u"\ndeleted\t100\t"_s + inner + u'\n');
+    EXPECT_EQ(QDir(FFolder.Path(u"Game/Downloads"_s)).entryList(QDir::Files),
+              QStringList{u"keep.iff"_s});
+    EXPECT_NE(access((downloads + "caf\xE9.iff").constData(), F_OK), 0);
+    EXPECT_NE(access((downloads + "d\xE9/in.iff").constData(), F_OK), 0);
 }

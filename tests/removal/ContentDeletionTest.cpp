@@ -64,9 +64,12 @@ TEST_F(ContentDeletionTest, DeletesFilesWholeArchivesAndEntriesWithTheirRecords)
                 u"/elsewhere"_s + whole + u"\\w.iff"_s});
 
     const std::vector<DeleteResult> results = Delete({
-        {.Kind = K::Objects, .Path = chair, .Items = {}},
-        {.Kind = K::FarFiles, .Path = set, .Items = {u"a.iff"_s, u"b.iff"_s, u"gone.iff"_s}},
-        {.Kind = K::FarFiles, .Path = whole, .Items = {}},
+        {.Kind = K::Objects, .Path = chair, .Items = {}, .NativePath = {}},
+        {.Kind = K::FarFiles,
+         .Path = set,
+         .Items = {u"a.iff"_s, u"b.iff"_s, u"gone.iff"_s},
+         .NativePath = {}},
+        {.Kind = K::FarFiles, .Path = whole, .Items = {}, .NativePath = {}},
     });
 
     const QString notIn =
@@ -103,8 +106,9 @@ TEST_F(ContentDeletionTest, WhatCannotBeDeletedKeepsItsBytesAndRecordsAndIsNamed
     std::vector<DeleteResult> results;
     {
         AsOrdinaryUser user;
-        results = Delete({{.Kind = K::Objects, .Path = chair, .Items = {}},
-                          {.Kind = K::FarFiles, .Path = set, .Items = {u"a.iff"_s}}});
+        results =
+            Delete({{.Kind = K::Objects, .Path = chair, .Items = {}, .NativePath = {}},
+                    {.Kind = K::FarFiles, .Path = set, .Items = {u"a.iff"_s}, .NativePath = {}}});
     }
     QFile::setPermissions(FFolder.Path(u"Game/Locked"_s),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

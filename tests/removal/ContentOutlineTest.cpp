@@ -23,7 +23,10 @@ void Draw(const ContentNode& node, int depth, QStringList& lines) {
 }
 
 FoundFile Found(const QString& name, QStringList items = {}) {
-    return {.DisplayName = name, .Path = u"/g/"_s + name, .FarItems = std::move(items)};
+    return {.DisplayName = name,
+            .Path = u"/g/"_s + name,
+            .NativePath = {},
+            .FarItems = std::move(items)};
 }
 } // namespace
 
@@ -32,7 +35,9 @@ TEST(ContentOutlineTest, GroupsAndSortsEveryLevel) {
     language.SetDefaultLanguage(BuiltInEnglishLines());
     FoundContent content;
     content.List(FoundListId::ObjectsInUserObjects) = {Found(u"zeta.iff"_s), Found(u"Alpha.iff"_s)};
-    content.List(FoundListId::ObjectsInObjects) = {Found(u"chair.iff"_s)};
+    // Letter case aside, "b" comes before "C", though not in byte order.
+    content.List(FoundListId::ObjectsInObjects) = {Found(u"chair.iff"_s), Found(u"C.iff"_s),
+                                                   Found(u"b.iff"_s)};
     content.List(FoundListId::Heads) = {Found(u"c1.bmp"_s)};
     content.List(FoundListId::Skins) = {Found(u"b1.bmp"_s)};
     content.List(FoundListId::Walls) = {Found(u"w.wll"_s)};
@@ -43,21 +48,63 @@ TEST(ContentOutlineTest, GroupsAndSortsEveryLevel) {
     Draw(root, 0, lines);
     const QString objects = QDir::toNativeSeparators(u"GameData/Objects/"_s);
     const QString userObjects = QDir::toNativeSeparators(u"GameData/UserObjects/"_s);
-    EXPECT_EQ(lines, (QStringList{u"Installed Files"_s, u"  FAR Files"_s, u"    set.far (105)"_s,
-                                  u"      A.iff (106)"_s, u"      z.iff (106)"_s, u"  Objects"_s,
-                                  u"    "_s + objects, u"      chair.iff (100)"_s,
-                                  u"    "_s + userObjects, u"      Alpha.iff (100)"_s,
-                                  u"      zeta.iff (100)"_s, u"  Skins/Meshes"_s, u"    Heads"_s,
-                                  u"      c1.bmp (131)"_s, u"    Regular Skins"_s,
-                                  u"      b1.bmp (130)"_s, u"  Walls"_s, u"    w.wll (101)"_s}));
+    EXPECT_EQ(lines, (QStringList{u"Installed Files"_s,
+                                  u"  FAR Files"_s,
+                                  u"    set.far (105)"_s,
+                                  u"      A.iff (106)"_s,
+                                  u"      z.iff (106)"_s,
+                                  u"  Objects"_s,
+                                  u"    "_s + objects,
+                                  u"      b.iff (100)"_s,
+                                  u"      C.iff (100)"_s,
+                                  u"      chair.iff (100)"_s,
+                                  u"    "_s + userObjects,
+                                  u"      Alpha.iff (100)"_s,
+                                  u"      zeta.iff (100)"_s,
+                                  u"  Skins/Meshes"_s,
+                                  u"    Heads"_s,
+                                  u"      c1.bmp (131)"_s,
+                                  u"    Regular Skins"_s,
+                                  u"      b1.bmp (130)"_s,
+                                  u"  Walls"_s,
+                                  u"    w.wll (101)"_s}));
 
     const std::vector<const ContentFileInfo*> files = FileNodesInOrder(root);
-    ASSERT_EQ(files.size(), 9u);
+    ASSERT_EQ(files.size(), 11u);
     EXPECT_EQ(ContentNodePath(*files[0]), u"/g/set.far"_s);
     EXPECT_EQ(ContentNodePath(*files[1]), u"/g/set.far"_s + QDir::separator() + u"A.iff"_s);
     EXPECT_EQ(*files[1], (ContentFileInfo{.Path = u"/g/set.far"_s,
                                           .Name = u"A.iff"_s,
                                           .Kind = ContentKind::FarPackedFiles,
-                                          .InFar = true}));
+                                          .InFar = true,
+                                          .NativePath = {}}));
     EXPECT_TRUE(BuildContentOutline(FoundContent{}, language).Children.empty());
+}
+
+TEST(FoundContentTest, EveryListHasItsKindInTreeOrder) {
+    using enum FoundListId;
+    const std::vector<std::pair<FoundListId, int>> expected{
+        {ObjectsInObjects, 100},
+        {ObjectsInUserObjects, 100},
+        {ObjectsInDownloads, 100},
+        {Skins, 130},
+        {Heads, 131},
+        {Formals, 133},
+        {Pyjamas, 134},
+        {Swimsuits, 135},
+        {Winters, 136},
+        {Fashions, 137},
+        {Accessories, 132},
+        {Animations, 104},
+        {Walls, 101},
+        {Floors, 102},
+        {Roofs, 103},
+        {FarArchives, 105},
+    };
+    ASSERT_EQ(AllFoundLists().size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const auto& [id, kind] = expected[i];
+        EXPECT_EQ(AllFoundLists()[i].Id, id) << i;
+        EXPECT_EQ(ContentKindValue(FoundListOf(id).Kind), kind) << i;
+    }
 }

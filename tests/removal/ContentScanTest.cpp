@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -45,6 +47,8 @@ TEST_F(ContentScanTest, ListsCustomFilesAndArchiveEntriesButNotTheGamesOwnNorOdd
     FFolder.Write(u"Game/Downloads/broken.far"_s, "not an archive");
     FFolder.Write(u"Game/GameData/Skins/c1head.bmp"_s, "BM");
     ASSERT_TRUE(QFile::link(FFolder.Path(u"Game"_s), FFolder.Path(u"Game/GameData/loop"_s)));
+    // Reading a pipe for its preview would wait for ever.
+    ASSERT_EQ(mkfifo(QFile::encodeName(FFolder.Path(u"Game/Downloads/pipe.iff"_s)), 0600), 0);
     // A name that is not UTF-8 must not stop the walk.
     std::FILE* latin1 = std::fopen(
         (QFile::encodeName(FFolder.Path(u"Game/GameData/"_s)) + "caf\xE9.iff").constData(), "w");
@@ -58,8 +62,10 @@ TEST_F(ContentScanTest, ListsCustomFilesAndArchiveEntriesButNotTheGamesOwnNorOdd
     EXPECT_EQ(content.List(FoundListId::ObjectsInObjects),
               (QList<FoundFile>{{.DisplayName = QDir::toNativeSeparators(u"Sub/Mine.iff"_s),
                                  .Path = Game(u"gamedata/objects/Sub/Mine.iff"_s),
+                                 .NativePath = {},
                                  .FarItems = {}}}));
     EXPECT_EQ(content.List(FoundListId::Heads).size(), 1);
+    EXPECT_EQ(content.List(FoundListId::ObjectsInDownloads), QList<FoundFile>());
     QList<FoundFile> archives = content.List(FoundListId::FarArchives);
     std::ranges::sort(archives, {}, &FoundFile::DisplayName);
     ASSERT_EQ(archives.size(), 2);
