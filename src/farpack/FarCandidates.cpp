@@ -16,6 +16,8 @@ std::vector<FarCandidate> CandidatesBelow(const QString& gameFolder, FarSource s
         return found;
     TFiles files;
     files.SetRecursive(true);
+    // Packing moves its files away: never those of a folder a link leads to outside.
+    files.SetFollowLinksOut(false);
     files.FindFiles(folder + QStringLiteral("*.iff"));
     for (const QString& path : files.Files()) {
         if (!QFileInfo(path).isFile())

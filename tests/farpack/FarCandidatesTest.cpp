@@ -19,13 +19,16 @@ void PrintTo(const FarCandidate& candidate, std::ostream* out) {
 class FarCandidatesTest : public TempFolderTest {};
 
 // The folders are found in any letter case; sub-folders are listed after their parent's
-// files, folders named like objects and other files are left out.
+// files, folders named like objects and other files are left out, and so are the files of a
+// folder outside the game folder that a link leads to: packing would move them away.
 TEST_F(FarCandidatesTest, ListsObjectFilesOfTheThreeFoldersByEntryName) {
     for (const QString& name :
          {u"Downloads/zed.IFF"_s, u"Downloads/sub/deep/b.iff"_s, u"Downloads/a.iff"_s,
           u"gamedata/userobjects/Sets/lamp.iff"_s, u"gamedata/userobjects/readme.txt"_s,
           u"gamedata/userobjects/folder.iff/inner.iff"_s, u"gamedata/Skins/skin.iff"_s})
         FFolder.Write(u"game/"_s + name, "x");
+    FFolder.Write(u"outside/victim.iff"_s, "x");
+    ASSERT_TRUE(QFile::link(FFolder.Path(u"outside"_s), FFolder.Path(u"game/Downloads/out"_s)));
     const QString game = FFolder.Path(u"game/"_s);
 
     const std::vector<FarCandidate> expected = {
