@@ -2,6 +2,7 @@
 
 #include "widgets/TickStateImages.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
@@ -55,6 +56,11 @@ TTickTree::TTickTree(QWidget* parent) : QTreeView(parent) {
 void TTickTree::SetTickModel(TickTreeModel* model) {
     FModel = model;
     setModel(model);
+}
+
+void TTickTree::ScrollLongTextsSideways() {
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
 }
 
 void TTickTree::CreateMenu() {

@@ -24,6 +24,9 @@ public:
     void SetMenuCaptions(const QString& select, const QString& deselect, const QString& selectAll,
                          const QString& deselectAll);
 
+    // Long node texts make the tree scroll sideways rather than being cut short.
+    void ScrollLongTextsSideways();
+
     // The menu's commands.
     void TickSelected(TickState state);
     void TickAll(TickState state);
