@@ -12,7 +12,7 @@ namespace {
 // A failed save is a finding; nothing else may ask the user anything.
 class AbortingInteraction : public Interaction {
 public:
-    MessageAnswer ShowMessage(MessageKind, const QString&, MessageButtons) override {
+    MessageAnswer ShowMessage(MessageKind, const QString&, MessageButtons, MessageAnswer) override {
         std::abort();
     }
     std::unique_ptr<ProgressHandle> BeginProgress(const QString&) override { std::abort(); }

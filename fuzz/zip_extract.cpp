@@ -14,7 +14,7 @@ namespace {
 // Gives every password prompt one wrong answer and shows nothing.
 class SilentInteraction : public Interaction {
 public:
-    MessageAnswer ShowMessage(MessageKind, const QString&, MessageButtons) override {
+    MessageAnswer ShowMessage(MessageKind, const QString&, MessageButtons, MessageAnswer) override {
         return MessageAnswer::No;
     }
     std::unique_ptr<ProgressHandle> BeginProgress(const QString&) override { return nullptr; }

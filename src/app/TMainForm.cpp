@@ -184,9 +184,10 @@ void TMainForm::PagesChanging(QWidget* leaving, bool& allowChange) {
         }
         allowChange = FOptionsFrame->CheckStoredSettings();
     } else if (leaving == FInstallFrame->parentWidget() && FInstallFrame->InstallStep() == 2) {
-        allowChange = FInteraction->Ask(MessageKind::Confirmation,
-                                        FLanguage.GetString(QStringLiteral("LeaveTab")),
-                                        MessageButtons::YesNo) == MessageAnswer::Yes;
+        allowChange =
+            FInteraction->Ask(MessageKind::Confirmation,
+                              FLanguage.GetString(QStringLiteral("LeaveTab")),
+                              MessageButtons::YesNo, MessageAnswer::No) == MessageAnswer::Yes;
     }
 }
 

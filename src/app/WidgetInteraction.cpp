@@ -39,6 +39,20 @@ QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
     return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton ButtonOf(MessageAnswer answer) {
+    switch (answer) {
+    case MessageAnswer::Ok:
+        return QMessageBox::Ok;
+    case MessageAnswer::Yes:
+        return QMessageBox::Yes;
+    case MessageAnswer::No:
+        return QMessageBox::No;
+    case MessageAnswer::Cancel:
+        return QMessageBox::Cancel;
+    }
+    return QMessageBox::NoButton;
+}
+
 MessageAnswer AnswerOf(int button) {
     switch (button) {
     case QMessageBox::Yes:
@@ -69,9 +83,10 @@ private:
 } // namespace
 
 MessageAnswer WidgetInteraction::ShowMessage(MessageKind kind, const QString& text,
-                                             MessageButtons buttons) {
+                                             MessageButtons buttons, MessageAnswer defaultAnswer) {
     QMessageBox box(IconOf(kind), QApplication::applicationDisplayName(), text, ButtonsOf(buttons),
                     FParent);
+    box.setDefaultButton(ButtonOf(defaultAnswer));
     return AnswerOf(box.exec());
 }
 

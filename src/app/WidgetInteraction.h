@@ -12,8 +12,8 @@ public:
     explicit WidgetInteraction(QWidget* parent, const TLanguage* language = nullptr)
         : FParent(parent), FLanguage(language) {}
 
-    MessageAnswer ShowMessage(MessageKind kind, const QString& text,
-                              MessageButtons buttons) override;
+    MessageAnswer ShowMessage(MessageKind kind, const QString& text, MessageButtons buttons,
+                              MessageAnswer defaultAnswer) override;
     std::unique_ptr<ProgressHandle> BeginProgress(const QString& caption) override;
     FileDialogAnswer AskForPaths(const FileDialogRequest& request) override;
     FileExistsReply AskFileExists(const FileExistsQuestion& question) override;

@@ -29,9 +29,10 @@ PackFlags StoredPacks() {
 }
 
 MessageAnswer BitmapAnswerInteraction::ShowMessage(MessageKind kind, const QString& text,
-                                                   MessageButtons buttons) {
+                                                   MessageButtons buttons,
+                                                   MessageAnswer defaultAnswer) {
     if (buttons != MessageButtons::YesNo)
-        return ConsoleInteraction::ShowMessage(kind, text, buttons);
+        return ConsoleInteraction::ShowMessage(kind, text, buttons, defaultAnswer);
     FErr << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << ' '
          << (FBitmapsYes ? "yes" : "no") << '\n';
     return FBitmapsYes ? MessageAnswer::Yes : MessageAnswer::No;

@@ -27,8 +27,8 @@ public:
     BitmapAnswerInteraction(QTextStream& err, bool bitmapsYes)
         : ConsoleInteraction(err), FErr(err), FBitmapsYes(bitmapsYes) {}
 
-    MessageAnswer ShowMessage(MessageKind kind, const QString& text,
-                              MessageButtons buttons) override;
+    MessageAnswer ShowMessage(MessageKind kind, const QString& text, MessageButtons buttons,
+                              MessageAnswer defaultAnswer) override;
 
 private:
     QTextStream& FErr;

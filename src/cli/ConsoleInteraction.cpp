@@ -33,7 +33,7 @@ public:
 } // namespace
 
 MessageAnswer ConsoleInteraction::ShowMessage(MessageKind kind, const QString& text,
-                                              MessageButtons buttons) {
+                                              MessageButtons buttons, MessageAnswer) {
     FErr << KindLabel(kind) << ": "
          << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
     FErr.flush();

@@ -12,8 +12,8 @@ class ConsoleInteraction : public Interaction {
 public:
     explicit ConsoleInteraction(QTextStream& err) : FErr(err) {}
 
-    MessageAnswer ShowMessage(MessageKind kind, const QString& text,
-                              MessageButtons buttons) override;
+    MessageAnswer ShowMessage(MessageKind kind, const QString& text, MessageButtons buttons,
+                              MessageAnswer defaultAnswer) override;
     std::unique_ptr<ProgressHandle> BeginProgress(const QString& caption) override;
     FileDialogAnswer AskForPaths(const FileDialogRequest& request) override;
     FileExistsReply AskFileExists(const FileExistsQuestion& question) override;

@@ -84,9 +84,10 @@ class AgreeingInteraction : public ConsoleInteraction {
 public:
     using ConsoleInteraction::ConsoleInteraction;
 
-    MessageAnswer ShowMessage(MessageKind kind, const QString& text,
-                              MessageButtons buttons) override {
-        const MessageAnswer shown = ConsoleInteraction::ShowMessage(kind, text, MessageButtons::Ok);
+    MessageAnswer ShowMessage(MessageKind kind, const QString& text, MessageButtons buttons,
+                              MessageAnswer) override {
+        const MessageAnswer shown =
+            ConsoleInteraction::ShowMessage(kind, text, MessageButtons::Ok, MessageAnswer::Ok);
         return buttons == MessageButtons::Ok ? shown : MessageAnswer::Yes;
     }
 };

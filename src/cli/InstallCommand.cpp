@@ -121,11 +121,11 @@ public:
     InstallInteraction(QTextStream& err, const InstallOptions& options)
         : ConsoleInteraction(err), FOptions(options) {}
 
-    MessageAnswer ShowMessage(MessageKind kind, const QString& text,
-                              MessageButtons buttons) override {
+    MessageAnswer ShowMessage(MessageKind kind, const QString& text, MessageButtons buttons,
+                              MessageAnswer defaultAnswer) override {
         if (FOptions.Yes && buttons == MessageButtons::YesNo)
             return MessageAnswer::Yes;
-        return ConsoleInteraction::ShowMessage(kind, text, buttons);
+        return ConsoleInteraction::ShowMessage(kind, text, buttons, defaultAnswer);
     }
     FileExistsReply AskFileExists(const FileExistsQuestion& question) override {
         const auto rename = FOptions.Renames.constFind(BareFileName(question.NewPath));

@@ -1,17 +1,26 @@
 #include "common/Interaction.h"
 
+MessageAnswer FirstAnswer(MessageButtons buttons) {
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
+}
+
 void Interaction::Warn(const QString& text) {
-    ShowMessage(MessageKind::Warning, text, MessageButtons::Ok);
+    Ask(MessageKind::Warning, text, MessageButtons::Ok);
 }
 
 void Interaction::Fail(const QString& text) {
-    ShowMessage(MessageKind::Error, text, MessageButtons::Ok);
+    Ask(MessageKind::Error, text, MessageButtons::Ok);
 }
 
 void Interaction::Inform(const QString& text) {
-    ShowMessage(MessageKind::Information, text, MessageButtons::Ok);
+    Ask(MessageKind::Information, text, MessageButtons::Ok);
 }
 
 MessageAnswer Interaction::Ask(MessageKind kind, const QString& text, MessageButtons buttons) {
-    return ShowMessage(kind, text, buttons);
+    return ShowMessage(kind, text, buttons, FirstAnswer(buttons));
+}
+
+MessageAnswer Interaction::Ask(MessageKind kind, const QString& text, MessageButtons buttons,
+                               MessageAnswer defaultAnswer) {
+    return ShowMessage(kind, text, buttons, defaultAnswer);
 }

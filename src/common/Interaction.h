@@ -14,6 +14,9 @@ enum class MessageKind { Warning, Error, Information, Confirmation };
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
+// The answer of a box's first button, which Return chooses unless a question names another.
+MessageAnswer FirstAnswer(MessageButtons buttons);
+
 // A visible progress window for one long operation; destroying the handle closes it.
 class ProgressHandle {
 public:
@@ -85,9 +88,10 @@ class Interaction {
 public:
     virtual ~Interaction() = default;
 
-    // A modal message box of the given kind with its fixed button set.
-    virtual MessageAnswer ShowMessage(MessageKind kind, const QString& text,
-                                      MessageButtons buttons) = 0;
+    // A modal message box of the given kind with its fixed button set; Return chooses
+    // defaultAnswer, one of the set.
+    virtual MessageAnswer ShowMessage(MessageKind kind, const QString& text, MessageButtons buttons,
+                                      MessageAnswer defaultAnswer) = 0;
 
     // Shows the progress window with the caption, bar shown and an empty message.
     virtual std::unique_ptr<ProgressHandle> BeginProgress(const QString& caption) = 0;
@@ -112,4 +116,7 @@ public:
     void Fail(const QString& text);
     void Inform(const QString& text);
     MessageAnswer Ask(MessageKind kind, const QString& text, MessageButtons buttons);
+    // A question whose safe answer is not the first button names it as the default.
+    MessageAnswer Ask(MessageKind kind, const QString& text, MessageButtons buttons,
+                      MessageAnswer defaultAnswer);
 };

@@ -187,18 +187,20 @@ void FileClassifier::ClassifyBitmap(const Candidate& bitmap, Interaction& user,
     };
     const std::optional<BitmapFacts> facts = ReadBitmapFacts(bitmap.SourcePath);
     if (!facts) {
-        user.ShowMessage(MessageKind::Confirmation, text(QStringLiteral("FileBroken")),
-                         MessageButtons::Ok);
+        user.Ask(MessageKind::Confirmation, text(QStringLiteral("FileBroken")), MessageButtons::Ok);
         return;
     }
     const BitmapVerdict verdict =
         JudgeBitmap(BareFileName(bitmap.DisplayName).toLower(), *facts, FPacks);
     QString questionKey;
+    // Return keeps out a bitmap that might crash the game.
+    MessageAnswer onReturn = MessageAnswer::No;
     switch (verdict.Question) {
     case BitmapQuestion::None:
         break;
     case BitmapQuestion::UnknownType:
         questionKey = QStringLiteral("BMPUnknownType");
+        onReturn = MessageAnswer::Yes;
         break;
     case BitmapQuestion::UnknownTypeBroken:
         questionKey = QStringLiteral("BMPUnknownTypeBroken");
@@ -209,7 +211,7 @@ void FileClassifier::ClassifyBitmap(const Candidate& bitmap, Interaction& user,
     }
     const bool wanted =
         questionKey.isEmpty() || user.Ask(MessageKind::Confirmation, text(questionKey),
-                                          MessageButtons::YesNo) == MessageAnswer::Yes;
+                                          MessageButtons::YesNo, onReturn) == MessageAnswer::Yes;
     if (wanted && verdict.Kind)
         Add(*verdict.Kind, bitmap);
 }

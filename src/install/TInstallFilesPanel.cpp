@@ -9,7 +9,6 @@
 
 #include <QFile>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,9 +47,7 @@ TInstallFilesPanel::TInstallFilesPanel(QWidget* owner)
       FBackTo1(Named<QPushButton>(this, "BackTo1")), FInstall(Named<QPushButton>(this, "Install")) {
     FFilesTree->SetTickModel(FModel);
     FFilesTree->setHeaderHidden(true);
-    // Long paths scroll sideways rather than being cut short.
-    FFilesTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    FFilesTree->header()->setStretchLastSection(false);
+    FFilesTree->ScrollLongTextsSideways();
     FReadmeText->setReadOnly(true);
     FHelpScroller->setFixedHeight(FHelpScroller->fontMetrics().height() + 6);
 

@@ -39,12 +39,6 @@ QStandardItem* ItemOf(const ContentNode& node) {
     return item;
 }
 
-void SetAllInitialStates(TickTreeModel& model, QStandardItem* item, TickState state) {
-    model.SetInitialState(item, state);
-    for (int row = 0; row < item->rowCount(); ++row)
-        SetAllInitialStates(model, item->child(row), state);
-}
-
 // The cache of a file's preview: named after the file, and apart from files of the same
 // name in other folders.
 QString PreviewBase(const QString& tempFolder, const QString& path) {
@@ -127,7 +121,7 @@ void TDeleteFrame::LoadInstalledContent() {
 void TDeleteFrame::ShowTree(const ContentNode& root) {
     QStandardItem* rootItem = ItemOf(root);
     FModel->appendRow(rootItem);
-    SetAllInitialStates(*FModel, rootItem, TickState::Unticked);
+    FModel->SetAllTicks(TickState::Unticked);
     FFilesTree->setEnabled(true);
     FFilesTree->expandAll();
     FFilesTree->scrollToTop();
@@ -215,8 +209,8 @@ void TDeleteFrame::DeleteClick() {
         return;
     }
     if (FInteraction.Ask(MessageKind::Confirmation,
-                         language.GetString(QStringLiteral("DeleteWarning")),
-                         MessageButtons::YesNo) != MessageAnswer::Yes)
+                         language.GetString(QStringLiteral("DeleteWarning")), MessageButtons::YesNo,
+                         MessageAnswer::No) != MessageAnswer::Yes)
         return;
     std::vector<DeleteResult> results;
     {

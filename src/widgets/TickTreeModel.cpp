@@ -1,5 +1,9 @@
 #include "widgets/TickTreeModel.h"
 
+#include <QSignalBlocker>
+
+#include <vector>
+
 namespace {
 TickState StateOf(const QStandardItem* item) {
     const QVariant value = item->data(TickTreeModel::TickRole);
@@ -15,6 +19,48 @@ bool AllChildrenHave(const QStandardItem* parent, TickState state) {
 }
 } // namespace
 
+// The writes of one command and the runs of neighbouring rows they changed.
+class TickTreeModel::Changes {
+public:
+    // The item's children and everything below them get the state.
+    void SetDescendants(QStandardItem* item, TickState state) {
+        // Siblings first, so that the changed ones form runs.
+        for (int row = 0; row < item->rowCount(); ++row)
+            Set(item->child(row), state);
+        for (int row = 0; row < item->rowCount(); ++row)
+            SetDescendants(item->child(row), state);
+    }
+
+    // Each ancestor gets the state when all its children have it, and Partly otherwise.
+    void RecomputeAncestors(QStandardItem* item, TickState state) {
+        for (; item; item = item->parent())
+            Set(item, AllChildrenHave(item, state) ? state : TickState::Partly);
+    }
+
+    void Set(QStandardItem* item, TickState state) {
+        if (StateOf(item) == state)
+            return;
+        item->setData(static_cast<int>(state), TickRole);
+        Run* last = FRuns.empty() ? nullptr : &FRuns.back();
+        if (last && last->Last->parent() == item->parent() && last->Last->row() + 1 == item->row())
+            last->Last = item;
+        else
+            FRuns.push_back({item, item});
+    }
+
+    void Announce(TickTreeModel& model) const {
+        for (const Run& run : FRuns)
+            Q_EMIT model.dataChanged(run.First->index(), run.Last->index(), {TickRole});
+    }
+
+private:
+    struct Run {
+        QStandardItem* First;
+        QStandardItem* Last;
+    };
+    std::vector<Run> FRuns;
+};
+
 TickState TickTreeModel::State(const QModelIndex& index) const {
     const QStandardItem* item = itemFromIndex(index);
     return item ? StateOf(item) : TickState::None;
@@ -28,9 +74,11 @@ void TickTreeModel::SetTick(const QModelIndex& index, TickState state) {
     QStandardItem* item = itemFromIndex(index);
     if (!item)
         return;
-    SetSubtree(item, state);
-    RecomputeAncestors(item->parent(), state);
-    Q_EMIT TicksChanged();
+    ChangeTicks([&](Changes& changes) {
+        changes.Set(item, state);
+        changes.SetDescendants(item, state);
+        changes.RecomputeAncestors(item->parent(), state);
+    });
 }
 
 void TickTreeModel::ToggleTick(const QModelIndex& index) {
@@ -38,10 +86,7 @@ void TickTreeModel::ToggleTick(const QModelIndex& index) {
 }
 
 void TickTreeModel::SetAllTicks(TickState state) {
-    QStandardItem* root = invisibleRootItem();
-    for (int row = 0; row < root->rowCount(); ++row)
-        SetSubtree(root->child(row), state);
-    Q_EMIT TicksChanged();
+    ChangeTicks([&](Changes& changes) { changes.SetDescendants(invisibleRootItem(), state); });
 }
 
 void TickTreeModel::ClearTicks() {
@@ -52,13 +97,14 @@ TickState TickTreeModel::RootState() const {
     return rowCount() > 0 ? StateOf(item(0)) : TickState::None;
 }
 
-void TickTreeModel::SetSubtree(QStandardItem* item, TickState state) {
-    SetInitialState(item, state);
-    for (int row = 0; row < item->rowCount(); ++row)
-        SetSubtree(item->child(row), state);
-}
-
-void TickTreeModel::RecomputeAncestors(QStandardItem* item, TickState state) {
-    for (; item; item = item->parent())
-        SetInitialState(item, AllChildrenHave(item, state) ? state : TickState::Partly);
+void TickTreeModel::ChangeTicks(const std::function<void(Changes&)>& write) {
+    Changes changes;
+    {
+        // Each item would announce its own change, and a view answers every announcement
+        // by measuring rows again; the runs are announced below instead.
+        const QSignalBlocker quiet(this);
+        write(changes);
+    }
+    changes.Announce(*this);
+    Q_EMIT TicksChanged();
 }

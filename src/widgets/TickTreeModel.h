@@ -4,9 +4,12 @@
 
 #include <QStandardItemModel>
 
+#include <functional>
+
 // A content tree whose nodes carry ticks. A node's tick spreads to everything below it,
 // and every node above it shows whether all, some or none of its children are ticked.
-// Frames keep their own node data in roles from Qt::UserRole + 1 on.
+// Frames keep their own node data in roles from Qt::UserRole + 1 on. A command announces
+// each run of neighbouring changed rows once, so views keep up with trees of any size.
 class TickTreeModel : public QStandardItemModel {
     Q_OBJECT
 
@@ -40,6 +43,8 @@ Q_SIGNALS:
     void TicksChanged();
 
 private:
-    void SetSubtree(QStandardItem* item, TickState state);
-    void RecomputeAncestors(QStandardItem* item, TickState state);
+    class Changes;
+
+    // Runs the writes quietly, then announces what they changed.
+    void ChangeTicks(const std::function<void(Changes&)>& write);
 };

@@ -138,6 +138,21 @@ TEST_F(TMainFormTest, UnsavedOptionsAskBeforeTheTabChanges) {
     EXPECT_EQ(Sandbox.StoredValue(u"VocksPath"_s), Sandbox.GameFolder());
 }
 
+TEST_F(TMainFormTest, LeavingChosenFilesAsksWithStayingAsTheDefault) {
+    Sandbox.WriteSettings();
+    Start();
+    Find<TInstallFrame>("InstallFrame")->SelectFiles({Sandbox.WriteFile(u"dl/chair.iff"_s, "c")});
+    ASSERT_EQ(Find<TInstallFrame>("InstallFrame")->InstallStep(), 2);
+
+    User.ExpectQuestion(MessageAnswer::No);
+    ClickTab(ExportPage);
+    EXPECT_EQ(ActivePage(), InstallPage);
+    ASSERT_EQ(User.Messages().size(), 1);
+    EXPECT_EQ(User.Messages()[0].Text, Text("LeaveTab"));
+    EXPECT_EQ(User.Messages()[0].Buttons, MessageButtons::YesNo);
+    EXPECT_EQ(User.Messages()[0].Default, MessageAnswer::No);
+}
+
 TEST_F(TMainFormTest, SavingADifferentLanguageRelabelsEveryWindowAtOnce) {
     Sandbox.WriteSettings();
     Start();

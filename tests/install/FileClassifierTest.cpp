@@ -216,12 +216,14 @@ TEST(FileClassifier, BitmapsAreReadAndTheUserDecidesTheDoubtfulOnes) {
         bitmap(u"b001.bmp"_s, 256, QImage::Format_Indexed8),
         bitmap(u"B002.BMP"_s, 256, QImage::Format_RGB888),
         bitmap(u"hat.bmp"_s, 64, QImage::Format_Indexed8),
+        bitmap(u"scarf.bmp"_s, 64, QImage::Format_RGB888),
         folder.Write(u"fake.bmp"_s, "not a bitmap"),
         folder.Write(u"empty.bmp"_s, ""),
     };
     ScriptedInteraction user;
     user.ExpectQuestion(MessageAnswer::No);  // B002.BMP: 24-bit skin
     user.ExpectQuestion(MessageAnswer::Yes); // hat.bmp: accessory
+    user.ExpectQuestion(MessageAnswer::No);  // scarf.bmp: 24-bit accessory
     TLanguage language;
     language.SetDefaultLanguage(BuiltInEnglishLines());
     FileClassifier classifier(NoPacks);
@@ -235,7 +237,8 @@ TEST(FileClassifier, BitmapsAreReadAndTheUserDecidesTheDoubtfulOnes) {
     EXPECT_EQ(KindsHolding(classifier, paths[1]), QList<ContentKind>());
     EXPECT_EQ(KindsHolding(classifier, paths[2]), QList<ContentKind>({SkinAccessories}));
     EXPECT_TRUE(classifier.PendingBitmaps().IsEmpty());
-    EXPECT_EQ(shares.size(), 5);
+    EXPECT_EQ(KindsHolding(classifier, paths[3]), QList<ContentKind>());
+    EXPECT_EQ(shares.size(), 6);
     EXPECT_EQ(shares.last(), 1.0);
     const QString broken = u"The file \"%1\" appears to be broken. It cannot be installed."_s;
     EXPECT_EQ(
@@ -245,5 +248,14 @@ TEST(FileClassifier, BitmapsAreReadAndTheUserDecidesTheDoubtfulOnes) {
                      u"want to install this skin anyway (Not recommended)?"_s.arg(paths[1]),
                      u"The file \"%1\" could not be identified as a skin or roof. Install "
                      u"this file as accessory for skins (e.g. a hat, pipe etc.)?"_s.arg(paths[2]),
-                     broken.arg(paths[3]), broken.arg(paths[4])}));
+                     u"The file \"%1\" could not be identified as a skin or roof. The bitmap "
+                     u"also is not a 256-colour bitmap. Installing this file could cause The "
+                     u"Vocks to crash.\r\n\r\nInstall this file as accessory for skins (e.g. a "
+                     u"hat, pipe etc.) anyway?"_s.arg(paths[3]),
+                     broken.arg(paths[4]), broken.arg(paths[5])}));
+    // Return keeps out what might crash the game, and takes an unknown 256-colour bitmap.
+    const QList<MessageAnswer> defaults = {MessageAnswer::No, MessageAnswer::Yes, MessageAnswer::No,
+                                           MessageAnswer::Ok, MessageAnswer::Ok};
+    for (qsizetype i = 0; i < defaults.size(); ++i)
+        EXPECT_EQ(user.Messages()[i].Default, defaults[i]) << i;
 }

@@ -133,6 +133,9 @@ TEST_F(TDeleteFrameTest, DeletesTheTickedObjectEntryAndArchiveOnceConfirmed) {
         u"recover them. Are you sure you want to do this?"_s;
     EXPECT_EQ(FUser.MessageTexts(), (QStringList{u"You didn't select any files to delete!"_s,
                                                  warning, warning, u"3 Files deleted."_s}));
+    // Return must not delete.
+    EXPECT_EQ(FUser.Messages()[1].Default, MessageAnswer::No);
+    EXPECT_EQ(FUser.Messages()[2].Default, MessageAnswer::No);
     EXPECT_FALSE(QFile::exists(FChair));
     EXPECT_FALSE(QFile::exists(FWhole));
     EXPECT_EQ(FFolder.Read(u"Game/Downloads/set.far"_s),

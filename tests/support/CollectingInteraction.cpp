@@ -10,7 +10,7 @@ public:
 } // namespace
 
 MessageAnswer CollectingInteraction::ShowMessage(MessageKind, const QString& text,
-                                                 MessageButtons buttons) {
+                                                 MessageButtons buttons, MessageAnswer) {
     FTexts.append(text);
     switch (buttons) {
     case MessageButtons::Ok:

@@ -9,8 +9,8 @@
 // no dialog.
 class CollectingInteraction : public Interaction {
 public:
-    MessageAnswer ShowMessage(MessageKind kind, const QString& text,
-                              MessageButtons buttons) override;
+    MessageAnswer ShowMessage(MessageKind kind, const QString& text, MessageButtons buttons,
+                              MessageAnswer defaultAnswer) override;
     std::unique_ptr<ProgressHandle> BeginProgress(const QString& caption) override;
     FileDialogAnswer AskForPaths(const FileDialogRequest& request) override;
     FileExistsReply AskFileExists(const FileExistsQuestion& question) override;

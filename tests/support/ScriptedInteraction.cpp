@@ -59,8 +59,9 @@ ScriptedInteraction::~ScriptedInteraction() {
 }
 
 MessageAnswer ScriptedInteraction::ShowMessage(MessageKind kind, const QString& text,
-                                               MessageButtons buttons) {
-    FMessages.append({kind, text, buttons});
+                                               MessageButtons buttons,
+                                               MessageAnswer defaultAnswer) {
+    FMessages.append({kind, text, buttons, defaultAnswer});
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     if (FAnswers.empty()) {

@@ -15,6 +15,8 @@ public:
         MessageKind Kind;
         QString Text;
         MessageButtons Buttons;
+        // The answer Return would choose.
+        MessageAnswer Default;
     };
     struct ProgressStep {
         QString Caption;
@@ -38,8 +40,8 @@ public:
     }
     void ExpectHoodChoice(HoodChoice choice) { FHoodChoices.push_back(std::move(choice)); }
 
-    MessageAnswer ShowMessage(MessageKind kind, const QString& text,
-                              MessageButtons buttons) override;
+    MessageAnswer ShowMessage(MessageKind kind, const QString& text, MessageButtons buttons,
+                              MessageAnswer defaultAnswer) override;
     std::unique_ptr<ProgressHandle> BeginProgress(const QString& caption) override;
     FileDialogAnswer AskForPaths(const FileDialogRequest& request) override;
     FileExistsReply AskFileExists(const FileExistsQuestion& question) override;
