@@ -10,12 +10,15 @@
 #include "install/TDropImage.h"
 #include "install/TInstallFilesPanel.h"
 #include "platform/ProgramFolder.h"
+#include "widgets/WorkerJob.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScopeGuard>
 #include <QVBoxLayout>
+
+#include <memory>
+#include <optional>
 
 namespace {
 QLabel* NamedLabel(QWidget* owner, const char* name) {
@@ -78,11 +81,33 @@ QSize TInstallFrame::FittedSize() const {
 }
 
 void TInstallFrame::SelectFiles(const QStringList& paths) {
+    // Filled on the worker, read on the window's thread once the worker has ended.
+    struct IntakeJob {
+        std::optional<FileIntake> Intake;
+        bool Finished = false;
+    };
+    auto job = std::make_shared<IntakeJob>();
+    const PackFlags packs = FExpansion.Expansion ? FExpansion.Packs : PackFlags{};
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    FileIntake intake(*FInteraction, FInstallLanguage,
-                      FExpansion.Expansion ? FExpansion.Packs : PackFlags{}, FTempFolder);
-    intake.SelectFiles(paths);
-    QGuiApplication::restoreOverrideCursor();
+    RunWorkerJob(
+        *this, *FInteraction,
+        [this, job, packs, paths, tempFolder = FTempFolder](Interaction& worker) {
+            job->Intake.emplace(worker, FInstallLanguage, packs, tempFolder);
+            job->Intake->SelectFiles(paths);
+            job->Finished = true;
+        },
+        [this, job] {
+            QGuiApplication::restoreOverrideCursor();
+            if (job->Finished)
+                ShowIntake(*job->Intake);
+        });
+}
+
+void TInstallFrame::ShowIntake(const FileIntake& intake) {
+    if (intake.Cancelled()) {
+        ResetToStep1();
+        return;
+    }
     if (!intake.Classifier().HasInstallable()) {
         FInteraction->Warn(FInstallLanguage.GetString(QStringLiteral("InstallNoFiles")));
         FFilesPanel->ShowNothingFound(FInstallLanguage);
@@ -109,15 +134,19 @@ void TInstallFrame::ResetToStep1() {
 }
 
 void TInstallFrame::InstallClick() {
-    // Whatever the install ends in, even an error, the tab starts afresh.
-    const auto reset = qScopeGuard([this] { ResetToStep1(); });
-    const InstallRequest request{
+    auto request = std::make_shared<const InstallRequest>(InstallRequest{
         .Files = TickedFiles(),
         .GameFolder = WithTrailingSeparator(FVocksPath),
         .Packs = FExpansion,
         .FileExistsDefault = FFileExistsDefault,
-        .DatabaseFile = JoinCaseInsensitive(ProgramFolder(), QStringLiteral("files.iff"))};
-    InstallTickedFiles(request, FInstallLanguage, *FInteraction);
+        .DatabaseFile = JoinCaseInsensitive(ProgramFolder(), QStringLiteral("files.iff"))});
+    RunWorkerJob(
+        *this, *FInteraction,
+        [this, request](Interaction& worker) {
+            InstallTickedFiles(*request, FInstallLanguage, worker);
+        },
+        // Whatever the install ends in, even an error, the tab starts afresh.
+        [this] { ResetToStep1(); });
 }
 
 QList<TickedFile> TInstallFrame::TickedFiles() const {

@@ -218,8 +218,7 @@ void TDeleteFrame::DeleteClick() {
         const std::unique_ptr<ProgressHandle> progress =
             FInteraction.BeginProgress(language.GetString(QStringLiteral("Progress")));
         progress->SetMessage(language.GetString(QStringLiteral("Deleting")));
-        results = DeleteContent(TickedTargets(), FDb, FFarFile, language,
-                                [&progress](int percent) { progress->SetPercent(percent); });
+        results = DeleteContent(TickedTargets(), FDb, FFarFile, language, progress.get());
         progress->SetPercent(95);
         FDb.SetErrorMessage(ReplacePlaceholder(language.GetString(QStringLiteral("DBError")),
                                                u"FileName", QStringLiteral("files.iff")));
