@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 TProgressForm::TProgressForm(QWidget* owner)
@@ -89,12 +88,8 @@ void TProgressForm::FormDeactivate() {
 }
 
 void TProgressForm::RepaintNow() {
-    // A change that arrives while events are processed here waits for the outer call, so
-    // changes queued by a worker never nest.
-    if (!isVisible() || FRepainting)
-        return;
-    const QScopedValueRollback repainting(FRepainting, true);
-    repaint();
-    // Long work runs on this thread; let the window system draw the change now.
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Work still done on the interface thread shows each step at once. Events are not
+    // processed here: a worker's queued changes would run nested in one another.
+    if (isVisible())
+        repaint();
 }

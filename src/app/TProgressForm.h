@@ -41,5 +41,4 @@ private:
     QProgressBar* FProgressBar;
     QPushButton* FCancelButton;
     std::atomic<bool> FCancelRequested = false;
-    bool FRepainting = false;
 };
