@@ -81,25 +81,20 @@ QSize TInstallFrame::FittedSize() const {
 }
 
 void TInstallFrame::SelectFiles(const QStringList& paths) {
-    // Filled on the worker, read on the window's thread once the worker has ended.
-    struct IntakeJob {
-        std::optional<FileIntake> Intake;
-        bool Finished = false;
-    };
-    auto job = std::make_shared<IntakeJob>();
+    // Made on the worker, read on the window's thread once the worker has ended.
+    auto intake = std::make_shared<std::optional<FileIntake>>();
     const PackFlags packs = FExpansion.Expansion ? FExpansion.Packs : PackFlags{};
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     RunWorkerJob(
         *this, *FInteraction,
-        [this, job, packs, paths, tempFolder = FTempFolder](Interaction& worker) {
-            job->Intake.emplace(worker, FInstallLanguage, packs, tempFolder);
-            job->Intake->SelectFiles(paths);
-            job->Finished = true;
+        [this, intake, packs, paths, tempFolder = FTempFolder](Interaction& worker) {
+            intake->emplace(worker, FInstallLanguage, packs, tempFolder);
+            (*intake)->SelectFiles(paths);
         },
-        [this, job] {
+        [this, intake](bool completed) {
             QGuiApplication::restoreOverrideCursor();
-            if (job->Finished)
-                ShowIntake(*job->Intake);
+            if (completed)
+                ShowIntake(**intake);
         });
 }
 
@@ -146,7 +141,7 @@ void TInstallFrame::InstallClick() {
             InstallTickedFiles(*request, FInstallLanguage, worker);
         },
         // Whatever the install ends in, even an error, the tab starts afresh.
-        [this] { ResetToStep1(); });
+        [this](bool) { ResetToStep1(); });
 }
 
 QList<TickedFile> TInstallFrame::TickedFiles() const {

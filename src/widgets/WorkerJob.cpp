@@ -26,7 +26,7 @@ struct JobState {
 } // namespace
 
 void RunWorkerJob(QWidget& owner, Interaction& window, std::function<void(Interaction&)> job,
-                  std::function<void()> done) {
+                  std::function<void(bool completed)> done) {
     QWidget& controls = ControlsOf(owner);
     controls.setEnabled(false);
     auto state = std::make_shared<JobState>(window, owner);
@@ -41,7 +41,7 @@ void RunWorkerJob(QWidget& owner, Interaction& window, std::function<void(Intera
                      [thread, state, &controls, done = std::move(done)] {
                          thread->deleteLater();
                          controls.setEnabled(true);
-                         done();
+                         done(!state->Error);
                          if (state->Error)
                              std::rethrow_exception(state->Error);
                      });

@@ -8,6 +8,8 @@
 #include "ShellSandbox.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
+#include "support/WorkerJobWait.h"
+#include "support/ZipFixtures.h"
 #include "widgets/TAutoScroll.h"
 
 #include <QCheckBox>
@@ -82,6 +84,20 @@ TEST_F(TMainFormTest, RemovesItsTemporaryFolderOnClose) {
     Form->close();
     EXPECT_FALSE(QFileInfo::exists(folder));
     EXPECT_EQ(Form->AboutBox(), nullptr);
+}
+
+// Closing would empty the temporary folder under an intake still extracting into it.
+TEST_F(TMainFormTest, StaysOpenWhileATabsJobRunsOnAWorker) {
+    Sandbox.WriteSettings();
+    Start();
+    Sandbox.WriteFile(u"dl/set.zip"_s, BuildZipArchive({{.Name = "chair.iff", .Data = "chair"}}));
+    Form->InstallFrame()->SelectFiles({Sandbox.Path(u"dl/set.zip"_s)});
+    EXPECT_FALSE(Form->close());
+    WaitForWorkerJob(*Form->InstallFrame());
+    EXPECT_EQ(Form->InstallFrame()->TickedFiles().size(), 1);
+    EXPECT_TRUE(QFileInfo::exists(Form->TempFolder()));
+    EXPECT_TRUE(Form->close());
+    EXPECT_FALSE(QFileInfo::exists(Form->TempFolder()));
 }
 
 TEST_F(TMainFormTest, AZipLibraryThatFailsEndsTheProgramWithAnErrorBox) {
