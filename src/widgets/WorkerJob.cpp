@@ -2,6 +2,7 @@
 
 #include "widgets/WorkerInteraction.h"
 
+#include <QEventLoop>
 #include <QThread>
 #include <QWidget>
 
@@ -46,4 +47,11 @@ void RunWorkerJob(QWidget& owner, Interaction& window, std::function<void(Intera
                              std::rethrow_exception(state->Error);
                      });
     thread->start();
+}
+
+void RunWorkerJobAndWait(QWidget& owner, Interaction& window,
+                         std::function<void(Interaction&)> job) {
+    QEventLoop waiting;
+    RunWorkerJob(owner, window, std::move(job), [&waiting](bool) { waiting.quit(); });
+    waiting.exec();
 }

@@ -12,3 +12,8 @@ class QWidget;
 // completed; an error the job threw is thrown again there, after done.
 void RunWorkerJob(QWidget& owner, Interaction& window, std::function<void(Interaction&)> job,
                   std::function<void(bool completed)> done);
+
+// The same for a caller that needs the job's result before it goes on: returns once the
+// job has ended, handling the window's events meanwhile.
+void RunWorkerJobAndWait(QWidget& owner, Interaction& window,
+                         std::function<void(Interaction&)> job);
