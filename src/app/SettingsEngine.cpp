@@ -49,8 +49,9 @@ bool AnyPackInstalled(const RegistryKeyValues& gameKey) {
 } // namespace
 
 SettingsEngine::SettingsEngine(const TLanguage& language, Interaction& interaction,
-                               ChooseVocksFolder chooseFolder)
-    : FLanguage(language), FInteraction(interaction), FChooseFolder(std::move(chooseFolder)) {}
+                               ChooseVocksFolder chooseFolder, RunVocksSearch runSearch)
+    : FLanguage(language), FInteraction(interaction), FChooseFolder(std::move(chooseFolder)),
+      FRunSearch(std::move(runSearch)) {}
 
 LanguageSetting SettingsEngine::LoadLanguageSetting() const {
     if (const std::optional<StoredSettings> stored = ReadStoredSettings())
@@ -133,7 +134,7 @@ void SettingsEngine::ApplyDefaults(ShownOptions& shown) {
 }
 
 std::optional<QString> SettingsEngine::FindGameFolder() const {
-    return FindVocksFolder(FLanguage, FInteraction, FChooseFolder);
+    return FindVocksFolder(FLanguage, FInteraction, FChooseFolder, FRunSearch);
 }
 
 bool SettingsEngine::CheckBrowsedPicture(const QString& path) const {

@@ -61,7 +61,7 @@ struct LanguageSetting {
 class SettingsEngine {
 public:
     SettingsEngine(const TLanguage& language, Interaction& interaction,
-                   ChooseVocksFolder chooseFolder);
+                   ChooseVocksFolder chooseFolder, RunVocksSearch runSearch = {});
 
     LanguageSetting LoadLanguageSetting() const;
     // Shows the stored settings, warns about each invalid one and applies them. Without a
@@ -95,5 +95,6 @@ private:
     const TLanguage& FLanguage;
     Interaction& FInteraction;
     ChooseVocksFolder FChooseFolder;
+    RunVocksSearch FRunSearch;
     AppliedSettings FApplied;
 };

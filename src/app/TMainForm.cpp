@@ -156,6 +156,12 @@ bool TMainForm::FormCreate(const ZipEngineCheck& checkZipEngine) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    // The controls are disabled while a job runs on a worker: the window, its temporary
+    // folder and what the job talks to stay until the job ends or is cancelled.
+    if (!centralWidget()->isEnabled()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     QMainWindow::closeEvent(event);
 }

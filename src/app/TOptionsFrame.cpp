@@ -4,6 +4,7 @@
 #include "common/Interaction.h"
 #include "common/Placeholders.h"
 #include "language/TLanguage.h"
+#include "widgets/WorkerJob.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -74,7 +75,8 @@ std::optional<QString> PickedPath(const FileDialogAnswer& answer) {
 
 TOptionsFrame::TOptionsFrame(TLanguage& language, Interaction& interaction, QWidget* owner)
     : QWidget(owner), FLanguage(language), FInteraction(interaction),
-      FEngine(language, interaction, TVocksFoundMultiple::Chooser(this, language)) {
+      FEngine(language, interaction, TVocksFoundMultiple::Chooser(this, language),
+              [this](const VocksSearch& search) { return SearchOnWorker(search); }) {
     setObjectName(QStringLiteral("OptionsFrame"));
     FContent = new QWidget;
     auto* boxes = new QVBoxLayout(FContent);
@@ -317,6 +319,13 @@ void TOptionsFrame::PathBrowseButtonClick() {
         FPathEdit->setText(*folder);
         ChangeOpts();
     }
+}
+
+QStringList TOptionsFrame::SearchOnWorker(const VocksSearch& search) {
+    QStringList found;
+    RunWorkerJobAndWait(*this, FInteraction,
+                        [&found, &search](Interaction& worker) { found = search(worker); });
+    return found;
 }
 
 void TOptionsFrame::PathSearchClick() {

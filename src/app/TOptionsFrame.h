@@ -64,6 +64,8 @@ private:
     void LangFileBrowseClick();
     void PathBrowseButtonClick();
     void PathSearchClick();
+    // The drive search on a worker; the window keeps painting until it returns.
+    QStringList SearchOnWorker(const VocksSearch& search);
 
     ShownOptions Shown() const;
     void Show(const ShownOptions& shown);

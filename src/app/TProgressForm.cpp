@@ -2,14 +2,17 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 TProgressForm::TProgressForm(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowStaysOnTopHint),
-      FMessageLabel(new QLabel(this)), FProgressBar(new QProgressBar(this)) {
+      FMessageLabel(new QLabel(this)), FProgressBar(new QProgressBar(this)),
+      FCancelButton(new QPushButton(this)) {
     setObjectName(QStringLiteral("ProgressForm"));
     setFixedSize(329, 89);
     auto* panel = new QFrame(this);
@@ -24,8 +27,14 @@ TProgressForm::TProgressForm(QWidget* owner)
     FMessageLabel->setWordWrap(true);
     FProgressBar->setObjectName(QStringLiteral("ProgressBar"));
     FProgressBar->setRange(0, 100);
+    FCancelButton->setObjectName(QStringLiteral("CancelButton"));
+    FCancelButton->setAutoDefault(false);
     inner->addWidget(FMessageLabel, 1);
-    inner->addWidget(FProgressBar);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(FProgressBar, 1);
+    bottom->addWidget(FCancelButton);
+    inner->addLayout(bottom);
+    connect(FCancelButton, &QPushButton::clicked, this, &TProgressForm::CancelClick);
 }
 
 void TProgressForm::SetMessage(const QString& text) {
@@ -41,6 +50,16 @@ void TProgressForm::SetPercent(int percent) {
 void TProgressForm::ShowBar(bool shown) {
     FProgressBar->setVisible(shown);
     RepaintNow();
+}
+
+void TProgressForm::SetCancelCaption(const QString& caption) {
+    FCancelButton->setText(caption);
+}
+
+// The work stops at its next file; pressing again would promise more than that.
+void TProgressForm::CancelClick() {
+    FCancelRequested = true;
+    FCancelButton->setEnabled(false);
 }
 
 QString TProgressForm::Message() const {
@@ -69,9 +88,8 @@ void TProgressForm::FormDeactivate() {
 }
 
 void TProgressForm::RepaintNow() {
-    if (!isVisible())
-        return;
-    repaint();
-    // Long work runs on this thread; let the window system draw the change now.
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Work still done on the interface thread shows each step at once. Events are not
+    // processed here: a worker's queued changes would run nested in one another.
+    if (isVisible())
+        repaint();
 }

@@ -2,12 +2,16 @@
 
 #include <QDialog>
 
+#include <atomic>
+
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
-// The small always-on-top window that every long operation shows: a message and a bar.
-// Each change repaints at once, because the work runs on the interface thread. It keeps the
-// focus while it is shown, unless a question box of the program takes it.
+// The small always-on-top window that every long operation shows: a message, a bar and a
+// Cancel button. Each change repaints at once, in case the work runs on the interface
+// thread. It keeps the focus while it is shown, unless a question box of the program takes
+// it.
 class TProgressForm : public QDialog {
     Q_OBJECT
 
@@ -17,6 +21,9 @@ public:
     void SetMessage(const QString& text);
     void SetPercent(int percent);
     void ShowBar(bool shown);
+    void SetCancelCaption(const QString& caption);
+    // Whether Cancel was pressed; safe to read from the thread the work runs on.
+    bool CancelRequested() const { return FCancelRequested; }
 
     QString Message() const;
     int Percent() const;
@@ -28,7 +35,10 @@ protected:
 private:
     void FormDeactivate();
     void RepaintNow();
+    void CancelClick();
 
     QLabel* FMessageLabel;
     QProgressBar* FProgressBar;
+    QPushButton* FCancelButton;
+    std::atomic<bool> FCancelRequested = false;
 };

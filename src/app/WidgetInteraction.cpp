@@ -68,14 +68,17 @@ MessageAnswer AnswerOf(int button) {
 
 class ProgressWindow : public ProgressHandle {
 public:
-    ProgressWindow(QWidget* parent, const QString& caption) : FForm(parent) {
+    ProgressWindow(QWidget* parent, const QString& caption, const QString& cancelCaption)
+        : FForm(parent) {
         FForm.setWindowTitle(caption);
+        FForm.SetCancelCaption(cancelCaption);
         FForm.show();
         FForm.SetMessage(QString());
     }
     void SetMessage(const QString& text) override { FForm.SetMessage(text); }
     void SetPercent(int percent) override { FForm.SetPercent(percent); }
     void ShowBar(bool shown) override { FForm.ShowBar(shown); }
+    bool CancelRequested() const override { return FForm.CancelRequested(); }
 
 private:
     TProgressForm FForm;
@@ -91,7 +94,8 @@ MessageAnswer WidgetInteraction::ShowMessage(MessageKind kind, const QString& te
 }
 
 std::unique_ptr<ProgressHandle> WidgetInteraction::BeginProgress(const QString& caption) {
-    return std::make_unique<ProgressWindow>(FParent, caption);
+    return std::make_unique<ProgressWindow>(FParent, caption,
+                                            Texts().GetString(QStringLiteral("Cancel")));
 }
 
 FileDialogAnswer WidgetInteraction::AskForPaths(const FileDialogRequest& request) {

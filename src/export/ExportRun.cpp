@@ -38,7 +38,8 @@ public:
             const OutputEncoding encoding = EncodingOf(templateText);
             progress->SetPercent(TemplateCutPercent);
             const ExportResult result = Write(parts, encoding, *progress);
-            WriteExportChoices(FJob.Choices);
+            if (result != ExportResult::Cancelled)
+                WriteExportChoices(FJob.Choices);
             return result;
         } catch (const ETemplateError& error) {
             FInteraction.Fail(error.Text());
@@ -98,8 +99,11 @@ private:
                                           .Generator = {.ProdVersion = FJob.ProdVersion,
                                                         .Website = FJob.Website,
                                                         .Linked = links}};
-        const QString document =
-            RenderExport(parts, FSource.Build(FJob.Choices.Exported, progress), options, FLanguage);
+        const QList<ExportList> lists = FSource.Build(FJob.Choices.Exported, progress);
+        // Where a cancelled export stops, before anything is written.
+        if (progress.CancelRequested())
+            return ExportResult::Cancelled;
+        const QString document = RenderExport(parts, lists, options, FLanguage);
         FSource.Rendered();
         if (document.isEmpty()) {
             FInteraction.Inform(FLanguage.GetString(QStringLiteral("ExportNoCustom")));

@@ -1,7 +1,7 @@
 #include "export/TListExportFrame.h"
 
-#include "common/ProgramIdentity.h"
 #include "common/Interaction.h"
+#include "common/ProgramIdentity.h"
 #include "export/ExportChoices.h"
 #include "export/ExportDialogs.h"
 #include "export/ExportListKinds.h"
@@ -10,6 +10,7 @@
 #include "export/ListOrderMoves.h"
 #include "export/MarkupEscape.h"
 #include "platform/ProgramFolder.h"
+#include "widgets/WorkerJob.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -318,12 +319,16 @@ void TListExportFrame::ListExportClick() {
                         .ProdVersion = FProdVersion,
                         .Website = ProgramWebsite.toString(),
                         .Confirmed = false};
-    GameContentLists lists(
-        {.GameFolder = FVocksPath, .ProgramFolder = ProgramFolder(), .TempFolder = FTempFolder},
-        FInteraction, FExportLanguage);
+    const GameContentPlaces places{
+        .GameFolder = FVocksPath, .ProgramFolder = ProgramFolder(), .TempFolder = FTempFolder};
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    RunExport(job, lists, FInteraction, FExportLanguage);
-    QGuiApplication::restoreOverrideCursor();
+    RunWorkerJob(
+        *this, FInteraction,
+        [this, job, places](Interaction& worker) {
+            GameContentLists lists(places, worker, FExportLanguage);
+            RunExport(job, lists, worker, FExportLanguage);
+        },
+        [](bool) { QGuiApplication::restoreOverrideCursor(); });
 }
 
 void TListExportFrame::resizeEvent(QResizeEvent* event) {

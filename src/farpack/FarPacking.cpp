@@ -70,7 +70,8 @@ private:
     std::vector<PlannedEntry> Plan();
     void DiscardArchive();
     bool PackPlanned(std::vector<PlannedEntry>& planned);
-    void MoveToBackups(std::vector<PlannedEntry>& planned);
+    bool MoveToBackups(std::vector<PlannedEntry>& planned);
+    void WarnMoveFailed(const QStringList& failed);
     bool Record(const std::vector<PlannedEntry>& moved);
     void RecordArchive(double now);
     bool WriteArchive(const std::vector<PlannedEntry>& moved);
@@ -148,7 +149,12 @@ void FarPacker::DiscardArchive() {
 // can still be undone when a later one fails, so every old byte stays in the archive, in
 // the game folder or in the backup folder, and the records name what the archive holds.
 bool FarPacker::PackPlanned(std::vector<PlannedEntry>& planned) {
-    MoveToBackups(planned);
+    if (!MoveToBackups(planned)) {
+        FSteps.UndoAll();
+        DiscardArchive();
+        MarkAll(planned, FarPackState::Skipped);
+        return false;
+    }
     if (planned.empty()) {
         DiscardArchive();
         return true;
@@ -163,9 +169,13 @@ bool FarPacker::PackPlanned(std::vector<PlannedEntry>& planned) {
     return false;
 }
 
-void FarPacker::MoveToBackups(std::vector<PlannedEntry>& planned) {
+// False when the user cancelled: this is where a cancelled packing stops, and the files
+// moved so far are to go back.
+bool FarPacker::MoveToBackups(std::vector<PlannedEntry>& planned) {
     QStringList failed;
     for (size_t i = 0; i < planned.size(); ++i) {
+        if (FProgress->CancelRequested())
+            return false;
         FarPackResult& result = FOutcome.Results[planned[i].Result];
         const bool moved = FSteps.Move(result.Candidate.FullPath, planned[i].BackupPath);
         result.State = moved ? FarPackState::Packed : FarPackState::Failed;
@@ -176,8 +186,12 @@ void FarPacker::MoveToBackups(std::vector<PlannedEntry>& planned) {
     std::erase_if(planned, [this](const PlannedEntry& entry) {
         return FOutcome.Results[entry.Result].State != FarPackState::Packed;
     });
-    if (failed.isEmpty())
-        return;
+    if (!failed.isEmpty())
+        WarnMoveFailed(failed);
+    return true;
+}
+
+void FarPacker::WarnMoveFailed(const QStringList& failed) {
     FInteraction.Warn(
         ReplacePlaceholder(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("FarMoveFailed")),
                                               u"FileName", Native(FRequest.Target.BackupFolder)),

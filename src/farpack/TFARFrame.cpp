@@ -8,6 +8,7 @@
 #include "formats/InstalledFilesDb.h"
 #include "platform/ProgramFolder.h"
 #include "widgets/TTickTree.h"
+#include "widgets/WorkerJob.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -15,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <memory>
 
 namespace {
 // A file node's position in the candidate list.
@@ -179,14 +182,21 @@ void TFARFrame::FARNextClick() {
                                  TickedCandidates()};
     if (!ConfirmFarPackTarget(request.Target, FFarLanguage, FInteraction))
         return;
-    try {
-        FFileExistsAnswer =
-            PackObjectsIntoFar(request, FFarLanguage, FInteraction).RememberedAnswer;
-    } catch (const EPackwrightError& error) {
-        FInteraction.Fail(error.Text());
-    }
-    WriteFarTabSettings({FFARFile->text(), FIFFDir->text()});
-    FillList();
+    auto remembered = std::make_shared<FileExistsAnswer>(FFileExistsAnswer);
+    RunWorkerJob(
+        *this, FInteraction,
+        [this, request, remembered](Interaction& worker) {
+            try {
+                *remembered = PackObjectsIntoFar(request, FFarLanguage, worker).RememberedAnswer;
+            } catch (const EPackwrightError& error) {
+                worker.Fail(error.Text());
+            }
+        },
+        [this, remembered](bool) {
+            FFileExistsAnswer = *remembered;
+            WriteFarTabSettings({FFARFile->text(), FIFFDir->text()});
+            FillList();
+        });
 }
 
 void TFARFrame::FARResetClick() {

@@ -73,6 +73,12 @@ void FileIntake::SelectFiles(QStringList paths) {
     ExpandFolders(paths);
     progress->SetPercent(5);
     for (qsizetype i = 0; i < paths.size(); ++i) {
+        // Where a cancelled intake stops; nothing it extracted stays behind.
+        if (progress->CancelRequested()) {
+            FCancelled = true;
+            EmptyTempFolder(FTempFolder);
+            return;
+        }
         HandleInput(paths[i], paths);
         progress->SetPercent(5 + static_cast<int>((i + 1) * 85 / paths.size()));
     }

@@ -31,6 +31,9 @@ public:
     // The whole intake; reports its progress in a progress window of its own.
     void SelectFiles(QStringList paths);
 
+    // The user cancelled: the temporary folder was emptied and the intake's findings are
+    // incomplete.
+    bool Cancelled() const { return FCancelled; }
     const FileClassifier& Classifier() const { return FClassifier; }
     // The readmes, sorted by name as the list shows them.
     QList<ReadmeFile> Readmes() const;
@@ -57,6 +60,7 @@ private:
     const TLanguage& FLanguage;
     QString FTempFolder;
     FileClassifier FClassifier;
+    bool FCancelled = false;
     QList<ReadmeFile> FReadmes;
     // How deep each archive found inside another lies.
     QHash<QString, int> FArchiveDepth;

@@ -197,6 +197,9 @@ bool InstallRun::ConfirmFilesFromGameFolder() {
 void InstallRun::CopyAll(TargetFolders& folders, ProgressHandle& progress) {
     const qsizetype total = FPlan.size();
     for (qsizetype i = 0; i < total; ++i) {
+        // Where a cancelled install stops: what is copied so far is recorded below.
+        if (progress.CancelRequested())
+            return;
         PlannedCopy& copy = FPlan[i];
         InstalledFileOutcome& outcome = FResult.Files[copy.File];
         outcome.Outcome = CopyOne(folders, copy);

@@ -10,12 +10,15 @@
 #include "install/TDropImage.h"
 #include "install/TInstallFilesPanel.h"
 #include "platform/ProgramFolder.h"
+#include "widgets/WorkerJob.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScopeGuard>
 #include <QVBoxLayout>
+
+#include <memory>
+#include <optional>
 
 namespace {
 QLabel* NamedLabel(QWidget* owner, const char* name) {
@@ -78,11 +81,28 @@ QSize TInstallFrame::FittedSize() const {
 }
 
 void TInstallFrame::SelectFiles(const QStringList& paths) {
+    // Made on the worker, read on the window's thread once the worker has ended.
+    auto intake = std::make_shared<std::optional<FileIntake>>();
+    const PackFlags packs = FExpansion.Expansion ? FExpansion.Packs : PackFlags{};
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    FileIntake intake(*FInteraction, FInstallLanguage,
-                      FExpansion.Expansion ? FExpansion.Packs : PackFlags{}, FTempFolder);
-    intake.SelectFiles(paths);
-    QGuiApplication::restoreOverrideCursor();
+    RunWorkerJob(
+        *this, *FInteraction,
+        [this, intake, packs, paths, tempFolder = FTempFolder](Interaction& worker) {
+            intake->emplace(worker, FInstallLanguage, packs, tempFolder);
+            (*intake)->SelectFiles(paths);
+        },
+        [this, intake](bool completed) {
+            QGuiApplication::restoreOverrideCursor();
+            if (completed)
+                ShowIntake(**intake);
+        });
+}
+
+void TInstallFrame::ShowIntake(const FileIntake& intake) {
+    if (intake.Cancelled()) {
+        ResetToStep1();
+        return;
+    }
     if (!intake.Classifier().HasInstallable()) {
         FInteraction->Warn(FInstallLanguage.GetString(QStringLiteral("InstallNoFiles")));
         FFilesPanel->ShowNothingFound(FInstallLanguage);
@@ -109,15 +129,19 @@ void TInstallFrame::ResetToStep1() {
 }
 
 void TInstallFrame::InstallClick() {
-    // Whatever the install ends in, even an error, the tab starts afresh.
-    const auto reset = qScopeGuard([this] { ResetToStep1(); });
-    const InstallRequest request{
+    auto request = std::make_shared<const InstallRequest>(InstallRequest{
         .Files = TickedFiles(),
         .GameFolder = WithTrailingSeparator(FVocksPath),
         .Packs = FExpansion,
         .FileExistsDefault = FFileExistsDefault,
-        .DatabaseFile = JoinCaseInsensitive(ProgramFolder(), QStringLiteral("files.iff"))};
-    InstallTickedFiles(request, FInstallLanguage, *FInteraction);
+        .DatabaseFile = JoinCaseInsensitive(ProgramFolder(), QStringLiteral("files.iff"))});
+    RunWorkerJob(
+        *this, *FInteraction,
+        [this, request](Interaction& worker) {
+            InstallTickedFiles(*request, FInstallLanguage, worker);
+        },
+        // Whatever the install ends in, even an error, the tab starts afresh.
+        [this](bool) { ResetToStep1(); });
 }
 
 QList<TickedFile> TInstallFrame::TickedFiles() const {

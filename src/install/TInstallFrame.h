@@ -33,8 +33,9 @@ public:
     // The size step 1 needs to show the heading and the picture at its natural size.
     QSize FittedSize() const;
 
-    // Reads the files, folders and zip archives and shows what can be installed (step 2),
-    // or warns and returns to step 1 when nothing can.
+    // Reads the files, folders and zip archives on a worker thread, then shows what can be
+    // installed (step 2), or warns and returns to step 1 when nothing can. The tab is
+    // disabled until then.
     void SelectFiles(const QStringList& paths);
     // Empties the tab and the temporary folder, reloads the drop picture and shows step 1.
     void ResetToStep1();
@@ -57,7 +58,8 @@ Q_SIGNALS:
     void DropImgClick();
 
 private:
-    // Installs the ticked files with the tab's settings, then shows step 1 again.
+    // Installs the ticked files with the tab's settings on a worker thread, then shows
+    // step 1 again.
     void InstallClick();
     void InstallLanguageLanguageLoaded();
     void Desc1_1bClick();

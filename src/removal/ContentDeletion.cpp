@@ -1,5 +1,6 @@
 #include "removal/ContentDeletion.h"
 
+#include "common/Interaction.h"
 #include "common/Placeholders.h"
 #include "fileutil/PlatformFileSystem.h"
 #include "formats/InstalledFilesDb.h"
@@ -85,10 +86,12 @@ std::vector<DeleteResult> DeleteEntries(const DeleteTarget& target, InstalledFil
 
 std::vector<DeleteResult> DeleteContent(const std::vector<DeleteTarget>& targets,
                                         InstalledFilesDb& db, TFarFile& farFile,
-                                        const TLanguage& language,
-                                        const std::function<void(int)>& progress) {
+                                        const TLanguage& language, ProgressHandle* progress) {
     std::vector<DeleteResult> results;
     for (size_t i = 0; i < targets.size(); ++i) {
+        // Where a cancelled deletion stops.
+        if (progress && progress->CancelRequested())
+            break;
         const DeleteTarget& target = targets[i];
         if (target.Items.isEmpty()) {
             results.push_back(DeleteWholeFile(target, db));
@@ -97,7 +100,7 @@ std::vector<DeleteResult> DeleteContent(const std::vector<DeleteTarget>& targets
                               std::back_inserter(results));
         }
         if (progress)
-            progress(int(95 * (i + 1) / targets.size()));
+            progress->SetPercent(int(95 * (i + 1) / targets.size()));
     }
     return results;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 class InstalledFilesDb;
+class ProgressHandle;
 class TFarFile;
 class TLanguage;
 
@@ -39,11 +40,12 @@ struct DeleteResult {
 // that cannot be deleted keeps its record and is reported as not deleted; so are the
 // entries of an archive that cannot be rewritten, whose old bytes and records stay. The
 // records of a whole archive's entries are those named by its path and a separator.
-// Progress runs from 0 to 95.
+// Progress runs from 0 to 95. Cancelled, it stops before the next target: the results and
+// db then cover what was deleted.
 std::vector<DeleteResult> DeleteContent(const std::vector<DeleteTarget>& targets,
                                         InstalledFilesDb& db, TFarFile& farFile,
                                         const TLanguage& language,
-                                        const std::function<void(int)>& progress = {});
+                                        ProgressHandle* progress = nullptr);
 
 int DeletedCount(const std::vector<DeleteResult>& results);
 

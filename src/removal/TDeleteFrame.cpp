@@ -16,6 +16,7 @@
 #include "removal/TDeleteDetails.h"
 #include "widgets/TickTreeModel.h"
 #include "widgets/TTickTree.h"
+#include "widgets/WorkerJob.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -212,21 +213,41 @@ void TDeleteFrame::DeleteClick() {
                          language.GetString(QStringLiteral("DeleteWarning")), MessageButtons::YesNo,
                          MessageAnswer::No) != MessageAnswer::Yes)
         return;
-    std::vector<DeleteResult> results;
-    {
-        const std::unique_ptr<ProgressHandle> progress =
-            FInteraction.BeginProgress(language.GetString(QStringLiteral("Progress")));
-        progress->SetMessage(language.GetString(QStringLiteral("Deleting")));
-        results = DeleteContent(TickedTargets(), FDb, FFarFile, language,
-                                [&progress](int percent) { progress->SetPercent(percent); });
-        progress->SetPercent(95);
-        FDb.SetErrorMessage(ReplacePlaceholder(language.GetString(QStringLiteral("DBError")),
-                                               u"FileName", QStringLiteral("files.iff")));
-        FDb.Save(FInteraction);
-        progress->SetPercent(100);
-    }
+    auto results = std::make_shared<std::vector<DeleteResult>>();
+    RunWorkerJob(
+        *this, FInteraction,
+        [this, results, targets = TickedTargets()](Interaction& worker) {
+            *results = DeleteTargets(targets, worker);
+        },
+        [this, results](bool completed) {
+            if (completed)
+                ReportDeletion(*results);
+            LoadInstalledContent();
+        });
+}
+
+// Runs on a worker: the archive object talks to the user through that worker.
+std::vector<DeleteResult> TDeleteFrame::DeleteTargets(const std::vector<DeleteTarget>& targets,
+                                                      Interaction& worker) {
+    const TLanguage& language = FDeleteLanguage;
+    const std::unique_ptr<ProgressHandle> progress =
+        worker.BeginProgress(language.GetString(QStringLiteral("Progress")));
+    progress->SetMessage(language.GetString(QStringLiteral("Deleting")));
+    TFarFile farFile(worker);
+    farFile.SetMessages(FarMessages::FromLanguage(language));
+    std::vector<DeleteResult> results =
+        DeleteContent(targets, FDb, farFile, language, progress.get());
+    progress->SetPercent(95);
+    FDb.SetErrorMessage(ReplacePlaceholder(language.GetString(QStringLiteral("DBError")),
+                                           u"FileName", QStringLiteral("files.iff")));
+    FDb.Save(worker);
+    progress->SetPercent(100);
+    return results;
+}
+
+void TDeleteFrame::ReportDeletion(const std::vector<DeleteResult>& results) {
+    const TLanguage& language = FDeleteLanguage;
     FInteraction.Inform(DeletedCountText(language, DeletedCount(results)));
     if (const QString failures = DeleteFailuresText(language, results); !failures.isEmpty())
         FInteraction.Warn(failures);
-    LoadInstalledContent();
 }

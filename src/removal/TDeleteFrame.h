@@ -17,6 +17,7 @@ class TTickTree;
 class TickTreeModel;
 struct ContentFileInfo;
 struct ContentNode;
+struct DeleteResult;
 struct DeleteTarget;
 
 // The delete tab: the custom content of the game folder as a tree to tick, the details and
@@ -35,6 +36,7 @@ public:
     void SetVocksPath(const QString& folder) { FVocksPath = folder; }
     void SetPackFlags(const PackFlags& flags) { FPacks = flags; }
 
+    // Deletes the ticked content on a worker thread, then reports and loads the tab anew.
     void DeleteClick();
     void ResetClick();
 
@@ -45,6 +47,9 @@ private:
     void ShowEmptyTree();
     QString PreviewSource(QStandardItem& item, const ContentFileInfo& file);
     std::vector<DeleteTarget> TickedTargets() const;
+    std::vector<DeleteResult> DeleteTargets(const std::vector<DeleteTarget>& targets,
+                                            Interaction& worker);
+    void ReportDeletion(const std::vector<DeleteResult>& results);
 
     Interaction& FInteraction;
     TLanguage FDeleteLanguage;

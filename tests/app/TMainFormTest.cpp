@@ -8,6 +8,8 @@
 #include "ShellSandbox.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
+#include "support/WorkerJobWait.h"
+#include "support/ZipFixtures.h"
 #include "widgets/TAutoScroll.h"
 
 #include <QCheckBox>
@@ -84,6 +86,20 @@ TEST_F(TMainFormTest, RemovesItsTemporaryFolderOnClose) {
     EXPECT_EQ(Form->AboutBox(), nullptr);
 }
 
+// Closing would empty the temporary folder under an intake still extracting into it.
+TEST_F(TMainFormTest, StaysOpenWhileATabsJobRunsOnAWorker) {
+    Sandbox.WriteSettings();
+    Start();
+    Sandbox.WriteFile(u"dl/set.zip"_s, BuildZipArchive({{.Name = "chair.iff", .Data = "chair"}}));
+    Form->InstallFrame()->SelectFiles({Sandbox.Path(u"dl/set.zip"_s)});
+    EXPECT_FALSE(Form->close());
+    WaitForWorkerJob(*Form->InstallFrame());
+    EXPECT_EQ(Form->InstallFrame()->TickedFiles().size(), 1);
+    EXPECT_TRUE(QFileInfo::exists(Form->TempFolder()));
+    EXPECT_TRUE(Form->close());
+    EXPECT_FALSE(QFileInfo::exists(Form->TempFolder()));
+}
+
 TEST_F(TMainFormTest, AZipLibraryThatFailsEndsTheProgramWithAnErrorBox) {
     Sandbox.WriteSettings();
     Form = std::make_unique<TMainForm>(User);
@@ -141,8 +157,9 @@ TEST_F(TMainFormTest, UnsavedOptionsAskBeforeTheTabChanges) {
 TEST_F(TMainFormTest, LeavingChosenFilesAsksWithStayingAsTheDefault) {
     Sandbox.WriteSettings();
     Start();
-    Find<TInstallFrame>("InstallFrame")->SelectFiles({Sandbox.WriteFile(u"dl/chair.iff"_s, "c")});
-    ASSERT_EQ(Find<TInstallFrame>("InstallFrame")->InstallStep(), 2);
+    Form->InstallFrame()->SelectFiles({Sandbox.WriteFile(u"dl/chair.iff"_s, "c")});
+    WaitForWorkerJob(*Form->InstallFrame());
+    ASSERT_EQ(Form->InstallFrame()->InstallStep(), 2);
 
     User.ExpectQuestion(MessageAnswer::No);
     ClickTab(ExportPage);

@@ -111,6 +111,18 @@ TEST_F(ExportRunTest, TemplateErrorsStoreNothingButEmptyListsStoreTheChoices) {
     EXPECT_FALSE(QFile::exists(FFolder.Path(u"out.html"_s)));
 }
 
+// Cancel pressed while the lists were being built: no file, no choices stored, and the
+// source is not told the lists were rendered.
+TEST_F(ExportRunTest, ACancelledExportWritesAndStoresNothing) {
+    FixedLists source(OneComment(u"c"_s));
+    FInteraction.CancelAtPercent(0);
+    EXPECT_EQ(Run(u"out.html"_s, u"t.html"_s, source), ExportResult::Cancelled);
+    EXPECT_FALSE(QFile::exists(FFolder.Path(u"out.html"_s)));
+    EXPECT_FALSE(source.WasRendered);
+    EXPECT_TRUE(StoredSelection().isEmpty());
+    EXPECT_TRUE(FInteraction.Messages().isEmpty());
+}
+
 namespace {
 // A name with characters outside Latin-1, and a comment with characters XML forbids.
 QList<ExportList> HardToWrite() {

@@ -5,6 +5,7 @@
 #include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
+#include "support/WorkerJobWait.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -125,6 +126,7 @@ TEST_F(TListExportFrameTest, ExportWritesTheListAndStoresTheChoices) {
     Find<QLineEdit>("ListName")->setText(u"Mine"_s);
     // The default file names, both in the program folder.
     Click("ListExport");
+    WaitForWorkerJob(Frame());
     EXPECT_TRUE(FUser.Messages().isEmpty()) << FUser.MessageTexts().join(u'|').toStdString();
     const QByteArray written = FFolder.Read(u"home/files.html"_s);
     EXPECT_TRUE(written.contains("<h1>Mine</h1>"));

@@ -408,3 +408,27 @@ TEST_F(FarPackingTest, ABackupPathWhereASelectedFileLiesIsNeverWrittenOver) {
     EXPECT_EQ(Read(u"game/Downloads/desk.iff"_s), "desk");
     EXPECT_EQ(FarBytes(), BuildFarArchive({{"desk.iff", "desk"}}));
 }
+
+// Cancel pressed once the first of three files has moved (35 + 30 / 3 percent): that file
+// comes back, and archive, backup folder and records stay as they were.
+TEST_F(FarPackingTest, ACancelledPackingPutsBackWhatItMoved) {
+    const QString chair = Write(Objects + u"chair.iff"_s, "chair");
+    Write(Objects + u"lamp.iff"_s, "lamp");
+    Write(Objects + u"sofa.iff"_s, "sofa");
+    const QByteArray archive = BuildFarArchive({{"keep.iff", "k"}});
+    Write(Objects + u"My.far"_s, archive);
+    const QByteArray db = BuildFilesDb({{100, {{chair, u"45000.25"_s, u"c"_s}}}});
+    Write(u"files.iff"_s, db);
+    Asked().CancelAtPercent(45);
+
+    ExpectResults(Pack(Request()),
+                  {{Skipped, u"chair.iff"_s}, {Skipped, u"lamp.iff"_s}, {Skipped, u"sofa.iff"_s}});
+
+    EXPECT_EQ(FarBytes(), archive);
+    EXPECT_EQ(BackupContents(), QStringList());
+    EXPECT_EQ(Read(Objects + u"chair.iff"_s), "chair");
+    EXPECT_EQ(Read(Objects + u"lamp.iff"_s), "lamp");
+    EXPECT_EQ(Read(Objects + u"sofa.iff"_s), "sofa");
+    EXPECT_EQ(Read(u"files.iff"_s), db);
+    EXPECT_EQ(Asked().MessageTexts(), QStringList());
+}

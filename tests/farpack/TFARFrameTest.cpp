@@ -7,6 +7,7 @@
 #include "support/OwnProgramFolder.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
+#include "support/WorkerJobWait.h"
 #include "widgets/TTickTree.h"
 
 #include <QLineEdit>
@@ -118,6 +119,7 @@ TEST_F(TFARFrameTest, NextFollowsTheRootAndPacksTheTickedFilesStoringTheEdits) {
     const QString far = FFolder.Path(u"game/GameData/UserObjects/MyObjects.far"_s);
 
     Click("FARNext");
+    WaitForWorkerJob(FFrame);
 
     EXPECT_EQ(FUser.MessageTexts(), QStringList{u"2 Files packed into FAR file "_s + far + u"."_s});
     EXPECT_EQ(FFolder.Read(u"game/GameData/UserObjects/MyObjects.far"_s),

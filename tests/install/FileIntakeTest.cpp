@@ -140,6 +140,20 @@ TEST_F(FileIntakeTest, EmptyingTheTempFolderLeavesItThereAndEmpty) {
     EXPECT_EQ(FFolder.Contents(), QStringList({u"temp"_s}));
 }
 
+TEST_F(FileIntakeTest, ACancelledIntakeStopsBeforeTheNextDownloadAndEmptiesTheTempFolder) {
+    FFolder.Write(u"dl/a.zip"_s, BuildZipArchive({{.Name = "chair.iff", .Data = "chair"}}));
+    FFolder.Write(u"dl/b.zip"_s, BuildZipArchive({{.Name = "sofa.iff", .Data = "sofa"}}));
+    // Cancel is pressed once the first archive has been read (5 + 85 / 2 percent).
+    FUser.CancelAtPercent(47);
+
+    FileIntake intake(FUser, FLanguage, NoPacks, Temp({}));
+    intake.SelectFiles({Dl(u"a.zip"_s), Dl(u"b.zip"_s)});
+
+    EXPECT_TRUE(intake.Cancelled());
+    EXPECT_EQ(FFolder.Contents().filter(u"temp"_s), QStringList({u"temp"_s}));
+    EXPECT_EQ(FUser.Progress().last().Percent, 47);
+}
+
 // One download given as itself, inside its folder and through a link is read once; two
 // entries of one name from different folders of an archive are both kept, the second
 // extracted under a numbered name but classified and shown by its own.

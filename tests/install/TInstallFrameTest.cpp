@@ -9,6 +9,7 @@
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFolder.h"
+#include "support/WorkerJobWait.h"
 #include "support/ZipFixtures.h"
 #include "widgets/TTickTree.h"
 
@@ -94,6 +95,7 @@ TEST_F(TInstallFrameTest, ShowsTheDropAsATickedTreeWithCommentsAndReadmes) {
                                        {.Name = "Readme.txt", .Data = "Line one\r\nLine two"}}));
     const QString chair = FFolder.Write(u"dl/chair.iff"_s, "chair");
     FFrame.SelectFiles({zip, chair});
+    WaitForWorkerJob(FFrame);
 
     ASSERT_EQ(FFrame.InstallStep(), 2);
     const QString entries = QDir::toNativeSeparators(zip) + QDir::separator();
@@ -144,6 +146,7 @@ TEST_F(TInstallFrameTest, ShowsTheDropAsATickedTreeWithCommentsAndReadmes) {
 
 TEST_F(TInstallFrameTest, NothingInstallableWarnsAndStaysOnStepOne) {
     FFrame.SelectFiles({FFolder.Write(u"dl/manual.doc"_s, "doc")});
+    WaitForWorkerJob(FFrame);
     EXPECT_EQ(FFrame.InstallStep(), 1);
     EXPECT_EQ(FUser.MessageTexts(),
               QStringList({u"You didn't select any files which you can install to The Vocks!"_s}));
@@ -154,6 +157,7 @@ TEST_F(TInstallFrameTest, TheLinkOpensTheOpenDialogForSeveralFiles) {
     const QString chair = FFolder.Write(u"dl/chair.iff"_s, "chair");
     FUser.ExpectFileDialog({.Confirmed = true, .Paths = {chair}});
     Q_EMIT Find<QLabel>("Desc1_1b")->linkActivated(u"#"_s);
+    WaitForWorkerJob(FFrame);
     ASSERT_EQ(FUser.FileDialogs().size(), 1);
     EXPECT_EQ(FUser.FileDialogs()[0].Kind, FileDialogKind::OpenMultiple);
     EXPECT_EQ(FUser.FileDialogs()[0].Title, u"Select files to install to The Vocks:"_s);
@@ -167,6 +171,7 @@ TEST_F(TInstallFrameTest, FilesAndFoldersDroppedOnThePictureAreTakenIn) {
     const QString chair = FFolder.Write(u"dl/chair.iff"_s, "chair");
     ASSERT_TRUE(Drop({QUrl::fromLocalFile(FFolder.Path(u"dl/walls"_s)), QUrl::fromLocalFile(chair),
                       QUrl(u"https://example.invalid/x.iff"_s)}));
+    WaitForWorkerJob(FFrame);
     QStringList sources;
     for (const TickedFile& file : FFrame.TickedFiles())
         sources.append(file.SourcePath);
@@ -188,6 +193,7 @@ TEST_F(TInstallFrameTest, ADroppedZipIsInstalledAndRecordedAsTheCommandLineDoes)
     FFrame.SetExpansionFlags({.Expansion = true, .Packs = {true, true, true, true, true}});
 
     ASSERT_TRUE(Drop({QUrl::fromLocalFile(zip)}));
+    WaitForWorkerJob(FFrame);
     ASSERT_EQ(FFrame.InstallStep(), 2);
     TTickTree* tree = Find<TTickTree>("FilesTree");
     tree->TickModel()->SetAllTicks(TickState::Unticked);
@@ -199,6 +205,7 @@ TEST_F(TInstallFrameTest, ADroppedZipIsInstalledAndRecordedAsTheCommandLineDoes)
     FUser.ExpectHoodChoice({HoodChoiceAnswer::Continue, game + u"UserData/"_s});
     const double before = ToDayCount(QDateTime::currentDateTime());
     Find<QPushButton>("Install")->click();
+    WaitForWorkerJob(FFrame);
     const double after = ToDayCount(QDateTime::currentDateTime());
 
     const QMap<QString, QByteArray> installed{{u"GameData/Skins/b001body.cmx"_s, "skin"},

@@ -136,3 +136,26 @@ TEST(DeletedCountTextTest, OneFileHasItsOwnTextOnlyWhenTheLanguageDefinesIt) {
     EXPECT_EQ(DeletedCountText(language, 1), u"Eine Datei gelöscht."_s);
     EXPECT_EQ(DeletedCountText(language, 2), u"Gelöscht: 2 / 2"_s);
 }
+
+// Cancel pressed after the first of three files (95 / 3 percent): the rest and their
+// records stay.
+TEST_F(ContentDeletionTest, ACancelledDeletionStopsBeforeTheNextTarget) {
+    const QStringList files{FFolder.Write(u"Game/a.iff"_s, "a"),
+                            FFolder.Write(u"Game/b.iff"_s, "b"),
+                            FFolder.Write(u"Game/c.iff"_s, "c")};
+    AddRecords(K::Objects, files);
+    FInteraction.CancelAtPercent(31);
+    const std::unique_ptr<ProgressHandle> progress = FInteraction.BeginProgress({});
+    TFarFile farFile(FInteraction);
+
+    const std::vector<DeleteResult> results =
+        DeleteContent({{.Kind = K::Objects, .Path = files[0], .Items = {}, .NativePath = {}},
+                       {.Kind = K::Objects, .Path = files[1], .Items = {}, .NativePath = {}},
+                       {.Kind = K::Objects, .Path = files[2], .Items = {}, .NativePath = {}}},
+                      FDb, farFile, FLanguage, progress.get());
+
+    EXPECT_EQ(results, (std::vector<DeleteResult>{{K::Objects, files[0], true, {}}}));
+    EXPECT_EQ(FFolder.Contents().filter(u".iff"_s),
+              QStringList({u"Game/b.iff"_s, u"Game/c.iff"_s}));
+    EXPECT_EQ(Records(K::Objects), files.mid(1));
+}

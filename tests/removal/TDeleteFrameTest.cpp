@@ -10,6 +10,7 @@
 #include "support/SpriteFixtures.h"
 #include "support/StringListFixtures.h"
 #include "support/TempFolder.h"
+#include "support/WorkerJobWait.h"
 #include "widgets/TTickTree.h"
 
 #include <QFile>
@@ -115,9 +116,11 @@ TEST_F(TDeleteFrameTest, DeletesTheTickedObjectEntryAndArchiveOnceConfirmed) {
     MakeContent();
     FFrame.LoadInstalledContent();
     FFrame.DeleteClick();
+    WaitForWorkerJob(FFrame);
     Model().SetTick(Node(u"chair.iff"_s), TickState::Ticked);
     FUser.ExpectQuestion(MessageAnswer::No);
     FFrame.DeleteClick();
+    WaitForWorkerJob(FFrame);
     EXPECT_TRUE(QFile::exists(FChair));
     EXPECT_EQ(Model().State(Node(u"chair.iff"_s)), TickState::Ticked);
     Model().SetTick(Node(u"a.iff"_s), TickState::Ticked);
@@ -127,6 +130,7 @@ TEST_F(TDeleteFrameTest, DeletesTheTickedObjectEntryAndArchiveOnceConfirmed) {
     FUser.ExpectQuestion(MessageAnswer::Yes);
 
     FFrame.DeleteClick();
+    WaitForWorkerJob(FFrame);
 
     const QString warning =
         u"Warning! The selected files will be deleted permanently! You will not be able to "

@@ -39,6 +39,9 @@ public:
         FStep.BarShown = shown;
         Record();
     }
+    bool CancelRequested() const override {
+        return FOwner.FCancelAtPercent && FStep.Percent >= *FOwner.FCancelAtPercent;
+    }
 
 private:
     void Record() { FOwner.FProgress.append(FStep); }

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <optional>
 
 // Answers questions from a queue filled by the test, records every message and every
 // progress step, and fails the test when a question arrives that nobody expected.
@@ -39,6 +40,8 @@ public:
         FPasswords.push_back(std::move(password));
     }
     void ExpectHoodChoice(HoodChoice choice) { FHoodChoices.push_back(std::move(choice)); }
+    // The user presses Cancel once a progress window has shown percent or more.
+    void CancelAtPercent(int percent) { FCancelAtPercent = percent; }
 
     MessageAnswer ShowMessage(MessageKind kind, const QString& text, MessageButtons buttons,
                               MessageAnswer defaultAnswer) override;
@@ -76,4 +79,5 @@ private:
     QList<ShownMessage> FMessages;
     QList<ProgressStep> FProgress;
     int FOpenProgress = 0;
+    std::optional<int> FCancelAtPercent;
 };

@@ -45,15 +45,19 @@ QStringList FoldersOf(const QStringList& matches) {
 } // namespace
 
 std::optional<QString> FindVocksFolder(const TLanguage& language, Interaction& interaction,
-                                       const ChooseVocksFolder& choose) {
+                                       const ChooseVocksFolder& choose,
+                                       const RunVocksSearch& runSearch) {
     if (std::optional<QString> folder = FolderFromRegistry())
         return folder;
     const MessageAnswer answer =
         interaction.Ask(MessageKind::Error, language.GetString(QStringLiteral("VocksRegNotFound")),
                         MessageButtons::YesNo);
-    const QStringList folders = answer == MessageAnswer::Yes
-                                    ? SearchForVocks(VocksSearchRoots(), language, interaction)
-                                    : QStringList();
+    const VocksSearch search = [&language](Interaction& user) {
+        return SearchForVocks(VocksSearchRoots(), language, user);
+    };
+    QStringList folders;
+    if (answer == MessageAnswer::Yes)
+        folders = runSearch ? runSearch(search) : search(interaction);
     if (folders.isEmpty()) {
         interaction.Fail(language.GetString(QStringLiteral("VocksAutoNotFound")));
         return std::nullopt;

@@ -117,6 +117,25 @@ TEST_F(VocksLocationTest, ASearchWithoutHitsSaysSo) {
     EXPECT_FALSE(FUser.ProgressOpen());
 }
 
+// The window hands the search to a worker, which talks through an interaction of its own.
+TEST_F(VocksLocationTest, AGivenRunnerRunsTheSearchWithItsOwnInteraction) {
+    const QString game = FSandbox.DriveC() + u"/Vocks"_s;
+    FSandbox.PlaceGame(game);
+    FUser.ExpectQuestion(MessageAnswer::Yes);
+    ScriptedInteraction worker;
+    int runs = 0;
+    const auto runSearch = [&](const VocksSearch& search) {
+        ++runs;
+        return search(worker);
+    };
+
+    EXPECT_EQ(FindVocksFolder(FLanguage, FUser, {}, runSearch), Shown(game));
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(FUser.Progress().isEmpty());
+    EXPECT_FALSE(worker.Progress().isEmpty());
+    EXPECT_FALSE(worker.ProgressOpen());
+}
+
 TEST_F(VocksLocationTest, BrowsingAcceptsOnlyAFolderHoldingTheProgram) {
     const QString game = FSandbox.DriveC() + u"/Vocks"_s;
     FSandbox.PlaceGame(game, u"vocks.EXE"_s);
