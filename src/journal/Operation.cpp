@@ -1,0 +1,160 @@
+#include "journal/Operation.h"
+
+#include "common/PackwrightError.h"
+#include "common/Placeholders.h"
+#include "journal/KeptFiles.h"
+#include "journal/RollBack.h"
+#include "language/TLanguage.h"
+#include "platform/SyncToDisk.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace {
+BeforeStepHook StepHook = nullptr;
+
+// Room for the journal's own lines.
+constexpr qint64 JournalReserve = 1 << 20;
+
+bool Exists(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// The folder itself first, then each missing folder above it, up to one that exists.
+QStringList MissingFolders(const QString& folder) {
+    QStringList missing;
+    for (QString level = QDir::cleanPath(folder); !QFileInfo::exists(level);) {
+        missing.prepend(level);
+        const QString parent = QFileInfo(level).absolutePath();
+        if (parent == level)
+            break;
+        level = parent;
+    }
+    return missing;
+}
+
+EPackwrightError FolderError(const TLanguage& language, const QString& key, const QString& folder) {
+    return EPackwrightError(ReplacePlaceholder(language.GetString(key), u"FolderName",
+                                               QDir::toNativeSeparators(folder)));
+}
+} // namespace
+
+qint64 BytesToKeep(const OperationStart& start, const QString& keepFolder) {
+    const QByteArray keepDevice = QStorageInfo(keepFolder).device();
+    qint64 bytes = 0;
+    for (const QString& file : start.FilesItMayMove) {
+        if (QFileInfo(file).isFile() && QStorageInfo(file).device() != keepDevice)
+            bytes += QFileInfo(file).size();
+    }
+    for (const QString& file : start.FilesItMayRewrite)
+        bytes += QFileInfo(file).size();
+    return bytes;
+}
+
+Operation::Operation(const OperationStart& start, const TLanguage& language) {
+    const QString operations = OperationsFolderOf(start.DataFolder);
+    if (!FLock.Acquire(operations, start.LockWaitMs))
+        throw EPackwrightError(language.GetString(QStringLiteral("OperationBusy")));
+    if (std::ranges::any_of(OperationFolders(operations), IsUncommitted))
+        throw EPackwrightError(language.GetString(QStringLiteral("OperationInterrupted")));
+    const qint64 needed = BytesToKeep(start, operations);
+    if (needed > 0 && needed + JournalReserve > QStorageInfo(operations).bytesAvailable())
+        throw EPackwrightError(ReplacePlaceholder(
+            ReplacePlaceholder(language.GetString(QStringLiteral("OperationNoRoom")), u"Size",
+                               QLocale().formattedDataSize(needed)),
+            u"FolderName", QDir::toNativeSeparators(operations)));
+    Open(start, language);
+}
+
+void Operation::Open(const OperationStart& start, const TLanguage& language) {
+    const QString operations = OperationsFolderOf(start.DataFolder);
+    FFolder = MakeOperationFolder(operations);
+    FJournal.setFileName(JournalFileOf(FFolder));
+    const JournalHeader header{
+        .Kind = start.Kind, .Time = QDateTime::currentDateTime(), .Comment = start.Comment};
+    if (!FFolder.isEmpty() && QDir().mkdir(KeepFolderOf(FFolder)) &&
+        FJournal.open(QIODevice::WriteOnly | QIODevice::NewOnly) && Append(HeaderLine(header)) &&
+        SyncFolderToDisk(operations))
+        return;
+    FJournal.close();
+    if (!FFolder.isEmpty())
+        QDir(FFolder).removeRecursively();
+    FFolder.clear();
+    throw FolderError(language, QStringLiteral("OperationJournalError"), operations);
+}
+
+Operation::~Operation() {
+    if (!FCommitted && !FFolder.isEmpty()) {
+        FJournal.close();
+        RollBackOperation(FFolder);
+    }
+}
+
+bool Operation::Append(const QByteArray& line) {
+    FBroken = FBroken || FJournal.write(line) != line.size() || !SyncToDisk(FJournal);
+    return !FBroken;
+}
+
+bool Operation::Step(StepKind kind, const QString& path) {
+    if (FCommitted)
+        return false;
+    const JournalStep step{.Kind = kind, .Number = FLastStep.Number + 1, .Path = path};
+    if (StepHook)
+        StepHook(step.Number);
+    if (!Append(StepLine(step)))
+        return false;
+    FLastStep = step;
+    return true;
+}
+
+bool Operation::Create(const QString& path) {
+    return Step(StepKind::Create, path);
+}
+
+bool Operation::MakeFolders(const QString& folder) {
+    for (const QString& level : MissingFolders(folder)) {
+        if (!Step(StepKind::Folder, level) || !QDir().mkdir(level))
+            return false;
+    }
+    return QFileInfo(folder).isDir();
+}
+
+bool Operation::Replace(const QString& path) {
+    if (!Exists(path))
+        return Create(path);
+    return Step(StepKind::Replace, path) &&
+           MoveIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number));
+}
+
+bool Operation::Remove(const QString& path) {
+    return Step(StepKind::Remove, path) &&
+           MoveIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number));
+}
+
+bool Operation::Rewrite(const QString& path) {
+    if (!Exists(path))
+        return Create(path);
+    return Step(StepKind::Rewrite, path) &&
+           CopyIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number));
+}
+
+void Operation::UndoLastStep() {
+    if (FLastStep.Number > 0)
+        RollBackStep(FFolder, FLastStep);
+}
+
+bool Operation::Commit() {
+    FCommitted = !FFolder.isEmpty() && Append(CommitLine());
+    if (FCommitted)
+        PruneCommittedOperations(QFileInfo(FFolder).absolutePath(), CommittedOperationsKept);
+    return FCommitted;
+}
+
+void SetBeforeStepHook(BeforeStepHook hook) {
+    StepHook = hook;
+}
