@@ -25,6 +25,12 @@ bool Exists(const QString& path) {
     return info.exists() || info.isSymLink();
 }
 
+// Only files are kept: a folder moved aside would take everything in it along.
+bool IsFolder(const QString& path) {
+    const QFileInfo info(path);
+    return info.isDir() && !info.isSymLink();
+}
+
 // The folder itself first, then each missing folder above it, up to one that exists.
 QStringList MissingFolders(const QString& folder) {
     QStringList missing;
@@ -58,6 +64,10 @@ qint64 BytesToKeep(const OperationStart& start, const QString& keepFolder) {
 
 Operation::Operation(const OperationStart& start, const TLanguage& language) {
     const QString operations = OperationsFolderOf(start.DataFolder);
+    // A data folder that is not there would be made by the lock, and files.iff then
+    // written into a folder nobody chose.
+    if (!QFileInfo(start.DataFolder).isDir())
+        throw FolderError(language, QStringLiteral("OperationJournalError"), start.DataFolder);
     if (!FLock.Acquire(operations, start.LockWaitMs))
         throw EPackwrightError(language.GetString(QStringLiteral("OperationBusy")));
     if (std::ranges::any_of(OperationFolders(operations), IsUncommitted))
@@ -127,19 +137,19 @@ bool Operation::MakeFolders(const QString& folder) {
 bool Operation::Replace(const QString& path) {
     if (!Exists(path))
         return Create(path);
-    return Step(StepKind::Replace, path) &&
+    return !IsFolder(path) && Step(StepKind::Replace, path) &&
            MoveIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number));
 }
 
 bool Operation::Remove(const QString& path) {
-    return Step(StepKind::Remove, path) &&
+    return Exists(path) && !IsFolder(path) && Step(StepKind::Remove, path) &&
            MoveIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number));
 }
 
 bool Operation::Rewrite(const QString& path) {
     if (!Exists(path))
         return Create(path);
-    return Step(StepKind::Rewrite, path) &&
+    return !IsFolder(path) && Step(StepKind::Rewrite, path) &&
            CopyIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number));
 }
 

@@ -42,7 +42,7 @@ public:
     // Makes the folder and any missing folders above it.
     bool MakeFolders(const QString& folder);
     // The file at path moves to the keep folder, leaving path free for its successor; a
-    // path where nothing stands counts as Create.
+    // path where nothing stands counts as Create. A folder is never moved.
     bool Replace(const QString& path);
     // The file at path moves to the keep folder.
     bool Remove(const QString& path);

@@ -255,6 +255,26 @@ TEST_F(InstallExecutionTest, AFailedCopyIsNamedAndNeitherCountedNorRecordedWhile
               (QStringList{u"100 chair.iff"_s, u"100 lamp.iff"_s}));
 }
 
+TEST_F(InstallExecutionTest, AReplacedFileIsKeptByTheOperationAndComesBackWhenItsCopyFails) {
+    F.Folder.Write(u"game/GameData/UserObjects/chair.iff"_s, "old chair");
+    F.Folder.Write(u"game/GameData/UserObjects/gone.iff"_s, "old gone");
+    const TickedFile gone = F.Download(u"dl/gone.iff"_s, Objects);
+    QFile::remove(gone.SourcePath);
+    const InstallResult result =
+        F.Install({F.Download(u"dl/chair.iff"_s, Objects), gone}, FileExistsAnswer::OverwriteAll);
+
+    EXPECT_EQ(result.Count, 1);
+    EXPECT_EQ(F.Folder.Read(u"game/GameData/UserObjects/chair.iff"_s), "dl/chair.iff");
+    EXPECT_EQ(F.Folder.Read(u"game/GameData/UserObjects/gone.iff"_s), "old gone");
+    // Step 1 notes that files.iff did not exist, step 2 keeps the chair it replaced.
+    const QStringList operations =
+        QDir(F.Folder.Path(u"operations"_s)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_EQ(operations.size(), 1);
+    const QString keep = u"operations/"_s + operations[0] + u"/keep/"_s;
+    EXPECT_EQ(QDir(F.Folder.Path(keep)).entryList(QDir::Files), QStringList{u"2"_s});
+    EXPECT_EQ(F.Folder.Read(keep + u"2"_s), "old chair");
+}
+
 TEST_F(InstallExecutionTest, CopiesKeepPermissionsAndTimeAndReplaceReadOnlyTargets) {
     const TickedFile chair = F.Download(u"dl/chair.iff"_s, Objects);
     const QDateTime stamp(QDate(2004, 5, 6), QTime(7, 8, 9));
@@ -354,14 +374,39 @@ TEST_F(InstallExecutionTest, ADatabaseThatCannotBeReadStopsTheInstallBeforeAnyCo
 }
 
 TEST_F(InstallExecutionTest, RecordsThatCannotBeSavedAreReportedAfterTheCopies) {
-    F.Database = u"missing/files.iff"_s;
-    const InstallResult result = F.Install({F.Download(u"dl/chair.iff"_s, Objects)});
+    // The data folder takes the operation's journal but no new files.iff beside it.
+    F.Database = u"home/files.iff"_s;
+    ASSERT_TRUE(QDir().mkpath(F.Folder.Path(u"home/operations"_s)));
+    const TickedFile chair = F.Download(u"dl/chair.iff"_s, Objects);
+    HandToOrdinaryUser(F.Folder.Path());
+    ASSERT_TRUE(
+        QFile::setPermissions(F.Folder.Path(u"home"_s), QFile::ReadOwner | QFile::ExeOwner));
+    InstallResult result;
+    {
+        AsOrdinaryUser user;
+        result = F.Install({chair});
+    }
+    ASSERT_TRUE(QFile::setPermissions(F.Folder.Path(u"home"_s),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 
     EXPECT_FALSE(result.Recorded);
     EXPECT_EQ(result.Count, 1);
     EXPECT_EQ(F.GameFiles(), QStringList{u"GameData/UserObjects/chair.iff"_s});
     EXPECT_EQ(F.Interaction.MessageTexts(),
               (QStringList{DbError, u"1 file has been installed to The Vocks."_s}));
+}
+
+TEST_F(InstallExecutionTest, AMissingDataFolderStopsTheInstallBeforeItsFirstCopy) {
+    F.Database = u"missing/files.iff"_s;
+    const InstallResult result = F.Install({F.Download(u"dl/chair.iff"_s, Objects)});
+
+    EXPECT_TRUE(result.Cancelled);
+    EXPECT_EQ(F.GameFiles(), QStringList());
+    EXPECT_EQ(F.Interaction.MessageTexts(),
+              QStringList{u"The Packwright could not write the record of this change in \""_s +
+                          QDir::toNativeSeparators(F.Folder.Path(u"missing"_s)) +
+                          u"\". Nothing has been changed."_s});
+    EXPECT_FALSE(QFileInfo::exists(F.Folder.Path(u"missing"_s)));
 }
 
 // Two archive entries of one name reach the install as one name shown with two files on
