@@ -159,6 +159,8 @@ void Operation::UndoLastStep() {
 }
 
 bool Operation::Commit() {
+    if (StepHook)
+        StepHook(FLastStep.Number + 1);
     FCommitted = !FFolder.isEmpty() && Append(CommitLine());
     if (FCommitted)
         PruneCommittedOperations(QFileInfo(FFolder).absolutePath(), CommittedOperationsKept);

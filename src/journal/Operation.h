@@ -73,7 +73,8 @@ private:
 // The bytes the keep folder must take for the operation to keep what it may change.
 qint64 BytesToKeep(const OperationStart& start, const QString& keepFolder);
 
-// Called with each step's number just before its line is written. Only the command line's
+// Called with each step's number just before its line is written, and with the number
+// after the last step's just before the commit line. Only the command line's
 // test hook sets it, to end the process part-way as a kill would.
 using BeforeStepHook = void (*)(int stepNumber);
 void SetBeforeStepHook(BeforeStepHook hook);
