@@ -27,12 +27,12 @@ bool CopyDurably(const QString& source, const QString& target) {
 }
 } // namespace
 
-bool MoveIntoKeep(const QString& file, const QString& kept) {
-    if (RenameOver(file, kept))
+bool MoveIntoKeep(const QString& file, const QString& kept, QString* reason) {
+    if (RenameOver(file, kept, reason))
         return SyncFolderToDisk(QFileInfo(kept).absolutePath());
     if (!CopyDurably(file, kept))
         return false;
-    if (RemoveFile(file))
+    if (RemoveFile(file, reason))
         return true;
     RemoveFile(kept);
     return false;
@@ -48,8 +48,12 @@ bool PutBack(const QString& kept, const QString& file) {
     return CopyFileReplacing(kept, file) == QFileInfo(kept).size() && RemoveFile(kept);
 }
 
-bool RemoveFile(const QString& path) {
+bool RemoveFile(const QString& path, QString* reason) {
     QFile file(path);
     file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
-    return file.remove();
+    if (file.remove())
+        return true;
+    if (reason)
+        *reason = file.errorString();
+    return false;
 }

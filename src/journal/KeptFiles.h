@@ -7,8 +7,9 @@
 // where it was or a whole kept copy, never a partial one under the kept name.
 
 // Moves file to kept: a rename within one file system, else a synced copy after which the
-// file is deleted. False leaves the file where it was and nothing at kept.
-bool MoveIntoKeep(const QString& file, const QString& kept);
+// file is deleted. False leaves the file where it was and nothing at kept, with the system's
+// reason in reason when given.
+bool MoveIntoKeep(const QString& file, const QString& kept, QString* reason = nullptr);
 
 // Puts a synced copy of file at kept, file untouched.
 bool CopyIntoKeep(const QString& file, const QString& kept);
@@ -18,4 +19,4 @@ bool CopyIntoKeep(const QString& file, const QString& kept);
 bool PutBack(const QString& kept, const QString& file);
 
 // Deletes a file, giving it write permission first: Windows refuses to delete a read-only one.
-bool RemoveFile(const QString& path);
+bool RemoveFile(const QString& path, QString* reason = nullptr);

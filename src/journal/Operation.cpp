@@ -68,8 +68,14 @@ Operation::Operation(const OperationStart& start, const TLanguage& language) {
     // written into a folder nobody chose.
     if (!QFileInfo(start.DataFolder).isDir())
         throw FolderError(language, QStringLiteral("OperationJournalError"), start.DataFolder);
-    if (!FLock.Acquire(operations, start.LockWaitMs))
+    switch (FLock.Acquire(operations, start.LockWaitMs)) {
+    case LockOutcome::Held:
+        break;
+    case LockOutcome::Busy:
         throw EPackwrightError(language.GetString(QStringLiteral("OperationBusy")));
+    case LockOutcome::Unwritable:
+        throw FolderError(language, QStringLiteral("OperationJournalError"), operations);
+    }
     if (std::ranges::any_of(OperationFolders(operations), IsUncommitted))
         throw EPackwrightError(language.GetString(QStringLiteral("OperationInterrupted")));
     const qint64 needed = BytesToKeep(start, operations);
@@ -138,12 +144,12 @@ bool Operation::Replace(const QString& path) {
     if (!Exists(path))
         return Create(path);
     return !IsFolder(path) && Step(StepKind::Replace, path) &&
-           MoveIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number));
+           MoveIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number), &FError);
 }
 
 bool Operation::Remove(const QString& path) {
-    return Exists(path) && !IsFolder(path) && Step(StepKind::Remove, path) &&
-           MoveIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number));
+    return !IsFolder(path) && Step(StepKind::Remove, path) &&
+           MoveIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number), &FError);
 }
 
 bool Operation::Rewrite(const QString& path) {

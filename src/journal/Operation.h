@@ -55,6 +55,8 @@ public:
     bool Commit();
 
     const QString& Folder() const { return FFolder; }
+    // The system's reason why the latest Replace or Remove could not move its file.
+    const QString& Error() const { return FError; }
 
 private:
     void Open(const OperationStart& start, const TLanguage& language);
@@ -65,6 +67,7 @@ private:
     QString FFolder;
     QFile FJournal;
     JournalStep FLastStep;
+    QString FError;
     // A line that failed part-way would run into the next one: nothing more is written.
     bool FBroken = false;
     bool FCommitted = false;

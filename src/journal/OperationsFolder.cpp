@@ -55,12 +55,15 @@ bool IsUncommitted(const QString& operationFolder) {
 }
 
 // Only a holder that died makes a lock stale: an install may run for an hour.
-bool OperationsLock::Acquire(const QString& operationsFolder, int waitMs) {
+LockOutcome OperationsLock::Acquire(const QString& operationsFolder, int waitMs) {
     if (!QDir().mkpath(operationsFolder))
-        return false;
+        return LockOutcome::Unwritable;
     FLock = std::make_unique<QLockFile>(QDir(operationsFolder).filePath(QStringLiteral("lock")));
     FLock->setStaleLockTime(0);
-    return FLock->tryLock(waitMs);
+    if (FLock->tryLock(waitMs))
+        return LockOutcome::Held;
+    return FLock->error() == QLockFile::LockFailedError ? LockOutcome::Busy
+                                                        : LockOutcome::Unwritable;
 }
 
 // The kept files go first and the journal last, so a removal cut short leaves either a

@@ -32,11 +32,13 @@ constexpr int CommittedOperationsKept = 20;
 
 // Keeps a second process from changing the same data folder at the same time: held for the
 // life of an operation and by recovery. A holder that died no longer counts.
+enum class LockOutcome { Held, Busy, Unwritable };
+
 class OperationsLock {
 public:
-    // Waits up to waitMs for the lock; false when another process keeps it that long or the
-    // folder cannot take a lock file.
-    bool Acquire(const QString& operationsFolder, int waitMs);
+    // Waits up to waitMs for the lock: Busy when another process keeps it that long,
+    // Unwritable when the folder cannot take a lock file.
+    LockOutcome Acquire(const QString& operationsFolder, int waitMs);
 
 private:
     std::unique_ptr<QLockFile> FLock;

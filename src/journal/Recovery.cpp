@@ -67,8 +67,17 @@ RecoveryReport RecoverOperations(const QString& dataFolder, const TLanguage& lan
     if (!QFileInfo::exists(operations))
         return report;
     OperationsLock lock;
-    if (!lock.Acquire(operations, lockWaitMs)) {
+    switch (lock.Acquire(operations, lockWaitMs)) {
+    case LockOutcome::Held:
+        break;
+    case LockOutcome::Busy:
         report.Messages.append(language.GetString(QStringLiteral("OperationBusy")));
+        report.Consistent = false;
+        return report;
+    case LockOutcome::Unwritable:
+        report.Messages.append(
+            ReplacePlaceholder(language.GetString(QStringLiteral("OperationJournalError")),
+                               u"FolderName", QDir::toNativeSeparators(operations)));
         report.Consistent = false;
         return report;
     }

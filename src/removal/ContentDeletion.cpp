@@ -3,12 +3,12 @@
 #include "common/Placeholders.h"
 #include "formats/InstalledFilesDb.h"
 #include "formats/TFarFile.h"
+#include "journal/Operation.h"
 #include "language/TLanguage.h"
 #include "platform/FileKind.h"
 #include "removal/ContentRecords.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <algorithm>
 
@@ -25,13 +25,13 @@ void RemoveEntryRecords(InstalledFilesDb& db, const QString& archivePath) {
     }
 }
 
-DeleteResult DeleteWholeFile(const DeleteTarget& target, InstalledFilesDb& db) {
-    QFile file(target.Path);
-    if (!file.remove())
+DeleteResult DeleteWholeFile(const DeleteTarget& target, InstalledFilesDb& db,
+                             Operation& operation) {
+    if (!operation.Remove(target.Path))
         return {.Kind = target.Kind,
                 .Path = target.Path,
                 .Deleted = false,
-                .Reason = file.errorString()};
+                .Reason = operation.Error()};
     RemoveRecord(db, target.Kind, target.Path);
     if (target.Kind == ContentKind::FarFiles)
         RemoveEntryRecords(db, target.Path);
@@ -47,7 +47,8 @@ QString Filled(const TLanguage& language, const char16_t* key, const QString& fi
 
 // Takes the entries out of the archive; its records go only once the rewrite succeeded.
 std::vector<DeleteResult> DeleteEntries(const DeleteTarget& target, InstalledFilesDb& db,
-                                        TFarFile& farFile, const TLanguage& language) {
+                                        TFarFile& farFile, Operation& operation,
+                                        const TLanguage& language) {
     std::vector<DeleteResult> results;
     const auto result = [&](const QString& item, const QString& reason) {
         results.push_back({.Kind = ContentKind::FarPackedFiles,
@@ -71,7 +72,7 @@ std::vector<DeleteResult> DeleteEntries(const DeleteTarget& target, InstalledFil
         farFile.Delete(index);
         removed.append(item);
     }
-    const bool saved = removed.isEmpty() || farFile.Save();
+    const bool saved = removed.isEmpty() || (operation.Rewrite(target.Path) && farFile.Save());
     farFile.Close();
     for (const QString& item : removed) {
         if (!saved) {
@@ -88,15 +89,15 @@ std::vector<DeleteResult> DeleteEntries(const DeleteTarget& target, InstalledFil
 
 std::vector<DeleteResult> DeleteContent(const std::vector<DeleteTarget>& targets,
                                         InstalledFilesDb& db, TFarFile& farFile,
-                                        const TLanguage& language,
+                                        Operation& operation, const TLanguage& language,
                                         const std::function<void(int)>& progress) {
     std::vector<DeleteResult> results;
     for (size_t i = 0; i < targets.size(); ++i) {
         const DeleteTarget& target = targets[i];
         if (target.Items.isEmpty()) {
-            results.push_back(DeleteWholeFile(target, db));
+            results.push_back(DeleteWholeFile(target, db, operation));
         } else {
-            std::ranges::move(DeleteEntries(target, db, farFile, language),
+            std::ranges::move(DeleteEntries(target, db, farFile, operation, language),
                               std::back_inserter(results));
         }
         if (progress)

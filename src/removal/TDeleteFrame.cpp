@@ -1,6 +1,7 @@
 #include "removal/TDeleteFrame.h"
 
 #include "common/Interaction.h"
+#include "common/PackwrightError.h"
 #include "common/PathRules.h"
 #include "common/Placeholders.h"
 #include "formats/FarMessages.h"
@@ -12,6 +13,7 @@
 #include "removal/ContentPreview.h"
 #include "removal/ContentRecords.h"
 #include "removal/DeleteNodeInfo.h"
+#include "removal/DeleteOperation.h"
 #include "removal/FarItemExtraction.h"
 #include "removal/TDeleteDetails.h"
 #include "widgets/TickTreeModel.h"
@@ -214,17 +216,17 @@ void TDeleteFrame::DeleteClick() {
                          MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     std::vector<DeleteResult> results;
-    {
+    try {
         const std::unique_ptr<ProgressHandle> progress =
             FInteraction.BeginProgress(language.GetString(QStringLiteral("Progress")));
         progress->SetMessage(language.GetString(QStringLiteral("Deleting")));
-        results = DeleteContent(TickedTargets(), FDb, FFarFile, language,
-                                [&progress](int percent) { progress->SetPercent(percent); });
-        progress->SetPercent(95);
-        FDb.SetErrorMessage(ReplacePlaceholder(language.GetString(QStringLiteral("DBError")),
-                                               u"FileName", QStringLiteral("files.iff")));
-        FDb.Save(FInteraction);
+        results = DeleteAndSaveRecords(TickedTargets(), FDb, FFarFile, language, FInteraction,
+                                       [&progress](int percent) { progress->SetPercent(percent); })
+                      .Results;
         progress->SetPercent(100);
+    } catch (const EPackwrightError& error) {
+        FInteraction.Fail(error.Text());
+        return;
     }
     FInteraction.Inform(DeletedCountText(language, DeletedCount(results)));
     if (const QString failures = DeleteFailuresText(language, results); !failures.isEmpty())

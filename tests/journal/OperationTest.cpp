@@ -161,7 +161,7 @@ TEST_F(OperationTest, RefusesToBeginWhileAnotherHoldsTheFolderOrAnUndoIsOwed) {
     };
     {
         OperationsLock other;
-        ASSERT_TRUE(other.Acquire(Home() + u"/operations"_s, 0));
+        ASSERT_EQ(other.Acquire(Home() + u"/operations"_s, 0), LockOutcome::Held);
         beginFails(u"Another Packwright is changing the game folder or the installed files "
                    "database. Please try again when it has finished."_s);
     }

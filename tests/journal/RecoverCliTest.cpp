@@ -98,7 +98,7 @@ TEST_F(RecoverCliTest, CommandsOnTheGameFolderOrItsRecordsRecoverBeforeTheyRun) 
 
 TEST_F(RecoverCliTest, ASecondProcessIsRefusedWhileTheDataFolderIsHeld) {
     OperationsLock held;
-    ASSERT_TRUE(held.Acquire(FFolder.Path(u"home/operations"_s), 0));
+    ASSERT_EQ(held.Acquire(FFolder.Path(u"home/operations"_s), 0), LockOutcome::Held);
     const QStringList before = State();
 
     for (const QStringList& args : {QStringList{u"recover"_s}, QStringList{u"db"_s, u"list"_s}}) {

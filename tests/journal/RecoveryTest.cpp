@@ -177,7 +177,7 @@ TEST_F(RecoveryTest, AFileThatCannotGoBackIsNamedAndItsKeptCopyStaysForTheNextTr
 
 TEST_F(RecoveryTest, ASecondHolderOfTheDataFolderIsRefused) {
     OperationsLock held;
-    ASSERT_TRUE(held.Acquire(OperationsFolderOf(Home()), 0));
+    ASSERT_EQ(held.Acquire(OperationsFolderOf(Home()), 0), LockOutcome::Held);
     const QString operation =
         WriteOperation(Home(), u"20261207-173000-000-1"_s, JournalLines(FSteps.mid(0, 3)));
     DoSteps(operation, 2);

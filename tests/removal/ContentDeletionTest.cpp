@@ -2,6 +2,7 @@
 
 #include "formats/InstalledFilesDb.h"
 #include "formats/TFarFile.h"
+#include "journal/Operation.h"
 #include "support/EnglishLanguage.h"
 #include "support/FarFixtures.h"
 #include "support/OrdinaryUser.h"
@@ -20,6 +21,8 @@ using K = ContentKind;
 namespace {
 class ContentDeletionTest : public TempFolderTest {
 protected:
+    ContentDeletionTest() { HandToOrdinaryUser(FData.Path()); }
+
     QString Sep(const QString& archive, const QString& item) const {
         return archive + QDir::separator() + item;
     }
@@ -36,14 +39,26 @@ protected:
             FDb.Add(kind, {.FileName = name, .Comment = {}, .InstalledAt = 1});
     }
 
+    // Through an operation whose journal lies in a data folder of the test's own.
     std::vector<DeleteResult> Delete(const std::vector<DeleteTarget>& targets) {
         TFarFile farFile(FInteraction);
-        return DeleteContent(targets, FDb, farFile, FLanguage);
+        Operation operation({.DataFolder = FData.Path(),
+                             .Kind = OperationKind::Delete,
+                             .Comment = {},
+                             .FilesItMayMove = {},
+                             .FilesItMayRewrite = {},
+                             .LockWaitMs = 0},
+                            FLanguage);
+        std::vector<DeleteResult> results =
+            DeleteContent(targets, FDb, farFile, operation, FLanguage);
+        EXPECT_TRUE(operation.Commit());
+        return results;
     }
 
     ScriptedInteraction FInteraction;
     EnglishLanguage FLanguage;
     InstalledFilesDb FDb;
+    TempFolder FData;
 };
 } // namespace
 
