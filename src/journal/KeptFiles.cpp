@@ -57,3 +57,8 @@ bool RemoveFile(const QString& path, QString* reason) {
         *reason = file.errorString();
     return false;
 }
+
+bool Occupied(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}

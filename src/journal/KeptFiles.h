@@ -20,3 +20,6 @@ bool PutBack(const QString& kept, const QString& file);
 
 // Deletes a file, giving it write permission first: Windows refuses to delete a read-only one.
 bool RemoveFile(const QString& path, QString* reason = nullptr);
+
+// True when anything stands at path, a link that leads nowhere included.
+bool Occupied(const QString& path);

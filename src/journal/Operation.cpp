@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 #include <QStorageInfo>
 
@@ -19,11 +20,6 @@ BeforeStepHook StepHook = nullptr;
 
 // Room for the journal's own lines.
 constexpr qint64 JournalReserve = 1 << 20;
-
-bool Exists(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
 
 // Only files are kept: a folder moved aside would take everything in it along.
 bool IsFolder(const QString& path) {
@@ -48,14 +44,35 @@ EPackwrightError FolderError(const TLanguage& language, const QString& key, cons
     return EPackwrightError(ReplacePlaceholder(language.GetString(key), u"FolderName",
                                                QDir::toNativeSeparators(folder)));
 }
+
+// Copies kept across file systems must all fit, or a full disk would stop the operation
+// half way.
+void CheckRoomToKeep(const OperationStart& start, const QString& operations,
+                     const TLanguage& language) {
+    const qint64 needed = BytesToKeep(start, operations);
+    if (needed > 0 && needed + JournalReserve > QStorageInfo(operations).bytesAvailable())
+        throw EPackwrightError(ReplacePlaceholder(
+            ReplacePlaceholder(language.GetString(QStringLiteral("OperationNoRoom")), u"Size",
+                               QLocale().formattedDataSize(needed)),
+            u"FolderName", QDir::toNativeSeparators(operations)));
+}
 } // namespace
 
+// The file system is looked up once per folder: each look-up reads the system's mount table.
 qint64 BytesToKeep(const OperationStart& start, const QString& keepFolder) {
     const QByteArray keepDevice = QStorageInfo(keepFolder).device();
+    QHash<QString, bool> folderIsElsewhere;
     qint64 bytes = 0;
     for (const QString& file : start.FilesItMayMove) {
-        if (QFileInfo(file).isFile() && QStorageInfo(file).device() != keepDevice)
-            bytes += QFileInfo(file).size();
+        const QFileInfo info(file);
+        if (!info.isFile())
+            continue;
+        const QString folder = info.absolutePath();
+        auto known = folderIsElsewhere.find(folder);
+        if (known == folderIsElsewhere.end())
+            known = folderIsElsewhere.insert(folder, QStorageInfo(folder).device() != keepDevice);
+        if (*known)
+            bytes += info.size();
     }
     for (const QString& file : start.FilesItMayRewrite)
         bytes += QFileInfo(file).size();
@@ -78,17 +95,12 @@ Operation::Operation(const OperationStart& start, const TLanguage& language) {
     }
     if (std::ranges::any_of(OperationFolders(operations), IsUncommitted))
         throw EPackwrightError(language.GetString(QStringLiteral("OperationInterrupted")));
-    const qint64 needed = BytesToKeep(start, operations);
-    if (needed > 0 && needed + JournalReserve > QStorageInfo(operations).bytesAvailable())
-        throw EPackwrightError(ReplacePlaceholder(
-            ReplacePlaceholder(language.GetString(QStringLiteral("OperationNoRoom")), u"Size",
-                               QLocale().formattedDataSize(needed)),
-            u"FolderName", QDir::toNativeSeparators(operations)));
-    Open(start, language);
+    CheckRoomToKeep(start, operations, language);
+    Open(start, operations, language);
 }
 
-void Operation::Open(const OperationStart& start, const TLanguage& language) {
-    const QString operations = OperationsFolderOf(start.DataFolder);
+void Operation::Open(const OperationStart& start, const QString& operations,
+                     const TLanguage& language) {
     FFolder = MakeOperationFolder(operations);
     FJournal.setFileName(JournalFileOf(FFolder));
     const JournalHeader header{
@@ -141,7 +153,7 @@ bool Operation::MakeFolders(const QString& folder) {
 }
 
 bool Operation::Replace(const QString& path) {
-    if (!Exists(path))
+    if (!Occupied(path))
         return Create(path);
     return !IsFolder(path) && Step(StepKind::Replace, path) &&
            MoveIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number), &FError);
@@ -153,7 +165,7 @@ bool Operation::Remove(const QString& path) {
 }
 
 bool Operation::Rewrite(const QString& path) {
-    if (!Exists(path))
+    if (!Occupied(path))
         return Create(path);
     return !IsFolder(path) && Step(StepKind::Rewrite, path) &&
            CopyIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number));

@@ -59,7 +59,7 @@ public:
     const QString& Error() const { return FError; }
 
 private:
-    void Open(const OperationStart& start, const TLanguage& language);
+    void Open(const OperationStart& start, const QString& operations, const TLanguage& language);
     bool Step(StepKind kind, const QString& path);
     bool Append(const QByteArray& line);
 

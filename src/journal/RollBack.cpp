@@ -10,11 +10,6 @@
 #include <algorithm>
 
 namespace {
-bool Exists(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
 // A folder that is not empty holds what someone else put there since, and stays.
 void RemoveFolderIfEmpty(const QString& path) {
     QDir().rmdir(path);
@@ -40,7 +35,7 @@ bool HoldsKeptFiles(const QString& operationFolder) {
 bool RollBackStep(const QString& operationFolder, const JournalStep& step) {
     switch (step.Kind) {
     case StepKind::Create:
-        return !Exists(step.Path) || RemoveFile(step.Path);
+        return !Occupied(step.Path) || RemoveFile(step.Path);
     case StepKind::Folder:
         RemoveFolderIfEmpty(step.Path);
         return true;
@@ -49,7 +44,7 @@ bool RollBackStep(const QString& operationFolder, const JournalStep& step) {
     case StepKind::Rewrite: {
         // No kept file: the step never got as far as keeping, or was undone before.
         const QString kept = KeptFileOf(operationFolder, step.Number);
-        return !Exists(kept) || PutBack(kept, step.Path);
+        return !Occupied(kept) || PutBack(kept, step.Path);
     }
     }
     return false;
