@@ -173,6 +173,31 @@ TEST_F(OperationTest, RefusesToBeginWhileAnotherHoldsTheFolderOrAnUndoIsOwed) {
     EXPECT_EQ(OperationFolders(), QStringList{u"20261207-173000-000-1"_s});
 }
 
+TEST_F(OperationTest, AKeepFolderWithoutRoomStopsTheOperationBeforeItsFirstChange) {
+    // A sparse file larger than the free space, to be rewritten.
+    QFile huge(FFolder.Path(u"game/huge.far"_s));
+    const qint64 free = QStorageInfo(FFolder.Path()).bytesAvailable();
+    if (!huge.open(QIODevice::WriteOnly) || !huge.resize(free + (qint64(1) << 30)))
+        GTEST_SKIP() << "no sparse file larger than the free space";
+    huge.close();
+    const QStringList before = Snapshot(FFolder.Path(u"home"_s));
+    OperationStart start = Start();
+    start.FilesItMayRewrite = {huge.fileName()};
+    try {
+        Operation operation(start, FLanguage);
+        ADD_FAILURE() << "began";
+    } catch (const EPackwrightError& error) {
+        EXPECT_TRUE(error.Text().startsWith(u"There is not enough free space in \""_s +
+                                            QDir::toNativeSeparators(Home() + u"/operations"_s) +
+                                            u"\" to keep the "_s))
+            << error.Text().toStdString();
+        EXPECT_TRUE(error.Text().endsWith(u" of files this change would replace. Nothing has "
+                                          "been changed."_s));
+    }
+    EXPECT_EQ(Snapshot(FFolder.Path(u"home"_s)), before);
+    EXPECT_TRUE(OperationFolders().isEmpty());
+}
+
 TEST_F(OperationTest, KeepsOnlyTheNewestCommittedOperations) {
     for (int i = 0; i < CommittedOperationsKept + 2; ++i) {
         Operation operation(Start(), FLanguage);
