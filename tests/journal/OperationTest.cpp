@@ -4,6 +4,7 @@
 #include "journal/Recovery.h"
 #include "JournalFixtures.h"
 #include "support/EnglishLanguage.h"
+#include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
 
@@ -196,6 +197,26 @@ TEST_F(OperationTest, AKeepFolderWithoutRoomStopsTheOperationBeforeItsFirstChang
     }
     EXPECT_EQ(Snapshot(FFolder.Path(u"home"_s)), before);
     EXPECT_TRUE(OperationFolders().isEmpty());
+}
+
+TEST_F(OperationTest, AfterALineFailsPartWayNoStepOrCommitIsWrittenAfterIt) {
+    const QStringList before = Snapshot(FFolder.Path());
+    {
+        Operation operation(Start(), FLanguage);
+        const qint64 header = QFileInfo(operation.Folder() + u"/journal.txt"_s).size();
+        {
+            // A full disk cuts the line short after ten bytes.
+            FileSizeLimit limit(header + 10);
+            EXPECT_FALSE(operation.Replace(Game(u"a.iff"_s)));
+        }
+        // Written now, a line would run on from the cut one and read as neither.
+        EXPECT_FALSE(operation.Remove(Game(u"b.iff"_s)));
+        EXPECT_FALSE(operation.Commit());
+        QFile journal(operation.Folder() + u"/journal.txt"_s);
+        ASSERT_TRUE(journal.open(QIODevice::ReadOnly));
+        EXPECT_EQ(journal.readAll().mid(header), "replace\t1\t");
+    }
+    EXPECT_EQ(Snapshot(FFolder.Path()), before);
 }
 
 TEST_F(OperationTest, KeepsOnlyTheNewestCommittedOperations) {
