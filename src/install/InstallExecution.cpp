@@ -91,6 +91,7 @@ private:
     bool ConfirmFilesFromGameFolder();
     bool BeginOperation(TargetFolders& folders);
     void ReportJournalError() const;
+    void UndoEverything();
     void CopyAll(TargetFolders& folders, ProgressHandle& progress);
     InstallOutcome CopyOne(TargetFolders& folders, PlannedCopy& copy);
     bool ResolveRename(TargetFolders& folders, PlannedCopy& copy, const QString& newName);
@@ -151,11 +152,8 @@ InstallResult InstallRun::Run() {
     progress->SetPercent(5);
     CopyAll(folders, *progress);
     FResult.Recorded = Record(db);
-    // Without its commit line the operation is undone when it goes.
-    if (!FOperation->Commit()) {
-        FResult.Recorded = false;
-        ReportJournalError();
-    }
+    if (!FOperation->Commit())
+        UndoEverything();
     progress.reset();
     Report();
     return FResult;
@@ -231,6 +229,20 @@ bool InstallRun::BeginOperation(TargetFolders& folders) {
         return true;
     ReportJournalError();
     return false;
+}
+
+// Without its commit line the operation is undone at once, records and all: nothing of
+// this install remains, and the report must not say otherwise.
+void InstallRun::UndoEverything() {
+    ReportJournalError();
+    FOperation.reset();
+    for (InstalledFileOutcome& outcome : FResult.Files) {
+        if (outcome.Outcome == InstallOutcome::Installed ||
+            outcome.Outcome == InstallOutcome::InPlace)
+            outcome.Outcome = InstallOutcome::Failed;
+    }
+    FResult.Count = 0;
+    FResult.Recorded = false;
 }
 
 void InstallRun::ReportJournalError() const {
