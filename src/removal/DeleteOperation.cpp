@@ -27,6 +27,18 @@ QString JournalErrorText(const TLanguage& language, const Operation& operation) 
     return ReplacePlaceholder(language.GetString(QStringLiteral("OperationJournalError")),
                               u"FolderName", QDir::toNativeSeparators(operation.Folder()));
 }
+// Without its commit line the operation is undone as it goes: nothing was deleted after
+// all, and the results must not say otherwise.
+void MarkUndone(DeletionOutcome& outcome, const QString& reason, Interaction& interaction) {
+    interaction.Fail(reason);
+    for (DeleteResult& result : outcome.Results) {
+        if (result.Deleted) {
+            result.Deleted = false;
+            result.Reason = reason;
+        }
+    }
+    outcome.Recorded = false;
+}
 } // namespace
 
 DeletionOutcome DeleteAndSaveRecords(const std::vector<DeleteTarget>& targets, InstalledFilesDb& db,
@@ -42,9 +54,7 @@ DeletionOutcome DeleteAndSaveRecords(const std::vector<DeleteTarget>& targets, I
     db.SetErrorMessage(ReplacePlaceholder(language.GetString(QStringLiteral("DBError")),
                                           u"FileName", QStringLiteral("files.iff")));
     outcome.Recorded = db.Save(interaction);
-    if (!operation.Commit()) {
-        outcome.Recorded = false;
-        interaction.Fail(JournalErrorText(language, operation));
-    }
+    if (!operation.Commit())
+        MarkUndone(outcome, JournalErrorText(language, operation), interaction);
     return outcome;
 }

@@ -3,8 +3,10 @@
 #include "formats/InstalledFilesDb.h"
 #include "formats/TFarFile.h"
 #include "journal/Operation.h"
+#include "removal/DeleteOperation.h"
 #include "support/EnglishLanguage.h"
 #include "support/FarFixtures.h"
+#include "support/FileSizeLimit.h"
 #include "support/OrdinaryUser.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
@@ -14,6 +16,8 @@
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 using K = ContentKind;
@@ -146,4 +150,35 @@ TEST(DeletedCountTextTest, OneFileHasItsOwnTextOnlyWhenTheLanguageDefinesIt) {
     language.LoadStrings({u"SingleFileDeleted=Eine Datei gelöscht."_s});
     EXPECT_EQ(DeletedCountText(language, 1), u"Eine Datei gelöscht."_s);
     EXPECT_EQ(DeletedCountText(language, 2), u"Gelöscht: 2 / 2"_s);
+}
+
+TEST_F(ContentDeletionTest, ADeletionWhoseCommitCannotBeWrittenIsUndoneAndSaysSo) {
+    const QString chair = FFolder.Write(u"Game/GameData/Objects/chair.iff"_s, "x");
+    InstalledFilesDb db;
+    db.Load(FData.Path(u"files.iff"_s));
+    db.Add(K::Objects, {.FileName = chair, .Comment = {}, .InstalledAt = 1});
+    TFarFile farFile(FInteraction);
+    // Once the file is gone, no file may grow past the journal's size and three bytes: the
+    // empty database fits, the commit line does not.
+    std::optional<FileSizeLimit> limit;
+    const auto fillDisk = [&](int percent) {
+        const QDir operations(FData.Path(u"operations"_s));
+        const QStringList folders = operations.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        if (percent == 95 && folders.size() == 1)
+            limit.emplace(QFileInfo(operations.filePath(folders[0] + u"/journal.txt"_s)).size() +
+                          3);
+    };
+    const DeletionOutcome outcome =
+        DeleteAndSaveRecords({{.Kind = K::Objects, .Path = chair, .Items = {}}}, db, farFile,
+                             FLanguage, FInteraction, fillDisk);
+    limit.reset();
+
+    EXPECT_FALSE(outcome.Recorded);
+    ASSERT_EQ(outcome.Results.size(), 1);
+    EXPECT_FALSE(outcome.Results[0].Deleted);
+    EXPECT_EQ(FFolder.Read(u"Game/GameData/Objects/chair.iff"_s), "x");
+    EXPECT_FALSE(QFile::exists(FData.Path(u"files.iff"_s)));
+    ASSERT_EQ(FInteraction.MessageTexts().size(), 1);
+    EXPECT_TRUE(FInteraction.MessageTexts()[0].startsWith(
+        u"The Packwright could not write the record of this change in"_s));
 }
