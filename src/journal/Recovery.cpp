@@ -26,10 +26,9 @@ QString KindText(OperationKind kind, const TLanguage& language) {
 }
 
 QString Described(const QString& text, const RollBackResult& result, const TLanguage& language) {
-    QString described = ReplacePlaceholder(text, u"Kind", KindText(result.Header.Kind, language));
-    described = ReplacePlaceholder(described, u"Time",
-                                   QLocale().toString(result.Header.Time, QLocale::ShortFormat));
-    return ReplacePlaceholder(described, u"Comment", result.Header.Comment);
+    return ReplacePlaceholder(
+        ReplacePlaceholder(text, u"Kind", KindText(result.Header.Kind, language)), u"Time",
+        QLocale().toString(result.Header.Time, QLocale::ShortFormat));
 }
 
 QStringList NativePaths(const QStringList& paths) {

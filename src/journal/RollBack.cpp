@@ -65,7 +65,6 @@ RollBackResult RollBackOperation(const QString& operationFolder) {
     }
     result.Readable = true;
     result.Header = *contents.Header;
-    result.Steps = int(contents.Steps.size());
     for (auto step = contents.Steps.crbegin(); step != contents.Steps.crend(); ++step) {
         if (!RollBackStep(operationFolder, *step))
             result.Failed.append(step->Path);

@@ -8,8 +8,6 @@ struct RollBackResult {
     // The journal could be read; when false nothing was touched.
     bool Readable = false;
     JournalHeader Header;
-    // Steps of the journal, all of which were walked back.
-    int Steps = 0;
     // Files that could not be put back or removed; their kept copies stay.
     QStringList Failed;
 };
