@@ -16,6 +16,8 @@
 #include "farpack/TFARFrame.h"
 #include "install/DeleteFolderTree.h"
 #include "install/TInstallFrame.h"
+#include "journal/OperationsFolder.h"
+#include "journal/Recovery.h"
 #include "language/BuiltInEnglish.h"
 #include "language/LanguageLocale.h"
 #include "platform/ProgramFolder.h"
@@ -146,6 +148,7 @@ bool TMainForm::FormCreate(const ZipEngineCheck& checkZipEngine) {
         ZipDLLMessage(fault->Code, fault->Text);
         return false;
     }
+    RecoverUnfinishedOperations();
     FPages->SetActivePage(FPages->widget(0));
     FOptionsFrame->LoadSettings();
     FStartingUp = true;
@@ -153,6 +156,19 @@ bool TMainForm::FormCreate(const ZipEngineCheck& checkZipEngine) {
         FInstallFrame->ResetToStep1();
     FStartingUp = false;
     return true;
+}
+
+// A change that a crash cut short is undone before any tab reads the game folder or
+// files.iff.
+void TMainForm::RecoverUnfinishedOperations() {
+    const RecoveryReport report =
+        RecoverOperations(ProgramFolder(), FLanguage, OperationsLockWaitMs);
+    for (const QString& message : report.Messages) {
+        if (report.Consistent)
+            FInteraction->Inform(message);
+        else
+            FInteraction->Warn(message);
+    }
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

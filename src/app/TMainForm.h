@@ -55,6 +55,7 @@ private:
     void BuildWindow();
     void ConnectParts();
     void FormClose();
+    void RecoverUnfinishedOperations();
 
     void PagesChanging(QWidget* leaving, bool& allowChange);
     void PagesChange(QWidget* entered);

@@ -13,3 +13,5 @@ int RunGameFilesCommand(const QStringList& args, CliIo& io);
 // "scan" has no subcommands: args are its options and paths.
 int RunScanCommand(const QStringList& args, CliIo& io);
 int RunExportCommand(const QStringList& args, CliIo& io);
+// Undoes unfinished operations and nothing else.
+int RunRecoverCommand(const QStringList& args, CliIo& io);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/TsvField.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -19,9 +21,6 @@ struct CliIo {
     // The usage text on Err; returns ExitBadUsage.
     int BadUsage(const QString& usage);
 };
-
-// A text field of a record: tab, CR, LF and backslash written as \t, \r, \n and \\.
-QString TsvField(const QString& text);
 
 // True when the arguments ask for help ("--help" or "-h" anywhere).
 bool WantsHelp(const QStringList& args);

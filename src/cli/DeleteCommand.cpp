@@ -1,9 +1,9 @@
 #include "cli/CliCommands.h"
 #include "cli/ContentCliSession.h"
 #include "common/CaselessName.h"
+#include "common/PackwrightError.h"
 #include "common/PathRules.h"
-#include "common/Placeholders.h"
-#include "removal/ContentDeletion.h"
+#include "removal/DeleteOperation.h"
 
 #include <QHash>
 
@@ -112,14 +112,16 @@ int RunDeleteCommand(const QStringList& arguments, CliIo& io) {
                    QStringLiteral("not custom content of the game folder")});
         failed = true;
     }
-    const std::vector<DeleteResult> results =
-        DeleteContent(TargetsOf(chosen), session.Db(), session.Far(), session.Language());
-    for (const DeleteResult& result : results)
+    DeletionOutcome outcome;
+    try {
+        outcome = DeleteAndSaveRecords(TargetsOf(chosen), session.Db(), session.Far(),
+                                       session.Language(), session.Console());
+    } catch (const EPackwrightError& error) {
+        return io.Fail(error.Text());
+    }
+    for (const DeleteResult& result : outcome.Results)
         Report(io, result);
-    session.Db().SetErrorMessage(
-        ReplacePlaceholder(session.Language().GetString(QStringLiteral("DBError")), u"FileName",
-                           QStringLiteral("files.iff")));
-    const bool saved = session.Db().Save(session.Console());
-    failed = failed || !saved || DeletedCount(results) < int(results.size());
+    failed =
+        failed || !outcome.Recorded || DeletedCount(outcome.Results) < int(outcome.Results.size());
     return failed ? ExitFailure : ExitSuccess;
 }

@@ -1,27 +1,56 @@
 #include "cli/CliCommands.h"
+#include "cli/Recovery.h"
+#include "journal/Operation.h"
 #include "platform/LocalTimeZone.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
+// Commands that read or change the game folder or files.iff first undo what a killed run
+// left unfinished: all of a group's subcommands (""), one of them, or none (nullptr).
 struct CommandGroup {
     const char* Name;
     int (*Run)(const QStringList& args, CliIo& io);
+    const char* RecoversFirst;
 };
 
 constexpr CommandGroup Groups[] = {
-    {"iff", RunIffCommand},
-    {"far", RunFarCommand},
-    {"db", RunDbCommand},
-    {"install", RunInstallCommand},
-    {"content", RunContentCommand},
-    {"delete", RunDeleteCommand},
-    {"gamefiles", RunGameFilesCommand},
-    {"scan", RunScanCommand},
-    {"export", RunExportCommand},
+    {"iff", RunIffCommand, nullptr},
+    {"far", RunFarCommand, "pack"},
+    {"db", RunDbCommand, ""},
+    {"install", RunInstallCommand, ""},
+    {"content", RunContentCommand, ""},
+    {"delete", RunDeleteCommand, ""},
+    {"gamefiles", RunGameFilesCommand, ""},
+    {"scan", RunScanCommand, nullptr},
+    {"export", RunExportCommand, ""},
+    {"recover", RunRecoverCommand, nullptr},
 };
+
+bool RecoversFirst(const CommandGroup& command, const QStringList& args) {
+    if (!command.RecoversFirst || WantsHelp(args))
+        return false;
+    return !*command.RecoversFirst || args.value(0) == QLatin1String(command.RecoversFirst);
+}
+
+// Tests end the process part-way through an operation, as a kill would, just before the
+// step this variable names; the exit code tells them it happened.
+constexpr int KilledByTestExit = 86;
+int KillBeforeStep = 0;
+
+void KillWhenDue(int stepNumber) {
+    if (stepNumber == KillBeforeStep)
+        std::_Exit(KilledByTestExit);
+}
+
+void ArmTestKill() {
+    KillBeforeStep = qEnvironmentVariableIntValue("PACKWRIGHT_TEST_KILL_BEFORE_STEP");
+    if (KillBeforeStep > 0)
+        SetBeforeStepHook(KillWhenDue);
+}
 
 const char* const Usage = "usage: packwright-cli COMMAND [ARGS...]\n"
                           "commands:\n"
@@ -34,6 +63,7 @@ const char* const Usage = "usage: packwright-cli COMMAND [ARGS...]\n"
                           "  gamefiles --game DIR      write the list of the game's own files\n"
                           "  scan PATH...              classify files as the install tab does\n"
                           "  export                    write a list of the game folder's content\n"
+                          "  recover [--game DIR]      undo changes a killed run left unfinished\n"
                           "Every command takes --help.\n";
 } // namespace
 
@@ -49,9 +79,13 @@ int main(int argc, char* argv[]) {
         out << Usage;
         return ExitSuccess;
     }
+    ArmTestKill();
     for (const CommandGroup& command : Groups) {
-        if (group == QLatin1String(command.Name))
-            return command.Run(args.mid(1), io);
+        if (group != QLatin1String(command.Name))
+            continue;
+        if (RecoversFirst(command, args.mid(1)) && !RecoverFirst(io))
+            return ExitFailure;
+        return command.Run(args.mid(1), io);
     }
     return io.BadUsage(QString::fromLatin1(Usage));
 }

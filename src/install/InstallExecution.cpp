@@ -8,6 +8,7 @@
 #include "fileutil/FileCopy.h"
 #include "formats/InstalledFilesDb.h"
 #include "install/TargetFolders.h"
+#include "journal/Operation.h"
 #include "language/TLanguage.h"
 
 #include <QDateTime>
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <memory>
 #include <numeric>
 
 namespace {
@@ -87,6 +89,9 @@ private:
     bool ChooseHood();
     bool Plan(TargetFolders& folders);
     bool ConfirmFilesFromGameFolder();
+    bool BeginOperation(TargetFolders& folders);
+    void ReportJournalError() const;
+    void UndoEverything();
     void CopyAll(TargetFolders& folders, ProgressHandle& progress);
     InstallOutcome CopyOne(TargetFolders& folders, PlannedCopy& copy);
     bool ResolveRename(TargetFolders& folders, PlannedCopy& copy, const QString& newName);
@@ -100,6 +105,7 @@ private:
     QString FHoodFolder;
     QList<PlannedCopy> FPlan;
     InstallResult FResult;
+    std::unique_ptr<Operation> FOperation;
 };
 
 InstallResult InstallRun::Run() {
@@ -139,9 +145,15 @@ InstallResult InstallRun::Run() {
         FResult.Cancelled = true;
         return FResult;
     }
+    if (!BeginOperation(folders)) {
+        FResult.Cancelled = true;
+        return FResult;
+    }
     progress->SetPercent(5);
     CopyAll(folders, *progress);
     FResult.Recorded = Record(db);
+    if (!FOperation->Commit())
+        UndoEverything();
     progress.reset();
     Report();
     return FResult;
@@ -194,6 +206,51 @@ bool InstallRun::ConfirmFilesFromGameFolder() {
                             MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
+// Nothing is copied before the journal stands and files.iff's bytes are kept, so that a
+// kill at any point can be undone.
+bool InstallRun::BeginOperation(TargetFolders& folders) {
+    OperationStart start{.DataFolder = QFileInfo(FRequest.DatabaseFile).absolutePath(),
+                         .Kind = OperationKind::Install,
+                         .Comment = FRequest.Files.value(0).Comment,
+                         .FilesItMayMove = {},
+                         .FilesItMayRewrite = {FRequest.DatabaseFile}};
+    for (const PlannedCopy& copy : FPlan) {
+        const QString existing = folders.ExistingEntry(copy.Folder, copy.Name);
+        if (!existing.isEmpty())
+            start.FilesItMayMove.append(copy.Folder + existing);
+    }
+    try {
+        FOperation = std::make_unique<Operation>(start, FLanguage);
+    } catch (const EPackwrightError& error) {
+        FInteraction.Fail(error.Text());
+        return false;
+    }
+    if (FOperation->Rewrite(FRequest.DatabaseFile))
+        return true;
+    ReportJournalError();
+    return false;
+}
+
+// Without its commit line the operation is undone at once, records and all: nothing of
+// this install remains, and the report must not say otherwise.
+void InstallRun::UndoEverything() {
+    ReportJournalError();
+    FOperation.reset();
+    for (InstalledFileOutcome& outcome : FResult.Files) {
+        if (outcome.Outcome == InstallOutcome::Installed ||
+            outcome.Outcome == InstallOutcome::InPlace)
+            outcome.Outcome = InstallOutcome::Failed;
+    }
+    FResult.Count = 0;
+    FResult.Recorded = false;
+}
+
+void InstallRun::ReportJournalError() const {
+    FInteraction.Fail(
+        ReplacePlaceholder(FLanguage.GetString(QStringLiteral("OperationJournalError")),
+                           u"FolderName", QDir::toNativeSeparators(FOperation->Folder())));
+}
+
 void InstallRun::CopyAll(TargetFolders& folders, ProgressHandle& progress) {
     const qsizetype total = FPlan.size();
     for (qsizetype i = 0; i < total; ++i) {
@@ -233,8 +290,14 @@ InstallOutcome InstallRun::CopyOne(TargetFolders& folders, PlannedCopy& copy) {
     if (!existing.isEmpty() &&
         (FAnswer == FileExistsAnswer::Skip || FAnswer == FileExistsAnswer::SkipAll))
         return InstallOutcome::Skipped;
-    if (!QDir().mkpath(copy.Folder) || CopyFileReplacing(source, copy.Folder + copy.Name) < 0)
+    // The file replaced goes to the keep folder first, and comes back when the copy fails.
+    const QString target = copy.Folder + copy.Name;
+    if (!FOperation->MakeFolders(copy.Folder) || !FOperation->Replace(target))
         return InstallOutcome::Failed;
+    if (CopyFileReplacing(source, target) < 0) {
+        FOperation->UndoLastStep();
+        return InstallOutcome::Failed;
+    }
     folders.NoteWritten(copy.Folder, copy.Name);
     return InstallOutcome::Installed;
 }

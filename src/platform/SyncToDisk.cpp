@@ -1,5 +1,7 @@
 #include "platform/SyncToDisk.h"
 
+#include <QFile>
+
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
@@ -23,5 +25,19 @@ void StartWritingToDisk(QFileDevice& file) {
         sync_file_range(file.handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
 #else
     Q_UNUSED(file);
+#endif
+}
+
+bool SyncFolderToDisk(const QString& folder) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(folder);
+    return true;
+#else
+    const int handle = open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (handle < 0)
+        return false;
+    const bool synced = fsync(handle) == 0;
+    close(handle);
+    return synced;
 #endif
 }

@@ -10,3 +10,7 @@ bool SyncToDisk(QFileDevice& file);
 // it, so that a large write and its final SyncToDisk overlap instead of following each other.
 // Guarantees nothing; where the system has no such call it does nothing.
 void StartWritingToDisk(QFileDevice& file);
+
+// Waits until the folder's entries (files created, renamed or removed in it) are on the disk.
+// Where the system keeps no such record apart from the files it does nothing and succeeds.
+bool SyncFolderToDisk(const QString& folder);

@@ -5,12 +5,12 @@
 #include "fileutil/PlatformFileSystem.h"
 #include "formats/InstalledFilesDb.h"
 #include "formats/TFarFile.h"
+#include "journal/Operation.h"
 #include "language/TLanguage.h"
 #include "platform/FileKind.h"
 #include "removal/ContentRecords.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <algorithm>
 
@@ -27,8 +27,19 @@ void RemoveEntryRecords(InstalledFilesDb& db, const QString& archivePath) {
     }
 }
 
-DeleteResult DeleteWholeFile(const DeleteTarget& target, InstalledFilesDb& db) {
-    if (const std::optional<QString> reason = RemoveFileAt(target.Path, target.NativePath))
+// A name the disk spells in bytes that are no text cannot be written in the journal: such a
+// file is deleted directly, the one deletion that a crash or an undo cannot take back.
+std::optional<QString> RemoveTarget(const DeleteTarget& target, Operation& operation) {
+    if (!target.NativePath.isEmpty())
+        return RemoveFileAt(target.Path, target.NativePath);
+    if (!operation.Remove(target.Path))
+        return operation.Error();
+    return std::nullopt;
+}
+
+DeleteResult DeleteWholeFile(const DeleteTarget& target, InstalledFilesDb& db,
+                             Operation& operation) {
+    if (const std::optional<QString> reason = RemoveTarget(target, operation))
         return {.Kind = target.Kind, .Path = target.Path, .Deleted = false, .Reason = *reason};
     RemoveRecord(db, target.Kind, target.Path);
     if (target.Kind == ContentKind::FarFiles)
@@ -45,7 +56,8 @@ QString Filled(const TLanguage& language, const char16_t* key, const QString& fi
 
 // Takes the entries out of the archive; its records go only once the rewrite succeeded.
 std::vector<DeleteResult> DeleteEntries(const DeleteTarget& target, InstalledFilesDb& db,
-                                        TFarFile& farFile, const TLanguage& language) {
+                                        TFarFile& farFile, Operation& operation,
+                                        const TLanguage& language) {
     std::vector<DeleteResult> results;
     const auto result = [&](const QString& item, const QString& reason) {
         results.push_back({.Kind = ContentKind::FarPackedFiles,
@@ -69,7 +81,7 @@ std::vector<DeleteResult> DeleteEntries(const DeleteTarget& target, InstalledFil
         farFile.Delete(index);
         removed.append(item);
     }
-    const bool saved = removed.isEmpty() || farFile.Save();
+    const bool saved = removed.isEmpty() || (operation.Rewrite(target.Path) && farFile.Save());
     farFile.Close();
     for (const QString& item : removed) {
         if (!saved) {
@@ -86,7 +98,8 @@ std::vector<DeleteResult> DeleteEntries(const DeleteTarget& target, InstalledFil
 
 std::vector<DeleteResult> DeleteContent(const std::vector<DeleteTarget>& targets,
                                         InstalledFilesDb& db, TFarFile& farFile,
-                                        const TLanguage& language, ProgressHandle* progress) {
+                                        Operation& operation, const TLanguage& language,
+                                        ProgressHandle* progress) {
     std::vector<DeleteResult> results;
     for (size_t i = 0; i < targets.size(); ++i) {
         // Where a cancelled deletion stops.
@@ -94,9 +107,9 @@ std::vector<DeleteResult> DeleteContent(const std::vector<DeleteTarget>& targets
             break;
         const DeleteTarget& target = targets[i];
         if (target.Items.isEmpty()) {
-            results.push_back(DeleteWholeFile(target, db));
+            results.push_back(DeleteWholeFile(target, db, operation));
         } else {
-            std::ranges::move(DeleteEntries(target, db, farFile, language),
+            std::ranges::move(DeleteEntries(target, db, farFile, operation, language),
                               std::back_inserter(results));
         }
         if (progress)

@@ -9,6 +9,7 @@
 #include <vector>
 
 class InstalledFilesDb;
+class Operation;
 class ProgressHandle;
 class TFarFile;
 class TLanguage;
@@ -36,7 +37,8 @@ struct DeleteResult {
     bool operator==(const DeleteResult&) const = default;
 };
 
-// Deletes the targets and takes their records out of db (which the caller saves). A file
+// Deletes the targets through the operation, which keeps each deleted file and each
+// archive's old bytes, and takes their records out of db (which the caller saves). A file
 // that cannot be deleted keeps its record and is reported as not deleted; so are the
 // entries of an archive that cannot be rewritten, whose old bytes and records stay. The
 // records of a whole archive's entries are those named by its path and a separator.
@@ -44,7 +46,7 @@ struct DeleteResult {
 // db then cover what was deleted.
 std::vector<DeleteResult> DeleteContent(const std::vector<DeleteTarget>& targets,
                                         InstalledFilesDb& db, TFarFile& farFile,
-                                        const TLanguage& language,
+                                        Operation& operation, const TLanguage& language,
                                         ProgressHandle* progress = nullptr);
 
 int DeletedCount(const std::vector<DeleteResult>& results);

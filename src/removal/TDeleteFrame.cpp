@@ -1,6 +1,7 @@
 #include "removal/TDeleteFrame.h"
 
 #include "common/Interaction.h"
+#include "common/PackwrightError.h"
 #include "common/PathRules.h"
 #include "common/Placeholders.h"
 #include "formats/FarMessages.h"
@@ -12,6 +13,7 @@
 #include "removal/ContentPreview.h"
 #include "removal/ContentRecords.h"
 #include "removal/DeleteNodeInfo.h"
+#include "removal/DeleteOperation.h"
 #include "removal/FarItemExtraction.h"
 #include "removal/TDeleteDetails.h"
 #include "widgets/TickTreeModel.h"
@@ -213,36 +215,38 @@ void TDeleteFrame::DeleteClick() {
                          language.GetString(QStringLiteral("DeleteWarning")), MessageButtons::YesNo,
                          MessageAnswer::No) != MessageAnswer::Yes)
         return;
-    auto results = std::make_shared<std::vector<DeleteResult>>();
+    auto results = std::make_shared<std::optional<std::vector<DeleteResult>>>();
     RunWorkerJob(
         *this, FInteraction,
         [this, results, targets = TickedTargets()](Interaction& worker) {
             *results = DeleteTargets(targets, worker);
         },
         [this, results](bool completed) {
-            if (completed)
-                ReportDeletion(*results);
+            if (completed && results->has_value())
+                ReportDeletion(**results);
             LoadInstalledContent();
         });
 }
 
-// Runs on a worker: the archive object talks to the user through that worker.
-std::vector<DeleteResult> TDeleteFrame::DeleteTargets(const std::vector<DeleteTarget>& targets,
-                                                      Interaction& worker) {
+// Runs on a worker: the archive object talks to the user through that worker. Nothing when
+// the deletion could not begin, which the user has then been told.
+std::optional<std::vector<DeleteResult>>
+TDeleteFrame::DeleteTargets(const std::vector<DeleteTarget>& targets, Interaction& worker) {
     const TLanguage& language = FDeleteLanguage;
     const std::unique_ptr<ProgressHandle> progress =
         worker.BeginProgress(language.GetString(QStringLiteral("Progress")));
     progress->SetMessage(language.GetString(QStringLiteral("Deleting")));
     TFarFile farFile(worker);
     farFile.SetMessages(FarMessages::FromLanguage(language));
-    std::vector<DeleteResult> results =
-        DeleteContent(targets, FDb, farFile, language, progress.get());
-    progress->SetPercent(95);
-    FDb.SetErrorMessage(ReplacePlaceholder(language.GetString(QStringLiteral("DBError")),
-                                           u"FileName", QStringLiteral("files.iff")));
-    FDb.Save(worker);
-    progress->SetPercent(100);
-    return results;
+    try {
+        std::vector<DeleteResult> results =
+            DeleteAndSaveRecords(targets, FDb, farFile, language, worker, progress.get()).Results;
+        progress->SetPercent(100);
+        return results;
+    } catch (const EPackwrightError& error) {
+        worker.Fail(error.Text());
+        return std::nullopt;
+    }
 }
 
 void TDeleteFrame::ReportDeletion(const std::vector<DeleteResult>& results) {

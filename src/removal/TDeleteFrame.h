@@ -7,6 +7,9 @@
 
 #include <QWidget>
 
+#include <optional>
+#include <vector>
+
 class Interaction;
 class QLabel;
 class QPushButton;
@@ -47,8 +50,8 @@ private:
     void ShowEmptyTree();
     QString PreviewSource(QStandardItem& item, const ContentFileInfo& file);
     std::vector<DeleteTarget> TickedTargets() const;
-    std::vector<DeleteResult> DeleteTargets(const std::vector<DeleteTarget>& targets,
-                                            Interaction& worker);
+    std::optional<std::vector<DeleteResult>> DeleteTargets(const std::vector<DeleteTarget>& targets,
+                                                           Interaction& worker);
     void ReportDeletion(const std::vector<DeleteResult>& results);
 
     Interaction& FInteraction;

@@ -100,6 +100,29 @@ TEST_F(TMainFormTest, StaysOpenWhileATabsJobRunsOnAWorker) {
     EXPECT_FALSE(QFileInfo::exists(Form->TempFolder()));
 }
 
+TEST_F(TMainFormTest, AnInstallACrashCutShortIsUndoneAtStartAndTheUserIsTold) {
+    Sandbox.WriteSettings();
+    const QString chair = Sandbox.WriteFile(u"game/GameData/UserObjects/chair.iff"_s, "new");
+    Sandbox.WriteFile(u"program/operations/20261207-173000-000-1/keep/2"_s, "old");
+    Sandbox.WriteFile(u"program/operations/20261207-173000-000-1/journal.txt"_s,
+                      "packwright-journal\t1\tinstall\t2026-12-07T17:30:00\t\n"
+                      "replace\t2\t" +
+                          chair.toUtf8() + "\n");
+    Start();
+    ASSERT_EQ(User.Messages().size(), 1);
+    EXPECT_EQ(User.Messages()[0].Kind, MessageKind::Information);
+    EXPECT_EQ(
+        User.Messages()[0].Text,
+        u"An interrupted installation ("_s +
+            QLocale().toString(QDateTime(QDate(2026, 12, 7), QTime(17, 30)), QLocale::ShortFormat) +
+            u") has been undone: the game folder and the installed files database are "
+            "as they were before it."_s);
+    QFile restored(chair);
+    ASSERT_TRUE(restored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(restored.readAll(), "old");
+    EXPECT_FALSE(QFileInfo::exists(Sandbox.Path(u"program/operations/20261207-173000-000-1"_s)));
+}
+
 TEST_F(TMainFormTest, AZipLibraryThatFailsEndsTheProgramWithAnErrorBox) {
     Sandbox.WriteSettings();
     Form = std::make_unique<TMainForm>(User);

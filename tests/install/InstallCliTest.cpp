@@ -160,11 +160,12 @@ TEST_F(TempFolderTest, CliInstallWhoseRecordsCannotBeKeptFails) {
     EXPECT_EQ(blocked.Err, u"warning: "_s + DbErrorLine);
     EXPECT_EQ(FilesBelow(FFolder, u"game/"_s), (QMap<QString, QByteArray>()));
 
-    // A program folder that does not exist cannot take the database: copied, not recorded.
+    // A program folder that does not exist cannot take the journal: nothing is copied.
     const ProgramRun unsaved = InstallCli(FFolder, {chair}, u"gone"_s);
     EXPECT_EQ(unsaved.Exit, 1);
-    EXPECT_EQ(unsaved.Out,
-              u"installed\t100\t"_s + FFolder.Path(u"game/GameData/UserObjects/chair.iff\n"_s));
+    EXPECT_EQ(unsaved.Out, u"skipped\t100\t\n"_s);
     EXPECT_EQ(unsaved.Err,
-              u"error: "_s + DbErrorLine + u"info: 1 file has been installed to The Vocks.\n"_s);
+              u"error: The Packwright could not write the record of this change in \""_s +
+                  FFolder.Path(u"gone"_s) + u"\". Nothing has been changed.\n"_s);
+    EXPECT_EQ(FilesBelow(FFolder, u"game/"_s), (QMap<QString, QByteArray>()));
 }

@@ -3,6 +3,8 @@
 #include "InstalledGame.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
+#include "support/EnglishLanguage.h"
+#include "support/FileSizeLimit.h"
 #include "support/OrdinaryUser.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
@@ -15,6 +17,8 @@
 #include <QMap>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 using enum ContentKind;
@@ -255,6 +259,87 @@ TEST_F(InstallExecutionTest, AFailedCopyIsNamedAndNeitherCountedNorRecordedWhile
               (QStringList{u"100 chair.iff"_s, u"100 lamp.iff"_s}));
 }
 
+TEST_F(InstallExecutionTest, AReplacedFileIsKeptByTheOperationAndComesBackWhenItsCopyFails) {
+    F.Folder.Write(u"game/GameData/UserObjects/chair.iff"_s, "old chair");
+    F.Folder.Write(u"game/GameData/UserObjects/gone.iff"_s, "old gone");
+    const TickedFile gone = F.Download(u"dl/gone.iff"_s, Objects);
+    QFile::remove(gone.SourcePath);
+    const InstallResult result =
+        F.Install({F.Download(u"dl/chair.iff"_s, Objects), gone}, FileExistsAnswer::OverwriteAll);
+
+    EXPECT_EQ(result.Count, 1);
+    EXPECT_EQ(F.Folder.Read(u"game/GameData/UserObjects/chair.iff"_s), "dl/chair.iff");
+    EXPECT_EQ(F.Folder.Read(u"game/GameData/UserObjects/gone.iff"_s), "old gone");
+    // Step 1 notes that files.iff did not exist, step 2 keeps the chair it replaced.
+    const QStringList operations =
+        QDir(F.Folder.Path(u"operations"_s)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_EQ(operations.size(), 1);
+    const QString keep = u"operations/"_s + operations[0] + u"/keep/"_s;
+    EXPECT_EQ(QDir(F.Folder.Path(keep)).entryList(QDir::Files), QStringList{u"2"_s});
+    EXPECT_EQ(F.Folder.Read(keep + u"2"_s), "old chair");
+}
+
+namespace {
+// Once the copies are done, no file may grow past the journal's size and three bytes: the
+// database still fits, the journal's commit line does not.
+class DiskFullAtCommit : public ProgressHandle {
+public:
+    explicit DiskFullAtCommit(QString operations) : FOperations(std::move(operations)) {}
+    void SetMessage(const QString&) override {}
+    void ShowBar(bool) override {}
+    void SetPercent(int percent) override {
+        const QStringList folders = QDir(FOperations).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        if (percent == 95 && folders.size() == 1)
+            FLimit.emplace(QFileInfo(FOperations + u'/' + folders[0] + u"/journal.txt"_s).size() +
+                           3);
+    }
+
+private:
+    QString FOperations;
+    std::optional<FileSizeLimit> FLimit;
+};
+
+class DiskFullAtCommitInteraction : public ScriptedInteraction {
+public:
+    explicit DiskFullAtCommitInteraction(QString operations) : FOperations(std::move(operations)) {}
+    std::unique_ptr<ProgressHandle> BeginProgress(const QString&) override {
+        return std::make_unique<DiskFullAtCommit>(FOperations);
+    }
+
+private:
+    QString FOperations;
+};
+} // namespace
+
+TEST_F(InstallExecutionTest, AnInstallWhoseCommitCannotBeWrittenIsUndoneAndSaysSo) {
+    F.Folder.Write(u"game/GameData/UserObjects/chair.iff"_s, "old chair");
+    F.Folder.Write(u"files.iff"_s, {});
+    // A long comment makes the journal's header outgrow the database, which records only
+    // the chair: the first file is gone before it can be copied.
+    TickedFile gone = F.Download(u"dl/gone.iff"_s, Objects, QString(4000, u'x'));
+    QFile::remove(gone.SourcePath);
+    const TickedFile chair = F.Download(u"dl/chair.iff"_s, Objects);
+    DiskFullAtCommitInteraction user(F.Folder.Path(u"operations"_s));
+    EnglishLanguage language;
+    const InstallResult result =
+        InstallTickedFiles({.Files = {gone, chair},
+                            .GameFolder = F.Game({}),
+                            .Packs = {},
+                            .FileExistsDefault = FileExistsAnswer::OverwriteAll,
+                            .DatabaseFile = F.Folder.Path(u"files.iff"_s)},
+                           language, user);
+
+    EXPECT_EQ(result.Count, 0);
+    EXPECT_FALSE(result.Recorded);
+    EXPECT_EQ(result.Files[1].Outcome, InstallOutcome::Failed);
+    EXPECT_EQ(F.Folder.Read(u"game/GameData/UserObjects/chair.iff"_s), "old chair");
+    EXPECT_EQ(F.Folder.Read(u"files.iff"_s), QByteArray());
+    ASSERT_EQ(user.MessageTexts().size(), 3);
+    EXPECT_TRUE(user.MessageTexts()[0].startsWith(
+        u"The Packwright could not write the record of this change in"_s));
+    EXPECT_EQ(user.MessageTexts()[2], u"0 files have been installed to The Vocks."_s);
+}
+
 TEST_F(InstallExecutionTest, CopiesKeepPermissionsAndTimeAndReplaceReadOnlyTargets) {
     const TickedFile chair = F.Download(u"dl/chair.iff"_s, Objects);
     const QDateTime stamp(QDate(2004, 5, 6), QTime(7, 8, 9));
@@ -354,14 +439,39 @@ TEST_F(InstallExecutionTest, ADatabaseThatCannotBeReadStopsTheInstallBeforeAnyCo
 }
 
 TEST_F(InstallExecutionTest, RecordsThatCannotBeSavedAreReportedAfterTheCopies) {
-    F.Database = u"missing/files.iff"_s;
-    const InstallResult result = F.Install({F.Download(u"dl/chair.iff"_s, Objects)});
+    // The data folder takes the operation's journal but no new files.iff beside it.
+    F.Database = u"home/files.iff"_s;
+    ASSERT_TRUE(QDir().mkpath(F.Folder.Path(u"home/operations"_s)));
+    const TickedFile chair = F.Download(u"dl/chair.iff"_s, Objects);
+    HandToOrdinaryUser(F.Folder.Path());
+    ASSERT_TRUE(
+        QFile::setPermissions(F.Folder.Path(u"home"_s), QFile::ReadOwner | QFile::ExeOwner));
+    InstallResult result;
+    {
+        AsOrdinaryUser user;
+        result = F.Install({chair});
+    }
+    ASSERT_TRUE(QFile::setPermissions(F.Folder.Path(u"home"_s),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 
     EXPECT_FALSE(result.Recorded);
     EXPECT_EQ(result.Count, 1);
     EXPECT_EQ(F.GameFiles(), QStringList{u"GameData/UserObjects/chair.iff"_s});
     EXPECT_EQ(F.Interaction.MessageTexts(),
               (QStringList{DbError, u"1 file has been installed to The Vocks."_s}));
+}
+
+TEST_F(InstallExecutionTest, AMissingDataFolderStopsTheInstallBeforeItsFirstCopy) {
+    F.Database = u"missing/files.iff"_s;
+    const InstallResult result = F.Install({F.Download(u"dl/chair.iff"_s, Objects)});
+
+    EXPECT_TRUE(result.Cancelled);
+    EXPECT_EQ(F.GameFiles(), QStringList());
+    EXPECT_EQ(F.Interaction.MessageTexts(),
+              QStringList{u"The Packwright could not write the record of this change in \""_s +
+                          QDir::toNativeSeparators(F.Folder.Path(u"missing"_s)) +
+                          u"\". Nothing has been changed."_s});
+    EXPECT_FALSE(QFileInfo::exists(F.Folder.Path(u"missing"_s)));
 }
 
 // Two archive entries of one name reach the install as one name shown with two files on

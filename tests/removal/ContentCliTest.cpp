@@ -34,9 +34,12 @@ protected:
         return QDir::toNativeSeparators(FFolder.Path(u"Game/"_s + relative));
     }
 
-    ProgramRun Run(QStringList args) const {
+    // Killed just before the journal line killBeforeStep when one is named.
+    ProgramRun Run(QStringList args, const QString& killBeforeStep = {}) const {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"PACKWRIGHT_HOME"_s, FFolder.Path(u"Home"_s));
+        if (!killBeforeStep.isEmpty())
+            environment.insert(u"PACKWRIGHT_TEST_KILL_BEFORE_STEP"_s, killBeforeStep);
         return RunCli(args << u"--game"_s << FFolder.Path(u"Game"_s), {}, environment);
     }
 };
@@ -256,4 +259,26 @@ TEST_F(CliTest, NamesThatAreNotUtf8AreListedAndDeletedByTheirOwnBytes) {
               QStringList{u"keep.iff"_s});
     EXPECT_NE(access((downloads + "caf\xE9.iff").constData(), F_OK), 0);
     EXPECT_NE(access((downloads + "d\xE9/in.iff").constData(), F_OK), 0);
+}
+
+// Steps: 1 keeps files.iff, 2 moves the chair aside, 3 keeps the archive, then the commit.
+TEST_F(ContentCliTest, ADeletionKilledAtAnyStepIsUndoneByTheNextCommand) {
+    const QStringList kept{u"Game/GameData/UserObjects/My Chair.iff"_s, u"Game/Downloads/set.far"_s,
+                           u"Home/files.iff"_s};
+    QList<QByteArray> before;
+    for (const QString& file : kept)
+        before.append(FFolder.Read(file));
+    for (int step = 1; step <= 4; ++step) {
+        const ProgramRun killed =
+            Run({u"delete"_s, u"--yes"_s, FChair, FSet + u"/a.iff"_s}, QString::number(step));
+        ASSERT_EQ(killed.Exit, 86) << "step " << step;
+
+        const ProgramRun content = Run({u"content"_s});
+        EXPECT_TRUE(content.Err.startsWith(u"info: An interrupted deletion ("_s))
+            << content.Err.toStdString();
+        EXPECT_TRUE(content.Out.contains(u"My Chair.iff"_s));
+        for (qsizetype i = 0; i < kept.size(); ++i)
+            EXPECT_EQ(FFolder.Read(kept[i]), before[i])
+                << "step " << step << ' ' << kept[i].toStdString();
+    }
 }

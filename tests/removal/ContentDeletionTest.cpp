@@ -1,9 +1,13 @@
 #include "removal/ContentDeletion.h"
 
+#include "common/Interaction.h"
 #include "formats/InstalledFilesDb.h"
 #include "formats/TFarFile.h"
+#include "journal/Operation.h"
+#include "removal/DeleteOperation.h"
 #include "support/EnglishLanguage.h"
 #include "support/FarFixtures.h"
+#include "support/FileSizeLimit.h"
 #include "support/OrdinaryUser.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
@@ -14,12 +18,28 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 using K = ContentKind;
 
 namespace {
+// Calls back with each percent a deletion reports.
+class PercentCallback : public ProgressHandle {
+public:
+    explicit PercentCallback(std::function<void(int)> callback) : FCallback(std::move(callback)) {}
+    void SetMessage(const QString&) override {}
+    void SetPercent(int percent) override { FCallback(percent); }
+    void ShowBar(bool) override {}
+
+private:
+    std::function<void(int)> FCallback;
+};
+
 class ContentDeletionTest : public TempFolderTest {
 protected:
+    ContentDeletionTest() { HandToOrdinaryUser(FData.Path()); }
+
     QString Sep(const QString& archive, const QString& item) const {
         return archive + QDir::separator() + item;
     }
@@ -36,14 +56,27 @@ protected:
             FDb.Add(kind, {.FileName = name, .Comment = {}, .InstalledAt = 1});
     }
 
-    std::vector<DeleteResult> Delete(const std::vector<DeleteTarget>& targets) {
+    // Through an operation whose journal lies in a data folder of the test's own.
+    std::vector<DeleteResult> Delete(const std::vector<DeleteTarget>& targets,
+                                     ProgressHandle* progress = nullptr) {
         TFarFile farFile(FInteraction);
-        return DeleteContent(targets, FDb, farFile, FLanguage);
+        Operation operation({.DataFolder = FData.Path(),
+                             .Kind = OperationKind::Delete,
+                             .Comment = {},
+                             .FilesItMayMove = {},
+                             .FilesItMayRewrite = {},
+                             .LockWaitMs = 0},
+                            FLanguage);
+        std::vector<DeleteResult> results =
+            DeleteContent(targets, FDb, farFile, operation, FLanguage, progress);
+        EXPECT_TRUE(operation.Commit());
+        return results;
     }
 
     ScriptedInteraction FInteraction;
     EnglishLanguage FLanguage;
     InstalledFilesDb FDb;
+    TempFolder FData;
 };
 } // namespace
 
@@ -146,16 +179,46 @@ TEST_F(ContentDeletionTest, ACancelledDeletionStopsBeforeTheNextTarget) {
     AddRecords(K::Objects, files);
     FInteraction.CancelAtPercent(31);
     const std::unique_ptr<ProgressHandle> progress = FInteraction.BeginProgress({});
-    TFarFile farFile(FInteraction);
 
     const std::vector<DeleteResult> results =
-        DeleteContent({{.Kind = K::Objects, .Path = files[0], .Items = {}, .NativePath = {}},
-                       {.Kind = K::Objects, .Path = files[1], .Items = {}, .NativePath = {}},
-                       {.Kind = K::Objects, .Path = files[2], .Items = {}, .NativePath = {}}},
-                      FDb, farFile, FLanguage, progress.get());
+        Delete({{.Kind = K::Objects, .Path = files[0], .Items = {}, .NativePath = {}},
+                {.Kind = K::Objects, .Path = files[1], .Items = {}, .NativePath = {}},
+                {.Kind = K::Objects, .Path = files[2], .Items = {}, .NativePath = {}}},
+               progress.get());
 
     EXPECT_EQ(results, (std::vector<DeleteResult>{{K::Objects, files[0], true, {}}}));
     EXPECT_EQ(FFolder.Contents().filter(u".iff"_s),
               QStringList({u"Game/b.iff"_s, u"Game/c.iff"_s}));
     EXPECT_EQ(Records(K::Objects), files.mid(1));
+}
+
+TEST_F(ContentDeletionTest, ADeletionWhoseCommitCannotBeWrittenIsUndoneAndSaysSo) {
+    const QString chair = FFolder.Write(u"Game/GameData/Objects/chair.iff"_s, "x");
+    InstalledFilesDb db;
+    db.Load(FData.Path(u"files.iff"_s));
+    db.Add(K::Objects, {.FileName = chair, .Comment = {}, .InstalledAt = 1});
+    TFarFile farFile(FInteraction);
+    // Once the file is gone, no file may grow past the journal's size and three bytes: the
+    // empty database fits, the commit line does not.
+    std::optional<FileSizeLimit> limit;
+    PercentCallback fillDisk([&](int percent) {
+        const QDir operations(FData.Path(u"operations"_s));
+        const QStringList folders = operations.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        if (percent == 95 && folders.size() == 1)
+            limit.emplace(QFileInfo(operations.filePath(folders[0] + u"/journal.txt"_s)).size() +
+                          3);
+    });
+    const DeletionOutcome outcome =
+        DeleteAndSaveRecords({{.Kind = K::Objects, .Path = chair, .Items = {}, .NativePath = {}}},
+                             db, farFile, FLanguage, FInteraction, &fillDisk);
+    limit.reset();
+
+    EXPECT_FALSE(outcome.Recorded);
+    ASSERT_EQ(outcome.Results.size(), 1);
+    EXPECT_FALSE(outcome.Results[0].Deleted);
+    EXPECT_EQ(FFolder.Read(u"Game/GameData/Objects/chair.iff"_s), "x");
+    EXPECT_FALSE(QFile::exists(FData.Path(u"files.iff"_s)));
+    ASSERT_EQ(FInteraction.MessageTexts().size(), 1);
+    EXPECT_TRUE(FInteraction.MessageTexts()[0].startsWith(
+        u"The Packwright could not write the record of this change in"_s));
 }

@@ -151,3 +151,23 @@ TEST_F(TDeleteFrameTest, DeletesTheTickedObjectEntryAndArchiveOnceConfirmed) {
     EXPECT_FALSE(HasNode(u"a.iff"_s));
     EXPECT_EQ(Model().State(Node(u"b.iff"_s)), TickState::Unticked);
 }
+
+TEST_F(TDeleteFrameTest, ADeletionThatCannotBeginIsNamedAndDeletesNothing) {
+    MakeContent();
+    FFrame.LoadInstalledContent();
+    // An interrupted change nobody has undone yet.
+    FFolder.Write(u"Home/operations/20261207-173000-000-1/journal.txt"_s, "");
+    Model().SetTick(Node(u"chair.iff"_s), TickState::Ticked);
+    FUser.ExpectQuestion(MessageAnswer::Yes);
+
+    FFrame.DeleteClick();
+    WaitForWorkerJob(FFrame);
+
+    ASSERT_EQ(FUser.Messages().size(), 2);
+    EXPECT_EQ(FUser.Messages()[1].Kind, MessageKind::Error);
+    EXPECT_EQ(FUser.Messages()[1].Text,
+              u"An earlier change that was interrupted has not been undone yet. Please start The "
+              "Packwright again (or run \"packwright-cli recover\") before making new changes."_s);
+    EXPECT_TRUE(QFile::exists(FChair));
+    EXPECT_EQ(InstalledFilesDb(FFolder.Path(u"Home/files.iff"_s)).Count(ContentKind::Objects), 1);
+}

@@ -1,0 +1,18 @@
+#include "FuzzSeeds.h"
+#include "journal/JournalFormat.h"
+
+std::vector<QByteArray> FuzzSeeds() {
+    const QByteArray header = HeaderLine({.Kind = OperationKind::Install,
+                                          .Time = QDateTime(QDate(2026, 12, 7), QTime(17, 30)),
+                                          .Comment = QStringLiteral("tab\there")});
+    QByteArray steps;
+    int number = 0;
+    for (const StepKind kind : {StepKind::Folder, StepKind::Create, StepKind::Replace,
+                                StepKind::Remove, StepKind::Rewrite})
+        steps += StepLine(
+            {.Kind = kind,
+             .Number = ++number,
+             .Path = QStringLiteral("/game/GameData/UserObjects/caf\u00e9\\%1.iff").arg(number)});
+    return {header + steps + CommitLine(), header + steps.left(steps.size() - 7),
+            HeaderLine({.Kind = OperationKind::FarPack, .Time = {}, .Comment = {}})};
+}

@@ -1,0 +1,109 @@
+#include "journal/JournalFormat.h"
+
+#include "common/TsvField.h"
+
+#include <QDir>
+
+#include <array>
+
+namespace {
+const QString Magic = QStringLiteral("packwright-journal");
+const QString FormatVersion = QStringLiteral("1");
+const QString CommitWord = QStringLiteral("commit");
+
+struct Word {
+    const char16_t* Text;
+    int Value;
+};
+
+constexpr std::array OperationWords{
+    Word{u"install", int(OperationKind::Install)},
+    Word{u"delete", int(OperationKind::Delete)},
+    Word{u"far-pack", int(OperationKind::FarPack)},
+};
+
+constexpr std::array StepWords{
+    Word{u"create", int(StepKind::Create)},   Word{u"folder", int(StepKind::Folder)},
+    Word{u"replace", int(StepKind::Replace)}, Word{u"remove", int(StepKind::Remove)},
+    Word{u"rewrite", int(StepKind::Rewrite)},
+};
+
+template <size_t N> QString WordOf(const std::array<Word, N>& words, int value) {
+    for (const Word& word : words) {
+        if (word.Value == value)
+            return QString::fromUtf16(word.Text);
+    }
+    return {};
+}
+
+template <size_t N> std::optional<int> ValueOf(const std::array<Word, N>& words, QStringView text) {
+    for (const Word& word : words) {
+        if (text == QStringView(word.Text))
+            return word.Value;
+    }
+    return std::nullopt;
+}
+
+QByteArray Line(const QStringList& fields) {
+    QStringList escaped;
+    for (const QString& field : fields)
+        escaped.append(TsvField(field));
+    return escaped.join(QLatin1Char('\t')).toUtf8() + '\n';
+}
+
+std::optional<JournalHeader> ParseHeader(const QStringList& fields) {
+    if (fields.size() != 5 || fields[0] != Magic || fields[1] != FormatVersion)
+        return std::nullopt;
+    const std::optional<int> kind = ValueOf(OperationWords, fields[2]);
+    const std::optional<QString> comment = TsvFieldText(fields[4]);
+    if (!kind || !comment)
+        return std::nullopt;
+    return JournalHeader{.Kind = OperationKind(*kind),
+                         .Time = QDateTime::fromString(fields[3], Qt::ISODate),
+                         .Comment = *comment};
+}
+
+// Only absolute paths: a step never reaches a file relative to wherever recovery runs.
+std::optional<JournalStep> ParseStep(const QStringList& fields) {
+    if (fields.size() != 3)
+        return std::nullopt;
+    const std::optional<int> kind = ValueOf(StepWords, fields[0]);
+    bool isNumber = false;
+    const int number = fields[1].toInt(&isNumber);
+    const std::optional<QString> path = TsvFieldText(fields[2]);
+    if (!kind || !isNumber || number <= 0 || !path || !QDir::isAbsolutePath(*path))
+        return std::nullopt;
+    return JournalStep{.Kind = StepKind(*kind), .Number = number, .Path = *path};
+}
+} // namespace
+
+QByteArray HeaderLine(const JournalHeader& header) {
+    return Line({Magic, FormatVersion, WordOf(OperationWords, int(header.Kind)),
+                 header.Time.toString(Qt::ISODate), header.Comment});
+}
+
+QByteArray StepLine(const JournalStep& step) {
+    return Line({WordOf(StepWords, int(step.Kind)), QString::number(step.Number), step.Path});
+}
+
+QByteArray CommitLine() {
+    return Line({CommitWord});
+}
+
+JournalContents ParseJournal(const QByteArray& bytes) {
+    JournalContents contents;
+    QList<QByteArray> lines = bytes.split('\n');
+    // What follows the last line break was cut short.
+    lines.removeLast();
+    if (lines.isEmpty() ||
+        !(contents.Header = ParseHeader(QString::fromUtf8(lines.takeFirst()).split(u'\t'))))
+        return contents;
+    for (const QByteArray& line : lines) {
+        const QStringList fields = QString::fromUtf8(line).split(u'\t');
+        if (fields == QStringList{CommitWord})
+            contents.Committed = true;
+        else if (const std::optional<JournalStep> step = ParseStep(fields))
+            contents.Steps.append(*step);
+    }
+    return contents;
+}

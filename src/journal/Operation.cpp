@@ -1,0 +1,190 @@
+#include "journal/Operation.h"
+
+#include "common/PackwrightError.h"
+#include "common/Placeholders.h"
+#include "journal/KeptFiles.h"
+#include "journal/RollBack.h"
+#include "language/TLanguage.h"
+#include "platform/SyncToDisk.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QLocale>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace {
+BeforeStepHook StepHook = nullptr;
+
+// Room for the journal's own lines.
+constexpr qint64 JournalReserve = 1 << 20;
+
+// Only files are kept: a folder moved aside would take everything in it along.
+bool IsFolder(const QString& path) {
+    const QFileInfo info(path);
+    return info.isDir() && !info.isSymLink();
+}
+
+// The folder itself first, then each missing folder above it, up to one that exists.
+QStringList MissingFolders(const QString& folder) {
+    QStringList missing;
+    for (QString level = QDir::cleanPath(folder); !QFileInfo::exists(level);) {
+        missing.prepend(level);
+        const QString parent = QFileInfo(level).absolutePath();
+        if (parent == level)
+            break;
+        level = parent;
+    }
+    return missing;
+}
+
+EPackwrightError FolderError(const TLanguage& language, const QString& key, const QString& folder) {
+    return EPackwrightError(ReplacePlaceholder(language.GetString(key), u"FolderName",
+                                               QDir::toNativeSeparators(folder)));
+}
+
+// Copies kept across file systems must all fit, or a full disk would stop the operation
+// half way.
+void CheckRoomToKeep(const OperationStart& start, const QString& operations,
+                     const TLanguage& language) {
+    const qint64 needed = BytesToKeep(start, operations);
+    if (needed > 0 && needed + JournalReserve > QStorageInfo(operations).bytesAvailable())
+        throw EPackwrightError(ReplacePlaceholder(
+            ReplacePlaceholder(language.GetString(QStringLiteral("OperationNoRoom")), u"Size",
+                               QLocale().formattedDataSize(needed)),
+            u"FolderName", QDir::toNativeSeparators(operations)));
+}
+} // namespace
+
+// The file system is looked up once per folder: each look-up reads the system's mount table.
+qint64 BytesToKeep(const OperationStart& start, const QString& keepFolder) {
+    const QByteArray keepDevice = QStorageInfo(keepFolder).device();
+    QHash<QString, bool> folderIsElsewhere;
+    qint64 bytes = 0;
+    for (const QString& file : start.FilesItMayMove) {
+        const QFileInfo info(file);
+        if (!info.isFile())
+            continue;
+        const QString folder = info.absolutePath();
+        auto known = folderIsElsewhere.find(folder);
+        if (known == folderIsElsewhere.end())
+            known = folderIsElsewhere.insert(folder, QStorageInfo(folder).device() != keepDevice);
+        if (*known)
+            bytes += info.size();
+    }
+    for (const QString& file : start.FilesItMayRewrite)
+        bytes += QFileInfo(file).size();
+    return bytes;
+}
+
+Operation::Operation(const OperationStart& start, const TLanguage& language) {
+    const QString operations = OperationsFolderOf(start.DataFolder);
+    // A data folder that is not there would be made by the lock, and files.iff then
+    // written into a folder nobody chose.
+    if (!QFileInfo(start.DataFolder).isDir())
+        throw FolderError(language, QStringLiteral("OperationJournalError"), start.DataFolder);
+    switch (FLock.Acquire(operations, start.LockWaitMs)) {
+    case LockOutcome::Held:
+        break;
+    case LockOutcome::Busy:
+        throw EPackwrightError(language.GetString(QStringLiteral("OperationBusy")));
+    case LockOutcome::Unwritable:
+        throw FolderError(language, QStringLiteral("OperationJournalError"), operations);
+    }
+    if (std::ranges::any_of(OperationFolders(operations), IsUncommitted))
+        throw EPackwrightError(language.GetString(QStringLiteral("OperationInterrupted")));
+    CheckRoomToKeep(start, operations, language);
+    Open(start, operations, language);
+}
+
+void Operation::Open(const OperationStart& start, const QString& operations,
+                     const TLanguage& language) {
+    FFolder = MakeOperationFolder(operations);
+    FJournal.setFileName(JournalFileOf(FFolder));
+    const JournalHeader header{
+        .Kind = start.Kind, .Time = QDateTime::currentDateTime(), .Comment = start.Comment};
+    if (!FFolder.isEmpty() && QDir().mkdir(KeepFolderOf(FFolder)) &&
+        FJournal.open(QIODevice::WriteOnly | QIODevice::NewOnly) && Append(HeaderLine(header)) &&
+        SyncFolderToDisk(operations))
+        return;
+    FJournal.close();
+    if (!FFolder.isEmpty())
+        QDir(FFolder).removeRecursively();
+    FFolder.clear();
+    throw FolderError(language, QStringLiteral("OperationJournalError"), operations);
+}
+
+Operation::~Operation() {
+    if (!FCommitted && !FFolder.isEmpty()) {
+        FJournal.close();
+        RollBackOperation(FFolder);
+    }
+}
+
+bool Operation::Append(const QByteArray& line) {
+    FBroken = FBroken || FJournal.write(line) != line.size() || !SyncToDisk(FJournal);
+    return !FBroken;
+}
+
+bool Operation::Step(StepKind kind, const QString& path) {
+    if (FCommitted)
+        return false;
+    const JournalStep step{.Kind = kind, .Number = FLastStep.Number + 1, .Path = path};
+    if (StepHook)
+        StepHook(step.Number);
+    if (!Append(StepLine(step)))
+        return false;
+    FLastStep = step;
+    return true;
+}
+
+bool Operation::Create(const QString& path) {
+    return Step(StepKind::Create, path);
+}
+
+bool Operation::MakeFolders(const QString& folder) {
+    for (const QString& level : MissingFolders(folder)) {
+        if (!Step(StepKind::Folder, level) || !QDir().mkdir(level))
+            return false;
+    }
+    return QFileInfo(folder).isDir();
+}
+
+bool Operation::Replace(const QString& path) {
+    if (!Occupied(path))
+        return Create(path);
+    return !IsFolder(path) && Step(StepKind::Replace, path) &&
+           MoveIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number), &FError);
+}
+
+bool Operation::Remove(const QString& path) {
+    return !IsFolder(path) && Step(StepKind::Remove, path) &&
+           MoveIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number), &FError);
+}
+
+bool Operation::Rewrite(const QString& path) {
+    if (!Occupied(path))
+        return Create(path);
+    return !IsFolder(path) && Step(StepKind::Rewrite, path) &&
+           CopyIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number));
+}
+
+void Operation::UndoLastStep() {
+    if (FLastStep.Number > 0)
+        RollBackStep(FFolder, FLastStep);
+}
+
+bool Operation::Commit() {
+    if (StepHook)
+        StepHook(FLastStep.Number + 1);
+    FCommitted = !FFolder.isEmpty() && Append(CommitLine());
+    if (FCommitted)
+        PruneCommittedOperations(QFileInfo(FFolder).absolutePath(), CommittedOperationsKept);
+    return FCommitted;
+}
+
+void SetBeforeStepHook(BeforeStepHook hook) {
+    StepHook = hook;
+}

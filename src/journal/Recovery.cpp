@@ -1,0 +1,92 @@
+#include "journal/Recovery.h"
+
+#include "common/Placeholders.h"
+#include "journal/OperationsFolder.h"
+#include "journal/RollBack.h"
+#include "language/TLanguage.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <optional>
+#include <ranges>
+
+namespace {
+QString KindText(OperationKind kind, const TLanguage& language) {
+    switch (kind) {
+    case OperationKind::Install:
+        return language.GetString(QStringLiteral("OperationInstall"));
+    case OperationKind::Delete:
+        return language.GetString(QStringLiteral("OperationDelete"));
+    case OperationKind::FarPack:
+        return language.GetString(QStringLiteral("OperationFarPack"));
+    }
+    return {};
+}
+
+QString Described(const QString& text, const RollBackResult& result, const TLanguage& language) {
+    return ReplacePlaceholder(
+        ReplacePlaceholder(text, u"Kind", KindText(result.Header.Kind, language)), u"Time",
+        QLocale().toString(result.Header.Time, QLocale::ShortFormat));
+}
+
+QStringList NativePaths(const QStringList& paths) {
+    QStringList native;
+    for (const QString& path : paths)
+        native.append(QDir::toNativeSeparators(path));
+    return native;
+}
+
+// A folder with no readable journal and nothing kept is an operation that never began,
+// and goes without a word.
+std::optional<QString> Recover(const QString& folder, const TLanguage& language) {
+    const RollBackResult result = RollBackOperation(folder);
+    const QString native = QDir::toNativeSeparators(folder);
+    if (!result.Readable) {
+        if (!QFileInfo::exists(folder))
+            return std::nullopt;
+        return ReplacePlaceholder(language.GetString(QStringLiteral("RecoveryUnreadable")),
+                                  u"FolderName", native);
+    }
+    if (result.Failed.isEmpty())
+        return Described(language.GetString(QStringLiteral("RecoveryDone")), result, language);
+    return ReplacePlaceholder(
+        ReplacePlaceholder(
+            Described(language.GetString(QStringLiteral("RecoveryIncomplete")), result, language),
+            u"FileNames", NativePaths(result.Failed).join(QStringLiteral("\r\n"))),
+        u"FolderName", native);
+}
+} // namespace
+
+RecoveryReport RecoverOperations(const QString& dataFolder, const TLanguage& language,
+                                 int lockWaitMs) {
+    RecoveryReport report;
+    const QString operations = OperationsFolderOf(dataFolder);
+    if (!QFileInfo::exists(operations))
+        return report;
+    OperationsLock lock;
+    switch (lock.Acquire(operations, lockWaitMs)) {
+    case LockOutcome::Held:
+        break;
+    case LockOutcome::Busy:
+        report.Messages.append(language.GetString(QStringLiteral("OperationBusy")));
+        report.Consistent = false;
+        return report;
+    case LockOutcome::Unwritable:
+        report.Messages.append(
+            ReplacePlaceholder(language.GetString(QStringLiteral("OperationJournalError")),
+                               u"FolderName", QDir::toNativeSeparators(operations)));
+        report.Consistent = false;
+        return report;
+    }
+    QStringList unfinished = OperationFolders(operations);
+    unfinished.removeIf([](const QString& folder) { return !IsUncommitted(folder); });
+    for (const QString& folder : unfinished | std::views::reverse) {
+        if (const std::optional<QString> message = Recover(folder, language)) {
+            report.Messages.append(*message);
+            report.Consistent = report.Consistent && !QFileInfo::exists(folder);
+        }
+    }
+    return report;
+}

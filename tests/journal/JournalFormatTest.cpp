@@ -1,0 +1,71 @@
+#include "journal/JournalFormat.h"
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+TEST(JournalFormat, WritesOneEscapedTabSeparatedLinePerEntry) {
+    const JournalHeader header{.Kind = OperationKind::FarPack,
+                               .Time = QDateTime(QDate(2026, 12, 7), QTime(17, 30, 5)),
+                               .Comment = u"tab\there, back\\slash"_s};
+    EXPECT_EQ(HeaderLine(header),
+              "packwright-journal\t1\tfar-pack\t2026-12-07T17:30:05\ttab\\there, back\\\\slash\n");
+    struct Case {
+        StepKind Kind;
+        const char* Line;
+    };
+    const Case cases[] = {
+        {StepKind::Create, "create\t7\t/g/a\\tb\\n.iff\n"},
+        {StepKind::Folder, "folder\t7\t/g/a\\tb\\n.iff\n"},
+        {StepKind::Replace, "replace\t7\t/g/a\\tb\\n.iff\n"},
+        {StepKind::Remove, "remove\t7\t/g/a\\tb\\n.iff\n"},
+        {StepKind::Rewrite, "rewrite\t7\t/g/a\\tb\\n.iff\n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(StepLine({.Kind = c.Kind, .Number = 7, .Path = u"/g/a\tb\n.iff"_s}), c.Line);
+        const JournalContents read = ParseJournal(HeaderLine(header) + c.Line + CommitLine());
+        ASSERT_EQ(read.Steps.size(), 1) << c.Line;
+        EXPECT_EQ(read.Steps[0].Kind, c.Kind) << c.Line;
+        EXPECT_EQ(read.Steps[0].Path, u"/g/a\tb\n.iff"_s);
+        EXPECT_TRUE(read.Committed);
+    }
+    EXPECT_EQ(CommitLine(), "commit\n");
+}
+
+TEST(JournalFormat, ReadsWhatItCanAndSkipsLinesThatAreNotSteps) {
+    const QByteArray journal = "packwright-journal\t1\tdelete\t2026-12-07T17:30:00\told\n"
+                               "create\t1\t/g/first.iff\n"
+                               "explode\t2\t/g/x.iff\n"     // unknown kind
+                               "remove\t0\t/g/x.iff\n"      // no step has number 0
+                               "remove\tx\t/g/x.iff\n"      // no number
+                               "remove\t3\trelative.iff\n"  // not an absolute path
+                               "remove\t3\t/g/bad\\q.iff\n" // an escape that means nothing
+                               "remove\t3\t/g/x.iff\textra\n"
+                               "\n"
+                               "remove\t4\t/g/second.iff\n"
+                               "commit\textra\n"
+                               "rewrite\t5\t/g/cut";
+    const JournalContents read = ParseJournal(journal);
+    ASSERT_TRUE(read.Header.has_value());
+    EXPECT_EQ(read.Header->Kind, OperationKind::Delete);
+    EXPECT_EQ(read.Header->Comment, u"old"_s);
+    ASSERT_EQ(read.Steps.size(), 2);
+    EXPECT_EQ(read.Steps[0].Path, u"/g/first.iff"_s);
+    EXPECT_EQ(read.Steps[1].Number, 4);
+    EXPECT_EQ(read.Steps[1].Kind, StepKind::Remove);
+    EXPECT_FALSE(read.Committed);
+}
+
+TEST(JournalFormat, AHeaderThatIsCutOrForeignMakesNoJournal) {
+    for (const QByteArray& bytes :
+         {""_ba, "packwright-journal\t1\tinstall\t2026-12-07T17:30:00\tx"_ba,
+          "packwright-journal\t2\tinstall\t2026-12-07T17:30:00\tx\ncreate\t1\t/a\n"_ba,
+          "packwright-journal\t1\tmove\t2026-12-07T17:30:00\tx\ncreate\t1\t/a\n"_ba,
+          "create\t1\t/a\ncreate\t2\t/b\n"_ba}) {
+        const JournalContents read = ParseJournal(bytes);
+        EXPECT_FALSE(read.Header.has_value()) << bytes.toStdString();
+        EXPECT_TRUE(read.Steps.isEmpty()) << bytes.toStdString();
+    }
+}

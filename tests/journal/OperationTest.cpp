@@ -1,0 +1,229 @@
+#include "journal/Operation.h"
+
+#include "common/PackwrightError.h"
+#include "journal/Recovery.h"
+#include "JournalFixtures.h"
+#include "support/EnglishLanguage.h"
+#include "support/FileSizeLimit.h"
+#include "support/QtPrinters.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+class OperationTest : public TempFolderTest {
+protected:
+    OperationTest() {
+        FFolder.Write(u"game/a.iff"_s, "old a");
+        FFolder.Write(u"game/b.iff"_s, "old b");
+        FFolder.Write(u"home/files.iff"_s, "old db");
+    }
+
+    QString Game(const QString& name) const { return FFolder.Path(u"game/"_s + name); }
+    QString Home() const { return FFolder.Path(u"home"_s); }
+    OperationStart Start() const {
+        return {.DataFolder = Home(),
+                .Kind = OperationKind::Install,
+                .Comment = u"chairs"_s,
+                .FilesItMayMove = {},
+                .FilesItMayRewrite = {},
+                .LockWaitMs = 0};
+    }
+
+    // Every change kind once, each made only after its call succeeded.
+    void ChangeEverything(Operation& operation) {
+        ASSERT_TRUE(operation.MakeFolders(Game(u"new/deeper"_s)));
+        ASSERT_TRUE(operation.Create(Game(u"new/deeper/c.iff"_s)));
+        FFolder.Write(u"game/new/deeper/c.iff"_s, "c");
+        ASSERT_TRUE(operation.Replace(Game(u"a.iff"_s)));
+        EXPECT_FALSE(QFileInfo::exists(Game(u"a.iff"_s)));
+        FFolder.Write(u"game/a.iff"_s, "new a");
+        ASSERT_TRUE(operation.Remove(Game(u"b.iff"_s)));
+        ASSERT_TRUE(operation.Rewrite(FFolder.Path(u"home/files.iff"_s)));
+        FFolder.Write(u"home/files.iff"_s, "new db");
+    }
+
+    QStringList OperationFolders() const {
+        return QDir(Home() + u"/operations"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    }
+
+    EnglishLanguage FLanguage;
+};
+} // namespace
+
+TEST_F(OperationTest, JournalsEachStepBeforeItAndKeepsTheBytesItWouldDestroy) {
+    const QStringList before = Snapshot(FFolder.Path());
+    {
+        Operation operation(Start(), FLanguage);
+        ChangeEverything(operation);
+        ASSERT_TRUE(operation.Commit());
+        QFile journal(operation.Folder() + u"/journal.txt"_s);
+        ASSERT_TRUE(journal.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = journal.readAll().split('\n');
+        EXPECT_TRUE(lines.takeFirst().startsWith("packwright-journal\t1\tinstall\t"));
+        EXPECT_EQ(lines,
+                  (QList<QByteArray>{"folder\t1\t" + Game(u"new"_s).toUtf8(),
+                                     "folder\t2\t" + Game(u"new/deeper"_s).toUtf8(),
+                                     "create\t3\t" + Game(u"new/deeper/c.iff"_s).toUtf8(),
+                                     "replace\t4\t" + Game(u"a.iff"_s).toUtf8(),
+                                     "remove\t5\t" + Game(u"b.iff"_s).toUtf8(),
+                                     "rewrite\t6\t" + FFolder.Path(u"home/files.iff"_s).toUtf8(),
+                                     "commit", ""}));
+        EXPECT_EQ(Snapshot(operation.Folder() + u"/keep"_s),
+                  (QStringList{u"4=old a"_s, u"5=old b"_s, u"6=old db"_s}));
+    }
+    // A committed operation stays as it is.
+    EXPECT_EQ(Snapshot(FFolder.Path()),
+              (QStringList{u"game/"_s, u"game/a.iff=new a"_s, u"game/new/"_s, u"game/new/deeper/"_s,
+                           u"game/new/deeper/c.iff=c"_s, u"home/"_s, u"home/files.iff=new db"_s}));
+    EXPECT_NE(Snapshot(FFolder.Path()), before);
+    EXPECT_EQ(OperationFolders().size(), 1);
+}
+
+TEST_F(OperationTest, AnOperationDroppedUncommittedIsUndoneByteForByte) {
+    const QStringList before = Snapshot(FFolder.Path());
+    const QDateTime stamp = QFileInfo(Game(u"b.iff"_s)).lastModified();
+    {
+        Operation operation(Start(), FLanguage);
+        ChangeEverything(operation);
+    }
+    EXPECT_EQ(Snapshot(FFolder.Path()), before);
+    EXPECT_EQ(QFileInfo(Game(u"b.iff"_s)).lastModified(), stamp);
+    EXPECT_TRUE(OperationFolders().isEmpty());
+}
+
+TEST_F(OperationTest, UndoLastStepPutsBackWhatAFailedChangeHadMovedAside) {
+    Operation operation(Start(), FLanguage);
+    ASSERT_TRUE(operation.Replace(Game(u"a.iff"_s)));
+    operation.UndoLastStep();
+    EXPECT_EQ(FFolder.Read(u"game/a.iff"_s), "old a");
+    ASSERT_TRUE(operation.Commit());
+    EXPECT_EQ(FFolder.Read(u"game/a.iff"_s), "old a");
+}
+
+TEST_F(OperationTest, AStepOnAMissingFileCountsAsCreatingItAndAMissingFileCannotBeRemoved) {
+    {
+        Operation operation(Start(), FLanguage);
+        ASSERT_TRUE(operation.Replace(Game(u"none.iff"_s)));
+        FFolder.Write(u"game/none.iff"_s, "new");
+        ASSERT_TRUE(operation.Rewrite(Game(u"db.iff"_s)));
+        FFolder.Write(u"game/db.iff"_s, "new db");
+        EXPECT_FALSE(operation.Remove(Game(u"gone.iff"_s)));
+    }
+    EXPECT_EQ(FFolder.Contents(),
+              (QStringList{u"game"_s, u"game/a.iff"_s, u"game/b.iff"_s, u"home"_s,
+                           u"home/files.iff"_s, u"home/operations"_s}));
+}
+
+TEST_F(OperationTest, WorksWhenTheGameFolderLiesOnAnotherFileSystem) {
+    const QString shm = u"/dev/shm"_s;
+    if (!QFileInfo(shm).isWritable() || QStorageInfo(shm).device() == QStorageInfo(Home()).device())
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    QTemporaryDir game(shm + u"/packwright-journal-XXXXXX"_s);
+    ASSERT_TRUE(game.isValid());
+    const QString kept = game.filePath(u"kept.iff"_s);
+    const QString removed = game.filePath(u"removed.iff"_s);
+    ASSERT_TRUE(QFile::copy(FFolder.Path(u"game/a.iff"_s), kept));
+    ASSERT_TRUE(QFile::copy(FFolder.Path(u"game/b.iff"_s), removed));
+    OperationStart start = Start();
+    start.FilesItMayMove = {kept, removed, Game(u"a.iff"_s)};
+    start.FilesItMayRewrite = {FFolder.Path(u"home/files.iff"_s)};
+    // Only what crosses to the keep folder's file system is copied: 5 + 5, and files.iff.
+    EXPECT_EQ(BytesToKeep(start, Home()), 16);
+    {
+        Operation operation(start, FLanguage);
+        ASSERT_TRUE(operation.Replace(kept));
+        ASSERT_TRUE(operation.Remove(removed));
+        EXPECT_EQ(Snapshot(game.path()), QStringList());
+        EXPECT_EQ(Snapshot(operation.Folder() + u"/keep"_s),
+                  (QStringList{u"1=old a"_s, u"2=old b"_s}));
+        QFile newFile(kept);
+        ASSERT_TRUE(newFile.open(QIODevice::WriteOnly));
+        newFile.write("new");
+    }
+    EXPECT_EQ(Snapshot(game.path()), (QStringList{u"kept.iff=old a"_s, u"removed.iff=old b"_s}));
+}
+
+TEST_F(OperationTest, RefusesToBeginWhileAnotherHoldsTheFolderOrAnUndoIsOwed) {
+    const QStringList before = Snapshot(FFolder.Path());
+    auto beginFails = [this](const QString& expected) {
+        try {
+            Operation operation(Start(), FLanguage);
+            ADD_FAILURE() << "began";
+        } catch (const EPackwrightError& error) {
+            EXPECT_EQ(error.Text(), expected);
+        }
+    };
+    {
+        OperationsLock other;
+        ASSERT_EQ(other.Acquire(Home() + u"/operations"_s, 0), LockOutcome::Held);
+        beginFails(u"Another Packwright is changing the game folder or the installed files "
+                   "database. Please try again when it has finished."_s);
+    }
+    WriteOperation(Home(), u"20261207-173000-000-1"_s, JournalLines({InstallHeader()}));
+    beginFails(u"An earlier change that was interrupted has not been undone yet. Please start "
+               "The Packwright again (or run \"packwright-cli recover\") before making new "
+               "changes."_s);
+    EXPECT_EQ(Snapshot(FFolder.Path()), before);
+    EXPECT_EQ(OperationFolders(), QStringList{u"20261207-173000-000-1"_s});
+}
+
+TEST_F(OperationTest, AKeepFolderWithoutRoomStopsTheOperationBeforeItsFirstChange) {
+    // A sparse file larger than the free space, to be rewritten.
+    QFile huge(FFolder.Path(u"game/huge.far"_s));
+    const qint64 free = QStorageInfo(FFolder.Path()).bytesAvailable();
+    if (!huge.open(QIODevice::WriteOnly) || !huge.resize(free + (qint64(1) << 30)))
+        GTEST_SKIP() << "no sparse file larger than the free space";
+    huge.close();
+    const QStringList before = Snapshot(FFolder.Path(u"home"_s));
+    OperationStart start = Start();
+    start.FilesItMayRewrite = {huge.fileName()};
+    try {
+        Operation operation(start, FLanguage);
+        ADD_FAILURE() << "began";
+    } catch (const EPackwrightError& error) {
+        EXPECT_TRUE(error.Text().startsWith(u"There is not enough free space in \""_s +
+                                            QDir::toNativeSeparators(Home() + u"/operations"_s) +
+                                            u"\" to keep the "_s))
+            << error.Text().toStdString();
+        EXPECT_TRUE(error.Text().endsWith(u" of files this change would replace. Nothing has "
+                                          "been changed."_s));
+    }
+    EXPECT_EQ(Snapshot(FFolder.Path(u"home"_s)), before);
+    EXPECT_TRUE(OperationFolders().isEmpty());
+}
+
+TEST_F(OperationTest, AfterALineFailsPartWayNoStepOrCommitIsWrittenAfterIt) {
+    const QStringList before = Snapshot(FFolder.Path());
+    {
+        Operation operation(Start(), FLanguage);
+        const qint64 header = QFileInfo(operation.Folder() + u"/journal.txt"_s).size();
+        {
+            // A full disk cuts the line short after ten bytes.
+            FileSizeLimit limit(header + 10);
+            EXPECT_FALSE(operation.Replace(Game(u"a.iff"_s)));
+        }
+        // Written now, a line would run on from the cut one and read as neither.
+        EXPECT_FALSE(operation.Remove(Game(u"b.iff"_s)));
+        EXPECT_FALSE(operation.Commit());
+        QFile journal(operation.Folder() + u"/journal.txt"_s);
+        ASSERT_TRUE(journal.open(QIODevice::ReadOnly));
+        EXPECT_EQ(journal.readAll().mid(header), "replace\t1\t");
+    }
+    EXPECT_EQ(Snapshot(FFolder.Path()), before);
+}
+
+TEST_F(OperationTest, KeepsOnlyTheNewestCommittedOperations) {
+    for (int i = 0; i < CommittedOperationsKept + 2; ++i) {
+        Operation operation(Start(), FLanguage);
+        ASSERT_TRUE(operation.Rewrite(FFolder.Path(u"home/files.iff"_s)));
+        ASSERT_TRUE(operation.Commit());
+    }
+    EXPECT_EQ(OperationFolders().size(), CommittedOperationsKept);
+}
