@@ -92,7 +92,9 @@ private:
     bool BeginOperation(TargetFolders& folders);
     void ReportJournalError() const;
     void UndoEverything();
-    void CopyAll(TargetFolders& folders, ProgressHandle& progress);
+    void TakeBackCancelled();
+    void TakeBack(InstallOutcome undone);
+    bool CopyAll(TargetFolders& folders, ProgressHandle& progress);
     InstallOutcome CopyOne(TargetFolders& folders, PlannedCopy& copy);
     bool ResolveRename(TargetFolders& folders, PlannedCopy& copy, const QString& newName);
     bool Record(InstalledFilesDb& db) const;
@@ -150,7 +152,10 @@ InstallResult InstallRun::Run() {
         return FResult;
     }
     progress->SetPercent(5);
-    CopyAll(folders, *progress);
+    if (!CopyAll(folders, *progress)) {
+        TakeBackCancelled();
+        return FResult;
+    }
     FResult.Recorded = Record(db);
     if (!FOperation->Commit())
         UndoEverything();
@@ -235,14 +240,25 @@ bool InstallRun::BeginOperation(TargetFolders& folders) {
 // this install remains, and the report must not say otherwise.
 void InstallRun::UndoEverything() {
     ReportJournalError();
+    TakeBack(InstallOutcome::Failed);
+    FResult.Recorded = false;
+}
+
+// Cancel takes back every file copied so far, as recovery would after a crash: the game
+// folder and files.iff are as they were before the install.
+void InstallRun::TakeBackCancelled() {
+    TakeBack(InstallOutcome::Skipped);
+    FResult.Cancelled = true;
+}
+
+void InstallRun::TakeBack(InstallOutcome undone) {
     FOperation.reset();
     for (InstalledFileOutcome& outcome : FResult.Files) {
         if (outcome.Outcome == InstallOutcome::Installed ||
             outcome.Outcome == InstallOutcome::InPlace)
-            outcome.Outcome = InstallOutcome::Failed;
+            outcome.Outcome = undone;
     }
     FResult.Count = 0;
-    FResult.Recorded = false;
 }
 
 void InstallRun::ReportJournalError() const {
@@ -251,12 +267,12 @@ void InstallRun::ReportJournalError() const {
                            u"FolderName", QDir::toNativeSeparators(FOperation->Folder())));
 }
 
-void InstallRun::CopyAll(TargetFolders& folders, ProgressHandle& progress) {
+// False when the user cancelled before the last file.
+bool InstallRun::CopyAll(TargetFolders& folders, ProgressHandle& progress) {
     const qsizetype total = FPlan.size();
     for (qsizetype i = 0; i < total; ++i) {
-        // Where a cancelled install stops: what is copied so far is recorded below.
         if (progress.CancelRequested())
-            return;
+            return false;
         PlannedCopy& copy = FPlan[i];
         InstalledFileOutcome& outcome = FResult.Files[copy.File];
         outcome.Outcome = CopyOne(folders, copy);
@@ -265,6 +281,7 @@ void InstallRun::CopyAll(TargetFolders& folders, ProgressHandle& progress) {
             ++FResult.Count;
         progress.SetPercent(5 + static_cast<int>((i + 1) * 90 / total));
     }
+    return true;
 }
 
 InstallOutcome InstallRun::CopyOne(TargetFolders& folders, PlannedCopy& copy) {

@@ -37,8 +37,8 @@ struct InstalledFileOutcome {
 
 struct InstallResult {
     // The neighbourhood chooser was cancelled, the user refused to install files that
-    // already lie in the game folder, or the database could not be read: nothing was copied
-    // or recorded.
+    // already lie in the game folder, the database could not be read, or the user pressed
+    // Cancel during the copies, which were then taken back: nothing was copied or recorded.
     bool Cancelled = false;
     // Files copied.
     int Count = 0;

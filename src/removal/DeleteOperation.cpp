@@ -49,7 +49,12 @@ DeletionOutcome DeleteAndSaveRecords(const std::vector<DeleteTarget>& targets, I
         throw EPackwrightError(JournalErrorText(language, operation));
     DeletionOutcome outcome{.Results =
                                 DeleteContent(targets, db, farFile, operation, language, progress),
-                            .Recorded = false};
+                            .Recorded = false,
+                            .Cancelled = false};
+    // Left uncommitted, the operation takes back what was deleted so far, as recovery would
+    // after a crash.
+    if (progress && progress->CancelRequested())
+        return {.Results = {}, .Recorded = false, .Cancelled = true};
     db.SetErrorMessage(ReplacePlaceholder(language.GetString(QStringLiteral("DBError")),
                                           u"FileName", QStringLiteral("files.iff")));
     outcome.Recorded = db.Save(interaction);

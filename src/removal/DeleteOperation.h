@@ -9,6 +9,9 @@ struct DeletionOutcome {
     std::vector<DeleteResult> Results;
     // False when the records could not be saved, or the operation not committed.
     bool Recorded = false;
+    // Cancel was pressed: every file came back, files.iff holds its old records, and db
+    // must be loaded again.
+    bool Cancelled = false;
 };
 
 // Deletes the targets and saves db as one operation of the journal beside db's file, so

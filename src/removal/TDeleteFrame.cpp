@@ -229,7 +229,8 @@ void TDeleteFrame::DeleteClick() {
 }
 
 // Runs on a worker: the archive object talks to the user through that worker. Nothing when
-// the deletion could not begin, which the user has then been told.
+// the deletion could not begin, which the user has then been told, or was cancelled and
+// taken back.
 std::optional<std::vector<DeleteResult>>
 TDeleteFrame::DeleteTargets(const std::vector<DeleteTarget>& targets, Interaction& worker) {
     const TLanguage& language = FDeleteLanguage;
@@ -239,10 +240,12 @@ TDeleteFrame::DeleteTargets(const std::vector<DeleteTarget>& targets, Interactio
     TFarFile farFile(worker);
     farFile.SetMessages(FarMessages::FromLanguage(language));
     try {
-        std::vector<DeleteResult> results =
-            DeleteAndSaveRecords(targets, FDb, farFile, language, worker, progress.get()).Results;
+        DeletionOutcome outcome =
+            DeleteAndSaveRecords(targets, FDb, farFile, language, worker, progress.get());
+        if (outcome.Cancelled)
+            return std::nullopt;
         progress->SetPercent(100);
-        return results;
+        return std::move(outcome.Results);
     } catch (const EPackwrightError& error) {
         worker.Fail(error.Text());
         return std::nullopt;

@@ -57,8 +57,7 @@ protected:
     }
 
     // Through an operation whose journal lies in a data folder of the test's own.
-    std::vector<DeleteResult> Delete(const std::vector<DeleteTarget>& targets,
-                                     ProgressHandle* progress = nullptr) {
+    std::vector<DeleteResult> Delete(const std::vector<DeleteTarget>& targets) {
         TFarFile farFile(FInteraction);
         Operation operation({.DataFolder = FData.Path(),
                              .Kind = OperationKind::Delete,
@@ -68,7 +67,7 @@ protected:
                              .LockWaitMs = 0},
                             FLanguage);
         std::vector<DeleteResult> results =
-            DeleteContent(targets, FDb, farFile, operation, FLanguage, progress);
+            DeleteContent(targets, FDb, farFile, operation, FLanguage);
         EXPECT_TRUE(operation.Commit());
         return results;
     }
@@ -170,26 +169,36 @@ TEST(DeletedCountTextTest, OneFileHasItsOwnTextOnlyWhenTheLanguageDefinesIt) {
     EXPECT_EQ(DeletedCountText(language, 2), u"Gelöscht: 2 / 2"_s);
 }
 
-// Cancel pressed after the first of three files (95 / 3 percent): the rest and their
-// records stay.
-TEST_F(ContentDeletionTest, ACancelledDeletionStopsBeforeTheNextTarget) {
+// Cancel pressed after the first of three files (95 / 3 percent): the deletion stops there
+// and takes back the file it deleted, and files.iff keeps its bytes.
+TEST_F(ContentDeletionTest, ACancelledDeletionTakesBackWhatItDeleted) {
     const QStringList files{FFolder.Write(u"Game/a.iff"_s, "a"),
                             FFolder.Write(u"Game/b.iff"_s, "b"),
                             FFolder.Write(u"Game/c.iff"_s, "c")};
-    AddRecords(K::Objects, files);
+    InstalledFilesDb db;
+    db.Load(FData.Path(u"files.iff"_s));
+    for (const QString& file : files)
+        db.Add(K::Objects, {.FileName = file, .Comment = {}, .InstalledAt = 1});
+    ASSERT_TRUE(db.Save(FInteraction));
+    const QByteArray records = FData.Read(u"files.iff"_s);
     FInteraction.CancelAtPercent(31);
     const std::unique_ptr<ProgressHandle> progress = FInteraction.BeginProgress({});
+    TFarFile farFile(FInteraction);
 
-    const std::vector<DeleteResult> results =
-        Delete({{.Kind = K::Objects, .Path = files[0], .Items = {}, .NativePath = {}},
-                {.Kind = K::Objects, .Path = files[1], .Items = {}, .NativePath = {}},
-                {.Kind = K::Objects, .Path = files[2], .Items = {}, .NativePath = {}}},
-               progress.get());
+    const DeletionOutcome outcome = DeleteAndSaveRecords(
+        {{.Kind = K::Objects, .Path = files[0], .Items = {}, .NativePath = {}},
+         {.Kind = K::Objects, .Path = files[1], .Items = {}, .NativePath = {}},
+         {.Kind = K::Objects, .Path = files[2], .Items = {}, .NativePath = {}}},
+        db, farFile, FLanguage, FInteraction, progress.get());
 
-    EXPECT_EQ(results, (std::vector<DeleteResult>{{K::Objects, files[0], true, {}}}));
+    EXPECT_TRUE(outcome.Cancelled);
+    EXPECT_TRUE(outcome.Results.empty());
     EXPECT_EQ(FFolder.Contents().filter(u".iff"_s),
-              QStringList({u"Game/b.iff"_s, u"Game/c.iff"_s}));
-    EXPECT_EQ(Records(K::Objects), files.mid(1));
+              QStringList({u"Game/a.iff"_s, u"Game/b.iff"_s, u"Game/c.iff"_s}));
+    EXPECT_EQ(FData.Read(u"files.iff"_s), records);
+    EXPECT_EQ(QDir(FData.Path(u"operations"_s)).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList());
+    EXPECT_TRUE(FInteraction.MessageTexts().isEmpty());
 }
 
 TEST_F(ContentDeletionTest, ADeletionWhoseCommitCannotBeWrittenIsUndoneAndSaysSo) {
