@@ -87,37 +87,3 @@ TEST_F(ContentScanTest, EmptyOrMissingFolderHasNoContent) {
     FFolder.Write(u"Game/GameData/Objects/readme.txt"_s, "x");
     EXPECT_TRUE(Scan().IsEmpty());
 }
-
-TEST_F(ContentScanTest, RecordsComeFromTheDatabaseOrAreMadeFromTheFileDate) {
-    const QString mine = FFolder.Write(u"Game/Downloads/mine.iff"_s, "x");
-    const QString archive = FFolder.Write(u"Game/Downloads/set.far"_s, BuildFarArchive({}));
-    const QDateTime stamp(QDate(2024, 5, 6), QTime(7, 8, 9));
-    ASSERT_TRUE(SetFileModified(mine, stamp) && SetFileModified(archive, stamp));
-    InstalledFilesDb db;
-    db.Add(ContentKind::FarPackedFiles,
-           {.FileName = archive + u"/known.iff"_s, .Comment = u"packed"_s, .InstalledAt = 2.5});
-
-    const InstalledFileRecord made = RecordOfFoundFile(db, ContentKind::Objects, mine);
-    EXPECT_EQ(made.Comment, QString());
-    EXPECT_EQ(FromDayCount(made.InstalledAt), stamp);
-    EXPECT_EQ(db.Count(ContentKind::Objects), 1);
-    db.Add(ContentKind::Objects, {.FileName = mine, .Comment = u"mine"_s, .InstalledAt = 3});
-    EXPECT_EQ(RecordOfFoundFile(db, ContentKind::Objects, mine).Comment, u"mine"_s);
-
-    EXPECT_EQ(RecordOfFarItem(db, archive, u"KNOWN.iff"_s).Comment, u"packed"_s);
-    const InstalledFileRecord item = RecordOfFarItem(db, archive, u"new.iff"_s);
-    EXPECT_EQ(item.FileName, archive + u"\\new.iff"_s);
-    EXPECT_EQ(FromDayCount(item.InstalledAt), stamp);
-    EXPECT_EQ(db.Count(ContentKind::FarPackedFiles), 2);
-}
-
-TEST(ContentRecordsTest, ArchiveRecordsNeedTheArchivePathAndASeparator) {
-    const QString archive = u"/g/Downloads/set.far"_s;
-    const std::vector<std::pair<QString, bool>> cases{
-        {u"/g/Downloads/set.far\\a.iff"_s, true},   {u"/G/DOWNLOADS/SET.FAR/a.iff"_s, true},
-        {u"/g/Downloads/set.far"_s, false},         {u"/g/Downloads/set.far\\"_s, true},
-        {u"/g/Downloads/set.far2\\a.iff"_s, false}, {u"/x/g/Downloads/set.far\\a.iff"_s, false},
-    };
-    for (const auto& [name, expected] : cases)
-        EXPECT_EQ(IsRecordOfArchive(name, archive), expected) << name.toStdString();
-}
