@@ -1,7 +1,5 @@
 #include "formats/GameFileList.h"
-#include "formats/TFarFile.h"
 #include "removal/ContentScan.h"
-#include "support/CollectingInteraction.h"
 #include "support/IffFixtures.h"
 #include "support/StringListFixtures.h"
 
@@ -107,17 +105,14 @@ void ScanGame(benchmark::State& state) {
         state.SkipWithError("the game folder or find could not be set up");
         return;
     }
-    CollectingInteraction interaction;
-    TFarFile farFile(interaction);
     qsizetype found = 0;
     const double cpuBefore = CpuSecondsUsed(RUSAGE_SELF);
     QElapsedTimer timer;
     timer.start();
     for (auto _ : state) {
         const GameFileList shipped = *GameFileList::Load(game.ListFile);
-        found = ScanGameFolder(game.Root.path(), shipped, farFile)
-                    .List(FoundListId::ObjectsInObjects)
-                    .size();
+        found =
+            ScanGameFolder(game.Root.path(), shipped).List(FoundListId::ObjectsInObjects).size();
     }
     if (found != game.Custom)
         state.SkipWithError("the scan found other files than the custom ones");

@@ -23,6 +23,6 @@ std::optional<QString> ContentCliSession::GameFolder(QStringList& args) {
 
 ContentNode ContentCliSession::Load(const QString& gameFolder) {
     const FoundContent found =
-        LoadFoundContent(gameFolder, ProgramFolder(), FDb, FFar, FConsole, FLanguage, nullptr);
+        LoadFoundContent(gameFolder, ProgramFolder(), FDb, FConsole, FLanguage, nullptr);
     return BuildContentOutline(found, FLanguage);
 }

@@ -110,6 +110,8 @@ private:
             return ExportResult::NothingToExport;
         }
         WriteExportFile(FOutput, links ? MakeLinks(document) : document, encoding);
+        FInteraction.Inform(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("ExportWritten")),
+                                               u"FileName", QDir::toNativeSeparators(FOutput)));
         return ExportResult::Written;
     }
 

@@ -20,7 +20,7 @@ enum class ExportResult { Written, NothingToExport, Declined, TemplateFailed, Fa
 
 // One export: asks before overwriting and when the output's and the template's types
 // differ, cuts the template, renders the lists, writes the output file and stores the
-// choices. A template error or a failure shows its message and stores nothing; cancelled,
-// it writes and stores nothing.
+// choices, then says where the list was written. A template error or a failure shows its
+// message and stores nothing; cancelled, it writes and stores nothing.
 ExportResult RunExport(const ExportJob& job, ExportListSource& source, Interaction& interaction,
                        const TLanguage& language);

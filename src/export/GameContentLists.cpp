@@ -5,14 +5,13 @@
 #include "common/Placeholders.h"
 #include "export/ExportListKinds.h"
 #include "formats/FarDirectory.h"
-#include "formats/FarMessages.h"
 #include "formats/FileOpenError.h"
 #include "formats/GameFileList.h"
-#include "formats/TFarFile.h"
 #include "language/TLanguage.h"
 #include "removal/ContentNameOrder.h"
 #include "removal/ContentRecords.h"
 #include "removal/ContentScan.h"
+#include "removal/UnreadableArchives.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,12 +25,6 @@ constexpr int DatabaseReadPercent = 10;
 const QString GameFilesName = QStringLiteral("QuarnFiles.iff");
 const QString DatabaseName = QStringLiteral("files.iff");
 
-// The export ends without a message of its own: the archive's reader has shown one.
-class EUnreadableArchive : public EPackwrightError {
-public:
-    EUnreadableArchive() : EPackwrightError(QString()) {}
-};
-
 qint64 FileSize(const QString& path) {
     // Opened for reading as the game may hold it open: a file that cannot be opened ends
     // the export with the system's reason.
@@ -41,13 +34,14 @@ qint64 FileSize(const QString& path) {
     return file.size();
 }
 
-std::vector<FarDirectoryEntry> ArchiveEntries(const QString& path) {
+// Nothing when the archive cannot be read: it is listed without entries.
+std::optional<std::vector<FarDirectoryEntry>> ArchiveEntries(const QString& path) {
     QFile archive(path);
     if (!archive.open(QIODevice::ReadOnly))
-        throw EFileOpenError(archive);
+        return std::nullopt;
     FarDirectory directory = ReadFarDirectory(archive);
     if (directory.Outcome != FarReadOutcome::Valid)
-        throw EUnreadableArchive();
+        return std::nullopt;
     return std::move(directory.Entries);
 }
 
@@ -71,6 +65,9 @@ public:
         return list;
     }
 
+    // The archives listed without entries so far, each once.
+    const QStringList& UnreadableArchives() const { return FUnreadable; }
+
 private:
     // A folder's files as the delete tab shows them, not in the file system's order.
     static std::vector<const FoundFile*> ByName(const QList<FoundFile>& files) {
@@ -93,19 +90,31 @@ private:
                                                  .Size = FileSize(found.Path)},
                                                 RecordOfFoundFile(FDb, kind, found.Path));
         if (kind == ContentKind::FarFiles)
-            for (const FarDirectoryEntry& item : ArchiveEntries(found.Path))
-                entry.ArchiveFiles.append(
-                    Dated({.Name = item.Name,
-                           .FullPath = FarItemRecordName(found.Path, item.Name),
-                           .InstalledAt = {},
-                           .Comment = {},
-                           .Size = item.Size},
-                          RecordOfFarItem(FDb, found.Path, item.Name)));
+            entry.ArchiveFiles = ArchiveFiles(found.Path);
         return entry;
+    }
+
+    QList<ExportFile> ArchiveFiles(const QString& archivePath) {
+        const std::optional<std::vector<FarDirectoryEntry>> items = ArchiveEntries(archivePath);
+        if (!items) {
+            if (!FUnreadable.contains(archivePath))
+                FUnreadable.append(archivePath);
+            return {};
+        }
+        QList<ExportFile> files;
+        for (const FarDirectoryEntry& item : *items)
+            files.append(Dated({.Name = item.Name,
+                                .FullPath = FarItemRecordName(archivePath, item.Name),
+                                .InstalledAt = {},
+                                .Comment = {},
+                                .Size = item.Size},
+                               RecordOfFarItem(FDb, archivePath, item.Name)));
+        return files;
     }
 
     const FoundContent& FContent;
     InstalledFilesDb& FDb;
+    QStringList FUnreadable;
 };
 } // namespace
 
@@ -127,10 +136,8 @@ QList<ExportList> GameContentLists::Build(const QList<ContentKind>& kinds,
                                            u"FileName", DatabaseName));
     FDb.Load(FPlaces.ProgramFolder + DatabaseName);
     progress.SetPercent(DatabaseReadPercent);
-    TFarFile farFile(FInteraction);
-    farFile.SetMessages(FarMessages::FromLanguage(FLanguage));
     const FoundContent content =
-        ScanGameFolder(FPlaces.GameFolder, gameFiles.value_or(GameFileList()), farFile,
+        ScanGameFolder(FPlaces.GameFolder, gameFiles.value_or(GameFileList()),
                        [&](int percent) { progress.SetPercent(percent); });
     ListAssembler assembler(content, FDb);
     QList<ExportList> lists;
@@ -139,6 +146,7 @@ QList<ExportList> GameContentLists::Build(const QList<ContentKind>& kinds,
             if (known.Kind == kind)
                 lists.append(assembler.Assemble(
                     kind, FLanguage.GetString(QString::fromUtf16(known.TitleKey))));
+    WarnUnreadableArchives(assembler.UnreadableArchives(), FInteraction, FLanguage);
     return lists;
 }
 

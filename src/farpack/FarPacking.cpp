@@ -73,6 +73,7 @@ private:
     bool MoveToBackups(std::vector<PlannedEntry>& planned);
     void WarnMoveFailed(const QStringList& failed);
     bool Record(const std::vector<PlannedEntry>& moved);
+    InstalledFileRecord TakeInstallRecord(const QString& path, double now);
     void RecordArchive(double now);
     bool WriteArchive(const std::vector<PlannedEntry>& moved);
     bool AddMoved(const std::vector<PlannedEntry>& moved);
@@ -204,10 +205,8 @@ bool FarPacker::Record(const std::vector<PlannedEntry>& moved) {
     const double now = ToDayCount(QDateTime::currentDateTime());
     RecordArchive(now);
     for (const PlannedEntry& entry : moved) {
-        const QString path = Native(FOutcome.Results[entry.Result].Candidate.FullPath);
-        const int index = FDb.IndexOf(ContentKind::Objects, path);
-        const InstalledFileRecord installed = FDb.Get(ContentKind::Objects, index);
-        FDb.Delete(ContentKind::Objects, index);
+        const InstalledFileRecord installed =
+            TakeInstallRecord(Native(FOutcome.Results[entry.Result].Candidate.FullPath), now);
         FDb.Add(ContentKind::FarPackedFiles,
                 {Native(FFarFile) + QLatin1Char('\\') + entry.EntryName, installed.Comment,
                  installed.InstalledAt});
@@ -216,6 +215,17 @@ bool FarPacker::Record(const std::vector<PlannedEntry>& moved) {
         return FDb.Save(FInteraction);
     FInteraction.Fail(FDb.ErrorMessage());
     return false;
+}
+
+// Removes the object's own record; a file the database did not know counts as installed
+// when it was packed, so that its entry has a date.
+InstalledFileRecord FarPacker::TakeInstallRecord(const QString& path, double now) {
+    const int index = FDb.IndexOf(ContentKind::Objects, path);
+    if (index < 0)
+        return {.FileName = path, .Comment = {}, .InstalledAt = now};
+    InstalledFileRecord installed = FDb.Get(ContentKind::Objects, index);
+    FDb.Delete(ContentKind::Objects, index);
+    return installed;
 }
 
 void FarPacker::RecordArchive(double now) {

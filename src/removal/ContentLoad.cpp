@@ -7,6 +7,7 @@
 #include "formats/InstalledFilesDb.h"
 #include "language/TLanguage.h"
 #include "removal/ContentScan.h"
+#include "removal/UnreadableArchives.h"
 
 namespace {
 const QString QuarnFilesName = QStringLiteral("QuarnFiles.iff");
@@ -24,7 +25,7 @@ GameFileList ReadGameFiles(const QString& programFolder, Interaction& interactio
 } // namespace
 
 FoundContent LoadFoundContent(const QString& gameFolder, const QString& programFolder,
-                              InstalledFilesDb& db, TFarFile& farFile, Interaction& interaction,
+                              InstalledFilesDb& db, Interaction& interaction,
                               const TLanguage& language, ProgressHandle* progress) {
     const auto report = [progress](int percent) {
         if (progress)
@@ -34,5 +35,7 @@ FoundContent LoadFoundContent(const QString& gameFolder, const QString& programF
     const GameFileList gameFiles = ReadGameFiles(programFolder, interaction, language);
     db.Load(JoinCaseInsensitive(programFolder, QStringLiteral("files.iff")));
     report(10);
-    return ScanGameFolder(gameFolder, gameFiles, farFile, report);
+    FoundContent found = ScanGameFolder(gameFolder, gameFiles, report);
+    WarnUnreadableArchives(found.UnreadableArchives, interaction, language);
+    return found;
 }

@@ -16,6 +16,17 @@ InstalledFileRecord FindOrAdd(InstalledFilesDb& db, ContentKind kind, const QStr
     db.Add(kind, record);
     return record;
 }
+
+// Day 0 is no date: packing once recorded files that had no install record so. Such an
+// entry is dated like an unknown one, by its archive, and keeps that date with the next save.
+InstalledFileRecord DatedByArchive(InstalledFilesDb& db, InstalledFileRecord record,
+                                   const QString& archivePath) {
+    if (record.InstalledAt != 0)
+        return record;
+    record.InstalledAt = ToDayCount(ModifiedAt(archivePath, {}));
+    db.Add(ContentKind::FarPackedFiles, record);
+    return record;
+}
 } // namespace
 
 QString FarItemRecordName(const QString& archivePath, const QString& itemName) {
@@ -38,8 +49,10 @@ InstalledFileRecord RecordOfFoundFile(InstalledFilesDb& db, ContentKind kind, co
 InstalledFileRecord RecordOfFarItem(InstalledFilesDb& db, const QString& archivePath,
                                     const QString& itemName) {
     const QString slashName = archivePath + QLatin1Char('/') + itemName;
-    if (const int index = db.IndexOf(ContentKind::FarPackedFiles, slashName); index >= 0)
-        return db.Get(ContentKind::FarPackedFiles, index);
-    return FindOrAdd(db, ContentKind::FarPackedFiles, FarItemRecordName(archivePath, itemName),
-                     archivePath);
+    const int slashIndex = db.IndexOf(ContentKind::FarPackedFiles, slashName);
+    InstalledFileRecord record =
+        slashIndex >= 0 ? db.Get(ContentKind::FarPackedFiles, slashIndex)
+                        : FindOrAdd(db, ContentKind::FarPackedFiles,
+                                    FarItemRecordName(archivePath, itemName), archivePath);
+    return DatedByArchive(db, std::move(record), archivePath);
 }

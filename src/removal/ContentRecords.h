@@ -23,7 +23,8 @@ bool IsRecordOfArchive(const QString& recordName, const QString& archivePath);
 InstalledFileRecord RecordOfFoundFile(InstalledFilesDb& db, ContentKind kind, const QString& path,
                                       const QByteArray& nativePath = {});
 
-// The same for an entry of a FAR archive (kind 106); an unknown entry takes the archive's
-// modification time. A record written with "/" in place of the backslash is found too.
+// The same for an entry of a FAR archive (kind 106); an unknown entry, or one whose record
+// has no date (day 0), takes the archive's modification time. A record written with "/" in
+// place of the backslash is found too.
 InstalledFileRecord RecordOfFarItem(InstalledFilesDb& db, const QString& archivePath,
                                     const QString& itemName);

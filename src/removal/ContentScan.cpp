@@ -3,10 +3,13 @@
 #include "common/PathRules.h"
 #include "fileutil/PathInside.h"
 #include "fileutil/TFiles.h"
-#include "formats/TFarFile.h"
+#include "formats/FarDirectory.h"
 #include "removal/ClassifyFoundFile.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <optional>
 
 namespace {
 constexpr int WalkStartPercent = 10;
@@ -38,15 +41,17 @@ QList<WalkedFile> FilesBelow(const QString& folder, const std::function<void(dou
     return found;
 }
 
-// An archive is read only where its path leads, inside the game folder: loading a path that
-// does not reach a file would create one.
-QStringList FarItemsOf(TFarFile& farFile, const QString& path, const QString& gameFolder) {
+// The entry names of the archive; nothing when it is not a FAR archive or cannot be read.
+std::optional<QStringList> FarItemsOf(const QString& path) {
+    QFile archive(path);
+    if (!archive.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const FarDirectory directory = ReadFarDirectory(archive);
+    if (directory.Outcome != FarReadOutcome::Valid)
+        return std::nullopt;
     QStringList items;
-    if (LiesInside(path, gameFolder) && farFile.LoadFile(path)) {
-        for (int i = 0; i < farFile.GetCount(); ++i)
-            items.append(farFile.GetItem(i)->Name());
-    }
-    farFile.Close();
+    for (const FarDirectoryEntry& entry : directory.Entries)
+        items.append(entry.Name);
     return items;
 }
 } // namespace
@@ -77,7 +82,7 @@ void ForEachContentFile(const QString& gameFolder, const GameFileList& gameFiles
 }
 
 FoundContent ScanGameFolder(const QString& gameFolder, const GameFileList& gameFiles,
-                            TFarFile& farFile, const ScanProgress& progress) {
+                            const ScanProgress& progress) {
     FoundContent content;
     const QString root = QDir::fromNativeSeparators(gameFolder);
     const auto add = [&](const QString& path, const QByteArray& nativePath,
@@ -86,8 +91,14 @@ FoundContent ScanGameFolder(const QString& gameFolder, const GameFileList& gameF
                        .Path = QDir::toNativeSeparators(path),
                        .NativePath = nativePath,
                        .FarItems = {}};
-        if (sorted.List == FoundListId::FarArchives && nativePath.isEmpty())
-            file.FarItems = FarItemsOf(farFile, path, root);
+        // Read only where the path leads, inside the game folder.
+        if (sorted.List == FoundListId::FarArchives && nativePath.isEmpty() &&
+            LiesInside(path, root)) {
+            if (std::optional<QStringList> items = FarItemsOf(path))
+                file.FarItems = std::move(*items);
+            else
+                content.UnreadableArchives.append(file.Path);
+        }
         content.List(sorted.List).append(std::move(file));
     };
     ForEachContentFile(gameFolder, gameFiles, add, progress);

@@ -68,6 +68,9 @@ struct FoundFile {
 // The custom content of a game folder, each list in the order the walk found its files.
 struct FoundContent {
     std::array<QList<FoundFile>, FoundListCount> Lists;
+    // The paths (with the system's separators) of the FAR archives listed without entries
+    // because they could not be read, in the order the walk found them.
+    QStringList UnreadableArchives;
 
     QList<FoundFile>& List(FoundListId id) { return Lists[static_cast<size_t>(id)]; }
     const QList<FoundFile>& List(FoundListId id) const { return Lists[static_cast<size_t>(id)]; }

@@ -111,8 +111,8 @@ void TDeleteFrame::LoadInstalledContent() {
         DeleteFolderTree(FTempFolder);
         QDir().mkpath(FTempFolder);
     }
-    const FoundContent found = LoadFoundContent(FVocksPath, ProgramFolder(), FDb, FFarFile,
-                                                FInteraction, FDeleteLanguage, progress.get());
+    const FoundContent found = LoadFoundContent(FVocksPath, ProgramFolder(), FDb, FInteraction,
+                                                FDeleteLanguage, progress.get());
     const ContentNode root = BuildContentOutline(found, FDeleteLanguage);
     if (root.Children.empty())
         ShowEmptyTree();

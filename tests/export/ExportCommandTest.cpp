@@ -1,7 +1,9 @@
+#include "support/FarFixtures.h"
 #include "support/OwnProgramFolder.h"
 #include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -45,6 +47,25 @@ TEST_F(ExportCommandTest, RendersTheChosenListsInOrderAndLeavesAnExistingOutput)
     // Without --yes an existing output stays as it is.
     EXPECT_EQ(Export(html).Exit, 1);
     EXPECT_EQ(QString::fromUtf8(FFolder.Read(u"list.html"_s)), list);
+}
+
+// An archive that cannot be read is listed as a file and named, and the list is written.
+TEST_F(ExportCommandTest, AnUnreadableArchiveIsNamedAndTheListStillWritten) {
+    const QString broken = FFolder.Write(u"Game/Downloads/broken.far"_s, "not an archive");
+    FFolder.Write(u"Game/Downloads/set.far"_s,
+                  BuildFarArchive({{.Name = "inside.iff", .Data = "1"}}));
+    const ProgramRun run = Export({u"--template"_s, Home(u"filelist_template.txt"_s), u"-o"_s,
+                                   u"list.txt"_s, u"--lists"_s, u"105"_s});
+    EXPECT_EQ(run.Exit, 0);
+    EXPECT_TRUE(run.Err.startsWith(u"warning: These FAR files could not be read and are listed "
+                                   "without the files inside them:\n"_s +
+                                   QDir::toNativeSeparators(broken) +
+                                   u"\ninfo: The list has been written to \""_s))
+        << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.endsWith(u"list.txt\".\n"_s)) << run.Err.toStdString();
+    const QString list = QString::fromUtf8(FFolder.Read(u"list.txt"_s));
+    EXPECT_TRUE(list.contains(u"broken.far"_s)) << list.toStdString();
+    EXPECT_TRUE(list.contains(u"inside.iff"_s)) << list.toStdString();
 }
 
 TEST_F(ExportCommandTest, TemplateErrorsAndEmptyFoldersWriteNothing) {

@@ -1,6 +1,5 @@
 #include "export/GameContentLists.h"
 
-#include "common/PackwrightError.h"
 #include "formats/InstalledFilesDb.h"
 #include "support/EnglishLanguage.h"
 #include "support/FarFixtures.h"
@@ -88,17 +87,33 @@ TEST_F(GameContentListsTest, ListsKindsInOrderWithDatabaseDatesAndRecordsTheUnkn
     EXPECT_EQ(saved.Get(ContentKind::FormalSkins, 0).Comment, u"gala"_s);
 }
 
-TEST_F(GameContentListsTest, AnUnreadableArchiveEndsTheExportWithItsReadersMessageOnly) {
+// Archives that cannot be read are listed as files without entries and named together in
+// one warning; the build goes on to the readable ones.
+TEST_F(GameContentListsTest, UnreadableArchivesAreListedWithoutEntriesAndNamedOnce) {
     FFolder.Write(u"Program/QuarnFiles.iff"_s, QByteArray());
-    FFolder.Write(u"Game/Downloads/broken.far"_s, "not an archive");
-    try {
-        Build({ContentKind::FarFiles});
-        ADD_FAILURE() << "the lists were built";
-    } catch (const EPackwrightError& error) {
-        EXPECT_TRUE(error.Text().isEmpty());
-    }
+    const QString broken = FFolder.Write(u"Game/Downloads/broken.far"_s, "not an archive");
+    const QString cut = FFolder.Write(u"Game/Downloads/cut.far"_s,
+                                      BuildFarArchive({{.Name = "c.iff", .Data = "c"}}).left(20));
+    FFolder.Write(u"Game/Downloads/set.far"_s, BuildFarArchive({{.Name = "one.iff", .Data = "1"}}));
+
+    const QList<ExportList> lists = Build({ContentKind::FarFiles});
+
+    ASSERT_EQ(lists.size(), 1);
+    const QList<ExportEntry>& archives = lists[0].Entries;
+    ASSERT_EQ(archives.size(), 3);
+    EXPECT_EQ(archives[0].Name, QDir::toNativeSeparators(u"Downloads/broken.far"_s));
+    EXPECT_EQ(archives[0].Size, 14);
+    EXPECT_TRUE(archives[0].ArchiveFiles.isEmpty());
+    EXPECT_EQ(archives[1].Size, 20);
+    EXPECT_TRUE(archives[1].ArchiveFiles.isEmpty());
+    ASSERT_EQ(archives[2].ArchiveFiles.size(), 1);
+    EXPECT_EQ(archives[2].ArchiveFiles[0].Name, u"one.iff"_s);
     ASSERT_EQ(FInteraction.Messages().size(), 1);
-    EXPECT_TRUE(FInteraction.Messages()[0].Text.contains(u"is not a valid FAR file"_s));
+    EXPECT_EQ(FInteraction.Messages()[0].Kind, MessageKind::Warning);
+    EXPECT_EQ(FInteraction.Messages()[0].Text,
+              u"These FAR files could not be read and are listed without the files inside "
+              "them:\r\n"_s +
+                  QDir::toNativeSeparators(broken) + u'\n' + QDir::toNativeSeparators(cut));
 }
 
 TEST_F(GameContentListsTest, ListsEachFolderByNameWithoutRegardToCaseAsTheDeleteTabDoes) {

@@ -127,7 +127,9 @@ TEST_F(TListExportFrameTest, ExportWritesTheListAndStoresTheChoices) {
     // The default file names, both in the program folder.
     Click("ListExport");
     WaitForWorkerJob(Frame());
-    EXPECT_TRUE(FUser.Messages().isEmpty()) << FUser.MessageTexts().join(u'|').toStdString();
+    EXPECT_EQ(FUser.MessageTexts(),
+              QStringList{u"The list has been written to \""_s +
+                          QDir::toNativeSeparators(FFolder.Path(u"home/files.html"_s)) + u"\"."_s});
     const QByteArray written = FFolder.Read(u"home/files.html"_s);
     EXPECT_TRUE(written.contains("<h1>Mine</h1>"));
     EXPECT_TRUE(written.contains("<td>Tom &amp; Jerry.iff<div"));

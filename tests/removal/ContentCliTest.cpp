@@ -86,6 +86,17 @@ TEST_F(ContentCliTest, ContentListsWhatTheTabShowsInTreeOrder) {
     const ProgramRun unlisted = Run({u"content"_s});
     EXPECT_TRUE(unlisted.Err.contains(u"Warning! QuarnFiles.iff was not found!"_s));
     EXPECT_TRUE(unlisted.Out.contains(u"100\tChair.iff\t"_s));
+
+    const QString broken = Game(u"Downloads/broken.far"_s);
+    FFolder.Write(u"Game/Downloads/broken.far"_s, "not an archive");
+    const ProgramRun unreadable = Run({u"content"_s});
+    EXPECT_EQ(unreadable.Exit, 0);
+    EXPECT_TRUE(unreadable.Err.endsWith(u"warning: These FAR files could not be read and are "
+                                        "listed without the files inside them:\n"_s +
+                                        broken + u'\n'))
+        << unreadable.Err.toStdString();
+    EXPECT_TRUE(unreadable.Out.startsWith(u"105\tDownloads"_s + QDir::separator() +
+                                          u"broken.far\t"_s + broken + u'\t'));
 }
 
 TEST_F(ContentCliTest, DeleteRemovesNamedFilesAndEntriesOnlyWhenConfirmed) {
@@ -214,6 +225,8 @@ TEST_F(CliTest, LinksOutOfTheGameFolderAreNeverFollowedAndDeletingTakesTheLinkOn
         names.append(line.section(u'\t', 0, 1));
     EXPECT_EQ(names, (QStringList{u"105\tDownloads"_s + QDir::separator() + u"link.far"_s,
                                   u"100\tlink.iff"_s, u"100\tmine.iff"_s}));
+    // Not read, so not named as unreadable either.
+    EXPECT_FALSE(content.Err.contains(u"could not be read"_s)) << content.Err.toStdString();
 
     const ProgramRun run = Run({u"delete"_s, u"--yes"_s, Game(u"Downloads/out/victim.iff"_s),
                                 Game(u"Downloads/link.iff"_s)});

@@ -1,14 +1,8 @@
 #include "removal/ContentScan.h"
 
-#include "common/DayCountDate.h"
 #include "formats/GameFileList.h"
-#include "formats/InstalledFilesDb.h"
-#include "formats/TFarFile.h"
-#include "removal/ContentRecords.h"
 #include "support/FarFixtures.h"
-#include "support/FileFixtures.h"
 #include "support/QtPrinters.h"
-#include "support/ScriptedInteraction.h"
 #include "support/StringListFixtures.h"
 #include "support/TempFolder.h"
 
@@ -27,12 +21,10 @@ protected:
     }
 
     FoundContent Scan(const GameFileList& shipped = {}) {
-        TFarFile farFile(FInteraction);
-        return ScanGameFolder(FFolder.Path(u"Game"_s), shipped, farFile,
+        return ScanGameFolder(FFolder.Path(u"Game"_s), shipped,
                               [this](int percent) { FPercents.append(percent); });
     }
 
-    ScriptedInteraction FInteraction;
     QList<int> FPercents;
 };
 } // namespace
@@ -72,8 +64,7 @@ TEST_F(ContentScanTest, ListsCustomFilesAndArchiveEntriesButNotTheGamesOwnNorOdd
     EXPECT_EQ(archives[0].Path, Game(u"Downloads/broken.far"_s));
     EXPECT_EQ(archives[0].FarItems, QStringList());
     EXPECT_EQ(archives[1].FarItems, (QStringList{u"one.iff"_s, u"two.iff"_s}));
-    ASSERT_EQ(FInteraction.Messages().size(), 1);
-    EXPECT_TRUE(FInteraction.Messages()[0].Text.contains(u"is not a valid FAR file"_s));
+    EXPECT_EQ(content.UnreadableArchives, QStringList{Game(u"Downloads/broken.far"_s)});
     // The walk itself shows progress, not only the sorting after it.
     EXPECT_GT(FPercents.first(), 10);
     EXPECT_LT(FPercents.first(), 60);
@@ -86,38 +77,4 @@ TEST_F(ContentScanTest, EmptyOrMissingFolderHasNoContent) {
     EXPECT_TRUE(Scan().IsEmpty());
     FFolder.Write(u"Game/GameData/Objects/readme.txt"_s, "x");
     EXPECT_TRUE(Scan().IsEmpty());
-}
-
-TEST_F(ContentScanTest, RecordsComeFromTheDatabaseOrAreMadeFromTheFileDate) {
-    const QString mine = FFolder.Write(u"Game/Downloads/mine.iff"_s, "x");
-    const QString archive = FFolder.Write(u"Game/Downloads/set.far"_s, BuildFarArchive({}));
-    const QDateTime stamp(QDate(2024, 5, 6), QTime(7, 8, 9));
-    ASSERT_TRUE(SetFileModified(mine, stamp) && SetFileModified(archive, stamp));
-    InstalledFilesDb db;
-    db.Add(ContentKind::FarPackedFiles,
-           {.FileName = archive + u"/known.iff"_s, .Comment = u"packed"_s, .InstalledAt = 2.5});
-
-    const InstalledFileRecord made = RecordOfFoundFile(db, ContentKind::Objects, mine);
-    EXPECT_EQ(made.Comment, QString());
-    EXPECT_EQ(FromDayCount(made.InstalledAt), stamp);
-    EXPECT_EQ(db.Count(ContentKind::Objects), 1);
-    db.Add(ContentKind::Objects, {.FileName = mine, .Comment = u"mine"_s, .InstalledAt = 3});
-    EXPECT_EQ(RecordOfFoundFile(db, ContentKind::Objects, mine).Comment, u"mine"_s);
-
-    EXPECT_EQ(RecordOfFarItem(db, archive, u"KNOWN.iff"_s).Comment, u"packed"_s);
-    const InstalledFileRecord item = RecordOfFarItem(db, archive, u"new.iff"_s);
-    EXPECT_EQ(item.FileName, archive + u"\\new.iff"_s);
-    EXPECT_EQ(FromDayCount(item.InstalledAt), stamp);
-    EXPECT_EQ(db.Count(ContentKind::FarPackedFiles), 2);
-}
-
-TEST(ContentRecordsTest, ArchiveRecordsNeedTheArchivePathAndASeparator) {
-    const QString archive = u"/g/Downloads/set.far"_s;
-    const std::vector<std::pair<QString, bool>> cases{
-        {u"/g/Downloads/set.far\\a.iff"_s, true},   {u"/G/DOWNLOADS/SET.FAR/a.iff"_s, true},
-        {u"/g/Downloads/set.far"_s, false},         {u"/g/Downloads/set.far\\"_s, true},
-        {u"/g/Downloads/set.far2\\a.iff"_s, false}, {u"/x/g/Downloads/set.far\\a.iff"_s, false},
-    };
-    for (const auto& [name, expected] : cases)
-        EXPECT_EQ(IsRecordOfArchive(name, archive), expected) << name.toStdString();
 }

@@ -13,6 +13,7 @@
 #include "support/WorkerJobWait.h"
 #include "widgets/TTickTree.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -110,6 +111,30 @@ TEST_F(TDeleteFrameTest, SelectingAnObjectShowsItsDetailsAndDoubledPicture) {
     Find<TTickTree>(u"FilesTree")->setCurrentIndex(Node(u"b.iff"_s));
     EXPECT_EQ(Find<QLabel>(u"Filename")->text(), FSet + u"\\b.iff"_s);
     EXPECT_EQ(Find<QLabel>(u"Comment")->text(), u"[Not Entered]"_s);
+}
+
+// Archives that cannot be read show as files without entries, all named in one warning on
+// every load; the readable ones keep their entries.
+TEST_F(TDeleteFrameTest, UnreadableArchivesShowWithoutEntriesAndAreNamedInOneWarning) {
+    MakeContent();
+    const QString broken = FFolder.Write(u"Game/Downloads/broken.far"_s, "not an archive");
+    const QString empty = FFolder.Write(u"Game/GameData/UserObjects/Empty.far"_s, QByteArray());
+    const QString warning = u"These FAR files could not be read and are listed without the files "
+                            "inside them:\r\n"_s +
+                            QDir::toNativeSeparators(broken) + u'\n' +
+                            QDir::toNativeSeparators(empty);
+
+    FFrame.LoadInstalledContent();
+    EXPECT_EQ(FUser.MessageTexts(), QStringList{warning});
+    const auto entries = [this](const QString& archive) {
+        return Model().itemFromIndex(Node(QDir::toNativeSeparators(archive)))->rowCount();
+    };
+    EXPECT_EQ(entries(u"Downloads/broken.far"_s), 0);
+    EXPECT_EQ(entries(u"GameData/UserObjects/Empty.far"_s), 0);
+    EXPECT_EQ(entries(u"Downloads/set.far"_s), 2);
+
+    FFrame.LoadInstalledContent();
+    EXPECT_EQ(FUser.MessageTexts(), (QStringList{warning, warning}));
 }
 
 TEST_F(TDeleteFrameTest, DeletesTheTickedObjectEntryAndArchiveOnceConfirmed) {
