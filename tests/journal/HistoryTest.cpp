@@ -147,3 +147,23 @@ TEST_F(HistoryTest, AnUndoCutShortIsFinishedByRecovery) {
     EXPECT_EQ(Snapshot(At(u"game"_s)), QStringList{u"a.iff=old a"_s});
     EXPECT_FALSE(QFileInfo::exists(folder));
 }
+
+// A file that cannot go back leaves the operation marked as undoing: it leaves the history,
+// and recovery puts the file back once it can.
+TEST_F(HistoryTest, AnUndoLeftIncompleteIsFinishedByRecovery) {
+    FFolder.Write(u"game/a.iff/in the way"_s, "x");
+    const QString folder = WriteOperation(
+        Home(), u"stuck"_s,
+        JournalLines({InstallHeader(), {u"replace"_s, u"1"_s, At(u"game/a.iff"_s)}, Commit}));
+    ASSERT_TRUE(WriteFixtureFile(folder + u"/keep/1"_s, "old a"));
+
+    const UndoReport report = UndoCommittedOperation(Home(), u"stuck"_s, true, FLanguage, 0);
+    EXPECT_FALSE(report.Complete);
+    EXPECT_TRUE(report.Message.contains(At(u"game/a.iff"_s))) << report.Message.toStdString();
+    EXPECT_EQ(Ids(), QStringList());
+
+    QDir(At(u"game/a.iff"_s)).removeRecursively();
+    EXPECT_TRUE(RecoverOperations(Home(), FLanguage, 0).Consistent);
+    EXPECT_EQ(FFolder.Read(u"game/a.iff"_s), "old a");
+    EXPECT_FALSE(QFileInfo::exists(folder));
+}
