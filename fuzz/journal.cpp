@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the journal reader, as a kill or a full disk might leave a
 // journal. Besides crashes and sanitizer reports, it stops when a step it reads could never
-// have been written (no number, a relative path) or when what it read, written again, reads
-// back as something else.
+// have been written (no number, a relative path, a record without a whole hash) or when what it
+// read, written again, reads back as something else.
 #include "journal/JournalFormat.h"
 
 #include <QByteArray>
@@ -36,12 +36,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::abort();
         written += StepLine(step);
     }
+    for (auto state = read.Written.cbegin(); state != read.Written.cend(); ++state) {
+        if (state.key() <= 0 || state->Size < 0 || state->Hash.size() != 32)
+            std::abort();
+        written += WrittenLine(state.key(), *state);
+    }
     if (read.Committed)
         written += CommitLine();
     const JournalContents again = ParseJournal(written);
     if (!again.Header || again.Header->Kind != read.Header->Kind ||
         again.Header->Comment != read.Header->Comment || !SameSteps(again.Steps, read.Steps) ||
-        again.Committed != read.Committed)
+        again.Written != read.Written || again.Committed != read.Committed)
         std::abort();
     return 0;
 }

@@ -13,6 +13,9 @@ std::vector<QByteArray> FuzzSeeds() {
             {.Kind = kind,
              .Number = ++number,
              .Path = QStringLiteral("/game/GameData/UserObjects/caf\u00e9\\%1.iff").arg(number)});
+    const QByteArray written =
+        WrittenLine(2, {.Size = 14, .ModifiedMs = 1733592600123, .Hash = QByteArray(32, '\x5a')});
     return {header + steps + CommitLine(), header + steps.left(steps.size() - 7),
+            header + steps + written + CommitLine() + UndoLine(),
             HeaderLine({.Kind = OperationKind::FarPack, .Time = {}, .Comment = {}})};
 }

@@ -15,3 +15,6 @@ int RunScanCommand(const QStringList& args, CliIo& io);
 int RunExportCommand(const QStringList& args, CliIo& io);
 // Undoes unfinished operations and nothing else.
 int RunRecoverCommand(const QStringList& args, CliIo& io);
+// Lists, purges and undoes committed operations.
+int RunHistoryCommand(const QStringList& args, CliIo& io);
+int RunUndoCommand(const QStringList& args, CliIo& io);

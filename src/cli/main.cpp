@@ -28,6 +28,8 @@ constexpr CommandGroup Groups[] = {
     {"scan", RunScanCommand, nullptr},
     {"export", RunExportCommand, ""},
     {"recover", RunRecoverCommand, nullptr},
+    {"history", RunHistoryCommand, ""},
+    {"undo", RunUndoCommand, ""},
 };
 
 bool RecoversFirst(const CommandGroup& command, const QStringList& args) {
@@ -64,6 +66,8 @@ const char* const Usage = "usage: packwright-cli COMMAND [ARGS...]\n"
                           "  scan PATH...              classify files as the install tab does\n"
                           "  export                    write a list of the game folder's content\n"
                           "  recover [--game DIR]      undo changes a killed run left unfinished\n"
+                          "  history [--purge]         list the changes that can be undone\n"
+                          "  undo ID                   take back a completed change\n"
                           "Every command takes --help.\n";
 } // namespace
 

@@ -5,11 +5,16 @@
 #include <QDir>
 
 #include <array>
+#include <climits>
+#include <utility>
 
 namespace {
 const QString Magic = QStringLiteral("packwright-journal");
 const QString FormatVersion = QStringLiteral("1");
 const QString CommitWord = QStringLiteral("commit");
+const QString UndoWord = QStringLiteral("undo");
+const QString WrittenWord = QStringLiteral("wrote");
+constexpr qsizetype HashBytes = 32;
 
 struct Word {
     const char16_t* Text;
@@ -75,10 +80,33 @@ std::optional<JournalStep> ParseStep(const QStringList& fields) {
         return std::nullopt;
     return JournalStep{.Kind = StepKind(*kind), .Number = number, .Path = *path};
 }
+std::optional<qint64> NonNegative(const QString& field) {
+    bool isNumber = false;
+    const qint64 number = field.toLongLong(&isNumber);
+    return isNumber && number >= 0 ? std::optional(number) : std::nullopt;
+}
+
+std::optional<std::pair<int, FileState>> ParseWritten(const QStringList& fields) {
+    if (fields.size() != 5 || fields[0] != WrittenWord)
+        return std::nullopt;
+    const std::optional<qint64> step = NonNegative(fields[1]);
+    const std::optional<qint64> size = NonNegative(fields[2]);
+    bool isTime = false;
+    const qint64 modified = fields[3].toLongLong(&isTime);
+    const QByteArray hash = QByteArray::fromHex(fields[4].toLatin1());
+    if (!step || *step <= 0 || *step > INT_MAX || !size || !isTime || hash.size() != HashBytes ||
+        hash.toHex() != fields[4].toLatin1())
+        return std::nullopt;
+    return std::pair(int(*step), FileState{.Size = *size, .ModifiedMs = modified, .Hash = hash});
+}
 } // namespace
 
+QString OperationKindWord(OperationKind kind) {
+    return WordOf(OperationWords, int(kind));
+}
+
 QByteArray HeaderLine(const JournalHeader& header) {
-    return Line({Magic, FormatVersion, WordOf(OperationWords, int(header.Kind)),
+    return Line({Magic, FormatVersion, OperationKindWord(header.Kind),
                  header.Time.toString(Qt::ISODate), header.Comment});
 }
 
@@ -86,8 +114,17 @@ QByteArray StepLine(const JournalStep& step) {
     return Line({WordOf(StepWords, int(step.Kind)), QString::number(step.Number), step.Path});
 }
 
+QByteArray WrittenLine(int stepNumber, const FileState& state) {
+    return Line({WrittenWord, QString::number(stepNumber), QString::number(state.Size),
+                 QString::number(state.ModifiedMs), QString::fromLatin1(state.Hash.toHex())});
+}
+
 QByteArray CommitLine() {
     return Line({CommitWord});
+}
+
+QByteArray UndoLine() {
+    return Line({UndoWord});
 }
 
 JournalContents ParseJournal(const QByteArray& bytes) {
@@ -98,12 +135,18 @@ JournalContents ParseJournal(const QByteArray& bytes) {
     if (lines.isEmpty() ||
         !(contents.Header = ParseHeader(QString::fromUtf8(lines.takeFirst()).split(u'\t'))))
         return contents;
+    bool undoBegun = false;
     for (const QByteArray& line : lines) {
         const QStringList fields = QString::fromUtf8(line).split(u'\t');
         if (fields == QStringList{CommitWord})
             contents.Committed = true;
+        else if (fields == QStringList{UndoWord})
+            undoBegun = true;
         else if (const std::optional<JournalStep> step = ParseStep(fields))
             contents.Steps.append(*step);
+        else if (const auto written = ParseWritten(fields))
+            contents.Written.insert(written->first, written->second);
     }
+    contents.Committed = contents.Committed && !undoBegun;
     return contents;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -40,16 +42,38 @@ struct JournalStep {
     QString Path;
 };
 
+// What a step left at its path when the operation committed, to tell later whether someone
+// changed the file since.
+struct FileState {
+    qint64 Size = 0;
+    // Milliseconds since 1970 UTC.
+    qint64 ModifiedMs = 0;
+    // SHA-256 of the bytes.
+    QByteArray Hash;
+    bool operator==(const FileState&) const = default;
+};
+
 struct JournalContents {
     // Nothing when the first line is missing, cut short or not a journal header.
     std::optional<JournalHeader> Header;
     // The well-formed steps in order; lines that cannot be read are left out.
     QList<JournalStep> Steps;
+    // What each step left, by step number; steps whose path held no file at the commit,
+    // and every step of a journal written before these lines existed, have none.
+    QHash<int, FileState> Written;
+    // Complete, and no undo of it has begun.
     bool Committed = false;
 };
 
+// The word the journal gives the kind: install, delete or far-pack.
+QString OperationKindWord(OperationKind kind);
+
 QByteArray HeaderLine(const JournalHeader& header);
 QByteArray StepLine(const JournalStep& step);
+QByteArray WrittenLine(int stepNumber, const FileState& state);
 QByteArray CommitLine();
+// Written after the commit line when the undo of a committed operation begins: the
+// operation counts as uncommitted again, so a kill part-way is finished by recovery.
+QByteArray UndoLine();
 
 JournalContents ParseJournal(const QByteArray& bytes);

@@ -2,7 +2,9 @@
 
 #include "common/PackwrightError.h"
 #include "common/Placeholders.h"
+#include "journal/FileStateReading.h"
 #include "journal/KeptFiles.h"
+#include "journal/OperationsAccess.h"
 #include "journal/RollBack.h"
 #include "language/TLanguage.h"
 #include "platform/SyncToDisk.h"
@@ -13,7 +15,7 @@
 #include <QLocale>
 #include <QStorageInfo>
 
-#include <algorithm>
+#include <optional>
 
 namespace {
 BeforeStepHook StepHook = nullptr;
@@ -38,11 +40,6 @@ QStringList MissingFolders(const QString& folder) {
         level = parent;
     }
     return missing;
-}
-
-EPackwrightError FolderError(const TLanguage& language, const QString& key, const QString& folder) {
-    return EPackwrightError(ReplacePlaceholder(language.GetString(key), u"FolderName",
-                                               QDir::toNativeSeparators(folder)));
 }
 
 // Copies kept across file systems must all fit, or a full disk would stop the operation
@@ -84,17 +81,9 @@ Operation::Operation(const OperationStart& start, const TLanguage& language) {
     // A data folder that is not there would be made by the lock, and files.iff then
     // written into a folder nobody chose.
     if (!QFileInfo(start.DataFolder).isDir())
-        throw FolderError(language, QStringLiteral("OperationJournalError"), start.DataFolder);
-    switch (FLock.Acquire(operations, start.LockWaitMs)) {
-    case LockOutcome::Held:
-        break;
-    case LockOutcome::Busy:
-        throw EPackwrightError(language.GetString(QStringLiteral("OperationBusy")));
-    case LockOutcome::Unwritable:
-        throw FolderError(language, QStringLiteral("OperationJournalError"), operations);
-    }
-    if (std::ranges::any_of(OperationFolders(operations), IsUncommitted))
-        throw EPackwrightError(language.GetString(QStringLiteral("OperationInterrupted")));
+        throw EPackwrightError(
+            FolderText(language, QStringLiteral("OperationJournalError"), start.DataFolder));
+    HoldOperationsFolder(FLock, operations, start.LockWaitMs, language);
     CheckRoomToKeep(start, operations, language);
     Open(start, operations, language);
 }
@@ -113,7 +102,8 @@ void Operation::Open(const OperationStart& start, const QString& operations,
     if (!FFolder.isEmpty())
         QDir(FFolder).removeRecursively();
     FFolder.clear();
-    throw FolderError(language, QStringLiteral("OperationJournalError"), operations);
+    throw EPackwrightError(
+        FolderText(language, QStringLiteral("OperationJournalError"), operations));
 }
 
 Operation::~Operation() {
@@ -131,12 +121,12 @@ bool Operation::Append(const QByteArray& line) {
 bool Operation::Step(StepKind kind, const QString& path) {
     if (FCommitted)
         return false;
-    const JournalStep step{.Kind = kind, .Number = FLastStep.Number + 1, .Path = path};
+    const JournalStep step{.Kind = kind, .Number = LastNumber() + 1, .Path = path};
     if (StepHook)
         StepHook(step.Number);
     if (!Append(StepLine(step)))
         return false;
-    FLastStep = step;
+    FSteps.append(step);
     return true;
 }
 
@@ -156,32 +146,45 @@ bool Operation::Replace(const QString& path) {
     if (!Occupied(path))
         return Create(path);
     return !IsFolder(path) && Step(StepKind::Replace, path) &&
-           MoveIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number), &FError);
+           MoveIntoKeep(path, KeptFileOf(FFolder, LastNumber()), &FError);
 }
 
 bool Operation::Remove(const QString& path) {
     return !IsFolder(path) && Step(StepKind::Remove, path) &&
-           MoveIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number), &FError);
+           MoveIntoKeep(path, KeptFileOf(FFolder, LastNumber()), &FError);
 }
 
 bool Operation::Rewrite(const QString& path) {
     if (!Occupied(path))
         return Create(path);
     return !IsFolder(path) && Step(StepKind::Rewrite, path) &&
-           CopyIntoKeep(path, KeptFileOf(FFolder, FLastStep.Number));
+           CopyIntoKeep(path, KeptFileOf(FFolder, LastNumber()));
 }
 
 void Operation::UndoLastStep() {
-    if (FLastStep.Number > 0)
-        RollBackStep(FFolder, FLastStep);
+    if (!FSteps.isEmpty())
+        RollBackStep(FFolder, FSteps.last());
+}
+
+// One write and one sync for them all: a kill part-way leaves an uncommitted operation,
+// and a line cut short is not read.
+bool Operation::RecordWrittenFiles() {
+    QByteArray lines;
+    for (const JournalStep& step : FSteps) {
+        if (step.Kind == StepKind::Folder || step.Kind == StepKind::Remove)
+            continue;
+        if (const std::optional<FileState> state = ReadFileState(step.Path))
+            lines += WrittenLine(step.Number, *state);
+    }
+    return lines.isEmpty() || Append(lines);
 }
 
 bool Operation::Commit() {
     if (StepHook)
-        StepHook(FLastStep.Number + 1);
-    FCommitted = !FFolder.isEmpty() && Append(CommitLine());
+        StepHook(LastNumber() + 1);
+    FCommitted = !FFolder.isEmpty() && RecordWrittenFiles() && Append(CommitLine());
     if (FCommitted)
-        PruneCommittedOperations(QFileInfo(FFolder).absolutePath(), CommittedOperationsKept);
+        PruneCommittedOperations(QFileInfo(FFolder).absolutePath(), Retention());
     return FCommitted;
 }
 

@@ -62,11 +62,15 @@ private:
     void Open(const OperationStart& start, const QString& operations, const TLanguage& language);
     bool Step(StepKind kind, const QString& path);
     bool Append(const QByteArray& line);
+    // What each step left at its path, for the undo of the committed operation to check.
+    bool RecordWrittenFiles();
+    int LastNumber() const { return FSteps.isEmpty() ? 0 : FSteps.last().Number; }
 
     OperationsLock FLock;
     QString FFolder;
     QFile FJournal;
-    JournalStep FLastStep;
+    // The steps taken so far, in order.
+    QList<JournalStep> FSteps;
     QString FError;
     // A line that failed part-way would run into the next one: nothing more is written.
     bool FBroken = false;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 
 QString OperationsFolderOf(const QString& dataFolder) {
@@ -66,14 +67,39 @@ LockOutcome OperationsLock::Acquire(const QString& operationsFolder, int waitMs)
                                                         : LockOutcome::Unwritable;
 }
 
+namespace {
+qint64 KeptBytes(const QString& operationFolder) {
+    qint64 bytes = 0;
+    QDirIterator kept(KeepFolderOf(operationFolder), QDir::Files | QDir::Hidden | QDir::System);
+    while (kept.hasNext()) {
+        kept.next();
+        bytes += kept.fileInfo().size();
+    }
+    return bytes;
+}
+
 // The kept files go first and the journal last, so a removal cut short leaves either a
 // committed journal or a folder that recovery clears.
-void PruneCommittedOperations(const QString& operationsFolder, int count) {
+void RemoveOperation(const QString& operationFolder) {
+    QDir(KeepFolderOf(operationFolder)).removeRecursively();
+    QFile::remove(JournalFileOf(operationFolder));
+    QDir(operationFolder).removeRecursively();
+}
+} // namespace
+
+int PruneCommittedOperations(const QString& operationsFolder, const Retention& retention) {
     QStringList committed = OperationFolders(operationsFolder);
     committed.removeIf(IsUncommitted);
-    for (qsizetype i = 0; i + count < committed.size(); ++i) {
-        QDir(KeepFolderOf(committed[i])).removeRecursively();
-        QFile::remove(JournalFileOf(committed[i]));
-        QDir(committed[i]).removeRecursively();
+    qint64 bytes = 0;
+    QList<qint64> sizes;
+    for (const QString& folder : committed)
+        bytes += sizes.emplace_back(KeptBytes(folder));
+    int removed = 0;
+    for (; removed < committed.size(); ++removed) {
+        if (committed.size() - removed <= retention.Count && bytes <= retention.KeptBytes)
+            break;
+        RemoveOperation(committed[removed]);
+        bytes -= sizes[removed];
     }
+    return removed;
 }

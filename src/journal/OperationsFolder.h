@@ -24,11 +24,17 @@ QStringList OperationFolders(const QString& operationsFolder);
 // True when the folder's journal has no commit line.
 bool IsUncommitted(const QString& operationFolder);
 
-// Removes committed operations but the newest count, with the files they kept.
-void PruneCommittedOperations(const QString& operationsFolder, int count);
+// How many committed operations stay, to be undone later, and how many bytes their kept
+// files may take together.
+struct Retention {
+    int Count = 20;
+    qint64 KeptBytes = qint64(2) << 30;
+};
 
-// How many committed operations stay, to be undone later.
-constexpr int CommittedOperationsKept = 20;
+// Removes committed operations, oldest first, with the files they kept, until those left
+// fit the retention. Uncommitted ones are never removed: recovery needs them. Returns how
+// many were removed.
+int PruneCommittedOperations(const QString& operationsFolder, const Retention& retention);
 
 // Keeps a second process from changing the same data folder at the same time: held for the
 // life of an operation and by recovery. A holder that died no longer counts.

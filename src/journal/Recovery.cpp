@@ -2,42 +2,17 @@
 
 #include "common/Placeholders.h"
 #include "journal/OperationsFolder.h"
+#include "journal/OperationText.h"
 #include "journal/RollBack.h"
 #include "language/TLanguage.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 
 #include <optional>
 #include <ranges>
 
 namespace {
-QString KindText(OperationKind kind, const TLanguage& language) {
-    switch (kind) {
-    case OperationKind::Install:
-        return language.GetString(QStringLiteral("OperationInstall"));
-    case OperationKind::Delete:
-        return language.GetString(QStringLiteral("OperationDelete"));
-    case OperationKind::FarPack:
-        return language.GetString(QStringLiteral("OperationFarPack"));
-    }
-    return {};
-}
-
-QString Described(const QString& text, const RollBackResult& result, const TLanguage& language) {
-    return ReplacePlaceholder(
-        ReplacePlaceholder(text, u"Kind", KindText(result.Header.Kind, language)), u"Time",
-        QLocale().toString(result.Header.Time, QLocale::ShortFormat));
-}
-
-QStringList NativePaths(const QStringList& paths) {
-    QStringList native;
-    for (const QString& path : paths)
-        native.append(QDir::toNativeSeparators(path));
-    return native;
-}
-
 // A folder with no readable journal and nothing kept is an operation that never began,
 // and goes without a word.
 std::optional<QString> Recover(const QString& folder, const TLanguage& language) {
@@ -50,11 +25,13 @@ std::optional<QString> Recover(const QString& folder, const TLanguage& language)
                                   u"FolderName", native);
     }
     if (result.Failed.isEmpty())
-        return Described(language.GetString(QStringLiteral("RecoveryDone")), result, language);
+        return DescribeOperation(language.GetString(QStringLiteral("RecoveryDone")), result.Header,
+                                 language);
     return ReplacePlaceholder(
         ReplacePlaceholder(
-            Described(language.GetString(QStringLiteral("RecoveryIncomplete")), result, language),
-            u"FileNames", NativePaths(result.Failed).join(QStringLiteral("\r\n"))),
+            DescribeOperation(language.GetString(QStringLiteral("RecoveryIncomplete")),
+                              result.Header, language),
+            u"FileNames", NativePathLines(result.Failed)),
         u"FolderName", native);
 }
 } // namespace

@@ -69,3 +69,61 @@ TEST(JournalFormat, AHeaderThatIsCutOrForeignMakesNoJournal) {
         EXPECT_TRUE(read.Steps.isEmpty()) << bytes.toStdString();
     }
 }
+
+TEST(JournalFormat, RecordsWhatAStepLeftAndReadsOnlyWellFormedRecords) {
+    const QByteArray hash =
+        QByteArray::fromHex("2e7d2c03a9507ae265ecf5b5356885a53393a2029d241394997265a1a25aefc6");
+    const QByteArray hex = "2e7d2c03a9507ae265ecf5b5356885a53393a2029d241394997265a1a25aefc6";
+    EXPECT_EQ(WrittenLine(3, {.Size = 14, .ModifiedMs = 1733592600123, .Hash = hash}),
+              "wrote\t3\t14\t1733592600123\t" + hex + '\n');
+    const QByteArray journal = "packwright-journal\t1\tinstall\t2026-12-07T17:30:00\t\n"
+                               "create\t3\t/g/a.iff\n"
+                               "wrote\t3\t14\t1733592600123\t" +
+                               hex +
+                               "\n"
+                               "wrote\t4\t14\t-5\t" +
+                               hex +
+                               "\n" // before 1970 is a time
+                               "wrote\t0\t14\t1\t" +
+                               hex +
+                               "\n" // no step 0
+                               "wrote\t5\t-1\t1\t" +
+                               hex +
+                               "\n" // no negative size
+                               "wrote\t6\t14\t1\t" +
+                               hex.left(62) +
+                               "\n" // hash cut short
+                               "wrote\t7\t14\t1\t" +
+                               hex.toUpper() +
+                               "\n" // not as written
+                               "wrote\t8\t14\t1\t" +
+                               hex.left(62) +
+                               "zz\n"
+                               "wrote\t9\t14\t1\n"
+                               "commit\n";
+    const JournalContents read = ParseJournal(journal);
+    EXPECT_EQ(read.Steps.size(), 1);
+    EXPECT_EQ(read.Written.keys().size(), 2);
+    EXPECT_EQ(read.Written.value(3),
+              (FileState{.Size = 14, .ModifiedMs = 1733592600123, .Hash = hash}));
+    EXPECT_EQ(read.Written.value(4).ModifiedMs, -5);
+    EXPECT_TRUE(read.Committed);
+}
+
+TEST(JournalFormat, AnUndoLineMakesACommittedJournalUncommittedAgain) {
+    const QByteArray header = "packwright-journal\t1\tinstall\t2026-12-07T17:30:00\t\n"
+                              "create\t1\t/g/a.iff\n";
+    EXPECT_EQ(UndoLine(), "undo\n");
+    struct Case {
+        QByteArray Tail;
+        bool Committed;
+    };
+    const Case cases[] = {
+        {"commit\n", true},
+        {"commit\nundo\n", false},
+        {"commit\nundo", true}, // cut short: the undo never began
+        {"undo\n", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ParseJournal(header + c.Tail).Committed, c.Committed) << c.Tail.toStdString();
+}

@@ -49,6 +49,13 @@ protected:
         FFolder.Write(u"home/files.iff"_s, "new db");
     }
 
+    // The line recording what the step left at the file: its size, time and hash.
+    QByteArray Wrote(int step, const QString& name, const QByteArray& sha256) const {
+        const QFileInfo file(FFolder.Path(name));
+        return "wrote\t" + QByteArray::number(step) + '\t' + QByteArray::number(file.size()) +
+               '\t' + QByteArray::number(file.lastModified().toMSecsSinceEpoch()) + '\t' + sha256;
+    }
+
     QStringList OperationFolders() const {
         return QDir(Home() + u"/operations"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     }
@@ -74,6 +81,16 @@ TEST_F(OperationTest, JournalsEachStepBeforeItAndKeepsTheBytesItWouldDestroy) {
                                      "replace\t4\t" + Game(u"a.iff"_s).toUtf8(),
                                      "remove\t5\t" + Game(u"b.iff"_s).toUtf8(),
                                      "rewrite\t6\t" + FFolder.Path(u"home/files.iff"_s).toUtf8(),
+                                     Wrote(3, u"game/new/deeper/c.iff"_s,
+                                           "2e7d2c03a9507ae265ecf5b5"
+                                           "356885a53393a2029d24139499"
+                                           "7265a1a25aefc6"),
+                                     Wrote(4, u"game/a.iff"_s,
+                                           "fbb6b30b41732026a9073fd355103e207f6b3c"
+                                           "7c1adc086724df42e286417adf"),
+                                     Wrote(6, u"home/files.iff"_s,
+                                           "3fb46f8ae9e5382fa8eb8bcf4da195f542d5"
+                                           "9303d342941cfa8b4718e5c143f8"),
                                      "commit", ""}));
         EXPECT_EQ(Snapshot(operation.Folder() + u"/keep"_s),
                   (QStringList{u"4=old a"_s, u"5=old b"_s, u"6=old db"_s}));
@@ -220,10 +237,10 @@ TEST_F(OperationTest, AfterALineFailsPartWayNoStepOrCommitIsWrittenAfterIt) {
 }
 
 TEST_F(OperationTest, KeepsOnlyTheNewestCommittedOperations) {
-    for (int i = 0; i < CommittedOperationsKept + 2; ++i) {
+    for (int i = 0; i < Retention().Count + 2; ++i) {
         Operation operation(Start(), FLanguage);
         ASSERT_TRUE(operation.Rewrite(FFolder.Path(u"home/files.iff"_s)));
         ASSERT_TRUE(operation.Commit());
     }
-    EXPECT_EQ(OperationFolders().size(), CommittedOperationsKept);
+    EXPECT_EQ(OperationFolders().size(), 20);
 }

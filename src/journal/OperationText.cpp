@@ -1,0 +1,34 @@
+#include "journal/OperationText.h"
+
+#include "common/Placeholders.h"
+#include "language/TLanguage.h"
+
+#include <QDir>
+#include <QLocale>
+
+namespace {
+QString KindText(OperationKind kind, const TLanguage& language) {
+    switch (kind) {
+    case OperationKind::Install:
+        return language.GetString(QStringLiteral("OperationInstall"));
+    case OperationKind::Delete:
+        return language.GetString(QStringLiteral("OperationDelete"));
+    case OperationKind::FarPack:
+        return language.GetString(QStringLiteral("OperationFarPack"));
+    }
+    return {};
+}
+} // namespace
+
+QString DescribeOperation(const QString& text, const JournalHeader& header,
+                          const TLanguage& language) {
+    return ReplacePlaceholder(ReplacePlaceholder(text, u"Kind", KindText(header.Kind, language)),
+                              u"Time", QLocale().toString(header.Time, QLocale::ShortFormat));
+}
+
+QString NativePathLines(const QStringList& paths) {
+    QStringList native;
+    for (const QString& path : paths)
+        native.append(QDir::toNativeSeparators(path));
+    return native.join(QStringLiteral("\r\n"));
+}

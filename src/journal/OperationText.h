@@ -1,0 +1,16 @@
+#pragma once
+
+#include "journal/JournalFormat.h"
+
+#include <QString>
+#include <QStringList>
+
+class TLanguage;
+
+// The text with its marks {{Kind}} and {{Time}} filled in with the operation's kind
+// ("installation") and the local time it began.
+QString DescribeOperation(const QString& text, const JournalHeader& header,
+                          const TLanguage& language);
+
+// The paths in the system's notation, one a line.
+QString NativePathLines(const QStringList& paths);
