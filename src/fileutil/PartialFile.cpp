@@ -2,8 +2,8 @@
 
 #include "fileutil/FileIdentity.h"
 
+#include <QCryptographicHash>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 PartialFile::~PartialFile() {
     if (FCommitted || FFile.fileName().isEmpty())
@@ -15,22 +15,26 @@ PartialFile::~PartialFile() {
     FFile.remove();
 }
 
+// The name of a long target would not fit in a file name with the additions: a hash of it
+// stands in, the same in every process.
+QString PartialPathFor(const QString& target) {
+    const QFileInfo info(target);
+    const QByteArray hash =
+        QCryptographicHash::hash(info.fileName().toUtf8(), QCryptographicHash::Md5).toHex();
+    return QStringLiteral("%1/.packwright-%2.part")
+        .arg(info.absolutePath(), QLatin1String(hash.left(16)));
+}
+
 // A named file rather than a QTemporaryFile: that one starts unnamed on Linux and costs
 // three more file-system operations to be given a name, which doubled the time of writing
-// thousands of small files.
+// thousands of small files. A partial file already there was left by a write that a crash
+// cut short, and goes.
 bool PartialFile::Open() {
-    constexpr int Attempts = 16;
-    const QString folder = QFileInfo(FTarget).absolutePath();
-    for (int attempt = 0; attempt < Attempts; ++attempt) {
-        FFile.setFileName(
-            QStringLiteral("%1/.packwright-%2.part")
-                .arg(folder)
-                .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
-        if (FFile.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return true;
-        if (!FFile.exists())
-            break;
-    }
+    FFile.setFileName(PartialPathFor(FTarget));
+    if (FFile.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return true;
+    if (FFile.exists() && FFile.remove() && FFile.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return true;
     FError = FFile.errorString();
     FFile.setFileName(QString());
     return false;

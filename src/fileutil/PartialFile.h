@@ -3,9 +3,14 @@
 #include <QFile>
 #include <QString>
 
-// A file written beside its target under a fresh hidden name and renamed over the target
-// only once complete, so that a write that fails part-way leaves no partial target and an
-// old target untouched. An uncommitted partial file is removed with this object.
+// The hidden file beside target that a PartialFile writes before it becomes target. Its
+// name follows from target's, so that whoever undoes the writing of target after a crash
+// finds it too.
+QString PartialPathFor(const QString& target);
+
+// A file written beside its target under a hidden name and renamed over the target only
+// once complete, so that a write that fails part-way leaves no partial target and an old
+// target untouched. An uncommitted partial file is removed with this object.
 class PartialFile {
 public:
     explicit PartialFile(QString target) : FTarget(std::move(target)) {}
