@@ -289,6 +289,8 @@ TEST_F(RandomKillTest, AnInstallKilledAtRandomMomentsIsRecoveredToTheStateBefore
     EXPECT_EQ(BytesOf(FAfter.Files, replaced), "new object 49");
     EXPECT_EQ(BytesOf(FBefore.Files, u"game/GameData/Skins/"_s), "(none)");
     EXPECT_EQ(BytesOf(FAfter.Files, u"game/GameData/Skins/b039body.cmx"_s), "new skin 39");
+    EXPECT_FALSE(FBefore.RecordsWithoutTimes.contains("obj259.iff\t(time)\n"));
+    EXPECT_TRUE(FAfter.RecordsWithoutTimes.contains("obj259.iff\t(time)\n"));
 
     KillAtRandomMoments(InstallOf(u"second"_s));
 }
