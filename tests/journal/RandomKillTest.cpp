@@ -88,11 +88,10 @@ public:
         QStringList steps;
         for (const qsizetype count : FDuringSteps)
             steps.append(QString::number(count));
-        return u"%1 before the first step, %2 during the steps (after %3), %4 after the commit"_s
-            .arg(FBeforeFirstStep)
-            .arg(FDuringSteps.size())
-            .arg(steps.join(u", "_s))
-            .arg(FAfterCommit);
+        return u"%1 before the first step, %2 during the steps (after steps %3), %4 after the "
+               u"commit"_s.arg(QString::number(FBeforeFirstStep),
+                               QString::number(FDuringSteps.size()), steps.join(u", "_s),
+                               QString::number(FAfterCommit));
     }
 
 private:
