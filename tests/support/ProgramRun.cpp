@@ -22,15 +22,19 @@ ProgramRun RunProgram(const QString& program, const QStringList& args,
     return Finish(process);
 }
 
+QString CliProgram() {
+    return QStringLiteral(PACKWRIGHT_CLI);
+}
+
 ProgramRun RunCli(const QStringList& args, const QString& workingDirectory,
                   const QProcessEnvironment& environment) {
-    return RunProgram(QStringLiteral(PACKWRIGHT_CLI), args, environment, workingDirectory);
+    return RunProgram(CliProgram(), args, environment, workingDirectory);
 }
 
 ProgramRun RunCliAsOrdinaryUser(const QStringList& args, const QString& workingDirectory) {
     QProcess process;
     process.setWorkingDirectory(workingDirectory);
     process.setChildProcessModifier(BecomeOrdinaryUserForGood);
-    process.start(QStringLiteral(PACKWRIGHT_CLI), args);
+    process.start(CliProgram(), args);
     return Finish(process);
 }

@@ -20,6 +20,9 @@ RunProgram(const QString& program, const QStringList& args,
            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
            const QString& workingDirectory = QString());
 
+// The path of the packwright-cli this build made.
+QString CliProgram();
+
 // Runs packwright-cli with the arguments, in the working folder if one is given.
 ProgramRun
 RunCli(const QStringList& args, const QString& workingDirectory = QString(),

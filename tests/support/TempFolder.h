@@ -10,6 +10,11 @@
 // A folder of a test's own, removed with it.
 class TempFolder {
 public:
+    TempFolder() = default;
+    // A folder below parent rather than below the system's temporary folder.
+    explicit TempFolder(const QString& parent)
+        : FRoot(parent + QStringLiteral("/packwright-XXXXXX")) {}
+
     // The path of name below the folder; the folder itself for "".
     QString Path(const QString& name = QString()) const { return FRoot.filePath(name); }
     // Writes bytes to the named file, making missing folders, and returns its path; the test
