@@ -51,6 +51,10 @@ void DropOnInstallTab(TMainForm& form, const QStringList& downloads) {
     });
     closer.start(50);
     installFrame->SelectFiles(downloads);
+    // The intake runs on a worker, with the window's controls off until it ends; questions
+    // may come until then. A minute is far more than the sandbox's downloads take.
+    for (int waited = 0; !installFrame->isEnabled() && waited < 60'000; waited += 50)
+        Settle(50);
 }
 } // namespace
 
