@@ -77,6 +77,17 @@ protected:
         return PackObjectsIntoFar(request, FLanguage, *FInteraction);
     }
 
+    // Packs as an ordinary user, to whom read-only folders mean something, with files
+    // limited to fileSizeLimit bytes when it is above 0.
+    FarPackOutcome PackAsOrdinaryUser(const FarPackRequest& request, qint64 fileSizeLimit = 0) {
+        HandToOrdinaryUser(FFolder.Path());
+        const AsOrdinaryUser user;
+        std::optional<FileSizeLimit> limit;
+        if (fileSizeLimit > 0)
+            limit.emplace(fileSizeLimit);
+        return Pack(request);
+    }
+
     std::vector<InstalledFileRecord> Records(ContentKind kind) const {
         const InstalledFilesDb db(Path(u"files.iff"_s));
         std::vector<InstalledFileRecord> records;
@@ -220,15 +231,7 @@ TEST_F(FarPackingTest, AnArchiveThatCannotBeWrittenMovesAndRecordsNothing) {
         request.Comment.clear();
         QDir().mkpath(Path(u"readonly"_s));
         QFile::setPermissions(Path(u"readonly"_s), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        HandToOrdinaryUser(FFolder.Path());
-        FarPackOutcome outcome;
-        {
-            const AsOrdinaryUser user;
-            std::optional<FileSizeLimit> limit;
-            if (row.FileSizeLimit > 0)
-                limit.emplace(row.FileSizeLimit);
-            outcome = Pack(request);
-        }
+        const FarPackOutcome outcome = PackAsOrdinaryUser(request, row.FileSizeLimit);
         // A file whose archive write failed keeps the backup path it was to go to.
         const bool planned = row.FileSizeLimit > 0;
         ExpectResults(outcome, {{row.MessageKey == u"FarBackupDirError"_s ? Skipped : Failed,
@@ -334,15 +337,7 @@ TEST_F(FarPackingTest, AStepThatFailsLeavesEveryEntryRecordAndBackupAsItWas) {
         if (!row.LockedFolder.isEmpty())
             QFile::setPermissions(Path(row.LockedFolder),
                                   QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        HandToOrdinaryUser(FFolder.Path());
-        FarPackOutcome outcome;
-        {
-            const AsOrdinaryUser user;
-            std::optional<FileSizeLimit> limit;
-            if (row.FileSizeLimit > 0)
-                limit.emplace(row.FileSizeLimit);
-            outcome = Pack(request);
-        }
+        const FarPackOutcome outcome = PackAsOrdinaryUser(request, row.FileSizeLimit);
         ExpectResults(outcome, {{Failed, u"Locked/lamp.iff"_s}});
         EXPECT_EQ(FarBytes(), row.PackedBefore ? oldArchive : QByteArray());
         EXPECT_EQ(QFile::exists(Far()), row.PackedBefore);
@@ -374,12 +369,7 @@ TEST_F(FarPackingTest, AFileThatCannotLeaveItsFolderStaysOutOfTheArchiveAndTheRe
           BuildFilesDb({{106, {{Far() + u"\\Locked\\lamp.iff"_s, u"45000.5"_s, u"lamp"_s}}}}));
     QFile::setPermissions(Path(Objects + u"Locked"_s),
                           QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    HandToOrdinaryUser(FFolder.Path());
-    FarPackOutcome outcome;
-    {
-        const AsOrdinaryUser user;
-        outcome = Pack(Request(A::OverwriteAll));
-    }
+    const FarPackOutcome outcome = PackAsOrdinaryUser(Request(A::OverwriteAll));
     ExpectResults(outcome, {{Packed, u"chair.iff"_s}, {Failed, u"Locked/lamp.iff"_s}});
     EXPECT_EQ(FarBytes(), BuildFarArchive({{"Locked\\lamp.iff", "old"}, {"chair.iff", "chair"}}));
     EXPECT_EQ(BackupContents(), (QStringList{u"Locked/lamp.iff=old"_s, u"chair.iff=chair"_s}));

@@ -1,28 +1,20 @@
 #include "JournalFixtures.h"
 
+#include "FolderState.h"
 #include "support/FileFixtures.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
+// Bytes read as Latin-1 keep every byte apart, so two files that differ anywhere differ here.
 QStringList Snapshot(const QString& root) {
     QStringList entries;
-    QDirIterator walk(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                      QDirIterator::Subdirectories);
-    while (walk.hasNext()) {
-        const QString path = walk.next();
-        const QString name = QDir(root).relativeFilePath(path);
-        if (name.split(QLatin1Char('/')).contains(u"operations"))
-            continue;
-        QFile file(path);
-        if (walk.fileInfo().isDir())
-            entries.append(name + QLatin1Char('/'));
-        else if (file.open(QIODevice::ReadOnly))
-            entries.append(name + QLatin1Char('=') + QString::fromUtf8(file.readAll()));
-    }
+    for (const auto& [name, bytes] : StateOf(root))
+        entries.append(name.endsWith(QLatin1Char('/'))
+                           ? name
+                           : name + QLatin1Char('=') + QString::fromLatin1(bytes));
     entries.sort();
     return entries;
 }
