@@ -15,40 +15,33 @@ bool IsForbiddenInXml(char16_t c) {
     return (c < u' ' && c != u'\t' && c != u'\n' && c != u'\r') || c == 0xFFFE || c == 0xFFFF;
 }
 
-bool NeedsEscaping(QChar c) {
+// The reference that stands for a character markup reads as its own; empty for the others.
+QStringView EntityOf(QChar c) {
     switch (c.unicode()) {
     case u'&':
+        return u"&amp;";
     case u'<':
+        return u"&lt;";
     case u'>':
+        return u"&gt;";
     case u'"':
+        return u"&quot;";
     case u'\'':
-        return true;
+        return u"&#39;";
     default:
-        return c.isSurrogate() || IsForbiddenInXml(c.unicode());
+        return {};
     }
 }
 
+bool NeedsEscaping(QChar c) {
+    return !EntityOf(c).isEmpty() || c.isSurrogate() || IsForbiddenInXml(c.unicode());
+}
+
 void AppendEscaped(QString& out, QChar c) {
-    switch (c.unicode()) {
-    case u'&':
-        out += u"&amp;";
-        break;
-    case u'<':
-        out += u"&lt;";
-        break;
-    case u'>':
-        out += u"&gt;";
-        break;
-    case u'"':
-        out += u"&quot;";
-        break;
-    case u'\'':
-        out += u"&#39;";
-        break;
-    default:
-        if (!IsForbiddenInXml(c.unicode()))
-            out += c;
-    }
+    if (const QStringView entity = EntityOf(c); !entity.isEmpty())
+        out += entity;
+    else if (!IsForbiddenInXml(c.unicode()))
+        out += c;
 }
 } // namespace
 
