@@ -31,11 +31,12 @@ CaselessName PathKey(const QString& path) {
 }
 } // namespace
 
-FarPackPlan::FarPackPlan(TFarFile& far, const QString& backupFolder,
+FarPackPlan::FarPackPlan(TFarFile& far, const FarPackTarget& target,
                          const std::vector<FarCandidate>& selection, Interaction& interaction,
                          const TLanguage& language, FileExistsAnswer remembered)
-    : FFar(far), FBackupNames(backupFolder), FInteraction(interaction), FLanguage(language),
-      FArchiveAnswer(remembered), FBackupAnswer(remembered) {
+    : FFar(far), FFarFile(target.FarFile), FBackupNames(target.BackupFolder),
+      FInteraction(interaction), FLanguage(language), FArchiveAnswer(remembered),
+      FBackupAnswer(remembered) {
     for (const FarCandidate& candidate : selection)
         FSelectedSources.insert(PathKey(candidate.FullPath));
 }
@@ -76,7 +77,7 @@ FarPackPlan::DecideArchiveName(const FarCandidate& candidate) {
             FLanguage.GetString(QStringLiteral("FarItemExists")), u"ItemName", name);
         const FileExistsReply reply =
             Resolve(FArchiveAnswer, {.NewPath = candidate.FullPath,
-                                     .ExistingPath = QDir::toNativeSeparators(FFar.FileName()),
+                                     .ExistingPath = QDir::toNativeSeparators(FFarFile),
                                      .Message = message,
                                      .ExistingSize = FFar.GetItem(taken)->Size()});
         if (Skips(reply.Answer) ||

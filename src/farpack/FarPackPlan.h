@@ -31,7 +31,8 @@ struct PlannedEntry {
 // Nothing is written or moved here.
 class FarPackPlan {
 public:
-    FarPackPlan(TFarFile& far, const QString& backupFolder,
+    // far holds the archive's entries; a new archive is not on disk yet.
+    FarPackPlan(TFarFile& far, const FarPackTarget& target,
                 const std::vector<FarCandidate>& selection, Interaction& interaction,
                 const TLanguage& language, FileExistsAnswer remembered);
 
@@ -59,6 +60,7 @@ private:
     bool IsSelectedSource(const QString& path) const;
 
     TFarFile& FFar;
+    const QString FFarFile;
     CaselessFolderCache FBackupNames;
     Interaction& FInteraction;
     const TLanguage& FLanguage;

@@ -3,14 +3,16 @@
 #include "common/CaselessName.h"
 #include "common/DayCountDate.h"
 #include "common/Interaction.h"
+#include "common/PackwrightError.h"
 #include "common/PathRules.h"
 #include "common/Placeholders.h"
 #include "farpack/FarPackPlan.h"
-#include "farpack/PackSteps.h"
 #include "formats/FarDirectory.h"
 #include "formats/FarMessages.h"
 #include "formats/InstalledFilesDb.h"
 #include "formats/TFarFile.h"
+#include "journal/Operation.h"
+#include "journal/OperationsAccess.h"
 #include "language/TLanguage.h"
 
 #include <QDateTime>
@@ -21,18 +23,30 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 
 namespace {
 QString Native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-// The folder exists and a file can be made in it.
-bool CanWriteInto(const QString& folder) {
-    if (!QDir().mkpath(folder))
-        return false;
+bool CanMakeFileIn(const QString& folder) {
     QTemporaryFile probe(WithTrailingSeparator(folder) + QStringLiteral(".packwright-XXXXXX"));
     return probe.open();
+}
+
+// The folder can be made and a file made in it. Folders made to find out go again: the
+// operation makes them where it can take them back.
+bool CanWriteInto(const QString& folder) {
+    const QString wanted = QDir::cleanPath(folder);
+    QString existing = wanted;
+    while (!QFileInfo::exists(existing) && QFileInfo(existing).absolutePath() != existing)
+        existing = QFileInfo(existing).absolutePath();
+    const bool writable = QDir().mkpath(wanted) && CanMakeFileIn(wanted);
+    for (QString level = wanted; level != existing; level = QFileInfo(level).absolutePath())
+        QDir().rmdir(level);
+    return writable;
 }
 
 // The archive on disk lists every planned entry with its size.
@@ -67,16 +81,20 @@ public:
 private:
     void Report(int percent) { FProgress->SetPercent(percent); }
     bool OpenArchive();
-    std::vector<PlannedEntry> Plan();
-    void DiscardArchive();
+    std::optional<std::vector<PlannedEntry>> Plan();
     bool PackPlanned(std::vector<PlannedEntry>& planned);
+    bool BeginOperation(const std::vector<PlannedEntry>& planned);
+    void FailJournal();
+    void TakeBack();
     bool MoveToBackups(std::vector<PlannedEntry>& planned);
+    bool MoveToBackup(const PlannedEntry& entry);
     void WarnMoveFailed(const QStringList& failed);
     bool Record(const std::vector<PlannedEntry>& moved);
     InstalledFileRecord TakeInstallRecord(const QString& path, double now);
     void RecordArchive(double now);
     bool WriteArchive(const std::vector<PlannedEntry>& moved);
     bool AddMoved(const std::vector<PlannedEntry>& moved);
+    bool Commit();
     void MarkAll(const std::vector<PlannedEntry>& planned, FarPackState state);
 
     const FarPackRequest& FRequest;
@@ -85,20 +103,18 @@ private:
     const QString FFarFile;
     InstalledFilesDb FDb;
     TFarFile FFar;
-    PackSteps FSteps;
+    std::unique_ptr<Operation> FOperation;
     std::unique_ptr<ProgressHandle> FProgress;
-    bool FArchiveExisted = false;
     FarPackOutcome FOutcome;
 };
 
 FarPackOutcome FarPacker::Run() {
     FOutcome.RememberedAnswer = FRequest.FileExistsDefault;
-    FArchiveExisted = QFileInfo::exists(FFarFile);
     FProgress = FInteraction.BeginProgress(FLanguage.GetString(QStringLiteral("Progress")));
-    FProgress->SetMessage(
-        ReplacePlaceholder(FArchiveExisted ? FLanguage.GetString(QStringLiteral("FarUpdating"))
-                                           : FLanguage.GetString(QStringLiteral("FarCreating")),
-                           u"FileName", Native(FFarFile)));
+    FProgress->SetMessage(ReplacePlaceholder(
+        QFileInfo::exists(FFarFile) ? FLanguage.GetString(QStringLiteral("FarUpdating"))
+                                    : FLanguage.GetString(QStringLiteral("FarCreating")),
+        u"FileName", Native(FFarFile)));
     if (!CanWriteInto(FRequest.Target.BackupFolder)) {
         FInteraction.Fail(
             ReplacePlaceholder(FLanguage.GetString(QStringLiteral("FarBackupDirError")),
@@ -107,8 +123,8 @@ FarPackOutcome FarPacker::Run() {
     }
     if (!OpenArchive())
         return FOutcome;
-    std::vector<PlannedEntry> planned = Plan();
-    if (!PackPlanned(planned))
+    std::optional<std::vector<PlannedEntry>> planned = Plan();
+    if (!planned || !PackPlanned(*planned))
         return FOutcome;
     Report(100);
     FProgress.reset();
@@ -116,22 +132,34 @@ FarPackOutcome FarPacker::Run() {
     return FOutcome;
 }
 
+// A new archive is only looked at here: the operation makes it, where it can take it back.
 bool FarPacker::OpenArchive() {
-    if (FFar.LoadFile(FFarFile)) {
+    const bool opened = QFileInfo::exists(FFarFile)
+                            ? FFar.LoadFile(FFarFile)
+                            : CanMakeFileIn(QFileInfo(FFarFile).absolutePath());
+    if (opened) {
         FFar.SetKeepPaths(true);
         return true;
     }
+    if (!QFileInfo::exists(FFarFile))
+        FInteraction.Fail(
+            FillFarMessage(FLanguage.GetString(QStringLiteral("FarFileCreateError")), FFarFile));
     for (FarPackResult& result : FOutcome.Results)
         result.State = FarPackState::Failed;
     return false;
 }
 
-// Settles every name with the user; the archive on disk stays as it was.
-std::vector<PlannedEntry> FarPacker::Plan() {
+// Settles every name with the user; nothing on disk changes. Nothing when the user
+// cancelled, which stops the packing here as it is.
+std::optional<std::vector<PlannedEntry>> FarPacker::Plan() {
     Report(5);
-    FarPackPlan plan(FFar, FRequest.Target.BackupFolder, FRequest.Selection, FInteraction,
-                     FLanguage, FOutcome.RememberedAnswer);
+    FarPackPlan plan(FFar, FRequest.Target, FRequest.Selection, FInteraction, FLanguage,
+                     FOutcome.RememberedAnswer);
     for (size_t i = 0; i < FOutcome.Results.size(); ++i) {
+        if (FProgress->CancelRequested()) {
+            FFar.Close();
+            return std::nullopt;
+        }
         plan.Plan(FOutcome.Results, i);
         Report(5 + int(30 * (i + 1) / FOutcome.Results.size()));
     }
@@ -139,35 +167,68 @@ std::vector<PlannedEntry> FarPacker::Plan() {
     return plan.Planned();
 }
 
-// An archive this packing created stays only when something went into it.
-void FarPacker::DiscardArchive() {
-    FFar.Close();
-    if (!FArchiveExisted)
-        QFile::remove(FFarFile);
-}
-
-// The files move first, the records follow, and the archive is written last: each step
-// can still be undone when a later one fails, so every old byte stays in the archive, in
-// the game folder or in the backup folder, and the records name what the archive holds.
+// The files move first, the records follow, and the archive is written last, each change
+// through the operation: until its commit, dropping it takes every change back, so every
+// old byte stays in the archive, in the game folder, in the backup folder or in the keep
+// folder, and the records name what the archive holds.
 bool FarPacker::PackPlanned(std::vector<PlannedEntry>& planned) {
+    if (planned.empty()) {
+        FFar.Close();
+        return true;
+    }
+    if (!BeginOperation(planned)) {
+        FFar.Close();
+        MarkAll(planned, FarPackState::Failed);
+        return false;
+    }
     if (!MoveToBackups(planned)) {
-        FSteps.UndoAll();
-        DiscardArchive();
+        TakeBack();
         MarkAll(planned, FarPackState::Skipped);
         return false;
     }
     if (planned.empty()) {
-        DiscardArchive();
+        TakeBack();
         return true;
     }
-    if (Record(planned) && WriteArchive(planned)) {
-        FSteps.Commit();
+    if (Record(planned) && WriteArchive(planned) && Commit())
         return true;
-    }
-    FSteps.UndoAll();
-    DiscardArchive();
+    TakeBack();
     MarkAll(planned, FarPackState::Failed);
     return false;
+}
+
+// Existing backups the moves may replace go to the keep folder, and so do the bytes of
+// files.iff and of the archive, kept first: the history names the archive first.
+bool FarPacker::BeginOperation(const std::vector<PlannedEntry>& planned) {
+    OperationStart start{.DataFolder = QFileInfo(FRequest.DatabaseFile).absolutePath(),
+                         .Kind = OperationKind::FarPack,
+                         .Comment = FRequest.Comment,
+                         .FilesItMayMove = {},
+                         .FilesItMayRewrite = {FRequest.DatabaseFile, FFarFile}};
+    for (const PlannedEntry& entry : planned)
+        start.FilesItMayMove.append(entry.BackupPath);
+    try {
+        FOperation = std::make_unique<Operation>(start, FLanguage);
+    } catch (const EPackwrightError& error) {
+        FInteraction.Fail(error.Text());
+        return false;
+    }
+    if (FOperation->Rewrite(FRequest.DatabaseFile) && FOperation->Rewrite(FFarFile))
+        return true;
+    FailJournal();
+    FOperation.reset();
+    return false;
+}
+
+void FarPacker::FailJournal() {
+    FInteraction.Fail(
+        FolderText(FLanguage, QStringLiteral("OperationJournalError"), FOperation->Folder()));
+}
+
+// The archive is closed first: a file held open cannot be removed everywhere.
+void FarPacker::TakeBack() {
+    FFar.Close();
+    FOperation.reset();
 }
 
 // False when the user cancelled: this is where a cancelled packing stops, and the files
@@ -178,7 +239,7 @@ bool FarPacker::MoveToBackups(std::vector<PlannedEntry>& planned) {
         if (FProgress->CancelRequested())
             return false;
         FarPackResult& result = FOutcome.Results[planned[i].Result];
-        const bool moved = FSteps.Move(result.Candidate.FullPath, planned[i].BackupPath);
+        const bool moved = MoveToBackup(planned[i]);
         result.State = moved ? FarPackState::Packed : FarPackState::Failed;
         if (!moved)
             failed.append(Native(result.Candidate.FullPath));
@@ -190,6 +251,11 @@ bool FarPacker::MoveToBackups(std::vector<PlannedEntry>& planned) {
     if (!failed.isEmpty())
         WarnMoveFailed(failed);
     return true;
+}
+
+bool FarPacker::MoveToBackup(const PlannedEntry& entry) {
+    return FOperation->MakeFolders(QFileInfo(entry.BackupPath).absolutePath()) &&
+           FOperation->Move(FOutcome.Results[entry.Result].Candidate.FullPath, entry.BackupPath);
 }
 
 void FarPacker::WarnMoveFailed(const QStringList& failed) {
@@ -211,10 +277,7 @@ bool FarPacker::Record(const std::vector<PlannedEntry>& moved) {
                 {Native(FFarFile) + QLatin1Char('\\') + entry.EntryName, installed.Comment,
                  installed.InstalledAt});
     }
-    if (FSteps.KeepOldBytes(FDb.DbFileName()))
-        return FDb.Save(FInteraction);
-    FInteraction.Fail(FDb.ErrorMessage());
-    return false;
+    return FDb.Save(FInteraction);
 }
 
 // Removes the object's own record; a file the database did not know counts as installed
@@ -237,8 +300,8 @@ void FarPacker::RecordArchive(double now) {
     FDb.Add(ContentKind::FarFiles, record);
 }
 
-// The archive as it was on disk, each moved file in place of the entries of its name, read
-// from its backup path.
+// The archive as it was on disk, or a new one, each moved file in place of the entries of
+// its name, read from its backup path.
 bool FarPacker::WriteArchive(const std::vector<PlannedEntry>& moved) {
     if (!FFar.LoadFile(FFarFile) || !AddMoved(moved))
         return false;
@@ -267,6 +330,13 @@ bool FarPacker::AddMoved(const std::vector<PlannedEntry>& moved) {
         FFar.GetItem(FFar.GetCount() - 1)->SetName(entry.EntryName);
     }
     return true;
+}
+
+bool FarPacker::Commit() {
+    if (FOperation->Commit())
+        return true;
+    FailJournal();
+    return false;
 }
 
 void FarPacker::MarkAll(const std::vector<PlannedEntry>& planned, FarPackState state) {

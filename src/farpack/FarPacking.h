@@ -40,10 +40,12 @@ struct FarPackOutcome {
 };
 
 // Packs the selected object files into the archive, moves them to the backup folder and
-// records them in the database. A file that cannot be moved stays where it was and outside
-// the archive; when the records or the archive cannot be written, every file, entry and
-// record stays as it was. Every failure is shown through interaction; at the end the user
-// is told how many files were packed.
+// records them in the database, as one operation of the journal: a crash part-way is undone
+// by the next recovery, and a committed packing can be undone later. A file that cannot be
+// moved stays where it was and outside the archive; when the records or the archive cannot
+// be written, or the user cancels, every file, entry and record stays as it was. Every
+// failure is shown through interaction; at the end the user is told how many files were
+// packed.
 FarPackOutcome PackObjectsIntoFar(const FarPackRequest& request, const TLanguage& language,
                                   Interaction& interaction);
 

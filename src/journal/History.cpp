@@ -51,10 +51,14 @@ QStringList TouchedFiles(const JournalContents& contents) {
     QStringList files;
     QSet<QString> seen;
     for (const JournalStep& step : contents.Steps) {
-        if (step.Kind == StepKind::Folder || seen.contains(step.Path))
+        if (step.Kind == StepKind::Folder)
             continue;
-        seen.insert(step.Path);
-        files.append(step.Path);
+        for (const QString& path : ChangedPaths(step)) {
+            if (!seen.contains(path)) {
+                seen.insert(path);
+                files.append(path);
+            }
+        }
     }
     return files;
 }

@@ -30,7 +30,7 @@ constexpr std::array OperationWords{
 constexpr std::array StepWords{
     Word{u"create", int(StepKind::Create)},   Word{u"folder", int(StepKind::Folder)},
     Word{u"replace", int(StepKind::Replace)}, Word{u"remove", int(StepKind::Remove)},
-    Word{u"rewrite", int(StepKind::Rewrite)},
+    Word{u"rewrite", int(StepKind::Rewrite)}, Word{u"move", int(StepKind::Move)},
 };
 
 template <size_t N> QString WordOf(const std::array<Word, N>& words, int value) {
@@ -68,17 +68,25 @@ std::optional<JournalHeader> ParseHeader(const QStringList& fields) {
                          .Comment = *comment};
 }
 
-// Only absolute paths: a step never reaches a file relative to wherever recovery runs.
+std::optional<QString> AbsolutePath(const QString& field) {
+    const std::optional<QString> path = TsvFieldText(field);
+    return path && QDir::isAbsolutePath(*path) ? path : std::nullopt;
+}
+
+// Only absolute paths: a step never reaches a file relative to wherever recovery runs. A
+// move has a target field after its path; no other kind has one.
 std::optional<JournalStep> ParseStep(const QStringList& fields) {
-    if (fields.size() != 3)
-        return std::nullopt;
     const std::optional<int> kind = ValueOf(StepWords, fields[0]);
+    if (!kind || fields.size() != (StepKind(*kind) == StepKind::Move ? 4 : 3))
+        return std::nullopt;
     bool isNumber = false;
     const int number = fields[1].toInt(&isNumber);
-    const std::optional<QString> path = TsvFieldText(fields[2]);
-    if (!kind || !isNumber || number <= 0 || !path || !QDir::isAbsolutePath(*path))
+    const std::optional<QString> path = AbsolutePath(fields[2]);
+    const std::optional<QString> target =
+        fields.size() == 4 ? AbsolutePath(fields[3]) : std::optional(QString());
+    if (!isNumber || number <= 0 || !path || !target)
         return std::nullopt;
-    return JournalStep{.Kind = StepKind(*kind), .Number = number, .Path = *path};
+    return JournalStep{.Kind = StepKind(*kind), .Number = number, .Path = *path, .Target = *target};
 }
 std::optional<qint64> NonNegative(const QString& field) {
     bool isNumber = false;
@@ -110,8 +118,21 @@ QByteArray HeaderLine(const JournalHeader& header) {
                  header.Time.toString(Qt::ISODate), header.Comment});
 }
 
+const QString& ResultPath(const JournalStep& step) {
+    return step.Kind == StepKind::Move ? step.Target : step.Path;
+}
+
+QStringList ChangedPaths(const JournalStep& step) {
+    if (step.Kind == StepKind::Move)
+        return {step.Path, step.Target};
+    return {step.Path};
+}
+
 QByteArray StepLine(const JournalStep& step) {
-    return Line({WordOf(StepWords, int(step.Kind)), QString::number(step.Number), step.Path});
+    QStringList fields{WordOf(StepWords, int(step.Kind)), QString::number(step.Number), step.Path};
+    if (step.Kind == StepKind::Move)
+        fields.append(step.Target);
+    return Line(fields);
 }
 
 QByteArray WrittenLine(int stepNumber, const FileState& state) {

@@ -27,6 +27,8 @@ enum class StepKind {
     Remove,
     // A copy of the file goes to the keep folder; the file is then rewritten in place.
     Rewrite,
+    // The file at the path moves to the step's target, where none stands.
+    Move,
 };
 
 struct JournalHeader {
@@ -40,7 +42,14 @@ struct JournalStep {
     StepKind Kind = StepKind::Create;
     int Number = 0;
     QString Path;
+    // Where a move puts the file; empty for every other kind.
+    QString Target{};
 };
+
+// Where the step leaves a file: a move's target, else its path.
+const QString& ResultPath(const JournalStep& step);
+// The files the step changes: a move's path and target, else its path.
+QStringList ChangedPaths(const JournalStep& step);
 
 // What a step left at its path when the operation committed, to tell later whether someone
 // changed the file since.

@@ -15,6 +15,7 @@
 #include <QLocale>
 #include <QStorageInfo>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -118,10 +119,11 @@ bool Operation::Append(const QByteArray& line) {
     return !FBroken;
 }
 
-bool Operation::Step(StepKind kind, const QString& path) {
+bool Operation::Step(StepKind kind, const QString& path, const QString& target) {
     if (FCommitted)
         return false;
-    const JournalStep step{.Kind = kind, .Number = LastNumber() + 1, .Path = path};
+    const JournalStep step{
+        .Kind = kind, .Number = LastNumber() + 1, .Path = path, .Target = target};
     if (StepHook)
         StepHook(step.Number);
     if (!Append(StepLine(step)))
@@ -161,9 +163,27 @@ bool Operation::Rewrite(const QString& path) {
            CopyIntoKeep(path, KeptFileOf(FFolder, LastNumber()));
 }
 
+// No step is taken for a file that is not there, whose undo would take whatever stands at
+// the target for it, nor for one already at the target, which would go to the keep folder.
+bool Operation::Move(const QString& source, const QString& target) {
+    if (!QFileInfo(source).isFile() || QFileInfo(source) == QFileInfo(target))
+        return false;
+    const qsizetype before = FSteps.size();
+    if ((!Occupied(target) || Replace(target)) && Step(StepKind::Move, source, target) &&
+        MoveToFreePath(source, target, &FError))
+        return true;
+    UndoStepsAfter(before);
+    return false;
+}
+
 void Operation::UndoLastStep() {
-    if (!FSteps.isEmpty())
-        RollBackStep(FFolder, FSteps.last());
+    UndoStepsAfter(FSteps.size() - 1);
+}
+
+// Their lines stay: undoing a step twice does nothing more.
+void Operation::UndoStepsAfter(qsizetype count) {
+    for (qsizetype i = FSteps.size() - 1; i >= std::max<qsizetype>(count, 0); --i)
+        RollBackStep(FFolder, FSteps[i]);
 }
 
 // One write and one sync for them all: a kill part-way leaves an uncommitted operation,
@@ -173,7 +193,7 @@ bool Operation::RecordWrittenFiles() {
     for (const JournalStep& step : FSteps) {
         if (step.Kind == StepKind::Folder || step.Kind == StepKind::Remove)
             continue;
-        if (const std::optional<FileState> state = ReadFileState(step.Path))
+        if (const std::optional<FileState> state = ReadFileState(ResultPath(step)))
             lines += WrittenLine(step.Number, *state);
     }
     return lines.isEmpty() || Append(lines);

@@ -49,6 +49,10 @@ public:
     // A copy of the file at path is kept before it is rewritten; a path where nothing
     // stands counts as Create.
     bool Rewrite(const QString& path);
+    // The file at source moves to target. A file standing at target moves to the keep folder
+    // first; a missing source, a folder at target, or source and target naming one file fail
+    // the move. A move that fails is undone at once, the file at target put back.
+    bool Move(const QString& source, const QString& target);
     // Undoes the latest step at once, for a change that failed after its step was taken.
     void UndoLastStep();
     // False when the commit line could not be written; the operation is then undone.
@@ -60,7 +64,8 @@ public:
 
 private:
     void Open(const OperationStart& start, const QString& operations, const TLanguage& language);
-    bool Step(StepKind kind, const QString& path);
+    bool Step(StepKind kind, const QString& path, const QString& target = {});
+    void UndoStepsAfter(qsizetype count);
     bool Append(const QByteArray& line);
     // What each step left at its path, for the undo of the committed operation to check.
     bool RecordWrittenFiles();

@@ -50,6 +50,8 @@ bool RollBackStep(const QString& operationFolder, const JournalStep& step) {
         const QString kept = KeptFileOf(operationFolder, step.Number);
         return !Occupied(kept) || PutBack(kept, step.Path);
     }
+    case StepKind::Move:
+        return MoveBack(step.Path, step.Target);
     }
     return false;
 }

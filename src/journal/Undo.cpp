@@ -49,19 +49,23 @@ void CheckNothingLaterTouched(const QList<CommittedOperation>& committed, qsizet
     }
 }
 
-// Only each file's last step tells what the operation left there: a file it removed must
-// still be gone, any other must be as recorded at the commit.
+// Only each file's last step tells what the operation left there: a file it removed or
+// moved away must still be gone, any other must be as recorded at the commit.
 std::optional<QString> ChangedFile(const JournalContents& contents) {
     QSet<QString> seen;
+    const auto changed = [&](const QString& path, const FileState* written) {
+        if (seen.contains(path))
+            return false;
+        seen.insert(path);
+        return written ? ReadFileState(path) != *written : Occupied(path);
+    };
     for (const JournalStep& step : contents.Steps | std::views::reverse) {
-        if (step.Kind == StepKind::Folder || seen.contains(step.Path))
+        if (step.Kind == StepKind::Folder)
             continue;
-        seen.insert(step.Path);
         const auto written = contents.Written.constFind(step.Number);
-        const bool unchanged = written == contents.Written.cend()
-                                   ? !Occupied(step.Path)
-                                   : ReadFileState(step.Path) == *written;
-        if (!unchanged)
+        if (changed(ResultPath(step), written == contents.Written.cend() ? nullptr : &*written))
+            return ResultPath(step);
+        if (step.Kind == StepKind::Move && changed(step.Path, nullptr))
             return step.Path;
     }
     return std::nullopt;

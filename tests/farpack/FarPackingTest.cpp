@@ -1,5 +1,6 @@
 #include "farpack/FarPacking.h"
 
+#include "common/CaselessFolderCache.h"
 #include "common/DayCountDate.h"
 #include "formats/InstalledFilesDb.h"
 #include "support/EnglishLanguage.h"
@@ -110,6 +111,17 @@ protected:
     QString FRoot;
     std::unique_ptr<ScriptedInteraction> FInteraction = std::make_unique<ScriptedInteraction>();
 };
+
+TEST_F(FarPackingTest, BackupNamesAreFoundInAnyCaseTheExactSpellingFirst) {
+    FFolder.Write(u"backup/SETS/Lamp.IFF"_s, "");
+    FFolder.Write(u"backup/Chair.iff"_s, "");
+    FFolder.Write(u"backup/chair.iff"_s, "");
+    CaselessFolderCache backup(FFolder.Path(u"BACKUP"_s));
+    const QString root = FFolder.Path(u"backup/"_s);
+    EXPECT_EQ(backup.Resolve(u"sets\\lamp.iff"_s), root + u"SETS/Lamp.IFF"_s);
+    EXPECT_EQ(backup.Resolve(u"chair.iff"_s), root + u"chair.iff"_s);
+    EXPECT_EQ(backup.Resolve(u"new/Sets/x.iff"_s), root + u"new/Sets/x.iff"_s);
+}
 
 TEST_F(FarPackingTest, PacksIntoANewArchiveMovesToTheBackupAndRecordsWhatWasPacked) {
     const QString chair = Write(Objects + u"chair.iff"_s, "chair");
@@ -313,8 +325,9 @@ TEST_F(FarPackingTest, AStepThatFailsLeavesEveryEntryRecordAndBackupAsItWas) {
     const std::vector<Row> rows = {
         {true, locked, u"files.iff"_s, 0, MessageKind::Warning, u"FarMoveFailed"_s},
         {false, locked, u"files.iff"_s, 0, MessageKind::Warning, u"FarMoveFailed"_s},
-        {true, u"db"_s, u"db/files.iff"_s, 0, MessageKind::Error, u"DBError"_s},
-        {false, u"db"_s, u"db/files.iff"_s, 0, MessageKind::Error, u"DBError"_s},
+        // No journal can be written beside the database: nothing begins.
+        {true, u"db"_s, u"db/files.iff"_s, 0, MessageKind::Error, u"OperationJournalError"_s},
+        {false, u"db"_s, u"db/files.iff"_s, 0, MessageKind::Error, u"OperationJournalError"_s},
         {true, {}, u"files.iff"_s, 2048, MessageKind::Error, u"FarFileCreateError"_s},
         {false, {}, u"files.iff"_s, 2048, MessageKind::Error, u"FarFileCreateError"_s},
     };
@@ -402,26 +415,36 @@ TEST_F(FarPackingTest, ABackupPathWhereASelectedFileLiesIsNeverWrittenOver) {
     EXPECT_EQ(FarBytes(), BuildFarArchive({{"desk.iff", "desk"}}));
 }
 
-// Cancel pressed once the first of three files has moved (35 + 30 / 3 percent): that file
-// comes back, and archive, backup folder and records stay as they were.
-TEST_F(FarPackingTest, ACancelledPackingPutsBackWhatItMoved) {
-    const QString chair = Write(Objects + u"chair.iff"_s, "chair");
-    Write(Objects + u"lamp.iff"_s, "lamp");
-    Write(Objects + u"sofa.iff"_s, "sofa");
-    const QByteArray archive = BuildFarArchive({{"keep.iff", "k"}});
-    Write(Objects + u"My.far"_s, archive);
-    const QByteArray db = BuildFilesDb({{100, {{chair, u"45000.25"_s, u"c"_s}}}});
-    Write(u"files.iff"_s, db);
-    Asked().CancelAtPercent(45);
+// Cancel pressed while planning, after the first of three files (5 + 30 / 3 percent), asks
+// nothing more; pressed once the first file has moved (35 + 30 / 3 percent), it puts that
+// file back. Either way archive, backup folder and records stay as they were.
+TEST_F(FarPackingTest, ACancelledPackingAsksNothingMoreAndPutsBackWhatItMoved) {
+    for (const auto& [cancelAt, questions] : {std::pair(15, 1), std::pair(45, 3)}) {
+        NextRow(cancelAt);
+        SCOPED_TRACE(cancelAt);
+        const QString chair = Write(Objects + u"chair.iff"_s, "chair");
+        Write(Objects + u"lamp.iff"_s, "lamp");
+        Write(Objects + u"sofa.iff"_s, "sofa");
+        const QByteArray archive = BuildFarArchive(
+            {{"chair.iff", "c"}, {"keep.iff", "k"}, {"lamp.iff", "l"}, {"sofa.iff", "s"}});
+        Write(Objects + u"My.far"_s, archive);
+        const QByteArray db = BuildFilesDb({{100, {{chair, u"45000.25"_s, u"c"_s}}}});
+        Write(u"files.iff"_s, db);
+        for (int i = 0; i < questions; ++i)
+            Asked().ExpectFileExists({A::Overwrite, {}});
+        Asked().CancelAtPercent(cancelAt);
 
-    ExpectResults(Pack(Request()),
-                  {{Skipped, u"chair.iff"_s}, {Skipped, u"lamp.iff"_s}, {Skipped, u"sofa.iff"_s}});
+        for (const FarPackResult& result : Pack(Request()).Results)
+            EXPECT_EQ(result.State, Skipped);
 
-    EXPECT_EQ(FarBytes(), archive);
-    EXPECT_EQ(BackupContents(), QStringList());
-    EXPECT_EQ(Read(Objects + u"chair.iff"_s), "chair");
-    EXPECT_EQ(Read(Objects + u"lamp.iff"_s), "lamp");
-    EXPECT_EQ(Read(Objects + u"sofa.iff"_s), "sofa");
-    EXPECT_EQ(Read(u"files.iff"_s), db);
-    EXPECT_EQ(Asked().MessageTexts(), QStringList());
+        EXPECT_EQ(FarBytes(), archive);
+        EXPECT_EQ(BackupContents(), QStringList());
+        EXPECT_EQ(Read(Objects + u"chair.iff"_s), "chair");
+        EXPECT_EQ(Read(Objects + u"lamp.iff"_s), "lamp");
+        EXPECT_EQ(Read(Objects + u"sofa.iff"_s), "sofa");
+        EXPECT_EQ(Read(u"files.iff"_s), db);
+        EXPECT_EQ(Asked().MessageTexts(), QStringList());
+        EXPECT_EQ(QDir(Path(u"operations"_s)).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                  QStringList());
+    }
 }

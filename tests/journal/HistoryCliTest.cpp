@@ -1,4 +1,5 @@
 #include "JournalFixtures.h"
+#include "support/FarFixtures.h"
 #include "support/FileFixtures.h"
 #include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
@@ -16,8 +17,10 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-// Three committed operations on one game folder: an install of a chair and a lamp with a
-// comment, an install that replaces the chair and adds a table, and the table's deletion.
+// Four committed operations on one game folder: an install of a chair and a lamp with a
+// comment, an install that replaces the chair and adds a table, the table's deletion, and
+// the packing of the chair and the lamp into an archive that held an older chair, whose
+// backup the new one's replaces.
 class HistoryCliTest : public TempFolderTest {
 protected:
     HistoryCliTest() {
@@ -29,6 +32,9 @@ protected:
         FFolder.Write(u"first/lamp.iff"_s, "lamp");
         FFolder.Write(u"second/chair.iff"_s, "new chair");
         FFolder.Write(u"second/table.iff"_s, "table");
+        FFolder.Write(u"game/GameData/UserObjects/objs.far"_s,
+                      BuildFarArchive({{"chair.iff", "packed chair"}}));
+        FFolder.Write(u"backup/chair.iff"_s, "packed chair");
         FBefore = State();
         Install({u"--comment"_s, u"first chairs"_s, FFolder.Path(u"first"_s)});
         FAfterFirst = State();
@@ -36,6 +42,13 @@ protected:
         FAfterSecond = State();
         EXPECT_EQ(Cli({u"delete"_s, u"--game"_s, Game(), u"--yes"_s, Object(u"table.iff"_s)}).Exit,
                   0);
+        FAfterDeletion = State();
+        const ProgramRun packed =
+            Cli({u"far"_s, u"pack"_s, u"--game"_s, Game(), u"--far"_s, Object(u"objs.far"_s),
+                 u"--backup"_s, FFolder.Path(u"backup"_s), u"--on-conflict"_s, u"overwrite"_s,
+                 u"--yes"_s});
+        EXPECT_EQ(packed.Exit, 0) << packed.Err.toStdString();
+        EXPECT_EQ(FFolder.Read(u"backup/chair.iff"_s), "new chair");
         FIds = Column(0);
     }
 
@@ -64,27 +77,30 @@ protected:
             values.append(line.split(u'\t').value(field));
         return values;
     }
-    QStringList State() const { return Snapshot(Game()) + Snapshot(FFolder.Path(u"home"_s)); }
+    QStringList State() const { return Snapshot(FFolder.Path()); }
 
     QProcessEnvironment FEnvironment = QProcessEnvironment::systemEnvironment();
     QStringList FBefore;
     QStringList FAfterFirst;
     QStringList FAfterSecond;
+    QStringList FAfterDeletion;
     QStringList FIds;
 };
 } // namespace
 
 TEST_F(HistoryCliTest, ListsEachCommittedOperationOldestFirst) {
     const QStringList lines = History();
-    ASSERT_EQ(lines.size(), 3);
+    ASSERT_EQ(lines.size(), 4);
     const QRegularExpression id(u"^\\d{8}-\\d{6}-\\d{3}-\\d+$"_s);
     const QRegularExpression time(u"^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d$"_s);
     const QStringList expected[] = {
         {u"install"_s, u"2"_s, u"first chairs"_s},
         {u"install"_s, u"2"_s, Object(u"chair.iff"_s)},
         {u"delete"_s, u"1"_s, Object(u"table.iff"_s)},
+        // The archive, the two files and their backups.
+        {u"far-pack"_s, u"5"_s, Object(u"objs.far"_s)},
     };
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 4; ++i) {
         const QStringList fields = lines[i].split(u'\t');
         ASSERT_EQ(fields.size(), 5) << lines[i].toStdString();
         EXPECT_TRUE(id.match(fields[0]).hasMatch()) << fields[0].toStdString();
@@ -93,23 +109,24 @@ TEST_F(HistoryCliTest, ListsEachCommittedOperationOldestFirst) {
     }
     EXPECT_LT(FIds[0], FIds[1]);
     EXPECT_LT(FIds[1], FIds[2]);
+    EXPECT_LT(FIds[2], FIds[3]);
 }
 
 TEST_F(HistoryCliTest, UndoTakesOperationsBackNewestFirstByteForByte) {
     const ProgramRun blocked = Undo(FIds[0]);
     EXPECT_EQ(blocked.Exit, 1);
-    EXPECT_TRUE(blocked.Err.contains(u" "_s + FIds[2] + u" ("_s)) << blocked.Err.toStdString();
+    EXPECT_TRUE(blocked.Err.contains(u" "_s + FIds[3] + u" ("_s)) << blocked.Err.toStdString();
     EXPECT_TRUE(blocked.Err.contains(u"Please undo it first."_s)) << blocked.Err.toStdString();
 
-    const QStringList expected[] = {FAfterSecond, FAfterFirst, FBefore};
-    for (int i = 2; i >= 0; --i) {
+    const QStringList expected[] = {FAfterDeletion, FAfterSecond, FAfterFirst, FBefore};
+    for (int i = 3; i >= 0; --i) {
         const ProgramRun run = Undo(FIds[i]);
         EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
         EXPECT_TRUE(run.Err.startsWith(u"info: The "_s) &&
                     run.Err.endsWith(u") has been undone: the game folder and the installed "
                                      "files database are as they were before it.\n"_s))
             << run.Err.toStdString();
-        EXPECT_EQ(State(), expected[2 - i]) << "undoing " << i;
+        EXPECT_EQ(State(), expected[3 - i]) << "undoing " << i;
         EXPECT_EQ(Column(0), FIds.mid(0, i));
     }
     EXPECT_EQ(Undo(FIds[0]).Err, u"packwright-cli: There is no completed change \""_s + FIds[0] +
@@ -119,6 +136,7 @@ TEST_F(HistoryCliTest, UndoTakesOperationsBackNewestFirstByteForByte) {
 // Each change is refused, naming the file, with nothing touched; the files are then put
 // back as the install left them, times and all, for the next.
 TEST_F(HistoryCliTest, UndoRefusesAFileChangedSinceNamingItUnlessForced) {
+    ASSERT_EQ(Undo(FIds[3]).Exit, 0);
     ASSERT_EQ(Undo(FIds[2]).Exit, 0);
     const QString chair = Object(u"chair.iff"_s);
     const QString table = Object(u"table.iff"_s);
@@ -162,8 +180,8 @@ TEST_F(HistoryCliTest, UndoRefusesAFileChangedSinceNamingItUnlessForced) {
 TEST_F(HistoryCliTest, NothingChangesWithoutConfirmationAndPurgeForgetsEverything) {
     const QStringList before = State();
     const QStringList refusals[] = {
-        {u"undo"_s, FIds[2]},
-        {u"undo"_s, FIds[2], u"--game"_s, FFolder.Path(u"nowhere"_s), u"--yes"_s},
+        {u"undo"_s, FIds[3]},
+        {u"undo"_s, FIds[3], u"--game"_s, FFolder.Path(u"nowhere"_s), u"--yes"_s},
         {u"history"_s, u"--purge"_s},
     };
     for (const QStringList& args : refusals) {

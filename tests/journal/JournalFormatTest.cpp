@@ -15,6 +15,7 @@ TEST(JournalFormat, WritesOneEscapedTabSeparatedLinePerEntry) {
     struct Case {
         StepKind Kind;
         const char* Line;
+        QString Target{};
     };
     const Case cases[] = {
         {StepKind::Create, "create\t7\t/g/a\\tb\\n.iff\n"},
@@ -22,13 +23,17 @@ TEST(JournalFormat, WritesOneEscapedTabSeparatedLinePerEntry) {
         {StepKind::Replace, "replace\t7\t/g/a\\tb\\n.iff\n"},
         {StepKind::Remove, "remove\t7\t/g/a\\tb\\n.iff\n"},
         {StepKind::Rewrite, "rewrite\t7\t/g/a\\tb\\n.iff\n"},
+        {StepKind::Move, "move\t7\t/g/a\\tb\\n.iff\t/b/\\\\t.iff\n", u"/b/\\t.iff"_s},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(StepLine({.Kind = c.Kind, .Number = 7, .Path = u"/g/a\tb\n.iff"_s}), c.Line);
+        EXPECT_EQ(
+            StepLine({.Kind = c.Kind, .Number = 7, .Path = u"/g/a\tb\n.iff"_s, .Target = c.Target}),
+            c.Line);
         const JournalContents read = ParseJournal(HeaderLine(header) + c.Line + CommitLine());
         ASSERT_EQ(read.Steps.size(), 1) << c.Line;
         EXPECT_EQ(read.Steps[0].Kind, c.Kind) << c.Line;
         EXPECT_EQ(read.Steps[0].Path, u"/g/a\tb\n.iff"_s);
+        EXPECT_EQ(read.Steps[0].Target, c.Target);
         EXPECT_TRUE(read.Committed);
     }
     EXPECT_EQ(CommitLine(), "commit\n");
@@ -43,6 +48,9 @@ TEST(JournalFormat, ReadsWhatItCanAndSkipsLinesThatAreNotSteps) {
                                "remove\t3\trelative.iff\n"  // not an absolute path
                                "remove\t3\t/g/bad\\q.iff\n" // an escape that means nothing
                                "remove\t3\t/g/x.iff\textra\n"
+                               "move\t3\t/g/x.iff\n" // a move without its target
+                               "move\t3\t/g/x.iff\trelative.iff\n"
+                               "create\t3\t/g/x.iff\t/g/y.iff\n"
                                "\n"
                                "remove\t4\t/g/second.iff\n"
                                "commit\textra\n"

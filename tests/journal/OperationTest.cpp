@@ -47,6 +47,8 @@ protected:
         ASSERT_TRUE(operation.Remove(Game(u"b.iff"_s)));
         ASSERT_TRUE(operation.Rewrite(FFolder.Path(u"home/files.iff"_s)));
         FFolder.Write(u"home/files.iff"_s, "new db");
+        // Onto a file: that one is kept first.
+        ASSERT_TRUE(operation.Move(Game(u"a.iff"_s), Game(u"new/deeper/c.iff"_s)));
     }
 
     // The line recording what the step left at the file: its size, time and hash.
@@ -65,6 +67,8 @@ protected:
 } // namespace
 
 TEST_F(OperationTest, JournalsEachStepBeforeItAndKeepsTheBytesItWouldDestroy) {
+    // SHA-256 of "new a".
+    const QByteArray NewA = "fbb6b30b41732026a9073fd355103e207f6b3c7c1adc086724df42e286417adf";
     const QStringList before = Snapshot(FFolder.Path());
     {
         Operation operation(Start(), FLanguage);
@@ -81,24 +85,23 @@ TEST_F(OperationTest, JournalsEachStepBeforeItAndKeepsTheBytesItWouldDestroy) {
                                      "replace\t4\t" + Game(u"a.iff"_s).toUtf8(),
                                      "remove\t5\t" + Game(u"b.iff"_s).toUtf8(),
                                      "rewrite\t6\t" + FFolder.Path(u"home/files.iff"_s).toUtf8(),
-                                     Wrote(3, u"game/new/deeper/c.iff"_s,
-                                           "2e7d2c03a9507ae265ecf5b5"
-                                           "356885a53393a2029d24139499"
-                                           "7265a1a25aefc6"),
-                                     Wrote(4, u"game/a.iff"_s,
-                                           "fbb6b30b41732026a9073fd355103e207f6b3c"
-                                           "7c1adc086724df42e286417adf"),
+                                     "replace\t7\t" + Game(u"new/deeper/c.iff"_s).toUtf8(),
+                                     "move\t8\t" + Game(u"a.iff"_s).toUtf8() + '\t' +
+                                         Game(u"new/deeper/c.iff"_s).toUtf8(),
+                                     Wrote(3, u"game/new/deeper/c.iff"_s, NewA),
                                      Wrote(6, u"home/files.iff"_s,
                                            "3fb46f8ae9e5382fa8eb8bcf4da195f542d5"
                                            "9303d342941cfa8b4718e5c143f8"),
-                                     "commit", ""}));
+                                     Wrote(7, u"game/new/deeper/c.iff"_s, NewA),
+                                     Wrote(8, u"game/new/deeper/c.iff"_s, NewA), "commit", ""}));
         EXPECT_EQ(Snapshot(operation.Folder() + u"/keep"_s),
-                  (QStringList{u"4=old a"_s, u"5=old b"_s, u"6=old db"_s}));
+                  (QStringList{u"4=old a"_s, u"5=old b"_s, u"6=old db"_s, u"7=c"_s}));
     }
     // A committed operation stays as it is.
-    EXPECT_EQ(Snapshot(FFolder.Path()),
-              (QStringList{u"game/"_s, u"game/a.iff=new a"_s, u"game/new/"_s, u"game/new/deeper/"_s,
-                           u"game/new/deeper/c.iff=c"_s, u"home/"_s, u"home/files.iff=new db"_s}));
+    EXPECT_EQ(
+        Snapshot(FFolder.Path()),
+        (QStringList{u"game/"_s, u"game/new/"_s, u"game/new/deeper/"_s,
+                     u"game/new/deeper/c.iff=new a"_s, u"home/"_s, u"home/files.iff=new db"_s}));
     EXPECT_NE(Snapshot(FFolder.Path()), before);
     EXPECT_EQ(OperationFolders().size(), 1);
 }
@@ -124,7 +127,7 @@ TEST_F(OperationTest, UndoLastStepPutsBackWhatAFailedChangeHadMovedAside) {
     EXPECT_EQ(FFolder.Read(u"game/a.iff"_s), "old a");
 }
 
-TEST_F(OperationTest, AStepOnAMissingFileCountsAsCreatingItAndAMissingFileCannotBeRemoved) {
+TEST_F(OperationTest, AStepOnAMissingFileCountsAsCreatingItAndAMissingFileCannotBeRemovedOrMoved) {
     {
         Operation operation(Start(), FLanguage);
         ASSERT_TRUE(operation.Replace(Game(u"none.iff"_s)));
@@ -132,6 +135,9 @@ TEST_F(OperationTest, AStepOnAMissingFileCountsAsCreatingItAndAMissingFileCannot
         ASSERT_TRUE(operation.Rewrite(Game(u"db.iff"_s)));
         FFolder.Write(u"game/db.iff"_s, "new db");
         EXPECT_FALSE(operation.Remove(Game(u"gone.iff"_s)));
+        EXPECT_FALSE(operation.Move(Game(u"gone.iff"_s), Game(u"a.iff"_s)));
+        EXPECT_FALSE(operation.Move(Game(u"a.iff"_s), Game(u"../game/a.iff"_s)));
+        EXPECT_FALSE(operation.Move(Game(u"a.iff"_s), Home()));
     }
     EXPECT_EQ(FFolder.Contents(),
               (QStringList{u"game"_s, u"game/a.iff"_s, u"game/b.iff"_s, u"home"_s,

@@ -146,6 +146,15 @@ protected:
     }
 
     ProgramRun Cli(const QStringList& args) const { return RunCli(args, {}, FEnvironment); }
+    // Every object file of the game into objs.far, overwriting entries and backups.
+    QStringList PackAll() const {
+        return {u"far"_s,           u"pack"_s,
+                u"--game"_s,        Game(),
+                u"--far"_s,         Game(u"GameData/UserObjects/objs.far"_s),
+                u"--backup"_s,      FFolder.Path(u"work/backup"_s),
+                u"--on-conflict"_s, u"overwrite"_s,
+                u"--yes"_s};
+    }
     QStringList InstallOf(const QString& downloads) const {
         return {u"install"_s, u"--game"_s,        Game(),         u"--packs"_s,
                 u"all"_s,     u"--on-conflict"_s, u"overwrite"_s, FFolder.Path(downloads)};
@@ -316,4 +325,30 @@ TEST_F(RandomKillTest, ADeletionKilledAtRandomMomentsIsRecoveredToTheStateBefore
     EXPECT_EQ(BytesOf(FAfter.Files, u"game/GameData/Skins/b015body.cmx"_s), "installed skin 15");
 
     KillAtRandomMoments(deletion);
+}
+
+// 20 of 100 objects clash with the entries and the backups of an earlier packing.
+TEST_F(RandomKillTest, AFarPackKilledAtRandomMomentsIsRecoveredToTheStateBeforeOrAfterIt) {
+    WriteDownloads(u"first"_s, 20, 0, "old");
+    ASSERT_EQ(Cli(InstallOf(u"first"_s)).Exit, 0);
+    ASSERT_EQ(Cli(PackAll()).Exit, 0);
+    WriteDownloads(u"second"_s, 100, 0, "new");
+    ASSERT_EQ(Cli(InstallOf(u"second"_s)).Exit, 0);
+    FRecordsStampedWhenRun = true;
+
+    ASSERT_NO_FATAL_FAILURE(RunWhole(PackAll()));
+    // files.iff and the archive kept, each old backup kept before its file moves in, and
+    // the other 80 files moved.
+    EXPECT_EQ(FSteps, 122);
+    const QString archive = u"game/GameData/UserObjects/objs.far"_s;
+    EXPECT_TRUE(BytesOf(FBefore.Files, archive).contains("old object 19"));
+    EXPECT_TRUE(BytesOf(FAfter.Files, archive).contains("new object 19"));
+    EXPECT_FALSE(BytesOf(FAfter.Files, archive).contains("old object"));
+    EXPECT_EQ(BytesOf(FBefore.Files, u"backup/obj019.iff"_s), "old object 19");
+    EXPECT_EQ(BytesOf(FAfter.Files, u"backup/obj019.iff"_s), "new object 19");
+    EXPECT_EQ(BytesOf(FBefore.Files, u"game/GameData/UserObjects/obj099.iff"_s), "new object 99");
+    EXPECT_EQ(BytesOf(FAfter.Files, u"game/GameData/UserObjects/obj099.iff"_s), "(none)");
+    EXPECT_EQ(BytesOf(FAfter.Files, u"backup/obj099.iff"_s), "new object 99");
+
+    KillAtRandomMoments(PackAll());
 }

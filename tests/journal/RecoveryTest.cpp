@@ -16,8 +16,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 // A game folder and files.iff as they were, and as an install left them part-way: a folder
-// made, a file created in it, one replaced, one removed and the database rewritten, with
-// the old bytes of each in the keep folder.
+// made, a file created in it, one replaced, one removed, the database rewritten and one file
+// moved into the new folder, with the old bytes of each in the keep folder.
 class RecoveryTest : public TempFolderTest {
 protected:
     RecoveryTest() {
@@ -31,7 +31,8 @@ protected:
                   {u"create"_s, u"2"_s, Game(u"new/c.iff"_s)},
                   {u"replace"_s, u"3"_s, Game(u"a.iff"_s)},
                   {u"remove"_s, u"4"_s, Game(u"b.iff"_s)},
-                  {u"rewrite"_s, u"5"_s, FFolder.Path(u"home/files.iff"_s)}};
+                  {u"rewrite"_s, u"5"_s, FFolder.Path(u"home/files.iff"_s)},
+                  {u"move"_s, u"6"_s, Game(u"untouched.iff"_s), Game(u"new/moved.iff"_s)}};
     }
 
     QString Game(const QString& name) const { return FFolder.Path(u"game/"_s + name); }
@@ -52,6 +53,7 @@ protected:
                 ASSERT_TRUE(QFile::copy(FFolder.Path(u"home/files.iff"_s), keep + u"5"_s));
                 FFolder.Write(u"home/files.iff"_s, "new db");
             },
+            [&] { ASSERT_TRUE(QFile::rename(Game(u"untouched.iff"_s), Game(u"new/moved.iff"_s))); },
         };
         for (int i = 0; i < count; ++i)
             steps[i]();
@@ -73,7 +75,7 @@ protected:
 
 TEST_F(RecoveryTest, UndoesEveryKindOfStepByteForByteWhereverTheKillCame) {
     // A kill after any step's line, before or after the step itself.
-    for (int lines = 1; lines <= 6; ++lines) {
+    for (int lines = 1; lines <= FSteps.size(); ++lines) {
         for (int done = std::max(0, lines - 2); done < lines; ++done) {
             const QString operation = WriteOperation(Home(), u"20261207-173000-000-1"_s,
                                                      JournalLines(FSteps.mid(0, lines)));
@@ -91,12 +93,12 @@ TEST_F(RecoveryTest, UndoesEveryKindOfStepByteForByteWhereverTheKillCame) {
 TEST_F(RecoveryTest, AJournalCutAnywhereInItsLastLineRecoversWithoutHarm) {
     // Cut short, the last line names a file that was there before.
     const QByteArray whole = JournalLines(
-        FSteps + QList<QStringList>{{u"create"_s, u"6"_s, Game(u"untouched.iff.new"_s)}});
+        FSteps + QList<QStringList>{{u"create"_s, u"7"_s, Game(u"untouched.iff.new"_s)}});
     const qsizetype lastLine = whole.lastIndexOf('\n', whole.size() - 2) + 1;
     for (qsizetype cut = lastLine; cut < whole.size(); ++cut) {
         const QString operation =
             WriteOperation(Home(), u"20261207-173000-000-1"_s, whole.left(cut));
-        DoSteps(operation, 5);
+        DoSteps(operation, 6);
 
         const RecoveryReport report = RecoverOperations(Home(), FLanguage, 0);
         EXPECT_EQ(Snapshot(FFolder.Path()), FBefore) << "cut at " << cut;

@@ -1,23 +1,33 @@
-#include "farpack/BackupMove.h"
+#include "journal/KeptFiles.h"
 
-#include "common/CaselessFolderCache.h"
+#include "fileutil/PartialFile.h"
 #include "support/FileFixtures.h"
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
-class BackupMoveTest : public TempFolderTest {};
+namespace {
+class KeptFilesTest : public TempFolderTest {
+protected:
+    // The file's bytes, or "" when there is none.
+    static QByteArray BytesAt(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+} // namespace
 
 // Within one file system the file is renamed; into another (a memory file system) it is
 // copied and then deleted. Either way the target keeps the time and the read-only
 // permission.
-TEST_F(BackupMoveTest, MovesKeepBytesTimeAndPermissionsWithinAndAcrossFileSystems) {
+TEST_F(KeptFilesTest, MovesKeepBytesTimeAndPermissionsWithinAndAcrossFileSystems) {
     QTemporaryDir elsewhere(u"/dev/shm/packwright-XXXXXX"_s);
     const QDateTime stamp(QDate(2003, 2, 1), QTime(4, 5, 6));
     for (const QString& folder : {FFolder.Path(u"backup"_s), elsewhere.path()}) {
@@ -25,23 +35,24 @@ TEST_F(BackupMoveTest, MovesKeepBytesTimeAndPermissionsWithinAndAcrossFileSystem
             continue;
         SCOPED_TRACE(folder.toStdString());
         const QString target = folder + u"/Sets/lamp.iff"_s;
+        ASSERT_TRUE(QDir().mkpath(folder + u"/Sets"_s));
         const QString source = FFolder.Write(u"game/lamp.iff"_s, "lamp");
         ASSERT_TRUE(SetFileModified(source, stamp));
         QFile::setPermissions(source, QFileDevice::ReadOwner);
 
-        ASSERT_TRUE(MoveToBackup(source, target));
+        ASSERT_TRUE(MoveToFreePath(source, target));
         EXPECT_FALSE(QFile::exists(source));
-        QFile moved(target);
-        EXPECT_TRUE(moved.open(QIODevice::ReadOnly) && moved.readAll() == "lamp");
+        EXPECT_EQ(BytesAt(target), "lamp");
         EXPECT_EQ(QFileInfo(target).lastModified(), stamp);
         EXPECT_FALSE(QFileInfo(target).permissions() & QFileDevice::WriteOwner);
+        EXPECT_FALSE(QFile::exists(PartialPathFor(target)));
     }
 }
 
 // A file is never moved onto itself or over another one, a copy into another file system
 // (a memory file system) that comes out of another size than the source never costs the
 // source, and neither leaves anything at the target.
-TEST_F(BackupMoveTest, AMoveThatCannotBeWholeKeepsTheSourceAndLeavesNothingBehind) {
+TEST_F(KeptFilesTest, AMoveThatCannotBeWholeKeepsTheSourceAndLeavesNothingBehind) {
     QTemporaryDir elsewhere(u"/dev/shm/packwright-XXXXXX"_s);
     const FileCopier reportsLess = [](const QString& source, const QString& target) {
         return CopyFileReplacing(source, target) - 1;
@@ -76,20 +87,44 @@ TEST_F(BackupMoveTest, AMoveThatCannotBeWholeKeepsTheSourceAndLeavesNothingBehin
             ASSERT_TRUE(WriteFixtureFile(target, row.Taken));
         }
 
-        EXPECT_FALSE(MoveToBackup(source, target, row.Copy));
+        EXPECT_FALSE(MoveToFreePath(source, target, nullptr, row.Copy));
         EXPECT_EQ(FFolder.Read(u"lamp.iff"_s), "lamp");
-        QFile left(target);
-        EXPECT_EQ(left.open(QIODevice::ReadOnly) ? left.readAll() : QByteArray(), row.Taken);
+        EXPECT_EQ(BytesAt(target), row.Taken);
+        EXPECT_FALSE(QFile::exists(PartialPathFor(target)));
     }
 }
 
-TEST_F(BackupMoveTest, BackupNamesAreFoundInAnyCaseTheExactSpellingFirst) {
-    FFolder.Write(u"backup/SETS/Lamp.IFF"_s, "");
-    FFolder.Write(u"backup/Chair.iff"_s, "");
-    FFolder.Write(u"backup/chair.iff"_s, "");
-    CaselessFolderCache backup(FFolder.Path(u"BACKUP"_s));
-    const QString root = FFolder.Path(u"backup/"_s);
-    EXPECT_EQ(backup.Resolve(u"sets\\lamp.iff"_s), root + u"SETS/Lamp.IFF"_s);
-    EXPECT_EQ(backup.Resolve(u"chair.iff"_s), root + u"chair.iff"_s);
-    EXPECT_EQ(backup.Resolve(u"new/Sets/x.iff"_s), root + u"new/Sets/x.iff"_s);
+// Each row is a moment a kill may stop a move at (or a move that failed, its target's old
+// file put back): the file ends at its first place, the target holds only what was there
+// before the move, and no partial copy stays.
+TEST_F(KeptFilesTest, MoveBackUndoesAMoveWhereverAKillStoppedIt) {
+    struct Row {
+        QByteArray File, Target, Partial; // none when empty
+        QByteArray TargetAfter;
+    };
+    const Row rows[] = {
+        {"lamp", {}, {}, {}},       // not begun
+        {"lamp", {}, "la", {}},     // copied part-way
+        {"lamp", {}, "lamp", {}},   // copied, the file not yet deleted
+        {{}, {}, "lamp", {}},       // the file deleted, the copy not yet named
+        {{}, "lamp", {}, {}},       // moved
+        {"lamp", "old", {}, "old"}, // failed, the old target back
+    };
+    const QString file = FFolder.Path(u"game/lamp.iff"_s);
+    const QString target = FFolder.Path(u"backup/lamp.iff"_s);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(int(&row - rows));
+        for (const auto& [path, bytes] : {std::pair(file, row.File), std::pair(target, row.Target),
+                                          std::pair(PartialPathFor(target), row.Partial)}) {
+            QFile::remove(path);
+            if (!bytes.isEmpty()) {
+                ASSERT_TRUE(WriteFixtureFile(path, bytes));
+            }
+        }
+
+        EXPECT_TRUE(MoveBack(file, target));
+        EXPECT_EQ(BytesAt(file), "lamp");
+        EXPECT_EQ(BytesAt(target), row.TargetAfter);
+        EXPECT_FALSE(QFile::exists(PartialPathFor(target)));
+    }
 }
