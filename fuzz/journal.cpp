@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the journal reader, as a kill or a full disk might leave a
 // journal. Besides crashes and sanitizer reports, it stops when a step it reads could never
-// have been written (no number, a relative path, a record without a whole hash) or when what it
-// read, written again, reads back as something else.
+// have been written (no number, a relative path, a move without its target, a record without
+// a whole hash) or when what it read, written again, reads back as something else.
 #include "journal/JournalFormat.h"
 
 #include <QByteArray>
@@ -15,7 +15,8 @@ bool SameSteps(const QList<JournalStep>& a, const QList<JournalStep>& b) {
     if (a.size() != b.size())
         return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
-        if (a[i].Kind != b[i].Kind || a[i].Number != b[i].Number || a[i].Path != b[i].Path)
+        if (a[i].Kind != b[i].Kind || a[i].Number != b[i].Number || a[i].Path != b[i].Path ||
+            a[i].Target != b[i].Target)
             return false;
     }
     return true;
@@ -32,7 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     QByteArray written = HeaderLine(*read.Header);
     for (const JournalStep& step : read.Steps) {
-        if (step.Number <= 0 || !QDir::isAbsolutePath(step.Path))
+        const bool isMove = step.Kind == StepKind::Move;
+        if (step.Number <= 0 || !QDir::isAbsolutePath(step.Path) ||
+            isMove != QDir::isAbsolutePath(step.Target) || (!isMove && !step.Target.isEmpty()))
             std::abort();
         written += StepLine(step);
     }

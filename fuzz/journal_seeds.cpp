@@ -13,6 +13,10 @@ std::vector<QByteArray> FuzzSeeds() {
             {.Kind = kind,
              .Number = ++number,
              .Path = QStringLiteral("/game/GameData/UserObjects/caf\u00e9\\%1.iff").arg(number)});
+    steps += StepLine({.Kind = StepKind::Move,
+                       .Number = ++number,
+                       .Path = QStringLiteral("/game/Downloads/lamp.iff"),
+                       .Target = QStringLiteral("/backup/lamp\tnew.iff")});
     const QByteArray written =
         WrittenLine(2, {.Size = 14, .ModifiedMs = 1733592600123, .Hash = QByteArray(32, '\x5a')});
     return {header + steps + CommitLine(), header + steps.left(steps.size() - 7),
