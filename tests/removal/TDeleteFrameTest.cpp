@@ -158,8 +158,9 @@ TEST_F(TDeleteFrameTest, DeletesTheTickedObjectEntryAndArchiveOnceConfirmed) {
     WaitForWorkerJob(FFrame);
 
     const QString warning =
-        u"Warning! The selected files will be deleted permanently! You will not be able to "
-        u"recover them. Are you sure you want to do this?"_s;
+        u"Warning! The selected files will be deleted. Until this deletion leaves the history of "
+        u"changes (the oldest changes leave first) they are kept there and still use their disk "
+        u"space, and the History button can undo it. Are you sure you want to do this?"_s;
     EXPECT_EQ(FUser.MessageTexts(), (QStringList{u"You didn't select any files to delete!"_s,
                                                  warning, warning, u"3 Files deleted."_s}));
     // Return must not delete.
