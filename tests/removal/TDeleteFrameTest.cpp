@@ -197,3 +197,22 @@ TEST_F(TDeleteFrameTest, ADeletionThatCannotBeginIsNamedAndDeletesNothing) {
     EXPECT_TRUE(QFile::exists(FChair));
     EXPECT_EQ(InstalledFilesDb(FFolder.Path(u"Home/files.iff"_s)).Count(ContentKind::Objects), 1);
 }
+
+TEST_F(TDeleteFrameTest, ADeletionUndoneFromTheHistoryIsBackInTheTree) {
+    MakeContent();
+    FFrame.LoadInstalledContent();
+    Model().SetTick(Node(u"chair.iff"_s), TickState::Ticked);
+    FUser.ExpectQuestion(MessageAnswer::Yes);
+    FFrame.DeleteClick();
+    WaitForWorkerJob(FFrame);
+    EXPECT_FALSE(HasNode(u"chair.iff"_s));
+
+    Find<QPushButton>(u"History")->click();
+    auto* history = FFrame.findChild<QWidget*>(u"HistoryForm"_s);
+    ASSERT_TRUE(history);
+    FUser.ExpectQuestion(MessageAnswer::Yes);
+    history->findChild<QPushButton*>(u"Undo"_s)->click();
+    WaitForWorkerJob(*history->findChild<QWidget*>(u"HistoryContent"_s));
+    EXPECT_TRUE(QFile::exists(FChair));
+    EXPECT_TRUE(HasNode(u"chair.iff"_s));
+}
