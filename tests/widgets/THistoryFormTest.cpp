@@ -169,3 +169,25 @@ TEST_F(THistoryFormTest, RefusalsNameTheFileAndOnlyAChangedFileMayBeUndoneAnyway
     EXPECT_EQ(FFolder.Read(u"home/files.iff"_s), "db 1");
     EXPECT_EQ(List().topLevelItemCount(), 1);
 }
+
+TEST_F(THistoryFormTest, RemoveHistoryForgetsEveryChangeOnlyOnceConfirmed) {
+    QList<int> rows;
+    for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        FUser.ExpectQuestion(answer);
+        Find<QPushButton>(u"RemoveHistory"_s).click();
+        WaitForWorkerJob(Find<QWidget>(u"HistoryContent"_s));
+        rows.append(List().topLevelItemCount());
+    }
+    EXPECT_EQ(rows, (QList<int>{2, 0}));
+    // files.iff twice and the lamp, 4 bytes each.
+    EXPECT_EQ(FUser.Messages().value(1).Text,
+              u"Remove the whole history of changes? The files kept to undo them (12 bytes) are "
+              "deleted, which frees that disk space, and none of these changes can be undone any "
+              "more."_s);
+    EXPECT_EQ(FUser.Messages().value(1).Default, MessageAnswer::No);
+    EXPECT_TRUE(CommittedOperations(Path(u"home"_s)).isEmpty());
+    EXPECT_EQ(FFolder.Read(u"home/files.iff"_s), "db 2");
+    EXPECT_FALSE(Find<QPushButton>(u"Undo"_s).isEnabled());
+    EXPECT_EQ(Find<QPlainTextEdit>(u"OperationFiles"_s).toPlainText(),
+              u"There are no changes to undo."_s);
+}
