@@ -3,6 +3,7 @@
 #include "app/location/TVocksFoundMultiple.h"
 #include "common/Interaction.h"
 #include "common/Placeholders.h"
+#include "journal/RetentionSettings.h"
 #include "language/TLanguage.h"
 #include "widgets/THistoryForm.h"
 #include "widgets/WorkerJob.h"
@@ -21,9 +22,8 @@
 
 namespace {
 constexpr int PackIndent = 20;
-// The history's space is set in MiB, up to 1 TiB.
-constexpr int MegabyteShift = 20;
 constexpr int MaximumHistoryCount = 9999;
+// 1 TiB.
 constexpr int MaximumHistoryMegabytes = 1 << 20;
 const auto OpenDialogOptions = FileDialogOption::FileMustExist | FileDialogOption::PathMustExist |
                                FileDialogOption::HidePlacesBar | FileDialogOption::HideReadOnly;
@@ -393,7 +393,7 @@ ShownOptions TOptionsFrame::Shown() const {
     shown.OnTop = FOnTop->isChecked();
     shown.ScrollingText = FScrollingText->isChecked();
     shown.History = {.Count = FHistoryCount->value(),
-                     .KeptBytes = qint64(FHistorySpace->value()) << MegabyteShift};
+                     .KeptBytes = qint64(FHistorySpace->value()) << MebibyteShift};
     return shown;
 }
 
@@ -416,5 +416,5 @@ void TOptionsFrame::Show(const ShownOptions& shown) {
     const QSignalBlocker spaceBlocker(FHistorySpace);
     FHistoryCount->setValue(shown.History.Count);
     FHistorySpace->setValue(
-        int(std::min<qint64>(shown.History.KeptBytes >> MegabyteShift, MaximumHistoryMegabytes)));
+        int(std::min<qint64>(shown.History.KeptBytes >> MebibyteShift, MaximumHistoryMegabytes)));
 }

@@ -8,7 +8,6 @@
 namespace {
 const QString CountValue = QStringLiteral("HistoryCount");
 const QString MegabytesValue = QStringLiteral("HistoryMegabytes");
-constexpr int MegabyteShift = 20;
 
 qint64 ReadCount(const QSettings& store, const QString& name, qint64 fallback) {
     bool isNumber = false;
@@ -20,15 +19,15 @@ qint64 ReadCount(const QSettings& store, const QString& name, qint64 fallback) {
 Retention ReadRetention(const QSettings& store) {
     const Retention defaults;
     const qint64 count = ReadCount(store, CountValue, defaults.Count);
-    const qint64 megabytes = ReadCount(store, MegabytesValue, defaults.KeptBytes >> MegabyteShift);
+    const qint64 megabytes = ReadCount(store, MegabytesValue, defaults.KeptBytes >> MebibyteShift);
     return {.Count = int(std::min<qint64>(count, std::numeric_limits<int>::max())),
-            .KeptBytes = std::min(megabytes, std::numeric_limits<qint64>::max() >> MegabyteShift)
-                         << MegabyteShift};
+            .KeptBytes = std::min(megabytes, std::numeric_limits<qint64>::max() >> MebibyteShift)
+                         << MebibyteShift};
 }
 
 void WriteRetention(QSettings& store, const Retention& retention) {
     store.setValue(CountValue, retention.Count);
-    store.setValue(MegabytesValue, retention.KeptBytes >> MegabyteShift);
+    store.setValue(MegabytesValue, retention.KeptBytes >> MebibyteShift);
 }
 
 Retention StoredRetention() {

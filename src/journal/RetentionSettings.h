@@ -4,6 +4,9 @@
 
 class QSettings;
 
+// The space is set and stored in whole MiB.
+constexpr int MebibyteShift = 20;
+
 // The retention as the settings store keeps it, beside the other options: the number of
 // committed operations and the space of their kept files in MiB. A value that is missing,
 // negative or not a number reads as the default.

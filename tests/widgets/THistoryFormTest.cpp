@@ -70,10 +70,10 @@ protected:
         return *widget;
     }
     QTreeWidget& List() { return Find<QTreeWidget>(u"OperationList"_s); }
-    QStringList Row(int row) {
+    QStringList Texts(const QTreeWidgetItem& row) {
         QStringList texts;
-        for (int column = 0; column < List().columnCount(); ++column)
-            texts.append(List().topLevelItem(row)->text(column));
+        for (int column = 0; column < row.columnCount(); ++column)
+            texts.append(row.text(column));
         return texts;
     }
     // The times as the list and the messages show them.
@@ -101,13 +101,14 @@ protected:
 
 TEST_F(THistoryFormTest, ListsTheChangesNewestFirstAndTheFilesOfTheSelectedOne) {
     ASSERT_EQ(FCommitted.size(), 2);
-    const QTreeWidgetItem& header = *List().headerItem();
-    EXPECT_EQ((QStringList{header.text(0), header.text(1), header.text(2), header.text(3)}),
+    EXPECT_EQ(Texts(*List().headerItem()),
               (QStringList{u"Time"_s, u"Change"_s, u"Files"_s, u"Comment or first file"_s}));
     ASSERT_EQ(List().topLevelItemCount(), 2);
     const QString lamp = QDir::toNativeSeparators(Path(u"game/lamp.iff"_s));
-    EXPECT_EQ(Row(0), (QStringList{ListTime(1), u"Deletion"_s, u"1"_s, lamp}));
-    EXPECT_EQ(Row(1), (QStringList{ListTime(0), u"Installation"_s, u"1"_s, u"new chairs"_s}));
+    EXPECT_EQ(Texts(*List().topLevelItem(0)),
+              (QStringList{ListTime(1), u"Deletion"_s, u"1"_s, lamp}));
+    EXPECT_EQ(Texts(*List().topLevelItem(1)),
+              (QStringList{ListTime(0), u"Installation"_s, u"1"_s, u"new chairs"_s}));
     EXPECT_EQ(Find<QPlainTextEdit>(u"OperationFiles"_s).toPlainText(), lamp);
     List().setCurrentItem(List().topLevelItem(1));
     EXPECT_EQ(Find<QPlainTextEdit>(u"OperationFiles"_s).toPlainText(),
