@@ -220,7 +220,7 @@ QGroupBox* TOptionsFrame::BuildHistoryBox() {
     grid->addWidget(FHistoryCount, 0, 1);
     grid->addWidget(spaceLabel, 1, 0);
     grid->addWidget(FHistorySpace, 1, 1);
-    grid->addWidget(history, 2, 1);
+    grid->addWidget(history, 0, 2);
     grid->setColumnStretch(0, 1);
     grid->setVerticalSpacing(4);
 
