@@ -253,8 +253,8 @@ TEST_F(TMainFormTest, TheFittedWindowShowsEveryPackBoxOfTheOptions) {
     ClickTab(OptionsPage);
     const QWidget* viewport = Find<QScrollArea>("OptionsScrollBox")->viewport();
     for (const char* name : {"TevarinInstalled", "OsseryInstalled", "FennickInstalled",
-                             "GlimmetInstalled", "MagicInstalled"}) {
-        const auto* box = Find<QCheckBox>(name);
+                             "GlimmetInstalled", "MagicInstalled", "HistorySpace"}) {
+        const auto* box = Find<QWidget>(name);
         EXPECT_TRUE(viewport->rect().contains(QRect(box->mapTo(viewport, QPoint()), box->size())))
             << name;
     }
