@@ -6,8 +6,10 @@
 #include "install/TInstallFrame.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QPushButton>
 #include <QTimer>
 #include <QTreeView>
 
@@ -56,6 +58,20 @@ void DropOnInstallTab(TMainForm& form, const QStringList& downloads) {
     for (int waited = 0; !installFrame->isEnabled() && waited < 60'000; waited += 50)
         Settle(50);
 }
+
+// The history of changes as the options tab's button opens it.
+void SaveHistory(TMainForm& form, const QDir& folder) {
+    auto* button = form.findChild<QPushButton*>(QStringLiteral("HistoryButton"));
+    if (!button)
+        return;
+    button->click();
+    auto* history = form.findChild<QDialog*>(QStringLiteral("HistoryForm"));
+    if (!history)
+        return;
+    Settle(400);
+    Save(*history, folder, QStringLiteral("5-OptionsTab-History"));
+    history->close();
+}
 } // namespace
 
 void RunScreenshotTour(TMainForm& form, const QString& folder) {
@@ -78,6 +94,7 @@ void RunScreenshotTour(TMainForm& form, const QString& folder) {
         Settle(400);
         Save(form, target, QStringLiteral("1-InstallTabWithDownloads"));
     }
+    SaveHistory(form, target);
     TAboutBox& about = *form.AboutBox();
     about.show();
     // The credits scroll slowly; let a few lines in.

@@ -33,6 +33,7 @@ StoredSettings StoredFrom(const ShownOptions& shown) {
         stored.Packs[i] = shown.Expansion.Packs[i] && shown.PacksEnabled;
     stored.OnTop = shown.OnTop;
     stored.ScrollingText = shown.ScrollingText;
+    stored.History = shown.History;
     return stored;
 }
 
@@ -92,6 +93,7 @@ SettingsOutcome SettingsEngine::LoadSettings(ShownOptions& shown) {
     ShowStoredExpansion(*stored, shown);
     FApplied.OnTop = shown.OnTop = stored->OnTop;
     FApplied.ScrollingText = shown.ScrollingText = stored->ScrollingText;
+    shown.History = stored->History;
     return outcome;
 }
 
@@ -131,6 +133,7 @@ void SettingsEngine::ApplyDefaults(ShownOptions& shown) {
     shown.LanguageFile = LanguageOrDefault(FLanguage.FileName());
     shown.OnTop = false;
     shown.ScrollingText = true;
+    shown.History = Retention();
 }
 
 std::optional<QString> SettingsEngine::FindGameFolder() const {

@@ -22,6 +22,7 @@ struct ShownOptions {
     bool PacksEnabled = false;
     bool OnTop = false;
     bool ScrollingText = false;
+    Retention History;
 };
 
 // The settings as the program works with them after a load; the main window hands them on

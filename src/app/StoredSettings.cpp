@@ -1,5 +1,6 @@
 #include "app/StoredSettings.h"
 
+#include "journal/RetentionSettings.h"
 #include "platform/SettingsStore.h"
 
 namespace {
@@ -40,6 +41,7 @@ std::optional<StoredSettings> ReadStoredSettings() {
         settings.Packs[i] = ReadFlag(*store, QLatin1String(ExpansionPacks[i].ValueName));
     settings.OnTop = ReadFlag(*store, QStringLiteral("OnTop"));
     settings.ScrollingText = ReadFlag(*store, QStringLiteral("ScrollingText"));
+    settings.History = ReadRetention(*store);
     return settings;
 }
 
@@ -56,6 +58,7 @@ bool WriteStoredSettings(const StoredSettings& settings) {
         store->setValue(QLatin1String(ExpansionPacks[i].ValueName), int(settings.Packs[i]));
     store->setValue(QStringLiteral("OnTop"), int(settings.OnTop));
     store->setValue(QStringLiteral("ScrollingText"), int(settings.ScrollingText));
+    WriteRetention(*store, settings.History);
     store->sync();
     return store->status() == QSettings::NoError;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ExpansionFlags.h"
+#include "journal/OperationsFolder.h"
 
 #include <QString>
 
@@ -20,6 +21,8 @@ struct StoredSettings {
     PackFlags Packs{};
     bool OnTop = false;
     bool ScrollingText = false;
+    // How much of the history of changes is kept for undo.
+    Retention History;
 
     friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };

@@ -3,7 +3,9 @@
 #include "app/location/TVocksFoundMultiple.h"
 #include "common/Interaction.h"
 #include "common/Placeholders.h"
+#include "journal/RetentionSettings.h"
 #include "language/TLanguage.h"
+#include "widgets/THistoryForm.h"
 #include "widgets/WorkerJob.h"
 
 #include <QCheckBox>
@@ -14,10 +16,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int PackIndent = 20;
+constexpr int MaximumHistoryCount = 9999;
+// 1 TiB.
+constexpr int MaximumHistoryMegabytes = 1 << 20;
 const auto OpenDialogOptions = FileDialogOption::FileMustExist | FileDialogOption::PathMustExist |
                                FileDialogOption::HidePlacesBar | FileDialogOption::HideReadOnly;
 
@@ -82,6 +89,7 @@ TOptionsFrame::TOptionsFrame(TLanguage& language, Interaction& interaction, QWid
     auto* boxes = new QVBoxLayout(FContent);
     boxes->addWidget(BuildPackwrightBox());
     boxes->addWidget(BuildVocksOptsBox());
+    boxes->addWidget(BuildHistoryBox());
     boxes->addStretch(1);
     auto* scrollBox = new QScrollArea(this);
     scrollBox->setObjectName(QStringLiteral("OptionsScrollBox"));
@@ -196,6 +204,36 @@ QGroupBox* TOptionsFrame::BuildVocksOptsBox() {
     return FVocksOptsBox;
 }
 
+QGroupBox* TOptionsFrame::BuildHistoryBox() {
+    FHistoryBox = Named(new QGroupBox(this), "HistoryBox");
+    auto* countLabel = Named(new QLabel(FHistoryBox), "HistoryCountLabel");
+    FHistoryCount = Named(new QSpinBox(FHistoryBox), "HistoryCount");
+    FHistoryCount->setRange(0, MaximumHistoryCount);
+    auto* spaceLabel = Named(new QLabel(FHistoryBox), "HistorySpaceLabel");
+    FHistorySpace = Named(new QSpinBox(FHistoryBox), "HistorySpace");
+    FHistorySpace->setRange(0, MaximumHistoryMegabytes);
+    FHistorySpace->setSingleStep(256);
+    auto* history = Named(new QPushButton(FHistoryBox), "HistoryButton");
+
+    auto* grid = new QGridLayout(FHistoryBox);
+    grid->addWidget(countLabel, 0, 0);
+    grid->addWidget(FHistoryCount, 0, 1);
+    grid->addWidget(spaceLabel, 1, 0);
+    grid->addWidget(FHistorySpace, 1, 1);
+    grid->addWidget(history, 0, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setVerticalSpacing(4);
+
+    for (QSpinBox* spin : {FHistoryCount, FHistorySpace})
+        connect(spin, &QSpinBox::valueChanged, this, &TOptionsFrame::ChangeOpts);
+    connect(history, &QPushButton::clicked, this, &TOptionsFrame::HistoryClick);
+
+    FCaptions.insert(FCaptions.end(), {{.Widget = countLabel, .CaptionKey = "HistoryCount"},
+                                       {.Widget = spaceLabel, .CaptionKey = "HistorySpace"},
+                                       {.Widget = history, .CaptionKey = "HistoryButton"}});
+    return FHistoryBox;
+}
+
 QWidget* TOptionsFrame::BuildButtons() {
     auto* buttons = new QWidget(this);
     FSaveOptsBut = Named(new QPushButton(buttons), "SaveOptsBut");
@@ -268,6 +306,7 @@ void TOptionsFrame::ApplyCaptions() {
         SetCaption(control.Widget, FLanguage.GetString(QLatin1String(control.CaptionKey)));
     FPackwrightBox->setTitle(FLanguage.GetString(QStringLiteral("ProdName")) + QLatin1Char(':'));
     FVocksOptsBox->setTitle(FLanguage.GetString(QStringLiteral("Vocks")) + QLatin1Char(':'));
+    FHistoryBox->setTitle(FLanguage.GetString(QStringLiteral("HistoryBox")) + QLatin1Char(':'));
     ApplyPackCaptions();
 }
 
@@ -328,6 +367,10 @@ QStringList TOptionsFrame::SearchOnWorker(const VocksSearch& search) {
     return found;
 }
 
+void TOptionsFrame::HistoryClick() {
+    THistoryForm::Open(*this, FLanguage, FInteraction);
+}
+
 void TOptionsFrame::PathSearchClick() {
     if (const std::optional<QString> folder = FEngine.FindGameFolder()) {
         FPathEdit->setText(*folder);
@@ -349,6 +392,8 @@ ShownOptions TOptionsFrame::Shown() const {
     shown.PacksEnabled = FPackBoxes.front()->isEnabled();
     shown.OnTop = FOnTop->isChecked();
     shown.ScrollingText = FScrollingText->isChecked();
+    shown.History = {.Count = FHistoryCount->value(),
+                     .KeptBytes = qint64(FHistorySpace->value()) << MebibyteShift};
     return shown;
 }
 
@@ -366,4 +411,10 @@ void TOptionsFrame::Show(const ShownOptions& shown) {
     }
     FOnTop->setChecked(shown.OnTop);
     FScrollingText->setChecked(shown.ScrollingText);
+    // Values shown are no edits.
+    const QSignalBlocker countBlocker(FHistoryCount);
+    const QSignalBlocker spaceBlocker(FHistorySpace);
+    FHistoryCount->setValue(shown.History.Count);
+    FHistorySpace->setValue(
+        int(std::min<qint64>(shown.History.KeptBytes >> MebibyteShift, MaximumHistoryMegabytes)));
 }

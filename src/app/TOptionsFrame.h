@@ -14,6 +14,7 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class TLanguage;
 
 // The options tab: the settings in a scroll box above the Save, Defaults and Discard buttons.
@@ -55,6 +56,7 @@ private:
 
     QGroupBox* BuildPackwrightBox();
     QGroupBox* BuildVocksOptsBox();
+    QGroupBox* BuildHistoryBox();
     QWidget* BuildButtons();
     void ApplyPackCaptions();
 
@@ -64,6 +66,7 @@ private:
     void LangFileBrowseClick();
     void PathBrowseButtonClick();
     void PathSearchClick();
+    void HistoryClick();
     // The drive search on a worker; the window keeps painting until it returns.
     QStringList SearchOnWorker(const VocksSearch& search);
 
@@ -91,5 +94,8 @@ private:
     QLineEdit* FPathEdit = nullptr;
     QCheckBox* FExpansion = nullptr;
     std::array<QCheckBox*, ExpansionPacks.size()> FPackBoxes{};
+    QGroupBox* FHistoryBox = nullptr;
+    QSpinBox* FHistoryCount = nullptr;
+    QSpinBox* FHistorySpace = nullptr;
     QPushButton* FSaveOptsBut = nullptr;
 };

@@ -14,9 +14,10 @@ const char* const Usage =
     "Prints one line per completed install, deletion or FAR packing that can still be\n"
     "undone, oldest first: id, local time (ISO 8601), kind (install, delete, far-pack),\n"
     "number of files, and the comment or else the first file. The newest 20 are kept, and\n"
-    "no more than 2 GiB of the files they replaced or deleted. --purge forgets them all and\n"
-    "deletes those files, after a question on the terminal unless --yes is given. The\n"
-    "journals name each file in full, so DIR is only checked to be a folder.\n";
+    "no more than 2 GiB of the files they replaced or deleted, unless the window's options\n"
+    "set other limits. --purge forgets them all and deletes those files, after a question\n"
+    "on the terminal unless --yes is given. The journals name each file in full, so DIR is\n"
+    "only checked to be a folder.\n";
 
 int Purge(const OperationsCliArgs& args, CliIo& io) {
     TLanguage language;

@@ -30,7 +30,8 @@ std::optional<CommittedOperation> ReadCommitted(const QString& folder, const QSt
                                  .Header = *contents.Header,
                                  .Contents = contents,
                                  .Files = TouchedFiles(contents),
-                                 .Subject = contents.Header->Comment};
+                                 .Subject = contents.Header->Comment,
+                                 .KeptBytes = KeptBytesOf(folder)};
     operation.Files.removeIf([&](const QString& path) { return IsDatabase(path, dataFolder); });
     if (operation.Subject.isEmpty())
         operation.Subject = operation.Files.value(0);

@@ -20,6 +20,8 @@ struct CommittedOperation {
     QStringList Files;
     // Its comment, or else the first of its files.
     QString Subject;
+    // What its keep folder holds: the space dropping it frees.
+    qint64 KeptBytes = 0;
 };
 
 // The committed operations of the data folder, oldest first. Journals that cannot be read

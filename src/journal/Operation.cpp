@@ -5,6 +5,7 @@
 #include "journal/FileStateReading.h"
 #include "journal/KeptFiles.h"
 #include "journal/OperationsAccess.h"
+#include "journal/RetentionSettings.h"
 #include "journal/RollBack.h"
 #include "language/TLanguage.h"
 #include "platform/SyncToDisk.h"
@@ -204,7 +205,7 @@ bool Operation::Commit() {
         StepHook(LastNumber() + 1);
     FCommitted = !FFolder.isEmpty() && RecordWrittenFiles() && Append(CommitLine());
     if (FCommitted)
-        PruneCommittedOperations(QFileInfo(FFolder).absolutePath(), Retention());
+        PruneCommittedOperations(QFileInfo(FFolder).absolutePath(), StoredRetention());
     return FCommitted;
 }
 

@@ -6,8 +6,7 @@
 #include <QDir>
 #include <QLocale>
 
-namespace {
-QString KindText(OperationKind kind, const TLanguage& language) {
+QString OperationKindText(OperationKind kind, const TLanguage& language) {
     switch (kind) {
     case OperationKind::Install:
         return language.GetString(QStringLiteral("OperationInstall"));
@@ -18,12 +17,12 @@ QString KindText(OperationKind kind, const TLanguage& language) {
     }
     return {};
 }
-} // namespace
 
 QString DescribeOperation(const QString& text, const JournalHeader& header,
                           const TLanguage& language) {
-    return ReplacePlaceholder(ReplacePlaceholder(text, u"Kind", KindText(header.Kind, language)),
-                              u"Time", QLocale().toString(header.Time, QLocale::ShortFormat));
+    return ReplacePlaceholder(
+        ReplacePlaceholder(text, u"Kind", OperationKindText(header.Kind, language)), u"Time",
+        QLocale().toString(header.Time, QLocale::ShortFormat));
 }
 
 QString NativePathLines(const QStringList& paths) {

@@ -7,6 +7,9 @@
 
 class TLanguage;
 
+// The operation's kind as a sentence names it: "installation", "deletion", "FAR packing".
+QString OperationKindText(OperationKind kind, const TLanguage& language);
+
 // The text with its marks {{Kind}} and {{Time}} filled in with the operation's kind
 // ("installation") and the local time it began.
 QString DescribeOperation(const QString& text, const JournalHeader& header,

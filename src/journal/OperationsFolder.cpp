@@ -67,8 +67,7 @@ LockOutcome OperationsLock::Acquire(const QString& operationsFolder, int waitMs)
                                                         : LockOutcome::Unwritable;
 }
 
-namespace {
-qint64 KeptBytes(const QString& operationFolder) {
+qint64 KeptBytesOf(const QString& operationFolder) {
     qint64 bytes = 0;
     QDirIterator kept(KeepFolderOf(operationFolder), QDir::Files | QDir::Hidden | QDir::System);
     while (kept.hasNext()) {
@@ -78,6 +77,7 @@ qint64 KeptBytes(const QString& operationFolder) {
     return bytes;
 }
 
+namespace {
 // The kept files go first and the journal last, so a removal cut short leaves either a
 // committed journal or a folder that recovery clears.
 void RemoveOperation(const QString& operationFolder) {
@@ -93,7 +93,7 @@ int PruneCommittedOperations(const QString& operationsFolder, const Retention& r
     qint64 bytes = 0;
     QList<qint64> sizes;
     for (const QString& folder : committed)
-        bytes += sizes.emplace_back(KeptBytes(folder));
+        bytes += sizes.emplace_back(KeptBytesOf(folder));
     int removed = 0;
     for (; removed < committed.size(); ++removed) {
         if (committed.size() - removed <= retention.Count && bytes <= retention.KeptBytes)

@@ -24,11 +24,16 @@ QStringList OperationFolders(const QString& operationsFolder);
 // True when the folder's journal has no commit line.
 bool IsUncommitted(const QString& operationFolder);
 
+// The bytes the operation's keep folder holds.
+qint64 KeptBytesOf(const QString& operationFolder);
+
 // How many committed operations stay, to be undone later, and how many bytes their kept
 // files may take together.
 struct Retention {
     int Count = 20;
     qint64 KeptBytes = qint64(2) << 30;
+
+    friend bool operator==(const Retention&, const Retention&) = default;
 };
 
 // Removes committed operations, oldest first, with the files they kept, until those left

@@ -25,8 +25,8 @@ QString NativePath(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-EPackwrightError Refusal(const QString& text, const QString& fileName) {
-    return EPackwrightError(ReplacePlaceholder(text, u"FileName", NativePath(fileName)));
+QString NamingFile(const QString& text, const QString& fileName) {
+    return ReplacePlaceholder(text, u"FileName", NativePath(fileName));
 }
 
 // The newest later operation that changed a file this one changed must go first: undoing
@@ -39,12 +39,12 @@ void CheckNothingLaterTouched(const QList<CommittedOperation>& committed, qsizet
         const CommittedOperation& later = committed[newer];
         for (const QString& file : TouchedFiles(later.Contents)) {
             if (own.contains(file))
-                throw Refusal(
+                throw EPackwrightError(NamingFile(
                     ReplacePlaceholder(
                         DescribeOperation(language.GetString(QStringLiteral("UndoLaterChange")),
                                           later.Header, language),
                         u"Id", later.Id),
-                    file);
+                    file));
         }
     }
 }
@@ -115,9 +115,10 @@ UndoReport UndoCommittedOperation(const QString& dataFolder, const QString& id, 
         throw EPackwrightError(unknown);
     CheckNothingLaterTouched(committed, target - committed.cbegin(), language);
     if (const std::optional<QString> changed = ChangedFile(target->Contents); changed && !force)
-        throw Refusal(DescribeOperation(language.GetString(QStringLiteral("UndoFileChanged")),
-                                        target->Header, language),
-                      *changed);
+        throw EUndoFileChanged(
+            NamingFile(DescribeOperation(language.GetString(QStringLiteral("UndoFileChanged")),
+                                         target->Header, language),
+                       *changed));
     if (!MarkUndoBegun(target->Folder))
         throw EPackwrightError(
             FolderText(language, QStringLiteral("OperationJournalError"), target->Folder));

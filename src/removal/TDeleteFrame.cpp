@@ -16,6 +16,7 @@
 #include "removal/DeleteOperation.h"
 #include "removal/FarItemExtraction.h"
 #include "removal/TDeleteDetails.h"
+#include "widgets/THistoryForm.h"
 #include "widgets/TickTreeModel.h"
 #include "widgets/TTickTree.h"
 #include "widgets/WorkerJob.h"
@@ -55,12 +56,13 @@ TDeleteFrame::TDeleteFrame(Interaction& interaction, QWidget* owner)
       FDeleteCaption(new QLabel(this)), FModel(new TickTreeModel(this)),
       FFilesTree(new TTickTree(this)), FDetails(new TDeleteDetails(this)),
       FMainSplitter(new QSplitter(this)), FReset(new QPushButton(this)),
-      FDelete(new QPushButton(this)) {
+      FHistory(new QPushButton(this)), FDelete(new QPushButton(this)) {
     setObjectName(QStringLiteral("DeleteFrame"));
     FDeleteCaption->setObjectName(QStringLiteral("DeleteCaption"));
     FFilesTree->setObjectName(QStringLiteral("FilesTree"));
     FMainSplitter->setObjectName(QStringLiteral("MainSplitter"));
     FReset->setObjectName(QStringLiteral("Reset"));
+    FHistory->setObjectName(QStringLiteral("History"));
     FDelete->setObjectName(QStringLiteral("Delete"));
     FFilesTree->SetTickModel(FModel);
     FFilesTree->setHeaderHidden(true);
@@ -73,6 +75,7 @@ TDeleteFrame::TDeleteFrame(Interaction& interaction, QWidget* owner)
     FMainSplitter->setSizes({2000, 3000});
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(FReset);
+    buttons->addWidget(FHistory);
     buttons->addStretch(1);
     buttons->addWidget(FDelete);
     auto* layout = new QVBoxLayout(this);
@@ -85,6 +88,7 @@ TDeleteFrame::TDeleteFrame(Interaction& interaction, QWidget* owner)
             [this](const QModelIndex& current) { FilesTreeChange(current); });
     connect(FDelete, &QPushButton::clicked, this, &TDeleteFrame::DeleteClick);
     connect(FReset, &QPushButton::clicked, this, &TDeleteFrame::ResetClick);
+    connect(FHistory, &QPushButton::clicked, this, &TDeleteFrame::HistoryClick);
     ShowEmptyTree();
 }
 
@@ -92,6 +96,7 @@ void TDeleteFrame::DeleteLanguageLanguageLoaded() {
     const TLanguage& language = FDeleteLanguage;
     FDeleteCaption->setText(language.GetString(QStringLiteral("SelectDelete")));
     FReset->setText(language.GetString(QStringLiteral("DeleteReset")));
+    FHistory->setText(language.GetString(QStringLiteral("HistoryButton")));
     FDelete->setText(language.GetString(QStringLiteral("DeleteButton")));
     FFilesTree->SetMenuCaptions(language.GetString(QStringLiteral("Select")),
                                 language.GetString(QStringLiteral("Deselect")),
@@ -172,6 +177,11 @@ QString TDeleteFrame::PreviewSource(QStandardItem& item, const ContentFileInfo& 
 
 void TDeleteFrame::ResetClick() {
     FFilesTree->TickAll(TickState::Unticked);
+}
+
+void TDeleteFrame::HistoryClick() {
+    connect(&THistoryForm::Open(*this, FDeleteLanguage, FInteraction),
+            &THistoryForm::OnOperationUndone, this, &TDeleteFrame::LoadInstalledContent);
 }
 
 std::vector<DeleteTarget> TDeleteFrame::TickedTargets() const {

@@ -42,6 +42,8 @@ public:
     // Deletes the ticked content on a worker thread, then reports and loads the tab anew.
     void DeleteClick();
     void ResetClick();
+    // Opens the history of changes; the tab loads anew after each undo.
+    void HistoryClick();
 
 private:
     void DeleteLanguageLanguageLoaded();
@@ -67,5 +69,6 @@ private:
     TDeleteDetails* FDetails;
     QSplitter* FMainSplitter;
     QPushButton* FReset;
+    QPushButton* FHistory;
     QPushButton* FDelete;
 };

@@ -169,7 +169,9 @@ TEST_F(SettingsEngineTest, FirstRunSavesTheDefaultsFoundThroughTheGamesKey) {
                                       {u"Glimmet"_s, u"0"_s},
                                       {u"Magic"_s, u"0"_s},
                                       {u"OnTop"_s, u"0"_s},
-                                      {u"ScrollingText"_s, u"1"_s}}));
+                                      {u"ScrollingText"_s, u"1"_s},
+                                      {u"HistoryCount"_s, u"20"_s},
+                                      {u"HistoryMegabytes"_s, u"2048"_s}}));
 }
 
 TEST_F(SettingsEngineTest, FirstRunWithoutTheGameSavesNothingAndTriesAgainNextTime) {

@@ -21,12 +21,15 @@ TEST(StoredSettings, RoundTripKeepsTheValuesOfOtherParts) {
     settings.Expansion = true;
     settings.Packs = {true, false, true, false, true};
     settings.ScrollingText = true;
+    settings.History = {.Count = 7, .KeptBytes = qint64(300) << 20};
     ASSERT_TRUE(WriteStoredSettings(settings));
     EXPECT_EQ(ReadStoredSettings(), settings);
     EXPECT_EQ(sandbox.StoredValue(u"FarFile"_s), u"objects.far"_s);
     // Booleans are stored as numbers.
     EXPECT_EQ(sandbox.StoredValue(u"Tevarin"_s), u"1"_s);
     EXPECT_EQ(sandbox.StoredValue(u"Ossery"_s), u"0"_s);
+    EXPECT_EQ(sandbox.StoredValue(u"HistoryCount"_s), u"7"_s);
+    EXPECT_EQ(sandbox.StoredValue(u"HistoryMegabytes"_s), u"300"_s);
 }
 
 TEST(StoredSettings, TextReadsAsTheFallbacks) {

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -21,7 +22,8 @@ class TOptionsFrameTest : public ::testing::Test {
 protected:
     TOptionsFrameTest() {
         Language.SetDefaultLanguage(BuiltInEnglishLines());
-        Sandbox.WriteSettings({{u"Expansion"_s, u"1"_s}, {u"Fennick"_s, u"1"_s}});
+        Sandbox.WriteSettings(
+            {{u"Expansion"_s, u"1"_s}, {u"Fennick"_s, u"1"_s}, {u"HistoryCount"_s, u"5"_s}});
         Options.ApplyCaptions();
         Options.LoadLanguageSetting();
         Options.LoadSettings();
@@ -84,10 +86,22 @@ TEST_F(TOptionsFrameTest, DefaultsAreShownUnsavedAndDiscardBringsBackTheStore) {
     EXPECT_TRUE(Find<QRadioButton>("Ask")->isChecked());
     EXPECT_TRUE(Find<QCheckBox>("ScrollingText")->isChecked());
     EXPECT_FALSE(Find<QCheckBox>("Expansion")->isChecked());
+    EXPECT_EQ(Find<QSpinBox>("HistoryCount")->value(), 20);
     EXPECT_TRUE(Options.OptionsChanged());
     EXPECT_EQ(Sandbox.StoredValue(u"Expansion"_s), u"1"_s);
 
     Click("CancelOpts");
     EXPECT_TRUE(Find<QCheckBox>("Expansion")->isChecked());
     EXPECT_FALSE(Options.OptionsChanged());
+}
+
+TEST_F(TOptionsFrameTest, TheHistoryLimitsShowTheStoreAndAnEditIsSaved) {
+    EXPECT_EQ(Find<QSpinBox>("HistoryCount")->value(), 5);
+    EXPECT_EQ(Find<QSpinBox>("HistorySpace")->value(), 2048);
+    EXPECT_FALSE(Options.OptionsChanged());
+    Find<QSpinBox>("HistorySpace")->setValue(512);
+    EXPECT_TRUE(Options.OptionsChanged());
+    Click("SaveOptsBut");
+    EXPECT_EQ(Sandbox.StoredValue(u"HistoryCount"_s), u"5"_s);
+    EXPECT_EQ(Sandbox.StoredValue(u"HistoryMegabytes"_s), u"512"_s);
 }

@@ -9,6 +9,7 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
 
@@ -20,10 +21,12 @@ namespace {
 class OperationTest : public TempFolderTest {
 protected:
     OperationTest() {
+        qputenv("PACKWRIGHT_SETTINGS", QFile::encodeName(FFolder.Path(u"settings.ini"_s)));
         FFolder.Write(u"game/a.iff"_s, "old a");
         FFolder.Write(u"game/b.iff"_s, "old b");
         FFolder.Write(u"home/files.iff"_s, "old db");
     }
+    ~OperationTest() override { qunsetenv("PACKWRIGHT_SETTINGS"); }
 
     QString Game(const QString& name) const { return FFolder.Path(u"game/"_s + name); }
     QString Home() const { return FFolder.Path(u"home"_s); }
@@ -242,11 +245,24 @@ TEST_F(OperationTest, AfterALineFailsPartWayNoStepOrCommitIsWrittenAfterIt) {
     EXPECT_EQ(Snapshot(FFolder.Path()), before);
 }
 
-TEST_F(OperationTest, KeepsOnlyTheNewestCommittedOperations) {
-    for (int i = 0; i < Retention().Count + 2; ++i) {
-        Operation operation(Start(), FLanguage);
-        ASSERT_TRUE(operation.Rewrite(FFolder.Path(u"home/files.iff"_s)));
-        ASSERT_TRUE(operation.Commit());
+// Each operation keeps the 6 bytes of files.iff; the retention comes from the settings.
+TEST_F(OperationTest, KeepsOnlyTheNewestCommittedOperationsTheSettingsAllow) {
+    const struct {
+        QByteArray Settings;
+        int Operations;
+        qsizetype Kept;
+    } cases[] = {{"", 22, 20},
+                 {"[General]\nHistoryCount=1\n", 3, 1},
+                 {"[General]\nHistoryMegabytes=0\n", 3, 0},
+                 {"[General]\nHistoryCount=-3\nHistoryMegabytes=much\n", 3, 3}};
+    for (const auto& item : cases) {
+        FFolder.Write(u"settings.ini"_s, item.Settings);
+        QDir(Home() + u"/operations"_s).removeRecursively();
+        for (int i = 0; i < item.Operations; ++i) {
+            Operation operation(Start(), FLanguage);
+            ASSERT_TRUE(operation.Rewrite(FFolder.Path(u"home/files.iff"_s)));
+            ASSERT_TRUE(operation.Commit());
+        }
+        EXPECT_EQ(OperationFolders().size(), item.Kept) << item.Settings.toStdString();
     }
-    EXPECT_EQ(OperationFolders().size(), 20);
 }

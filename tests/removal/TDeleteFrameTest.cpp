@@ -158,8 +158,9 @@ TEST_F(TDeleteFrameTest, DeletesTheTickedObjectEntryAndArchiveOnceConfirmed) {
     WaitForWorkerJob(FFrame);
 
     const QString warning =
-        u"Warning! The selected files will be deleted permanently! You will not be able to "
-        u"recover them. Are you sure you want to do this?"_s;
+        u"Warning! The selected files will be deleted. Until this deletion leaves the history of "
+        u"changes (the oldest changes leave first) they are kept there and still use their disk "
+        u"space, and the History button can undo it. Are you sure you want to do this?"_s;
     EXPECT_EQ(FUser.MessageTexts(), (QStringList{u"You didn't select any files to delete!"_s,
                                                  warning, warning, u"3 Files deleted."_s}));
     // Return must not delete.
@@ -195,4 +196,23 @@ TEST_F(TDeleteFrameTest, ADeletionThatCannotBeginIsNamedAndDeletesNothing) {
               "Packwright again (or run \"packwright-cli recover\") before making new changes."_s);
     EXPECT_TRUE(QFile::exists(FChair));
     EXPECT_EQ(InstalledFilesDb(FFolder.Path(u"Home/files.iff"_s)).Count(ContentKind::Objects), 1);
+}
+
+TEST_F(TDeleteFrameTest, ADeletionUndoneFromTheHistoryIsBackInTheTree) {
+    MakeContent();
+    FFrame.LoadInstalledContent();
+    Model().SetTick(Node(u"chair.iff"_s), TickState::Ticked);
+    FUser.ExpectQuestion(MessageAnswer::Yes);
+    FFrame.DeleteClick();
+    WaitForWorkerJob(FFrame);
+    EXPECT_FALSE(HasNode(u"chair.iff"_s));
+
+    Find<QPushButton>(u"History")->click();
+    auto* history = FFrame.findChild<QWidget*>(u"HistoryForm"_s);
+    ASSERT_TRUE(history);
+    FUser.ExpectQuestion(MessageAnswer::Yes);
+    history->findChild<QPushButton*>(u"Undo"_s)->click();
+    WaitForWorkerJob(*history->findChild<QWidget*>(u"HistoryContent"_s));
+    EXPECT_TRUE(QFile::exists(FChair));
+    EXPECT_TRUE(HasNode(u"chair.iff"_s));
 }
