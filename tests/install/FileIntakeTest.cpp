@@ -3,9 +3,9 @@
 #include "install/IntakeTree.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
+#include "support/LibArchiveFixtures.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
-#include "support/LibArchiveFixtures.h"
 #include "support/TempFolder.h"
 #include "support/ZipFixtures.h"
 
@@ -129,8 +129,9 @@ TEST_F(FileIntakeTest, HostileInputsAreReportedOrPassedOverAndNothingLeavesTheTe
     ASSERT_EQ(texts.size(), 2);
     EXPECT_TRUE(texts[0].startsWith(
         u"The zip archive \"%1\" cannot be read"_s.arg(N(FFolder.Path(u"nest/fake.zip"_s)))));
-    EXPECT_EQ(texts[1], u"The archive \"%1\" lies inside too many other archives; it was not "
-                        u"opened."_s.arg(N(FFolder.Path(u"nest/n.zip"_s + u"/n.zip"_s.repeated(9)))));
+    EXPECT_EQ(texts[1],
+              u"The archive \"%1\" lies inside too many other archives; it was not "
+              u"opened."_s.arg(N(FFolder.Path(u"nest/n.zip"_s + u"/n.zip"_s.repeated(9)))));
     EXPECT_EQ(FFolder.Contents().filter(u"escape"_s), QStringList());
     EXPECT_EQ(FFolder.Contents().filter(u"open.iff"_s),
               QStringList({u"temp/locked.zip/open.iff"_s}));
@@ -207,17 +208,17 @@ TEST_F(FileIntakeTest, EachDownloadIsTakenOnceAndSameNamedEntriesBothSurvive) {
 TEST_F(FileIntakeTest, NestedArchivesOfEveryFormatShowTheDownloadsPathAndAskOnePassword) {
     const QByteArray tgz = BuildLibArchive(LibArchiveFixtureFormat::TarGz,
                                            {{.Name = "deep/pipe.iff", .Data = "pipe"}});
-    const QByteArray zip = BuildZipArchive({{.Name = "inner.tgz", .Data = tgz},
-                                            {.Name = "notes.txt", .Data = "inner readme"}});
-    FFolder.Write(u"dl/nested.7z"_s,
-                  BuildLibArchive(LibArchiveFixtureFormat::SevenZip,
-                                  {{.Name = "inner.zip", .Data = zip}}));
+    const QByteArray zip = BuildZipArchive(
+        {{.Name = "inner.tgz", .Data = tgz}, {.Name = "notes.txt", .Data = "inner readme"}});
+    FFolder.Write(u"dl/nested.7z"_s, BuildLibArchive(LibArchiveFixtureFormat::SevenZip,
+                                                     {{.Name = "inner.zip", .Data = zip}}));
     const auto locked = [](const char* name) {
         return ZipFixtureEntry{
             .Name = name, .Data = name, .Cipher = ZipFixtureCipher::Aes256, .Password = "secret"};
     };
     FFolder.Write(u"dl/locked.zip"_s,
-                  BuildZipArchive({locked("a.iff"), locked("b.iff"),
+                  BuildZipArchive({locked("a.iff"),
+                                   locked("b.iff"),
                                    {.Name = "password.txt", .Data = "ask the author"}}));
     for (const char* guess : {"one", "two", "three"})
         FUser.ExpectPassword(QString::fromLatin1(guess));
