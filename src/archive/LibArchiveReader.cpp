@@ -34,17 +34,6 @@ ArchiveEntryKind EntryKind(archive_entry* entry) {
         return ArchiveEntryKind::Device;
     }
 }
-} // namespace
-
-void EnableArchiveFormats(archive* reader) {
-    archive_read_support_filter_gzip(reader);
-    archive_read_support_filter_bzip2(reader);
-    archive_read_support_filter_xz(reader);
-    archive_read_support_format_7zip(reader);
-    archive_read_support_format_rar(reader);
-    archive_read_support_format_rar5(reader);
-    archive_read_support_format_tar(reader);
-}
 
 ArchiveEntry DescribeEntry(archive_entry* entry) {
     ArchiveEntry described{.Name = EntryName(entry),
@@ -55,6 +44,17 @@ ArchiveEntry DescribeEntry(archive_entry* entry) {
     if (archive_entry_mtime_is_set(entry))
         described.ModifiedAt = QDateTime::fromSecsSinceEpoch(archive_entry_mtime(entry));
     return described;
+}
+} // namespace
+
+void EnableArchiveFormats(archive* reader) {
+    archive_read_support_filter_gzip(reader);
+    archive_read_support_filter_bzip2(reader);
+    archive_read_support_filter_xz(reader);
+    archive_read_support_format_7zip(reader);
+    archive_read_support_format_rar(reader);
+    archive_read_support_format_rar5(reader);
+    archive_read_support_format_tar(reader);
 }
 
 void LibArchiveReader::ReaderFree::operator()(archive* reader) const {

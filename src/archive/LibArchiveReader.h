@@ -39,6 +39,3 @@ private:
     ArchiveFault FFault = ArchiveFault::None;
     QString FError;
 };
-
-// The entry as the interface describes it.
-ArchiveEntry DescribeEntry(archive_entry* entry);
