@@ -59,6 +59,7 @@ private:
     void ApplyPackCaptions();
 
     void ChangeOpts();
+    void DefaultOptsClick();
     void ExpansionClick();
     void BrowseBMPFileClick();
     void LangFileBrowseClick();
