@@ -112,7 +112,10 @@ public:
         return outcome;
     }
 
-    const QString& Reason() const { return FReason; }
+    // Why the entry failed: the system's reason, or the zip library's in the user's words.
+    QString Reason(const ZipMessages& messages) const {
+        return FZipCode ? messages.ReasonOf(*FZipCode, FReason) : FReason;
+    }
 
 private:
     Outcome Copy(zip_file_t* entry, QFile& file, bool encrypted) {
@@ -148,6 +151,7 @@ private:
 
     Outcome FailedWith(zip_error_t* error, bool encrypted) {
         const int code = zip_error_code_zip(error);
+        FZipCode = code;
         FReason = QString::fromLocal8Bit(zip_error_strerror(error));
         // A wrong ZipCrypto password may pass the header check and fail the checksum.
         const bool wrongPassword = code == ZIP_ER_WRONGPASSWD || code == ZIP_ER_NOPASSWD ||
@@ -161,6 +165,7 @@ private:
     bool FStoresNoChecksum;
     QString FTarget;
     QString FReason;
+    std::optional<int> FZipCode;
 };
 
 TZipBuilder::TZipBuilder(Interaction& interaction, QObject* owner)
@@ -181,8 +186,10 @@ void TZipBuilder::SetZipFileName(const QString& path) {
     if (!archive) {
         zip_error_t error;
         zip_error_init_with_code(&error, errorCode);
-        Report(errorCode, FillZipMessage(FMessages.OpenError, path, {},
-                                         QString::fromLocal8Bit(zip_error_strerror(&error))));
+        Report(errorCode,
+               FillZipMessage(FMessages.OpenError, path, {},
+                              FMessages.ReasonOf(
+                                  errorCode, QString::fromLocal8Bit(zip_error_strerror(&error)))));
         zip_error_fini(&error);
         return;
     }
@@ -252,8 +259,8 @@ bool TZipBuilder::ExtractEntry(int index) {
         Report(ZIP_ER_WRONGPASSWD,
                FillZipMessage(FMessages.WrongPassword, FZipFileName, entry.FileName));
     else if (outcome == Failed)
-        Report(ZIP_ER_READ,
-               FillZipMessage(FMessages.EntryError, FZipFileName, entry.FileName, writer.Reason()));
+        Report(ZIP_ER_READ, FillZipMessage(FMessages.EntryError, FZipFileName, entry.FileName,
+                                           writer.Reason(FMessages)));
     return outcome == Written;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 class TLanguage;
@@ -21,6 +22,13 @@ struct ZipMessages {
         "Entry \"{{Item}}\" in \"{{FileName}}\" was not extracted: the password is wrong.");
     QString NoSpace = QStringLiteral("The entries of \"{{FileName}}\" need more room than the "
                                      "folder \"{{Item}}\" has free; nothing was extracted.");
+    // What fills {{Reason}}, by the zip library's error code, and for any other code a text
+    // with a {{Code}} mark. Without them the library's own English text is shown.
+    QHash<int, QString> Reasons;
+    QString OtherReason;
+
+    // The reason shown for a failure of the zip library.
+    QString ReasonOf(int zipCode, const QString& libraryText) const;
 
     static ZipMessages FromLanguage(const TLanguage& language);
 };

@@ -57,3 +57,18 @@ TEST(BuiltInEnglish, DefinesEveryKeyTheCodeLooksUpAndNoLanguageFileOnlyKey) {
             << "key not in the built-in table: " << key.toStdString();
     }
 }
+
+// The neighbourhood chooser names each pack by the name the options give it.
+TEST(BuiltInEnglish, TheChooserNamesEachPackAsTheOptionsDo) {
+    TLanguage language;
+    language.SetDefaultLanguage(BuiltInEnglishLines());
+    const std::pair<const char*, const char*> chooserAndPack[] = {{"HasDowntown", "Tevarin"},
+                                                                  {"HasIsland", "Ossery"},
+                                                                  {"HasCommunity", "Fennick"},
+                                                                  {"HasStudios", "Glimmet"},
+                                                                  {"HasMagic", "Wendle"}};
+    for (const auto& [chooserKey, packKey] : chooserAndPack)
+        EXPECT_TRUE(language.GetString(QLatin1String(chooserKey))
+                        .contains(language.GetString(QLatin1String(packKey))))
+            << chooserKey;
+}
