@@ -52,8 +52,8 @@ QPlainTextEdit* MakeReadme() {
     auto* readme = new QPlainTextEdit;
     readme->setObjectName(QStringLiteral("Readme"));
     readme->setReadOnly(true);
-    readme->setLineWrapMode(QPlainTextEdit::NoWrap);
-    readme->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Wrapped at the page's width: a reader never scrolls sideways for a long paragraph.
+    readme->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     readme->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont font(QStringLiteral("Lucida Console"));
     font.setStyleHint(QFont::Monospace);
@@ -138,7 +138,6 @@ void TMainForm::ConnectParts() {
     connect(FOptionsFrame, &TOptionsFrame::OnWarningShown, this,
             [this] { FPages->SetActivePage(FOptionsFrame->parentWidget()); });
     connect(FStrip, &TMainScreenStrip::OnClick, this, &TMainForm::ShowAboutBox);
-    connect(FInstallFrame, &TInstallFrame::DropImgClick, this, &TMainForm::ShowAboutBox);
     connect(&FInstallFrame->FixFormEvent(), &TTriggerEvent::OnTriggerEvent, this,
             &TMainForm::InstallFrameFixFormEventTriggerEvent);
 }
@@ -268,8 +267,11 @@ void TMainForm::HandSettingsOn(const AppliedSettings& applied) {
 }
 
 void TMainForm::ShowAboutBox() {
+    // A box never shown yet has not laid out its texts: its size is known only after that.
+    FAboutBox->layout()->activate();
     const QRect window = frameGeometry();
-    const QRect box = FAboutBox->frameGeometry();
+    // Its frame is not there yet either: taken to be as wide as the main window's.
+    const QSize box = FAboutBox->size() + (window.size() - size());
     FAboutBox->move(window.left() + (window.width() - box.width()) / 2,
                     window.top() + (window.height() - box.height()) / 2 +
                         FInstallFrame->ImgPanel()->y() / 2);

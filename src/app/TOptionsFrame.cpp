@@ -105,6 +105,10 @@ TOptionsFrame::TOptionsFrame(TLanguage& language, Interaction& interaction, QWid
 }
 
 QSize TOptionsFrame::FittedSize() const {
+    // While the tab is hidden its layouts keep the sizes they had before the captions were
+    // set: bring them up to date first.
+    for (QLayout* layout : findChildren<QLayout*>())
+        layout->activate();
     const QSize content = FContent->sizeHint();
     const QSize buttons = FButtons->sizeHint();
     const QMargins margins = layout()->contentsMargins();
@@ -248,7 +252,7 @@ QWidget* TOptionsFrame::BuildButtons() {
     row->addWidget(cancelOpts);
 
     connect(FSaveOptsBut, &QPushButton::clicked, this, &TOptionsFrame::SaveSettings);
-    connect(defaultOpts, &QPushButton::clicked, this, &TOptionsFrame::ApplyDefaults);
+    connect(defaultOpts, &QPushButton::clicked, this, &TOptionsFrame::DefaultOptsClick);
     connect(cancelOpts, &QPushButton::clicked, this, &TOptionsFrame::LoadSettings);
     // Enter in an edit saves, as the default button of the tab.
     for (QLineEdit* edit : {FBMPFileLoc, FLangFile, FPathEdit})
@@ -289,6 +293,14 @@ void TOptionsFrame::ApplyDefaults() {
     FEngine.ApplyDefaults(shown);
     Show(shown);
     FOptionsChanged = true;
+}
+
+// Defaults replace every option shown, edits and stored values alike: only on a clear Yes.
+void TOptionsFrame::DefaultOptsClick() {
+    if (FInteraction.Ask(MessageKind::Confirmation,
+                         FLanguage.GetString(QStringLiteral("DefaultsWarning")),
+                         MessageButtons::YesNo, MessageAnswer::No) == MessageAnswer::Yes)
+        ApplyDefaults();
 }
 
 void TOptionsFrame::TakeOutcome(const SettingsOutcome& outcome) {

@@ -61,6 +61,7 @@ private:
     void ApplyPackCaptions();
 
     void ChangeOpts();
+    void DefaultOptsClick();
     void ExpansionClick();
     void BrowseBMPFileClick();
     void LangFileBrowseClick();

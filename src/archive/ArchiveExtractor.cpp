@@ -63,7 +63,7 @@ public:
             return RemoveWritten();
         }
         if (FReader.Fault() == ArchiveFault::Unreadable && !FDamageReported)
-            Report(unreadableText, {}, FReader.Error());
+            Report(unreadableText, {}, FOwner.FMessages.ReasonText(FReader.FailureReason()));
         for (const QString& message : std::as_const(FMessages))
             FOwner.FUser.Warn(message);
         return FWritten;
@@ -191,7 +191,7 @@ private:
         if (result == ArchiveReader::ReadResult::Stopped)
             return stopped;
         if (result != ArchiveReader::ReadResult::Complete) {
-            FReason = FReader.Error();
+            FReason = FOwner.FMessages.ReasonText(FReader.FailureReason());
             return OutcomeOf(result);
         }
         return Finish(file, entry);

@@ -3,6 +3,25 @@
 #include "common/Placeholders.h"
 #include "language/TLanguage.h"
 
+namespace {
+struct ReasonKey {
+    ArchiveFailureReason Reason;
+    const char16_t* TextKey;
+};
+
+constexpr ReasonKey ReasonKeys[] = {
+    {.Reason = ArchiveFailureReason::NotAnArchive, .TextKey = u"ArchiveReasonNotAnArchive"},
+    {.Reason = ArchiveFailureReason::Damaged, .TextKey = u"ArchiveReasonDamaged"},
+    {.Reason = ArchiveFailureReason::Truncated, .TextKey = u"ArchiveReasonTruncated"},
+    {.Reason = ArchiveFailureReason::Checksum, .TextKey = u"ArchiveReasonChecksum"},
+    {.Reason = ArchiveFailureReason::Unreadable, .TextKey = u"ArchiveReasonUnreadable"},
+    {.Reason = ArchiveFailureReason::Compression, .TextKey = u"ArchiveReasonCompression"},
+    {.Reason = ArchiveFailureReason::Encryption, .TextKey = u"ArchiveReasonEncryption"},
+    {.Reason = ArchiveFailureReason::Memory, .TextKey = u"ArchiveReasonMemory"},
+    {.Reason = ArchiveFailureReason::Other, .TextKey = u"ArchiveReasonOther"},
+};
+} // namespace
+
 ArchiveMessages ArchiveMessages::FromLanguage(const TLanguage& language) {
     ArchiveMessages messages;
     messages.ZipOpenError = language.GetString(QStringLiteral("ZipOpenError"));
@@ -17,7 +36,13 @@ ArchiveMessages ArchiveMessages::FromLanguage(const TLanguage& language) {
     messages.NoSpace = language.GetString(QStringLiteral("ZipNoSpace"));
     messages.EncryptionUnsupported =
         language.GetString(QStringLiteral("ArchiveEncryptionUnsupported"));
+    for (const ReasonKey& key : ReasonKeys)
+        messages.Reasons.insert(key.Reason, language.GetString(QString::fromUtf16(key.TextKey)));
     return messages;
+}
+
+QString ArchiveMessages::ReasonText(ArchiveFailureReason reason) const {
+    return Reasons.value(reason, Reasons.value(ArchiveFailureReason::Other));
 }
 
 QString FillArchiveMessage(const QString& text, const QString& archive, const QString& item,

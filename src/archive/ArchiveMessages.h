@@ -1,5 +1,8 @@
 #pragma once
 
+#include "archive/ArchiveReader.h"
+
+#include <QHash>
 #include <QString>
 
 class TLanguage;
@@ -29,6 +32,11 @@ struct ArchiveMessages {
     QString EncryptionUnsupported =
         QStringLiteral("The archive \"{{FileName}}\" is encrypted in a way this program cannot "
                        "open; nothing was extracted from it.");
+    // What fills {{Reason}} when an archive library fails; the libraries' own English never
+    // reaches the user.
+    QHash<ArchiveFailureReason, QString> Reasons;
+
+    QString ReasonText(ArchiveFailureReason reason) const;
 
     static ArchiveMessages FromLanguage(const TLanguage& language);
 };

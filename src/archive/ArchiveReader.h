@@ -19,6 +19,19 @@ struct ArchiveEntry {
     std::optional<QDateTime> ModifiedAt{};
 };
 
+// What went wrong in the library, in terms the user's language words.
+enum class ArchiveFailureReason {
+    NotAnArchive,
+    Damaged,
+    Truncated,
+    Checksum,
+    Unreadable,
+    Compression,
+    Encryption,
+    Memory,
+    Other
+};
+
 // Why an archive cannot be read (further).
 enum class ArchiveFault { None, Unreadable, EncryptionUnsupported };
 
@@ -43,6 +56,6 @@ public:
                                  const ArchiveDataSink& sink) = 0;
 
     virtual ArchiveFault Fault() const = 0;
-    // The library's words for the last failure.
-    virtual QString Error() const = 0;
+    // Why the last failure happened.
+    virtual ArchiveFailureReason FailureReason() const = 0;
 };

@@ -7,6 +7,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 #include <array>
+#include <cerrno>
 
 namespace {
 // Big enough that a whole small entry comes in one piece.
@@ -35,9 +36,26 @@ ArchiveEntryKind EntryKind(archive_entry* entry) {
     }
 }
 
-QString ErrorText(archive* reader) {
-    const char* text = archive_error_string(reader);
-    return text ? QString::fromLocal8Bit(text) : QString();
+// libarchive says little more than "the format is wrong" or a system error.
+ArchiveFailureReason ReadFailureReason(int error) {
+    switch (error) {
+    case ARCHIVE_ERRNO_FILE_FORMAT:
+    case ARCHIVE_ERRNO_MISC:
+        return ArchiveFailureReason::Damaged;
+    case ENOMEM:
+        return ArchiveFailureReason::Memory;
+    case 0:
+    case ARCHIVE_ERRNO_PROGRAMMER:
+        return ArchiveFailureReason::Other;
+    default:
+        return ArchiveFailureReason::Unreadable;
+    }
+}
+
+// At opening, a wrong format means no reader took the file at all.
+ArchiveFailureReason OpenFailureReason(int error) {
+    const ArchiveFailureReason reason = ReadFailureReason(error);
+    return reason == ArchiveFailureReason::Damaged ? ArchiveFailureReason::NotAnArchive : reason;
 }
 
 ArchiveEntry DescribeEntry(archive_entry* entry) {
@@ -73,7 +91,7 @@ LibArchiveReader::LibArchiveReader(const QString& path) : FReader(archive_read_n
         // No format took the file: asking about encryption now would read a format that
         // was never chosen.
         FFault = ArchiveFault::Unreadable;
-        FError = ErrorText(FReader.get());
+        FReason = OpenFailureReason(archive_errno(FReader.get()));
     }
 }
 
@@ -115,7 +133,7 @@ LibArchiveReader::ReadResult LibArchiveReader::ReadEntry(const std::optional<QSt
 
 // Encryption the library met but cannot undo is told apart from damage.
 void LibArchiveReader::Fail() {
-    FError = ErrorText(FReader.get());
+    FReason = ReadFailureReason(archive_errno(FReader.get()));
     FFault = archive_read_has_encrypted_entries(FReader.get()) > 0
                  ? ArchiveFault::EncryptionUnsupported
                  : ArchiveFault::Unreadable;

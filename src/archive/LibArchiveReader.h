@@ -24,7 +24,7 @@ public:
     ReadResult ReadEntry(const std::optional<QString>& password,
                          const ArchiveDataSink& sink) override;
     ArchiveFault Fault() const override { return FFault; }
-    QString Error() const override { return FError; }
+    ArchiveFailureReason FailureReason() const override { return FReason; }
 
 private:
     struct ReaderFree {
@@ -38,5 +38,5 @@ private:
     archive_entry* FEntry = nullptr;
     bool FEntryEncrypted = false;
     ArchiveFault FFault = ArchiveFault::None;
-    QString FError;
+    ArchiveFailureReason FReason = ArchiveFailureReason::Other;
 };

@@ -70,6 +70,32 @@ bool StoresNoChecksum(zip_t* archive, zip_uint64_t index) {
         return false;
     return IsAes(stat.encryption_method) && (stat.valid & ZIP_STAT_CRC) != 0 && stat.crc == 0;
 }
+// The failures a player meets with a broken or unusual download, in the user's terms.
+ArchiveFailureReason ReasonOf(int zipCode) {
+    switch (zipCode) {
+    case ZIP_ER_NOZIP:
+        return ArchiveFailureReason::NotAnArchive;
+    case ZIP_ER_INCONS:
+    case ZIP_ER_ZLIB:
+        return ArchiveFailureReason::Damaged;
+    case ZIP_ER_EOF:
+        return ArchiveFailureReason::Truncated;
+    case ZIP_ER_CRC:
+        return ArchiveFailureReason::Checksum;
+    case ZIP_ER_OPEN:
+    case ZIP_ER_READ:
+    case ZIP_ER_SEEK:
+        return ArchiveFailureReason::Unreadable;
+    case ZIP_ER_COMPNOTSUPP:
+        return ArchiveFailureReason::Compression;
+    case ZIP_ER_ENCRNOTSUPP:
+        return ArchiveFailureReason::Encryption;
+    case ZIP_ER_MEMORY:
+        return ArchiveFailureReason::Memory;
+    default:
+        return ArchiveFailureReason::Other;
+    }
+}
 } // namespace
 
 struct TZipBuilder::Archive {
@@ -85,18 +111,15 @@ void TZipBuilder::SetZipFileName(const QString& path) {
     FEntries.clear();
     FCurrent = -1;
     FFault = ArchiveFault::None;
-    FError.clear();
+    FReason = ArchiveFailureReason::Other;
     FZipFileName = path;
     if (path.isEmpty())
         return;
     int errorCode = 0;
     zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &errorCode);
     if (!archive) {
-        zip_error_t error;
-        zip_error_init_with_code(&error, errorCode);
         FFault = ArchiveFault::Unreadable;
-        FError = QString::fromLocal8Bit(zip_error_strerror(&error));
-        zip_error_fini(&error);
+        FReason = ReasonOf(errorCode);
         return;
     }
     FArchive = std::make_unique<Archive>();
@@ -146,7 +169,7 @@ TZipBuilder::ReadResult TZipBuilder::ReadEntry(const std::optional<QString>& pas
 
 TZipBuilder::ReadResult TZipBuilder::FailedWith(zip_error_t* error, bool encrypted) {
     const int code = zip_error_code_zip(error);
-    FError = QString::fromLocal8Bit(zip_error_strerror(error));
+    FReason = ReasonOf(code);
     if (code == ZIP_ER_ENCRNOTSUPP)
         return ReadResult::EncryptionUnsupported;
     // A wrong ZipCrypto password may pass the header check and fail the checksum.

@@ -27,7 +27,7 @@ public:
     ReadResult ReadEntry(const std::optional<QString>& password,
                          const ArchiveDataSink& sink) override;
     ArchiveFault Fault() const override { return FFault; }
-    QString Error() const override { return FError; }
+    ArchiveFailureReason FailureReason() const override { return FReason; }
 
 private:
     struct Archive;
@@ -39,5 +39,5 @@ private:
     QList<ArchiveEntry> FEntries;
     int FCurrent = -1;
     ArchiveFault FFault = ArchiveFault::None;
-    QString FError;
+    ArchiveFailureReason FReason = ArchiveFailureReason::Other;
 };

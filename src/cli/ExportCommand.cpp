@@ -22,10 +22,11 @@ const char* const Usage =
     "Writes the list of the custom content in the game folder through the template, as the\n"
     "Export Filelist tab does. DIR defaults to the stored game folder. CODES are kind values\n"
     "separated by commas, in export order (100 objects, 101 walls, 102 floors, 103 roofs,\n"
-    "104 animations, 105 FAR archives, 130-137 skins, heads and accessories); by default the\n"
-    "stored selection, else all fourteen lists. Title, links and date format default to the\n"
-    "stored choices, which are then stored as the tab stores them. An existing output file,\n"
-    "or one whose type differs from the template's, needs --yes or an answer on the terminal.\n"
+    "104 animations, 105 FAR archives, 110-115 houses and areas, 120-125 exported families\n"
+    "and areas, 130-137 skins, heads and accessories); by default the stored selection, else\n"
+    "every list. Title, links and date format default to the stored choices, which are then\n"
+    "stored as the tab stores them. An existing output file, or one whose type differs from\n"
+    "the template's, needs --yes or an answer on the terminal.\n"
     "Exits 0 when the list is written or there is nothing to export, 1 when nothing could be\n"
     "written.\n";
 

@@ -16,6 +16,19 @@ constexpr ExportListKind Kinds[] = {
     {.Kind = ContentKind::WinterSkins, .TitleKey = u"Winters"},
     {.Kind = ContentKind::HighFashionSkins, .TitleKey = u"Fashions"},
     {.Kind = ContentKind::SkinAccessories, .TitleKey = u"Accessories"},
+    // Houses, areas and exported families and lots: only those the program installed.
+    {.Kind = ContentKind::Houses, .TitleKey = u"Houses"},
+    {.Kind = ContentKind::Downtowns, .TitleKey = u"Downtowns"},
+    {.Kind = ContentKind::Islands, .TitleKey = u"Osserys"},
+    {.Kind = ContentKind::Communities, .TitleKey = u"Communities"},
+    {.Kind = ContentKind::Studios, .TitleKey = u"StudioTowns"},
+    {.Kind = ContentKind::MagicAreas, .TitleKey = u"MagicTowns"},
+    {.Kind = ContentKind::Families, .TitleKey = u"ExpFamilies"},
+    {.Kind = ContentKind::ExpDowntowns, .TitleKey = u"ExpDowntowns"},
+    {.Kind = ContentKind::ExpIslands, .TitleKey = u"ExpOsserys"},
+    {.Kind = ContentKind::ExpCommunities, .TitleKey = u"ExpCommunities"},
+    {.Kind = ContentKind::ExpStudios, .TitleKey = u"ExpStudios"},
+    {.Kind = ContentKind::ExpMagicAreas, .TitleKey = u"ExpMagics"},
 };
 
 bool IsExportable(ContentKind kind) {

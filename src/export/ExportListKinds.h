@@ -14,7 +14,7 @@ struct ExportListKind {
     const char16_t* TitleKey;
 };
 
-// The fourteen exportable lists in their default order.
+// The exportable lists in their default order.
 std::span<const ExportListKind> ExportListKinds();
 
 // The exported lists named by a stored selection ("100;105;130;"), in its order; the final

@@ -11,6 +11,7 @@
 #include "removal/ContentNameOrder.h"
 #include "removal/ContentRecords.h"
 #include "removal/ContentScan.h"
+#include "removal/RecordedLots.h"
 #include "removal/UnreadableArchives.h"
 
 #include <QDir>
@@ -136,9 +137,9 @@ QList<ExportList> GameContentLists::Build(const QList<ContentKind>& kinds,
                                            u"FileName", DatabaseName));
     FDb.Load(FPlaces.ProgramFolder + DatabaseName);
     progress.SetPercent(DatabaseReadPercent);
-    const FoundContent content =
-        ScanGameFolder(FPlaces.GameFolder, gameFiles.value_or(GameFileList()),
-                       [&](int percent) { progress.SetPercent(percent); });
+    FoundContent content = ScanGameFolder(FPlaces.GameFolder, gameFiles.value_or(GameFileList()),
+                                          [&](int percent) { progress.SetPercent(percent); });
+    AddRecordedLots(content, FDb, FPlaces.GameFolder);
     ListAssembler assembler(content, FDb);
     QList<ExportList> lists;
     for (const ContentKind kind : kinds)

@@ -49,5 +49,5 @@ struct FarPackOutcome {
 FarPackOutcome PackObjectsIntoFar(const FarPackRequest& request, const TLanguage& language,
                                   Interaction& interaction);
 
-// "n Files packed into FAR file ..."; a language file may word the single file on its own.
+// "n files packed into FAR file ..."; a language file may word the single file on its own.
 QString FarPackedText(const TLanguage& language, int count, const QString& farFile);

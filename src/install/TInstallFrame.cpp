@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -38,6 +39,13 @@ TInstallFrame::TInstallFrame(QWidget* owner)
     FImgPanel->setObjectName(QStringLiteral("ImgPanel"));
     FDropImg->setObjectName(QStringLiteral("DropImg"));
     FDesc1_1b->setTextFormat(Qt::RichText);
+    // The link starts an install: a keyboard user reaches it with Tab and opens it with Enter.
+    FDesc1_1b->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    FDesc1_1b->setFocusPolicy(Qt::StrongFocus);
+    for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* open = new QShortcut(enter, FDesc1_1b, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(open, &QShortcut::activated, this, &TInstallFrame::Desc1_1bClick);
+    }
 
     auto* heading = new QHBoxLayout;
     heading->setSpacing(4);
@@ -59,7 +67,8 @@ TInstallFrame::TInstallFrame(QWidget* owner)
     FFilesPanel->setObjectName(QStringLiteral("FilesPanel"));
     FFilesPanel->hide();
 
-    connect(FDropImg, &TDropImage::OnClick, this, &TInstallFrame::DropImgClick);
+    // The picture asks for downloads, so a click on it opens the same dialog as the link.
+    connect(FDropImg, &TDropImage::OnClick, this, &TInstallFrame::Desc1_1bClick);
     connect(FDropImg, &TDropImage::FileDropDropFiles, this, &TInstallFrame::SelectFiles);
     connect(FDesc1_1b, &QLabel::linkActivated, this, &TInstallFrame::Desc1_1bClick);
     connect(FFilesPanel, &TInstallFilesPanel::BackTo1Click, this, &TInstallFrame::ResetToStep1);

@@ -53,10 +53,6 @@ public:
     // Where messages, questions and the open dialog go; set before the tab is used.
     void SetInteraction(Interaction& interaction) { FInteraction = &interaction; }
 
-Q_SIGNALS:
-    // The drop picture was clicked.
-    void DropImgClick();
-
 private:
     // Installs the ticked files with the tab's settings on a worker thread, then shows
     // step 1 again.

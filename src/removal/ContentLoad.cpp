@@ -7,6 +7,7 @@
 #include "formats/InstalledFilesDb.h"
 #include "language/TLanguage.h"
 #include "removal/ContentScan.h"
+#include "removal/RecordedLots.h"
 #include "removal/UnreadableArchives.h"
 
 namespace {
@@ -36,6 +37,7 @@ FoundContent LoadFoundContent(const QString& gameFolder, const QString& programF
     db.Load(JoinCaseInsensitive(programFolder, QStringLiteral("files.iff")));
     report(10);
     FoundContent found = ScanGameFolder(gameFolder, gameFiles, report);
+    AddRecordedLots(found, db, gameFolder);
     WarnUnreadableArchives(found.UnreadableArchives, interaction, language);
     return found;
 }

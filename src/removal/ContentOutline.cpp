@@ -28,6 +28,12 @@ ContentNode& ListNode(ContentNode& root, const FoundListInfo& list, const TLangu
     return group;
 }
 
+// An archive keeps "\" between folders in its entry names; the tree shows the system's
+// separator, as in every other name beside them.
+QString ShownItemName(QString item) {
+    return QDir::toNativeSeparators(item.replace(u'\\', u'/'));
+}
+
 ContentNode FileNode(const FoundFile& file, ContentKind kind) {
     ContentNode node{.Text = file.DisplayName,
                      .File = ContentFileInfo{.Path = file.Path,
@@ -36,7 +42,7 @@ ContentNode FileNode(const FoundFile& file, ContentKind kind) {
                                              .NativePath = file.NativePath},
                      .Children = {}};
     for (const QString& item : file.FarItems) {
-        node.Children.push_back({.Text = item,
+        node.Children.push_back({.Text = ShownItemName(item),
                                  .File = ContentFileInfo{.Path = file.Path,
                                                          .Name = item,
                                                          .Kind = ContentKind::FarPackedFiles,

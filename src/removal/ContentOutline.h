@@ -14,7 +14,8 @@ struct FoundContent;
 struct ContentFileInfo {
     // The full path; for an entry of a FAR archive the archive's path.
     QString Path;
-    // The node's text: the display name, or the entry's name inside its archive.
+    // The display name, or the entry's name inside its archive (which the node's text shows
+    // with the system's separator).
     QString Name;
     ContentKind Kind = ContentKind::Objects;
     // An entry of a FAR archive (kind 106).

@@ -9,8 +9,9 @@
 #include <array>
 #include <span>
 
-// The sixteen lists of custom content found in a game folder, in the order the delete tab
-// adds them to its tree.
+// The lists of custom content found in a game folder, in the order the delete tab adds them
+// to its tree: the sixteen the walk of the game folder fills, then the houses, areas and
+// exported families and lots that the installed-files database records.
 enum class FoundListId {
     ObjectsInObjects,
     ObjectsInUserObjects,
@@ -28,9 +29,21 @@ enum class FoundListId {
     Floors,
     Roofs,
     FarArchives,
+    Houses,
+    Downtowns,
+    Islands,
+    Communities,
+    Studios,
+    MagicAreas,
+    Families,
+    ExpDowntowns,
+    ExpIslands,
+    ExpCommunities,
+    ExpStudios,
+    ExpMagicAreas,
 };
 
-constexpr int FoundListCount = 16;
+constexpr int FoundListCount = 28;
 
 // Where a list's files stand in a tree of content.
 struct FoundListInfo {

@@ -17,6 +17,20 @@ namespace {
 constexpr int HintDelayMs = 125;
 // Space between the captions and the values.
 constexpr int CaptionGap = 16;
+
+// A path has no spaces to wrap at: an invisible break after each separator lets a narrow
+// panel show it on several lines instead of cutting it off.
+QString WithBreaksAfterSeparators(const QString& path) {
+    constexpr QChar ZeroWidthSpace(0x200B);
+    QString shown;
+    shown.reserve(path.size() * 2);
+    for (const QChar character : path) {
+        shown += character;
+        if (character == u'/' || character == u'\\')
+            shown += ZeroWidthSpace;
+    }
+    return shown;
+}
 } // namespace
 
 TDeleteDetails::TDeleteDetails(QWidget* owner)
@@ -42,8 +56,11 @@ TDeleteDetails::TDeleteDetails(QWidget* owner)
     layout->addWidget(FPreview, 5, 0, 1, 2, Qt::AlignLeft | Qt::AlignTop);
     layout->setRowStretch(5, 1);
     FValueLabels = {FFilename, FInstdate, FComment};
-    for (QLabel* label : FValueLabels)
+    for (QLabel* label : FValueLabels) {
+        // A long path or date takes more lines rather than losing its end.
+        label->setWordWrap(true);
         label->installEventFilter(this);
+    }
     FHintTimer.setInterval(HintDelayMs);
     FHintTimer.setSingleShot(true);
     connect(&FHintTimer, &QTimer::timeout, this, &TDeleteDetails::HintTimerTimer);
@@ -66,7 +83,7 @@ void TDeleteDetails::SetCaptions(const TLanguage& language) {
 
 void TDeleteDetails::ShowDetails(const InstalledFileRecord& record, const ContentPreview& preview,
                                  const TLanguage& language) {
-    FFilename->setText(record.FileName);
+    FFilename->setText(WithBreaksAfterSeparators(record.FileName));
     FInstdate->setText(FormatDateTimePattern(u"dddddd', 'tt", FromDayCount(record.InstalledAt)));
     FComment->setText(record.Comment.isEmpty() ? language.GetString(QStringLiteral("EmptyComment"))
                                                : record.Comment);

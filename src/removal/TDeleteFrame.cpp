@@ -203,8 +203,9 @@ std::vector<DeleteTarget> TDeleteFrame::TickedTargets() const {
             DeleteTarget archive{
                 .Kind = file->Kind, .Path = file->Path, .Items = {}, .NativePath = {}};
             for (int row = 0; row < item->rowCount(); ++row) {
-                if (FModel->State(item->child(row)->index()) == TickState::Ticked)
-                    archive.Items.append(item->child(row)->text());
+                const QStandardItem& entry = *item->child(row);
+                if (FModel->State(entry.index()) == TickState::Ticked)
+                    archive.Items.append(DeleteNodeInfo::Of(entry)->Name);
             }
             targets.push_back(std::move(archive));
             continue;

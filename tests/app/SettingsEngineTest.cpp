@@ -178,8 +178,9 @@ TEST_F(SettingsEngineTest, FirstRunWithoutTheGameSavesNothingAndTriesAgainNextTi
     User.ExpectQuestion(MessageAnswer::No);
     ShownOptions shown;
     const SettingsOutcome outcome = Engine.LoadSettings(shown);
-    EXPECT_EQ(User.MessageTexts(), (QStringList{Text("VocksRegNotFound"), Text("VocksAutoNotFound"),
-                                                Text("VocksPathNotFound")}));
+    EXPECT_EQ(User.MessageTexts(),
+              (QStringList{Text("VocksRegNotFoundWine"), Text("VocksAutoNotFound"),
+                           Text("VocksPathNotFound")}));
     EXPECT_TRUE(outcome.Warned);
     EXPECT_TRUE(outcome.Unsaved);
     EXPECT_FALSE(QFile::exists(Sandbox.SettingsFile()));

@@ -77,12 +77,25 @@ TEST_F(TOptionsFrameTest, ExpansionSwitchesThePackBoxesAndDisabledOnesSaveAsFals
     EXPECT_FALSE(Find<QCheckBox>("FennickInstalled")->isChecked());
 }
 
-TEST_F(TOptionsFrameTest, DefaultsAreShownUnsavedAndDiscardBringsBackTheStore) {
-    User.ExpectQuestion(MessageAnswer::No);
+// Defaults are asked for first, with No as the answer Return gives; the search they start
+// says what it searches on this system.
+TEST_F(TOptionsFrameTest, DefaultsAskFirstAreShownUnsavedAndDiscardBringsBackTheStore) {
     Click("FAOverwrite");
+    User.ExpectQuestion(MessageAnswer::No);
+    Click("DefaultOpts");
+    EXPECT_TRUE(Find<QRadioButton>("FAOverwrite")->isChecked());
+    ASSERT_EQ(User.Messages().size(), 1);
+    EXPECT_EQ(User.Messages()[0].Text, Text("DefaultsWarning"));
+    EXPECT_EQ(User.Messages()[0].Default, MessageAnswer::No);
+
+    User.ExpectQuestion(MessageAnswer::Yes);
+    User.ExpectQuestion(MessageAnswer::No);
     Click("DefaultOpts");
     EXPECT_EQ(User.MessageTexts(),
-              (QStringList{Text("VocksRegNotFound"), Text("VocksAutoNotFound")}));
+              (QStringList{Text("DefaultsWarning"), Text("DefaultsWarning"),
+                           Text("VocksRegNotFoundWine"), Text("VocksAutoNotFound")}));
+    EXPECT_TRUE(User.Messages()[2].Text.endsWith(
+        u"search the drives of your Wine prefix and your home folder?"_s));
     EXPECT_TRUE(Find<QRadioButton>("Ask")->isChecked());
     EXPECT_TRUE(Find<QCheckBox>("ScrollingText")->isChecked());
     EXPECT_FALSE(Find<QCheckBox>("Expansion")->isChecked());

@@ -17,7 +17,8 @@ QList<int> Codes(const QList<ContentKind>& kinds) {
     return codes;
 }
 
-const QList<int> AllCodes{100, 101, 102, 103, 104, 105, 130, 131, 133, 134, 135, 136, 137, 132};
+const QList<int> AllCodes{100, 101, 102, 103, 104, 105, 130, 131, 133, 134, 135, 136, 137,
+                          132, 110, 111, 112, 113, 114, 115, 120, 121, 122, 123, 124, 125};
 } // namespace
 
 TEST(ExportListKinds, StoredSelectionsGiveExportedAndAvailableLists) {
@@ -28,6 +29,7 @@ TEST(ExportListKinds, StoredSelectionsGiveExportedAndAvailableLists) {
         {u"", AllCodes},
         {u"105;100", {105, 100}},
         {u"130;100;105;", {130, 100, 105}},
+        {u"120;110", {120, 110}},
         // Unknown or unexportable codes, repeats and junk are passed over.
         {u"106;100;100;x;1100;", {100}},
     };

@@ -136,3 +136,26 @@ TEST_F(GameContentListsTest, ListsEachFolderByNameWithoutRegardToCaseAsTheDelete
               (QStringList{u"a.wll=1"_s, u"b.wll=1"_s, u"C.wll=1"_s, u"D.wll=1"_s,
                            QDir::toNativeSeparators(u"Zed/e.wll=1"_s)}));
 }
+
+// Houses and lots cannot be told from the game's own by their folder: only those the program
+// recorded, in the game folder, are listed, under their path below it.
+TEST_F(GameContentListsTest, ListsTheHousesAndLotsTheProgramRecordedAndNoOthers) {
+    const QString house = FFolder.Write(u"Game/UserData2/Houses/House05.iff"_s, "house");
+    const QString family = FFolder.Write(u"Game/UserData/Import/family.iff"_s, "family");
+    FFolder.Write(u"Game/UserData/Houses/House01.iff"_s, "the game's own");
+    const QString elsewhere = FFolder.Write(u"Elsewhere/House07.iff"_s, "outside");
+    FFolder.Write(u"Program/files.iff"_s,
+                  BuildFilesDb({{110,
+                                 {{.FileName = house, .InstalledAt = u"1"_s},
+                                  {.FileName = elsewhere, .InstalledAt = u"1"_s}}},
+                                {120, {{.FileName = family, .InstalledAt = u"1"_s}}}}));
+
+    const QList<ExportList> lists = Build({ContentKind::Houses, ContentKind::Families});
+
+    ASSERT_EQ(lists.size(), 2);
+    EXPECT_EQ(lists[0].Title, u"Houses (Regular Neighborhood)"_s);
+    EXPECT_EQ(Names(lists[0].Entries),
+              QStringList{QDir::toNativeSeparators(u"UserData2/Houses/House05.iff=5"_s)});
+    EXPECT_EQ(Names(lists[1].Entries),
+              QStringList{QDir::toNativeSeparators(u"UserData/Import/family.iff=6"_s)});
+}

@@ -26,10 +26,32 @@ QStringList Texts(const QListWidget* list) {
     return texts;
 }
 
-const QStringList AllTitles{
-    u"Objects"_s,   u"Walls"_s,         u"Floors"_s,       u"Roofs"_s,           u"Animations"_s,
-    u"FAR Files"_s, u"Regular Skins"_s, u"Heads"_s,        u"Formal wear"_s,     u"Pyjamas"_s,
-    u"Swimsuits"_s, u"Winterwear"_s,    u"High Fashion"_s, u"Skin Accessories"_s};
+const QStringList AllTitles{u"Objects"_s,
+                            u"Walls"_s,
+                            u"Floors"_s,
+                            u"Roofs"_s,
+                            u"Animations"_s,
+                            u"FAR Files"_s,
+                            u"Regular Skins"_s,
+                            u"Heads"_s,
+                            u"Formal wear"_s,
+                            u"Pyjamas"_s,
+                            u"Swimsuits"_s,
+                            u"Winterwear"_s,
+                            u"High Fashion"_s,
+                            u"Skin Accessories"_s,
+                            u"Houses (Regular Neighborhood)"_s,
+                            u"Downtown Areas"_s,
+                            u"Ossery Island Areas"_s,
+                            u"Houses/Old Town Areas (Extended Neighborhood)"_s,
+                            u"Studio Town Areas"_s,
+                            u"Magic Town Areas"_s,
+                            u"Exported Families"_s,
+                            u"Exported Downtown Areas"_s,
+                            u"Exported Ossery Island Areas"_s,
+                            u"Exported Community Areas"_s,
+                            u"Exported Studio Town Areas"_s,
+                            u"Exported Magic Town Areas"_s};
 } // namespace
 
 class TListExportFrameTest : public OwnProgramFolderTest {
@@ -95,10 +117,10 @@ TEST_F(TListExportFrameTest, MovesListsBetweenBoxesAndWithinTheExportOrder) {
     EXPECT_EQ(Texts(Find<QListWidget>("ExportList")).last(), u"Floors"_s);
     EXPECT_TRUE(Find<QPushButton>("ListExport")->isEnabled());
     Click("DeselAll");
-    EXPECT_EQ(Find<QListWidget>("AvailableList")->count(), 14);
+    EXPECT_EQ(Find<QListWidget>("AvailableList")->count(), AllTitles.size());
     EXPECT_FALSE(Find<QPushButton>("ListExport")->isEnabled());
     Click("SelAll");
-    EXPECT_EQ(Find<QListWidget>("ExportList")->count(), 14);
+    EXPECT_EQ(Find<QListWidget>("ExportList")->count(), AllTitles.size());
 }
 
 TEST_F(TListExportFrameTest, BrowsesWithTheListFilterAndTakesTheChosenFile) {
@@ -135,7 +157,8 @@ TEST_F(TListExportFrameTest, ExportWritesTheListAndStoresTheChoices) {
     EXPECT_TRUE(written.contains("<td>Tom &amp; Jerry.iff<div"));
     EXPECT_EQ(StoredSetting(u"ListTitle"_s), u"Mine"_s);
     EXPECT_EQ(StoredSetting(u"ListSel"_s),
-              u"100;101;102;103;104;105;130;131;133;134;135;136;137;132;"_s);
+              u"100;101;102;103;104;105;130;131;133;134;135;136;137;132;110;111;112;113;114;115;"
+              u"120;121;122;123;124;125;"_s);
 
     // The command line writes the same bytes for the same choices.
     const ProgramRun run =

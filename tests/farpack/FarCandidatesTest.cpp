@@ -47,11 +47,11 @@ TEST_F(FarCandidatesTest, ListsObjectFilesOfTheThreeFoldersByEntryName) {
 TEST(FarPackedText, OneFileHasItsOwnWordingOnlyWhenALanguageFileGivesIt) {
     EnglishLanguage language;
     EXPECT_EQ(FarPackedText(language, 1, u"C:\\a.far"_s),
-              u"1 Files packed into FAR file C:\\a.far."_s);
-    EXPECT_EQ(FarPackedText(language, 0, u"a.far"_s), u"0 Files packed into FAR file a.far."_s);
+              u"1 files packed into FAR file C:\\a.far."_s);
+    EXPECT_EQ(FarPackedText(language, 0, u"a.far"_s), u"0 files packed into FAR file a.far."_s);
     language.LoadStrings({u"[Test]"_s, u"FarSingleFilePacked=One in {{FileName}}"_s});
     EXPECT_EQ(FarPackedText(language, 1, u"a.far"_s), u"One in a.far"_s);
-    EXPECT_EQ(FarPackedText(language, 2, u"a.far"_s), u"2 Files packed into FAR file a.far."_s);
+    EXPECT_EQ(FarPackedText(language, 2, u"a.far"_s), u"2 files packed into FAR file a.far."_s);
 }
 
 // Each row: the archive and backup folder (below the game folder "/g/" unless absolute),

@@ -292,7 +292,7 @@ TEST_F(FarPackingTest, EachFileThatCannotGoStaysWhereItWasAndTheOthersGoOn) {
               u"Error adding file \""_s + Path(Objects + u"gone.iff"_s) + u"\" to FAR file."_s);
     EXPECT_TRUE(texts[1].endsWith(u"\r\n"_s + Path(Objects + u"desk.iff"_s)))
         << texts[1].toStdString();
-    EXPECT_EQ(texts[2], u"2 Files packed into FAR file "_s + Far() + u"."_s);
+    EXPECT_EQ(texts[2], u"2 files packed into FAR file "_s + Far() + u"."_s);
 }
 
 // The entry of a file that is gone by the time it is packed is not replaced.
@@ -367,7 +367,7 @@ TEST_F(FarPackingTest, AStepThatFailsLeavesEveryEntryRecordAndBackupAsItWas) {
         EXPECT_TRUE(texts[0].startsWith(FLanguage.GetString(row.MessageKey).section(u"{{"_s, 0, 0)))
             << texts[0].toStdString();
         if (row.Kind == MessageKind::Warning) {
-            EXPECT_EQ(texts[1], u"0 Files packed into FAR file "_s + Far() + u"."_s);
+            EXPECT_EQ(texts[1], u"0 files packed into FAR file "_s + Far() + u"."_s);
         }
     }
 }

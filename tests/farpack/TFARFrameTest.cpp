@@ -121,7 +121,7 @@ TEST_F(TFARFrameTest, NextFollowsTheRootAndPacksTheTickedFilesStoringTheEdits) {
     Click("FARNext");
     WaitForWorkerJob(FFrame);
 
-    EXPECT_EQ(FUser.MessageTexts(), QStringList{u"2 Files packed into FAR file "_s + far + u"."_s});
+    EXPECT_EQ(FUser.MessageTexts(), QStringList{u"2 files packed into FAR file "_s + far + u"."_s});
     EXPECT_EQ(FFolder.Read(u"game/GameData/UserObjects/MyObjects.far"_s),
               BuildFarArchive({{"chair.iff", "chair"}, {"Sets\\lamp.iff", "lamp"}}));
     EXPECT_EQ(FFolder.Read(u"home/IFFBackup/chair.iff"_s), "chair");

@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTest>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -258,4 +259,21 @@ TEST_F(TInstallFrameTest, ADroppedZipIsInstalledAndRecordedAsTheCommandLineDoes)
     EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
     EXPECT_EQ(FilesBelow(FFolder, u"cli-game/"_s), installed);
     EXPECT_EQ(RecordLines(FFolder.Path(u"cli-home/files.iff"_s), cliGame), records);
+}
+
+// A keyboard user reaches the link with Tab and opens it with Enter; a click on the picture,
+// which asks for downloads, opens the same dialog.
+TEST_F(TInstallFrameTest, TabAndEnterOpenTheLinkAndAClickOnThePictureOpensItToo) {
+    FUser.ExpectFileDialog({.Confirmed = false, .Paths = {}});
+    FUser.ExpectFileDialog({.Confirmed = false, .Paths = {}});
+    QApplication::setActiveWindow(&FFrame);
+    FFrame.setFocus();
+    QTest::keyClick(&FFrame, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), Find<QLabel>("Desc1_1b"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(FUser.FileDialogs().size(), 1);
+    QTest::mouseClick(Find<QWidget>("DropImg"), Qt::LeftButton);
+    ASSERT_EQ(FUser.FileDialogs().size(), 2);
+    EXPECT_EQ(FUser.FileDialogs()[0].Title, u"Select files to install to The Vocks:"_s);
+    EXPECT_EQ(FUser.FileDialogs()[1].Title, FUser.FileDialogs()[0].Title);
 }

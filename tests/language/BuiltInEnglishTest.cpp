@@ -57,3 +57,10 @@ TEST(BuiltInEnglish, DefinesEveryKeyTheCodeLooksUpAndNoLanguageFileOnlyKey) {
             << "key not in the built-in table: " << key.toStdString();
     }
 }
+
+// The neighbourhood chooser names the magic pack as the options do ("I have Wendle installed").
+TEST(BuiltInEnglish, TheChooserNamesTheMagicPackAsTheOptionsDo) {
+    TLanguage language;
+    language.SetDefaultLanguage(BuiltInEnglishLines());
+    EXPECT_TRUE(language.GetString(u"HasMagic"_s).contains(language.GetString(u"Wendle"_s)));
+}

@@ -161,7 +161,7 @@ TEST_F(ContentDeletionTest, WhatCannotBeDeletedKeepsItsBytesAndRecordsAndIsNamed
 
 TEST(DeletedCountTextTest, OneFileHasItsOwnTextOnlyWhenTheLanguageDefinesIt) {
     EnglishLanguage language;
-    EXPECT_EQ(DeletedCountText(language, 1), u"1 Files deleted."_s);
+    EXPECT_EQ(DeletedCountText(language, 1), u"1 files deleted."_s);
     language.LoadStrings({u"FilesDeleted=Gelöscht: {{NUMBER}} / {{number}}"_s});
     EXPECT_EQ(DeletedCountText(language, 1), u"Gelöscht: 1 / 1"_s);
     language.LoadStrings({u"SingleFileDeleted=Eine Datei gelöscht."_s});

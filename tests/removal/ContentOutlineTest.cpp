@@ -100,6 +100,18 @@ TEST(FoundContentTest, EveryListHasItsKindInTreeOrder) {
         {Floors, 102},
         {Roofs, 103},
         {FarArchives, 105},
+        {Houses, 110},
+        {Downtowns, 111},
+        {Islands, 112},
+        {Communities, 113},
+        {Studios, 114},
+        {MagicAreas, 115},
+        {Families, 120},
+        {ExpDowntowns, 121},
+        {ExpIslands, 122},
+        {ExpCommunities, 123},
+        {ExpStudios, 124},
+        {ExpMagicAreas, 125},
     };
     ASSERT_EQ(AllFoundLists().size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {

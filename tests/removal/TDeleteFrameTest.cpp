@@ -68,6 +68,11 @@ protected:
         return widget;
     }
 
+    // A label's text as the user reads it, without the invisible line-break marks.
+    QString Shown(const char16_t* label) {
+        return Find<QLabel>(label)->text().remove(QChar(0x200B));
+    }
+
     TickTreeModel& Model() { return *Find<TTickTree>(u"FilesTree")->TickModel(); }
 
     QModelIndex Node(const QString& text) {
@@ -102,14 +107,25 @@ TEST_F(TDeleteFrameTest, SelectingAnObjectShowsItsDetailsAndDoubledPicture) {
     MakeContent();
     FFrame.LoadInstalledContent();
     Find<TTickTree>(u"FilesTree")->setCurrentIndex(Node(u"chair.iff"_s));
-    EXPECT_EQ(Find<QLabel>(u"Filename")->text(), QDir::toNativeSeparators(FChair));
+    EXPECT_EQ(Shown(u"Filename"), QDir::toNativeSeparators(FChair));
     EXPECT_EQ(Find<QLabel>(u"Comment")->text(), u"comfy"_s);
     EXPECT_EQ(Find<QPlainTextEdit>(u"Description")->toPlainText(), u"Chair -- Nice"_s);
     EXPECT_EQ(Find<QLabel>(u"Preview")->pixmap().size(), QSize(8, 6));
     EXPECT_FALSE(Find<QLabel>(u"Preview")->isHidden());
+    // At the window's first width the path and the date are shown whole, on several lines.
+    FFrame.resize(505, 400);
+    FFrame.show();
+    QCoreApplication::processEvents();
+    for (const char16_t* name : {u"Filename", u"Instdate"}) {
+        const QLabel& label = *Find<QLabel>(name);
+        const QRect needed = label.fontMetrics().boundingRect(QRect(0, 0, label.width(), 10000),
+                                                              Qt::TextWordWrap, label.text());
+        EXPECT_LE(needed.width(), label.width()) << QString::fromUtf16(name).toStdString();
+        EXPECT_LE(needed.height(), label.height()) << QString::fromUtf16(name).toStdString();
+    }
 
     Find<TTickTree>(u"FilesTree")->setCurrentIndex(Node(u"b.iff"_s));
-    EXPECT_EQ(Find<QLabel>(u"Filename")->text(), FSet + u"\\b.iff"_s);
+    EXPECT_EQ(Shown(u"Filename"), FSet + u"\\b.iff"_s);
     EXPECT_EQ(Find<QLabel>(u"Comment")->text(), u"[Not Entered]"_s);
 }
 
@@ -162,7 +178,7 @@ TEST_F(TDeleteFrameTest, DeletesTheTickedObjectEntryAndArchiveOnceConfirmed) {
         u"changes (the oldest changes leave first) they are kept there and still use their disk "
         u"space, and the History button can undo it. Are you sure you want to do this?"_s;
     EXPECT_EQ(FUser.MessageTexts(), (QStringList{u"You didn't select any files to delete!"_s,
-                                                 warning, warning, u"3 Files deleted."_s}));
+                                                 warning, warning, u"3 files deleted."_s}));
     // Return must not delete.
     EXPECT_EQ(FUser.Messages()[1].Default, MessageAnswer::No);
     EXPECT_EQ(FUser.Messages()[2].Default, MessageAnswer::No);
@@ -215,4 +231,42 @@ TEST_F(TDeleteFrameTest, ADeletionUndoneFromTheHistoryIsBackInTheTree) {
     WaitForWorkerJob(*history->findChild<QWidget*>(u"HistoryContent"_s));
     EXPECT_TRUE(QFile::exists(FChair));
     EXPECT_TRUE(HasNode(u"chair.iff"_s));
+}
+
+// Houses and lots are listed only when the program recorded them, each group under "Houses
+// and areas", and are deleted with their records like any other file.
+TEST_F(TDeleteFrameTest, RecordedHousesAndLotsAreListedInTheirGroupsAndDeletable) {
+    const QString house = FFolder.Write(u"Game/UserData2/Houses/House05.iff"_s, "house");
+    const QString family = FFolder.Write(u"Game/UserData/Import/family.iff"_s, "family");
+    const QString shipped = FFolder.Write(u"Game/UserData/Houses/House01.iff"_s, "game's own");
+    FFolder.Write(u"Game/Downloads/set.far"_s,
+                  BuildFarArchive({{.Name = "Sets\\lamp.iff", .Data = "L"}}));
+    FFolder.Write(u"Home/files.iff"_s,
+                  BuildFilesDb({{110, {{.FileName = house, .InstalledAt = u"1"_s}}},
+                                {120, {{.FileName = family, .InstalledAt = u"1"_s}}}}));
+    FFrame.LoadInstalledContent();
+
+    const QString lots = u"Houses and areas"_s;
+    EXPECT_EQ(Node(u"Houses (Regular Neighborhood)"_s).parent().data().toString(), lots);
+    EXPECT_EQ(Node(u"Exported Families"_s).parent().data().toString(), lots);
+    const QString houseNode = QDir::toNativeSeparators(u"UserData2/Houses/House05.iff"_s);
+    const QString familyNode = QDir::toNativeSeparators(u"UserData/Import/family.iff"_s);
+    EXPECT_FALSE(HasNode(QDir::toNativeSeparators(u"UserData/Houses/House01.iff"_s)));
+    // Entry names show the separator of the paths beside them.
+    EXPECT_TRUE(HasNode(QDir::toNativeSeparators(u"Sets/lamp.iff"_s)));
+
+    Model().SetTick(Node(houseNode), TickState::Ticked);
+    Model().SetTick(Node(familyNode), TickState::Ticked);
+    FUser.ExpectQuestion(MessageAnswer::Yes);
+    FFrame.DeleteClick();
+    WaitForWorkerJob(FFrame);
+
+    EXPECT_EQ(FUser.MessageTexts().last(), u"2 files deleted."_s);
+    EXPECT_FALSE(QFile::exists(house));
+    EXPECT_FALSE(QFile::exists(family));
+    EXPECT_TRUE(QFile::exists(shipped));
+    EXPECT_FALSE(HasNode(houseNode));
+    const InstalledFilesDb db(FFolder.Path(u"Home/files.iff"_s));
+    EXPECT_EQ(db.Count(ContentKind::Houses), 0);
+    EXPECT_EQ(db.Count(ContentKind::Families), 0);
 }

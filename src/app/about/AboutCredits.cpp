@@ -14,6 +14,7 @@ constexpr QStringView BugReporters = u"Packwright bug reporters";
 constexpr QStringView BetaTesters = u"Packwright beta testers";
 constexpr QStringView DialogPackage = u"Dialogkit";
 constexpr QStringView ZipLibrary = u"libzip";
+constexpr QStringView ArchiveLibrary = u"libarchive";
 constexpr QStringView Toolkit = u"Qt 6 (GNU LGPL v3)";
 constexpr QStringView JpegLibrary = u"libjpeg (IJG licence)";
 constexpr QStringView RegexLibrary = u"Boost.Regex (Boost Software License 1.0)";
@@ -106,6 +107,8 @@ void AddTools(CreditsText& credits, const TLanguage& language) {
                                                           {u"Author", TeamInText.toString()}}})});
     credits.Entry({RequiredMarksText(
         language, {.Key = u"UsesInfoZip", .Fills = {{u"Name", ZipLibrary.toString()}}})});
+    credits.Entry({RequiredMarksText(
+        language, {.Key = u"UsesLibarchive", .Fills = {{u"Name", ArchiveLibrary.toString()}}})});
     credits.Entry({JpegLibrary.toString()});
     credits.Entry({RegexLibrary.toString()});
     credits.Entry({RequiredMarksText(

@@ -7,6 +7,9 @@
 #include <QFileInfo>
 
 namespace {
+constexpr const char16_t* DrivesQuestionKey = u"VocksRegNotFound";
+constexpr const char16_t* WineQuestionKey = u"VocksRegNotFoundWine";
+
 // Adds folder once, unless it is the root of the whole file system.
 void AddRoot(QStringList& roots, const QString& folder) {
     const QString real = QFileInfo(folder).canonicalFilePath();
@@ -30,4 +33,8 @@ QStringList VocksSearchRoots() {
     if (std::optional<QStringList> drives = SystemDriveRoots())
         return *drives;
     return WineSearchRoots(WinePrefix::FromEnvironment(), QDir::homePath());
+}
+
+QString SearchQuestionKey() {
+    return QString::fromUtf16(SystemDriveRoots() ? DrivesQuestionKey : WineQuestionKey);
 }

@@ -49,9 +49,8 @@ std::optional<QString> FindVocksFolder(const TLanguage& language, Interaction& i
                                        const RunVocksSearch& runSearch) {
     if (std::optional<QString> folder = FolderFromRegistry())
         return folder;
-    const MessageAnswer answer =
-        interaction.Ask(MessageKind::Error, language.GetString(QStringLiteral("VocksRegNotFound")),
-                        MessageButtons::YesNo);
+    const MessageAnswer answer = interaction.Ask(
+        MessageKind::Error, language.GetString(SearchQuestionKey()), MessageButtons::YesNo);
     const VocksSearch search = [&language](Interaction& user) {
         return SearchForVocks(VocksSearchRoots(), language, user);
     };

@@ -22,12 +22,12 @@ using VocksSearch = std::function<QStringList(Interaction& interaction)>;
 using RunVocksSearch = std::function<QStringList(const VocksSearch& search)>;
 
 // Finds the game folder: through the game's registry key, and when that fails, after the
-// user agrees (VocksRegNotFound), by searching the drives with the progress window shown;
-// several copies are offered to choose. Returns the folder in native form with one
-// trailing separator, for the options' path edit (which the caller then marks modified).
-// Nothing when no copy was found (VocksAutoNotFound has been shown) or when the user
-// closed the choice among several copies without picking one (no further message). The
-// search runs through runSearch when one is given, else here with interaction.
+// user agrees (the question of SearchQuestionKey), by searching the drives with the progress window
+// shown; several copies are offered to choose. Returns the folder in native form with one trailing
+// separator, for the options' path edit (which the caller then marks modified). Nothing when no
+// copy was found (VocksAutoNotFound has been shown) or when the user closed the choice among
+// several copies without picking one (no further message). The search runs through runSearch when
+// one is given, else here with interaction.
 std::optional<QString> FindVocksFolder(const TLanguage& language, Interaction& interaction,
                                        const ChooseVocksFolder& choose,
                                        const RunVocksSearch& runSearch = {});

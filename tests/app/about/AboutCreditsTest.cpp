@@ -36,4 +36,11 @@ TEST_F(AboutCreditsTest, FramesEachSectionHeadingSeparatesEntriesAndFillsEveryMa
                                                     QString(), u"Czech: Packwright users"_s,
                                                     QString(), u"Danish: Packwright users"_s}));
     EXPECT_FALSE(lines.join(QLatin1Char('\n')).contains(u"{{"_s));
+    const qsizetype zip =
+        lines.indexOf(u"Zip archives are read with libzip (BSD 3-clause licence)."_s);
+    ASSERT_GT(zip, 0);
+    EXPECT_EQ(
+        lines.mid(zip + 1, 2),
+        (QStringList{QString(), u"7z, RAR and tar archives are read with libarchive (BSD 2-clause "
+                                "licence)."_s}));
 }

@@ -63,7 +63,7 @@ TEST_F(VocksLocationTest, AStaleKeyAsksAndNoEndsWithNothingFound) {
 
     EXPECT_EQ(Find(), std::nullopt);
     EXPECT_EQ(FUser.MessageTexts(),
-              (QStringList{Text("VocksRegNotFound"), Text("VocksAutoNotFound")}));
+              (QStringList{Text("VocksRegNotFoundWine"), Text("VocksAutoNotFound")}));
     EXPECT_EQ(FUser.Messages()[0].Buttons, MessageButtons::YesNo);
     EXPECT_TRUE(FUser.Progress().isEmpty());
 }
@@ -76,7 +76,7 @@ TEST_F(VocksLocationTest, TheSearchFindsTheOneCopyAndShowsWhereItLooks) {
     FUser.ExpectQuestion(MessageAnswer::Yes);
 
     EXPECT_EQ(Find(), Shown(game));
-    EXPECT_EQ(FUser.MessageTexts(), QStringList({Text("VocksRegNotFound")}));
+    EXPECT_EQ(FUser.MessageTexts(), QStringList({Text("VocksRegNotFoundWine")}));
     EXPECT_TRUE(FOffered.isEmpty());
     EXPECT_FALSE(FUser.ProgressOpen());
     const auto& steps = FUser.Progress();
@@ -103,7 +103,7 @@ TEST_F(VocksLocationTest, SeveralCopiesAreOfferedDrivesFirstThenHome) {
     // Closing the choice without picking gives nothing and says nothing more.
     FChoice = -1;
     EXPECT_EQ(Find(), std::nullopt);
-    EXPECT_EQ(FUser.MessageTexts(), QStringList(2, Text("VocksRegNotFound")));
+    EXPECT_EQ(FUser.MessageTexts(), QStringList(2, Text("VocksRegNotFoundWine")));
 }
 
 TEST_F(VocksLocationTest, ASearchWithoutHitsSaysSo) {
@@ -113,7 +113,7 @@ TEST_F(VocksLocationTest, ASearchWithoutHitsSaysSo) {
 
     EXPECT_EQ(Find(), std::nullopt);
     EXPECT_EQ(FUser.MessageTexts(),
-              QStringList({Text("VocksRegNotFound"), Text("VocksAutoNotFound")}));
+              QStringList({Text("VocksRegNotFoundWine"), Text("VocksAutoNotFound")}));
     EXPECT_FALSE(FUser.ProgressOpen());
 }
 

@@ -1,0 +1,36 @@
+#include "removal/RecordedLots.h"
+
+#include "common/PathRules.h"
+#include "fileutil/PathInside.h"
+#include "formats/InstalledFilesDb.h"
+#include "removal/FoundContent.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+bool IsRecordedLot(const FoundListInfo& list) {
+    return FindContentKind(list.Kind)->Group == ContentKindGroup::Lots;
+}
+} // namespace
+
+void AddRecordedLots(FoundContent& content, const InstalledFilesDb& db, const QString& gameFolder) {
+    const QString root =
+        WithTrailingSeparator(QDir::cleanPath(QDir::fromNativeSeparators(gameFolder)));
+    for (const FoundListInfo& list : AllFoundLists()) {
+        if (!IsRecordedLot(list))
+            continue;
+        for (int i = 0; i < db.Count(list.Kind); ++i) {
+            const QString recorded = db.Get(list.Kind, i).FileName;
+            const QString path = QDir::cleanPath(QDir::fromNativeSeparators(recorded));
+            if (!path.startsWith(root, Qt::CaseInsensitive) || !QFileInfo(path).isFile() ||
+                !LiesInside(path, root))
+                continue;
+            content.List(list.Id).append(
+                {.DisplayName = QDir::toNativeSeparators(path.mid(root.size())),
+                 .Path = recorded,
+                 .NativePath = {},
+                 .FarItems = {}});
+        }
+    }
+}
