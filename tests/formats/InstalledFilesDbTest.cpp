@@ -109,6 +109,22 @@ TEST_F(InstalledFilesDbTest, LoadKeepsOnlyFilesThatAreStillThere) {
         << "the stale record left the file at the save";
 }
 
+// Records of several folders, mixed: each file is looked for in its own folder, also when
+// the record before it named another one, and a folder that is a file holds nothing.
+TEST_F(InstalledFilesDbTest, LoadLooksForEachFileInItsOwnFolder) {
+    const QString one = Existing(u"A/one.iff"_s);
+    const QString two = Existing(u"A/two.iff"_s);
+    const QString three = Existing(u"B/three.iff"_s);
+    const QList<FixtureRecord> records{{one, u"1"_s, {}},
+                                       {three, u"2"_s, {}},
+                                       {FFolder.Path(u"B/one.iff"_s), u"3"_s, {}},
+                                       {two, u"4"_s, {}},
+                                       {FFolder.Path(u"A/two.iff/x.iff"_s), u"5"_s, {}},
+                                       {one.chopped(1), u"6"_s, {}}};
+    const InstalledFilesDb db(WriteDb({{100, records}}));
+    EXPECT_EQ(Names(db, Objects), QStringList({one, three, two}));
+}
+
 // Under Wine the game finds its folders in any letter case, so a folder renamed to another
 // case still holds the recorded files: their records, comments included, must survive a load
 // and the next save. Only a file gone in every spelling loses its record.
