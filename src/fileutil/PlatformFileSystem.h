@@ -29,6 +29,8 @@ struct FolderEntry {
     // valid encoding); empty otherwise.
     QByteArray NativeName;
     qint64 Size = 0; // 0 for folders
+    // When a file was last modified, in milliseconds since 1970 (UTC); 0 for folders.
+    qint64 ModifiedMSecs = 0;
     FindFilesSet Attributes;
     std::optional<FolderKey> Key; // folders only
     // A symbolic link; the other fields describe what it points to.

@@ -2,6 +2,7 @@
 
 #include "formats/ContentKind.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -61,6 +62,9 @@ struct FoundFile {
     // For a FAR archive the names of its entries in archive order; empty when it could
     // not be read.
     QStringList FarItems;
+    // As the walk found them.
+    qint64 Size = 0;
+    QDateTime ModifiedAt;
 
     bool operator==(const FoundFile&) const = default;
 };

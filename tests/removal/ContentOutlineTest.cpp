@@ -26,7 +26,9 @@ FoundFile Found(const QString& name, QStringList items = {}) {
     return {.DisplayName = name,
             .Path = u"/g/"_s + name,
             .NativePath = {},
-            .FarItems = std::move(items)};
+            .FarItems = std::move(items),
+            .Size = 0,
+            .ModifiedAt = {}};
 }
 } // namespace
 
