@@ -1,7 +1,6 @@
 #include "export/ExportFiles.h"
 
 #include "common/TextDecoding.h"
-#include "common/TextFile.h"
 #include "formats/FileOpenError.h"
 
 #include <QFile>
@@ -10,15 +9,30 @@
 namespace {
 const QString LineEnd = QStringLiteral("\r\n");
 
-QString JoinLines(const QStringList& lines) {
-    QString text;
-    for (const QString& line : lines)
-        text += line + LineEnd;
-    return text;
+// Every line ended by CR LF, whatever ended it (CR LF, CR or LF), the last one too; a final
+// line break adds no empty line. One pass: a document is many thousand lines long.
+QString EndLinesWithCrLf(QStringView text) {
+    QString ended;
+    ended.reserve(text.size() + text.size() / 32 + LineEnd.size());
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        ended += text.sliced(start, i - start);
+        ended += LineEnd;
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) {
+        ended += text.sliced(start);
+        ended += LineEnd;
+    }
+    return ended;
 }
-} // namespace
 
-QString TrimControls(const QString& text) {
+QStringView ControlsTrimmed(QStringView text) {
     const auto isTrimmed = [](QChar c) { return c.unicode() <= u' '; };
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -28,6 +42,11 @@ QString TrimControls(const QString& text) {
         --last;
     return text.sliced(first, last - first);
 }
+} // namespace
+
+QString TrimControls(const QString& text) {
+    return ControlsTrimmed(text).toString();
+}
 
 QString ReadTemplateFile(const QString& path) {
     QFile file(path);
@@ -36,11 +55,11 @@ QString ReadTemplateFile(const QString& path) {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw EFileOpenError(file);
-    return TrimControls(JoinLines(SplitTextLines(Decode8BitText(bytes))));
+    return TrimControls(EndLinesWithCrLf(Decode8BitText(bytes)));
 }
 
 void WriteExportFile(const QString& path, const QString& document, const OutputEncoding& encoding) {
-    const QByteArray bytes = encoding.Encode(JoinLines(SplitTextLines(TrimControls(document))));
+    const QByteArray bytes = encoding.Encode(EndLinesWithCrLf(ControlsTrimmed(document)));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw EFileOpenError(file);

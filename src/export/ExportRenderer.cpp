@@ -13,7 +13,8 @@ public:
                    const TLanguage& language, const QLocale& locale)
         : FParts(parts), FDocHead(parts.DocHead), FListHead(parts.ListHead), FItem(parts.Item),
           FListFoot(parts.ListFoot), FDocFoot(parts.DocFoot), FOptions(options),
-          FLanguage(language), FLocale(locale) {
+          FLanguage(language), FSizes(language, locale),
+          FDates(options.LongDate ? u"dddddd, tt" : u"ddddd, t", locale) {
         FDocValues.Set(ExportVariable::Title, Escaped(options.Title));
         FDocValues.Set(ExportVariable::Generator,
                        GeneratorLine(language, options.Generator, options.EscapeMarkup));
@@ -57,19 +58,16 @@ private:
         values.Set(ExportVariable::Count, QString::number(count));
         values.Set(ExportVariable::FilesTxt,
                    count == 1 ? FParts.SingleFileWord : FParts.MultiFileWord);
-        values.Set(ExportVariable::TotalSize,
-                   Escaped(ExportSizeText(totalSize, FLanguage, FLocale)));
+        values.Set(ExportVariable::TotalSize, Escaped(FSizes.Text(totalSize)));
         return values;
     }
 
     void AppendItem(QString& out, VariableValues values, int number, const ExportFile& file) const {
-        const QStringView pattern = FOptions.LongDate ? u"dddddd, tt" : u"ddddd, t";
-        const QString size = Escaped(ExportSizeText(file.Size, FLanguage, FLocale));
+        const QString size = Escaped(FSizes.Text(file.Size));
         values.Set(ExportVariable::Num, QString::number(number));
         values.Set(ExportVariable::Name, Escaped(file.Name));
         values.Set(ExportVariable::FileName, Escaped(file.FullPath));
-        values.Set(ExportVariable::Date,
-                   Escaped(FormatDateTimePattern(pattern, file.InstalledAt, FLocale)));
+        values.Set(ExportVariable::Date, Escaped(FDates.Format(file.InstalledAt)));
         values.Set(ExportVariable::Comment,
                    file.Comment.isEmpty() ? FParts.NoCommentText : Escaped(file.Comment));
         values.Set(ExportVariable::Size, size);
@@ -112,7 +110,9 @@ private:
     const TemplateText FDocFoot;
     const ExportRenderOptions& FOptions;
     const TLanguage& FLanguage;
-    const QLocale& FLocale;
+    const ExportSizeFormat FSizes;
+    // Remembers the texts of the days and times it formatted.
+    mutable DateTimePatternFormatter FDates;
     VariableValues FDocValues;
 };
 } // namespace

@@ -66,19 +66,31 @@ QString LinkBody(QStringView body) {
     }
     return linked;
 }
+
+constexpr QStringView BodyTag = u"<body>";
+
+// The last "<body>" in any letter case, as the greedy "(.*)<body>(.*)" of the template rules
+// finds it; -1 when there is none. Tried only at each "<": a search without regard to case
+// folds every character of the long document on its way back.
+qsizetype LastBodyTag(QStringView document) {
+    for (qsizetype at = document.lastIndexOf(u'<'); at >= 0;
+         at = at == 0 ? -1 : document.lastIndexOf(u'<', at - 1)) {
+        if (document.sliced(at).startsWith(BodyTag, Qt::CaseInsensitive))
+            return at;
+    }
+    return -1;
+}
 } // namespace
 
 QString MakeLinks(const QString& document) {
-    // The last one, as the greedy "(.*)<body>(.*)" of the template rules finds it.
-    constexpr QStringView bodyTag = u"<body>";
-    const qsizetype body = document.lastIndexOf(bodyTag, -1, Qt::CaseInsensitive);
+    const qsizetype body = LastBodyTag(document);
     if (body < 0)
         return document;
     try {
         QString linked = document.left(body);
-        linked += bodyTag;
+        linked += BodyTag;
         linked += u"\r\n";
-        linked += LinkBody(QStringView(document).sliced(body + bodyTag.size()));
+        linked += LinkBody(QStringView(document).sliced(body + BodyTag.size()));
         return linked;
     } catch (const ERegexGaveUp&) {
         return document;
