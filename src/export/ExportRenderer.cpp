@@ -6,6 +6,8 @@
 #include "export/TemplateText.h"
 #include "language/TLanguage.h"
 
+#include <algorithm>
+
 namespace {
 class ExportRenderer {
 public:
@@ -21,19 +23,20 @@ public:
     }
 
     QString Render(const QList<ExportList>& lists) {
-        QString sections;
+        if (std::ranges::all_of(lists,
+                                [](const ExportList& list) { return list.Entries.isEmpty(); }))
+            return QString();
+        // One text from head to foot: a copy of the lists would double the memory of a long
+        // document.
+        QString document;
+        FDocHead.AppendFilled(document, FDocValues);
         int listNumber = 0;
         for (const ExportList& list : lists) {
             if (list.Entries.isEmpty())
                 continue;
             ++listNumber;
-            AppendList(sections, list, listNumber);
+            AppendList(document, list, listNumber);
         }
-        if (listNumber == 0)
-            return QString();
-        QString document;
-        FDocHead.AppendFilled(document, FDocValues);
-        document += sections;
         FDocFoot.AppendFilled(document, FDocValues);
         return document;
     }

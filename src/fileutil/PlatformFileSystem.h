@@ -38,6 +38,8 @@ struct FolderEntry {
     // A plain file: not a folder, device, pipe or socket.
     bool IsRegularFile = false;
 };
+// A listing of a large folder grows by moving its memory rather than by copying entries.
+Q_DECLARE_TYPEINFO(FolderEntry, Q_RELOCATABLE_TYPE);
 
 // The entries of a folder ("" is the current folder) in the system's own order, without
 // "." and "..". Symbolic links appear as what they point to, marked as links; links that

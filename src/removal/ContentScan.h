@@ -33,6 +33,8 @@ struct WalkedFile {
     qint64 Size = 0;
     qint64 ModifiedMSecs = 0;
 };
+// A list of every file of a game grows by moving its memory rather than by copying.
+Q_DECLARE_TYPEINFO(WalkedFile, Q_RELOCATABLE_TYPE);
 
 // The walk itself: calls visit with every file of the game folder that is custom content
 // and its class. Links are listed, but the walk never follows one out of the game folder.

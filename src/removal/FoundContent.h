@@ -68,6 +68,8 @@ struct FoundFile {
 
     bool operator==(const FoundFile&) const = default;
 };
+// A list of thousands grows by moving its memory rather than by copying every file.
+Q_DECLARE_TYPEINFO(FoundFile, Q_RELOCATABLE_TYPE);
 
 // The custom content of a game folder, each list in the order the walk found its files.
 struct FoundContent {
