@@ -59,9 +59,10 @@ QString DateTimePatternFormatter::Format(const QDateTime& value) {
 
 const QString& DateTimePatternFormatter::Formatted(Piece& piece, const QDateTime& value) const {
     const bool date = piece.Kind == PieceKind::Date;
-    // An invalid time has a key of its own: it counts as midnight's millisecond otherwise.
+    // Times are known by the second, as no locale's time format shows a fraction of one;
+    // an invalid time has a key of its own, as it counts as midnight otherwise.
     const qint64 key = date                     ? value.date().toJulianDay()
-                       : value.time().isValid() ? value.time().msecsSinceStartOfDay()
+                       : value.time().isValid() ? value.time().msecsSinceStartOfDay() / 1000
                                                 : -1;
     auto known = piece.Formatted.find(key);
     if (known == piece.Formatted.end())

@@ -27,7 +27,7 @@ private:
         PieceKind Kind;
         // The text of a literal; for a date or time the letters as written.
         QString Text;
-        // Formatted texts by day (Julian day) or by millisecond of the day.
+        // Formatted texts by day (Julian day) or by second of the day.
         QHash<qint64, QString> Formatted;
     };
     const QString& Formatted(Piece& piece, const QDateTime& value) const;

@@ -65,7 +65,9 @@ private:
         return values;
     }
 
-    void AppendItem(QString& out, VariableValues values, int number, const ExportFile& file) const {
+    // values holds the list's; the item's own replace those of the item before.
+    void AppendItem(QString& out, VariableValues& values, int number,
+                    const ExportFile& file) const {
         const QString size = Escaped(FSizes.Text(file.Size));
         values.Set(ExportVariable::Num, QString::number(number));
         values.Set(ExportVariable::Name, Escaped(file.Name));
@@ -80,9 +82,10 @@ private:
 
     template <typename Files>
     void AppendFiles(QString& out, const VariableValues& listValues, const Files& files) const {
+        VariableValues values = listValues;
         int number = 0;
         for (const ExportFile& file : files)
-            AppendItem(out, listValues, ++number, file);
+            AppendItem(out, values, ++number, file);
     }
 
     void AppendList(QString& out, const ExportList& list, int listNumber) const {

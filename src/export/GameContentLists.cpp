@@ -141,8 +141,10 @@ QList<ExportList> GameContentLists::Build(const QList<ContentKind>& kinds,
     return lists;
 }
 
+// Saved only to keep what changed: a database the export left as it was stays untouched.
 void GameContentLists::Rendered() {
-    FDb.Save(FInteraction);
+    if (FDb.HasChanges())
+        FDb.Save(FInteraction);
 }
 
 void GameContentLists::ClearTempFolder(ProgressHandle& progress) const {

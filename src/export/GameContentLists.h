@@ -17,8 +17,8 @@ struct GameContentPlaces {
 // The export lists of the custom content in the game folder: found by the delete tab's
 // rules (with the three object folders in one list), dated and commented from the database,
 // which gains a record for every file it did not know and is saved once the lists are
-// rendered. A FAR archive that cannot be read is listed without entries, and one warning
-// names every such archive of the build.
+// rendered, when that or its load changed a record. A FAR archive that cannot be read is listed
+// without entries, and one warning names every such archive of the build.
 class GameContentLists : public ExportListSource {
 public:
     GameContentLists(const GameContentPlaces& places, Interaction& interaction,

@@ -50,7 +50,8 @@ InstalledFileRecord RecordOfFoundFile(InstalledFilesDb& db, ContentKind kind, co
 
 InstalledFileRecord RecordOfFoundFile(InstalledFilesDb& db, ContentKind kind,
                                       const FoundFile& file) {
-    return FindOrAdd(db, kind, file.Path, [&] { return file.ModifiedAt; });
+    return db.FindOrAdd(
+        kind, {.FileName = file.Path, .Comment = {}, .InstalledAt = ToDayCount(file.ModifiedAt)});
 }
 
 InstalledFileRecord RecordOfFarItem(InstalledFilesDb& db, const QString& archivePath,
