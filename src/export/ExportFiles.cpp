@@ -42,6 +42,32 @@ QStringView ControlsTrimmed(QStringView text) {
         --last;
     return text.sliced(first, last - first);
 }
+
+// Whether a line ends in a CR or an LF alone.
+bool HasLoneLineBreak(QStringView text) {
+    qsizetype lineFeeds = 0;
+    for (qsizetype at = text.indexOf(u'\n'); at >= 0; at = text.indexOf(u'\n', at + 1)) {
+        if (at == 0 || text[at - 1] != QLatin1Char('\r'))
+            return true;
+        ++lineFeeds;
+    }
+    return text.count(u'\r') != lineFeeds;
+}
+
+// The document trimmed at both ends as lines each ended by CR LF. A rendered document's
+// lines end so already: it is then trimmed and ended in place rather than copied.
+QString WrittenLines(QString document) {
+    const QStringView trimmed = ControlsTrimmed(document);
+    if (HasLoneLineBreak(trimmed))
+        return EndLinesWithCrLf(trimmed);
+    const qsizetype start = trimmed.data() - document.constData();
+    const qsizetype size = trimmed.size();
+    document.truncate(start + size);
+    document.remove(0, start);
+    if (size > 0)
+        document += LineEnd;
+    return document;
+}
 } // namespace
 
 QString TrimControls(const QString& text) {
@@ -58,8 +84,8 @@ QString ReadTemplateFile(const QString& path) {
     return TrimControls(EndLinesWithCrLf(Decode8BitText(bytes)));
 }
 
-void WriteExportFile(const QString& path, const QString& document, const OutputEncoding& encoding) {
-    const QByteArray bytes = encoding.Encode(EndLinesWithCrLf(ControlsTrimmed(document)));
+void WriteExportFile(const QString& path, QString document, const OutputEncoding& encoding) {
+    const QByteArray bytes = encoding.Encode(WrittenLines(std::move(document)));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw EFileOpenError(file);
