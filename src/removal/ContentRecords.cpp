@@ -51,7 +51,9 @@ InstalledFileRecord RecordOfFoundFile(InstalledFilesDb& db, ContentKind kind, co
 InstalledFileRecord RecordOfFoundFile(InstalledFilesDb& db, ContentKind kind,
                                       const FoundFile& file) {
     return db.FindOrAdd(
-        kind, {.FileName = file.Path, .Comment = {}, .InstalledAt = ToDayCount(file.ModifiedAt)});
+        kind, {.FileName = file.Path,
+               .Comment = {},
+               .InstalledAt = ToDayCount(QDateTime::fromMSecsSinceEpoch(file.ModifiedMSecs))});
 }
 
 InstalledFileRecord RecordOfFarItem(InstalledFilesDb& db, const QString& archivePath,

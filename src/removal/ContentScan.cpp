@@ -86,7 +86,7 @@ FoundContent ScanGameFolder(const QString& gameFolder, const GameFileList& gameF
                        .NativePath = walked.NativePath,
                        .FarItems = {},
                        .Size = walked.Size,
-                       .ModifiedAt = QDateTime::fromMSecsSinceEpoch(walked.ModifiedMSecs)};
+                       .ModifiedMSecs = walked.ModifiedMSecs};
         // Read only where the path leads, inside the game folder.
         if (sorted.List == FoundListId::FarArchives && walked.NativePath.isEmpty() &&
             LiesInside(walked.Path, root)) {

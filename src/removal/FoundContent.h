@@ -2,7 +2,6 @@
 
 #include "formats/ContentKind.h"
 
-#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -62,9 +61,10 @@ struct FoundFile {
     // For a FAR archive the names of its entries in archive order; empty when it could
     // not be read.
     QStringList FarItems;
-    // As the walk found them.
+    // As the walk found them; modified in milliseconds since 1970 (UTC), turned into a
+    // local time only by those who show it.
     qint64 Size = 0;
-    QDateTime ModifiedAt;
+    qint64 ModifiedMSecs = 0;
 
     bool operator==(const FoundFile&) const = default;
 };

@@ -29,7 +29,7 @@ FoundFile Found(const QString& name, QStringList items = {}) {
             .NativePath = {},
             .FarItems = std::move(items),
             .Size = 0,
-            .ModifiedAt = {}};
+            .ModifiedMSecs = 0};
 }
 } // namespace
 

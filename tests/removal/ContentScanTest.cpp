@@ -62,7 +62,7 @@ TEST_F(ContentScanTest, ListsCustomFilesAndArchiveEntriesButNotTheGamesOwnNorOdd
                                  .NativePath = {},
                                  .FarItems = {},
                                  .Size = 6,
-                                 .ModifiedAt = modified}}));
+                                 .ModifiedMSecs = modified.toMSecsSinceEpoch()}}));
     EXPECT_EQ(content.List(FoundListId::Heads).size(), 1);
     EXPECT_EQ(content.List(FoundListId::ObjectsInDownloads), QList<FoundFile>());
     QList<FoundFile> archives = content.List(FoundListId::FarArchives);
