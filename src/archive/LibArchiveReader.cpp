@@ -36,16 +36,17 @@ ArchiveEntryKind EntryKind(archive_entry* entry) {
     }
 }
 
-// libarchive says little more than "the format is wrong" or a system error.
+// libarchive says little more than "the format is wrong" (EILSEQ), "something else" (-1)
+// or a system error; its names for these codes are private.
 ArchiveFailureReason ReadFailureReason(int error) {
     switch (error) {
-    case ARCHIVE_ERRNO_FILE_FORMAT:
-    case ARCHIVE_ERRNO_MISC:
+    case EILSEQ:
+    case -1:
         return ArchiveFailureReason::Damaged;
     case ENOMEM:
         return ArchiveFailureReason::Memory;
     case 0:
-    case ARCHIVE_ERRNO_PROGRAMMER:
+    case EINVAL:
         return ArchiveFailureReason::Other;
     default:
         return ArchiveFailureReason::Unreadable;

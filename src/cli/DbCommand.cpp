@@ -24,10 +24,11 @@ int RunDbList(const QStringList& args, CliIo& io) {
         return io.Fail(QStringLiteral("no such file: %1").arg(args[0]));
     const InstalledFilesDb db(*file);
     for (const ContentKindInfo& kind : AllContentKinds()) {
+        const QString kindValue = QString::number(ContentKindValue(kind.Kind));
         for (int i = 0; i < db.Count(kind.Kind); ++i) {
             const InstalledFileRecord record = db.Get(kind.Kind, i);
-            io.Record({QString::number(ContentKindValue(kind.Kind)), record.FileName,
-                       DayCountIsoText(record.InstalledAt), record.Comment});
+            io.Record(
+                {kindValue, record.FileName, DayCountIsoText(record.InstalledAt), record.Comment});
         }
     }
     return ExitSuccess;

@@ -6,7 +6,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 const QDate DayZero(1899, 12, 30);
@@ -50,6 +49,14 @@ QDateTime FromDayCount(double days) {
     return clock ? QDateTime(clock->Date, clock->Time) : QDateTime();
 }
 
+namespace {
+// Writes value as exactly width decimal digits, ending just before end.
+void PutDigits(char16_t* end, int value, int width) {
+    for (int i = 0; i < width; ++i, value /= 10)
+        *--end = char16_t(u'0' + value % 10);
+}
+} // namespace
+
 QString DayCountIsoText(double days) {
     const std::optional<WallClock> clock = WallClockOf(days);
     if (!clock)
@@ -61,11 +68,15 @@ QString DayCountIsoText(double days) {
     // Qt writes no ISO date outside these years either.
     if (year < 0 || year > 9999)
         return {};
-    std::array<char, 24> text{};
-    const int length =
-        std::snprintf(text.data(), text.size(), "%04d-%02d-%02dT%02d:%02d:%02d", year, month, day,
-                      clock->Time.hour(), clock->Time.minute(), clock->Time.second());
-    return QString::fromLatin1(text.data(), length);
+    // Written digit by digit: listing the database formats one for every record.
+    char16_t text[] = u"0000-00-00T00:00:00";
+    PutDigits(text + 4, year, 4);
+    PutDigits(text + 7, month, 2);
+    PutDigits(text + 10, day, 2);
+    PutDigits(text + 13, clock->Time.hour(), 2);
+    PutDigits(text + 16, clock->Time.minute(), 2);
+    PutDigits(text + 19, clock->Time.second(), 2);
+    return QString::fromUtf16(text, std::size(text) - 1);
 }
 
 QString FormatDayCount(double days) {

@@ -11,7 +11,7 @@ QString ReadTemplateFile(const QString& path);
 // Writes the document trimmed at both ends as lines, each ended by CR LF, in the encoding
 // (UTF-8 unless told). The old file is replaced only by a complete new one. Throws
 // EPackwrightError when it cannot be written.
-void WriteExportFile(const QString& path, const QString& document,
+void WriteExportFile(const QString& path, QString document,
                      const OutputEncoding& encoding = OutputEncoding());
 
 // The text without characters up to U+0020 at either end.

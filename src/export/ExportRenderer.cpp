@@ -6,6 +6,8 @@
 #include "export/TemplateText.h"
 #include "language/TLanguage.h"
 
+#include <algorithm>
+
 namespace {
 class ExportRenderer {
 public:
@@ -13,26 +15,28 @@ public:
                    const TLanguage& language, const QLocale& locale)
         : FParts(parts), FDocHead(parts.DocHead), FListHead(parts.ListHead), FItem(parts.Item),
           FListFoot(parts.ListFoot), FDocFoot(parts.DocFoot), FOptions(options),
-          FLanguage(language), FLocale(locale) {
+          FLanguage(language), FSizes(language, locale),
+          FDates(options.LongDate ? u"dddddd, tt" : u"ddddd, t", locale) {
         FDocValues.Set(ExportVariable::Title, Escaped(options.Title));
         FDocValues.Set(ExportVariable::Generator,
                        GeneratorLine(language, options.Generator, options.EscapeMarkup));
     }
 
     QString Render(const QList<ExportList>& lists) {
-        QString sections;
+        if (std::ranges::all_of(lists,
+                                [](const ExportList& list) { return list.Entries.isEmpty(); }))
+            return QString();
+        // One text from head to foot: a copy of the lists would double the memory of a long
+        // document.
+        QString document;
+        FDocHead.AppendFilled(document, FDocValues);
         int listNumber = 0;
         for (const ExportList& list : lists) {
             if (list.Entries.isEmpty())
                 continue;
             ++listNumber;
-            AppendList(sections, list, listNumber);
+            AppendList(document, list, listNumber);
         }
-        if (listNumber == 0)
-            return QString();
-        QString document;
-        FDocHead.AppendFilled(document, FDocValues);
-        document += sections;
         FDocFoot.AppendFilled(document, FDocValues);
         return document;
     }
@@ -57,19 +61,18 @@ private:
         values.Set(ExportVariable::Count, QString::number(count));
         values.Set(ExportVariable::FilesTxt,
                    count == 1 ? FParts.SingleFileWord : FParts.MultiFileWord);
-        values.Set(ExportVariable::TotalSize,
-                   Escaped(ExportSizeText(totalSize, FLanguage, FLocale)));
+        values.Set(ExportVariable::TotalSize, Escaped(FSizes.Text(totalSize)));
         return values;
     }
 
-    void AppendItem(QString& out, VariableValues values, int number, const ExportFile& file) const {
-        const QStringView pattern = FOptions.LongDate ? u"dddddd, tt" : u"ddddd, t";
-        const QString size = Escaped(ExportSizeText(file.Size, FLanguage, FLocale));
+    // values holds the list's; the item's own replace those of the item before.
+    void AppendItem(QString& out, VariableValues& values, int number,
+                    const ExportFile& file) const {
+        const QString size = Escaped(FSizes.Text(file.Size));
         values.Set(ExportVariable::Num, QString::number(number));
         values.Set(ExportVariable::Name, Escaped(file.Name));
         values.Set(ExportVariable::FileName, Escaped(file.FullPath));
-        values.Set(ExportVariable::Date,
-                   Escaped(FormatDateTimePattern(pattern, file.InstalledAt, FLocale)));
+        values.Set(ExportVariable::Date, Escaped(FDates.Format(file.InstalledAt)));
         values.Set(ExportVariable::Comment,
                    file.Comment.isEmpty() ? FParts.NoCommentText : Escaped(file.Comment));
         values.Set(ExportVariable::Size, size);
@@ -79,9 +82,10 @@ private:
 
     template <typename Files>
     void AppendFiles(QString& out, const VariableValues& listValues, const Files& files) const {
+        VariableValues values = listValues;
         int number = 0;
         for (const ExportFile& file : files)
-            AppendItem(out, listValues, ++number, file);
+            AppendItem(out, values, ++number, file);
     }
 
     void AppendList(QString& out, const ExportList& list, int listNumber) const {
@@ -112,7 +116,9 @@ private:
     const TemplateText FDocFoot;
     const ExportRenderOptions& FOptions;
     const TLanguage& FLanguage;
-    const QLocale& FLocale;
+    const ExportSizeFormat FSizes;
+    // Remembers the texts of the days and times it formatted.
+    mutable DateTimePatternFormatter FDates;
     VariableValues FDocValues;
 };
 } // namespace

@@ -103,13 +103,16 @@ private:
         // Where a cancelled export stops, before anything is written.
         if (progress.CancelRequested())
             return ExportResult::Cancelled;
-        const QString document = RenderExport(parts, lists, options, FLanguage);
+        QString document = RenderExport(parts, lists, options, FLanguage);
         FSource.Rendered();
         if (document.isEmpty()) {
             FInteraction.Inform(FLanguage.GetString(QStringLiteral("ExportNoCustom")));
             return ExportResult::NothingToExport;
         }
-        WriteExportFile(FOutput, links ? MakeLinks(document) : document, encoding);
+        // The rendered text goes as soon as the linked one is made: both are long.
+        if (links)
+            document = MakeLinks(document);
+        WriteExportFile(FOutput, std::move(document), encoding);
         FInteraction.Inform(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("ExportWritten")),
                                                u"FileName", QDir::toNativeSeparators(FOutput)));
         return ExportResult::Written;

@@ -9,12 +9,19 @@ constexpr qint64 MegaByte = KiloByte * KiloByte;
 } // namespace
 
 QString ExportSizeText(qint64 size, const TLanguage& language, const QLocale& locale) {
-    const QString blank = QStringLiteral(" ");
+    return ExportSizeFormat(language, locale).Text(size);
+}
+
+ExportSizeFormat::ExportSizeFormat(const TLanguage& language, const QLocale& locale)
+    : FBytes(QLatin1Char(' ') + language.GetString(QStringLiteral("Bytes"))),
+      FKiloBytes(QLatin1Char(' ') + language.GetString(QStringLiteral("KBytes"))),
+      FMegaBytes(QLatin1Char(' ') + language.GetString(QStringLiteral("MBytes"))), FLocale(locale) {
+}
+
+QString ExportSizeFormat::Text(qint64 size) const {
     if (size > MegaByte)
-        return FormatNumberPattern(double(size) / double(MegaByte), u"#0.00", locale) + blank +
-               language.GetString(QStringLiteral("MBytes"));
+        return FormatNumberPattern(double(size) / double(MegaByte), u"#0.00", FLocale) + FMegaBytes;
     if (size > KiloByte)
-        return FormatNumberPattern(double(size) / double(KiloByte), u"#0.00", locale) + blank +
-               language.GetString(QStringLiteral("KBytes"));
-    return QString::number(size) + blank + language.GetString(QStringLiteral("Bytes"));
+        return FormatNumberPattern(double(size) / double(KiloByte), u"#0.00", FLocale) + FKiloBytes;
+    return QString::number(size) + FBytes;
 }

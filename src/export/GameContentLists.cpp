@@ -5,7 +5,6 @@
 #include "common/Placeholders.h"
 #include "export/ExportListKinds.h"
 #include "formats/FarDirectory.h"
-#include "formats/FileOpenError.h"
 #include "formats/GameFileList.h"
 #include "language/TLanguage.h"
 #include "removal/ContentNameOrder.h"
@@ -25,15 +24,6 @@ constexpr int GameFilesReadPercent = 8;
 constexpr int DatabaseReadPercent = 10;
 const QString GameFilesName = QStringLiteral("QuarnFiles.iff");
 const QString DatabaseName = QStringLiteral("files.iff");
-
-qint64 FileSize(const QString& path) {
-    // Opened for reading as the game may hold it open: a file that cannot be opened ends
-    // the export with the system's reason.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFileOpenError(file);
-    return file.size();
-}
 
 // Nothing when the archive cannot be read: it is listed without entries.
 std::optional<std::vector<FarDirectoryEntry>> ArchiveEntries(const QString& path) {
@@ -84,12 +74,13 @@ private:
 
     ExportEntry Entry(ContentKind kind, const FoundFile& found) {
         ExportEntry entry;
+        // The size the walk's listing gave: the file is not read, so it is not opened.
         static_cast<ExportFile&>(entry) = Dated({.Name = found.DisplayName,
                                                  .FullPath = found.Path,
                                                  .InstalledAt = {},
                                                  .Comment = {},
-                                                 .Size = FileSize(found.Path)},
-                                                RecordOfFoundFile(FDb, kind, found.Path));
+                                                 .Size = found.Size},
+                                                RecordOfFoundFile(FDb, kind, found));
         if (kind == ContentKind::FarFiles)
             entry.ArchiveFiles = ArchiveFiles(found.Path);
         return entry;
@@ -151,8 +142,10 @@ QList<ExportList> GameContentLists::Build(const QList<ContentKind>& kinds,
     return lists;
 }
 
+// Saved only to keep what changed: a database the export left as it was stays untouched.
 void GameContentLists::Rendered() {
-    FDb.Save(FInteraction);
+    if (FDb.HasChanges())
+        FDb.Save(FInteraction);
 }
 
 void GameContentLists::ClearTempFolder(ProgressHandle& progress) const {

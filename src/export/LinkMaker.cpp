@@ -5,6 +5,16 @@
 #include <array>
 
 namespace {
+// Whether the text holds "://"; looked for from each colon, which costs less than a search
+// for the three characters in every line of a long document.
+bool HoldsSchemeSeparator(QStringView text) {
+    for (qsizetype colon = text.indexOf(u':'); colon >= 0; colon = text.indexOf(u':', colon + 1)) {
+        if (text.sliced(colon).startsWith(u"://"))
+            return true;
+    }
+    return false;
+}
+
 // Whether the text holds "www." or "ftp." in any letter case; looked for from each dot, as
 // a search without regard to case costs more than the whole rest of the linking.
 bool HoldsHostName(QStringView text) {
@@ -27,7 +37,7 @@ struct LinkRule {
 };
 
 constexpr LinkRule LinkRules[] = {
-    {.MayMatch = [](QStringView text) { return text.contains(u"://"); },
+    {.MayMatch = HoldsSchemeSeparator,
      .Pattern = uR"((^|\s|>)(http|ftp)://(([^"\s<>']|[a-zA-Z0-9])*))",
      .Format = uR"($1<a href="$2://$3" target="_blank">$2://$3</a>)",
      .Conditional = false},
@@ -45,12 +55,10 @@ constexpr LinkRule LinkRules[] = {
 // No rule matches across a line break and "^" matches at the start of every line, so the
 // body is linked a line at a time, and only the lines that hold an address go through the
 // regular-expression engine: the work grows with the document, not faster.
-QString LinkBody(QStringView body) {
+void AppendLinkedBody(QString& linked, QStringView body) {
     static const std::array<TemplateRegex, std::size(LinkRules)> expressions{
         TemplateRegex(LinkRules[0].Pattern), TemplateRegex(LinkRules[1].Pattern),
         TemplateRegex(LinkRules[2].Pattern)};
-    QString linked;
-    linked.reserve(body.size());
     for (qsizetype start = 0; start < body.size();) {
         const qsizetype end = body.indexOf(u'\n', start);
         const QStringView line = body.sliced(start, (end < 0 ? body.size() : end + 1) - start);
@@ -64,21 +72,35 @@ QString LinkBody(QStringView body) {
         }
         linked += changed.isNull() ? line : QStringView(changed);
     }
-    return linked;
+}
+
+constexpr QStringView BodyTag = u"<body>";
+
+// The last "<body>" in any letter case, as the greedy "(.*)<body>(.*)" of the template rules
+// finds it; -1 when there is none. Tried only at each "<": a search without regard to case
+// folds every character of the long document on its way back.
+qsizetype LastBodyTag(QStringView document) {
+    for (qsizetype at = document.lastIndexOf(u'<'); at >= 0;
+         at = at == 0 ? -1 : document.lastIndexOf(u'<', at - 1)) {
+        if (document.sliced(at).startsWith(BodyTag, Qt::CaseInsensitive))
+            return at;
+    }
+    return -1;
 }
 } // namespace
 
 QString MakeLinks(const QString& document) {
-    // The last one, as the greedy "(.*)<body>(.*)" of the template rules finds it.
-    constexpr QStringView bodyTag = u"<body>";
-    const qsizetype body = document.lastIndexOf(bodyTag, -1, Qt::CaseInsensitive);
+    const qsizetype body = LastBodyTag(document);
     if (body < 0)
         return document;
     try {
-        QString linked = document.left(body);
-        linked += bodyTag;
+        // Built in one text: the document is long, and a copy of its body would double it.
+        QString linked;
+        linked.reserve(document.size());
+        linked += QStringView(document).first(body);
+        linked += BodyTag;
         linked += u"\r\n";
-        linked += LinkBody(QStringView(document).sliced(body + bodyTag.size()));
+        AppendLinkedBody(linked, QStringView(document).sliced(body + BodyTag.size()));
         return linked;
     } catch (const ERegexGaveUp&) {
         return document;

@@ -29,6 +29,8 @@ struct FolderEntry {
     // valid encoding); empty otherwise.
     QByteArray NativeName;
     qint64 Size = 0; // 0 for folders
+    // When a file was last modified, in milliseconds since 1970 (UTC); 0 for folders.
+    qint64 ModifiedMSecs = 0;
     FindFilesSet Attributes;
     std::optional<FolderKey> Key; // folders only
     // A symbolic link; the other fields describe what it points to.
@@ -36,6 +38,8 @@ struct FolderEntry {
     // A plain file: not a folder, device, pipe or socket.
     bool IsRegularFile = false;
 };
+// A listing of a large folder grows by moving its memory rather than by copying entries.
+Q_DECLARE_TYPEINFO(FolderEntry, Q_RELOCATABLE_TYPE);
 
 // The entries of a folder ("" is the current folder) in the system's own order, without
 // "." and "..". Symbolic links appear as what they point to, marked as links; links that

@@ -62,8 +62,10 @@ FolderEntry EntryOf(const char* name, const struct stat& info) {
     entry.IsRegularFile = S_ISREG(info.st_mode);
     if (S_ISDIR(info.st_mode))
         entry.Key = FolderKey{quint64(info.st_dev), quint64(info.st_ino)};
-    else
+    else {
         entry.Size = info.st_size;
+        entry.ModifiedMSecs = qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1'000'000;
+    }
     return entry;
 }
 } // namespace

@@ -17,6 +17,15 @@ std::wstring NativePath(const QString& path) {
     return QDir::toNativeSeparators(path).toStdWString();
 }
 
+// FILETIME counts 100-nanosecond steps from 1601; Qt counts milliseconds from 1970.
+constexpr qint64 FileTimeStepsPerMSec = 10'000;
+constexpr qint64 MSecsFrom1601To1970 = 11'644'473'600'000;
+
+qint64 MSecsSince1970(const FILETIME& time) {
+    const auto steps = qint64((quint64(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+    return steps / FileTimeStepsPerMSec - MSecsFrom1601To1970;
+}
+
 FolderEntry EntryOf(const QString& folder, const WIN32_FIND_DATAW& data) {
     FolderEntry entry;
     entry.Name = QString::fromWCharArray(data.cFileName);
@@ -25,8 +34,10 @@ FolderEntry EntryOf(const QString& folder, const WIN32_FIND_DATAW& data) {
     entry.IsRegularFile = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         entry.Key = KeyOfFolder(folder + entry.Name);
-    else
+    else {
         entry.Size = qint64((quint64(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+        entry.ModifiedMSecs = MSecsSince1970(data.ftLastWriteTime);
+    }
     return entry;
 }
 } // namespace

@@ -60,22 +60,27 @@ double InstalledAtFromBytes(QByteArrayView text) {
     return ParseDayCount(QLatin1StringView(text)).value_or(0);
 }
 
-void ReadKind(ContentKind kind, const QHash<int, const IffChunkInfo*>& chunks,
+// False when a record was left out.
+bool ReadKind(ContentKind kind, const QHash<int, const IffChunkInfo*>& chunks,
               InstalledFilePresence& presence,
               const std::function<void(ContentKind, InstalledFileRecord)>& add) {
     const int id = ContentKindValue(kind);
     const IffChunkInfo* names = chunks.value(id);
     if (!names || !IsValueCommentList(names->Data))
-        return;
+        return true;
     CommentLookup comments(chunks.value(id + CommentsIdOffset));
     size_t position = 0;
+    bool complete = true;
     ForEachStringListEntry(names->Data, [&](const IffStringEntryBytes& entry) {
         const QString fileName = DecodeIffText(entry.Value);
         if (presence.StillThere(kind, fileName))
             add(kind,
                 {fileName, comments.Find(position, fileName), InstalledAtFromBytes(entry.Comment)});
+        else
+            complete = false;
         ++position;
     });
+    return complete;
 }
 
 std::optional<IffChunkToWrite> ListChunk(int id, const QString& label,
@@ -107,13 +112,15 @@ std::optional<QList<IffChunkToWrite>> KindChunks(const InstalledFilesDb& db,
 }
 } // namespace
 
-void ReadFilesDb(const QString& fileName,
+bool ReadFilesDb(const QString& fileName,
                  const std::function<void(ContentKind, InstalledFileRecord)>& add) {
     const QList<IffChunkInfo> chunks = ListIffChunks(fileName, u"STR#");
     const QHash<int, const IffChunkInfo*> firstById = FirstChunkById(chunks);
     InstalledFilePresence presence;
+    bool complete = true;
     for (const ContentKindInfo& info : AllContentKinds())
-        ReadKind(info.Kind, firstById, presence, add);
+        complete = ReadKind(info.Kind, firstById, presence, add) && complete;
+    return complete;
 }
 
 std::optional<QList<IffChunkToWrite>> FilesDbChunks(const InstalledFilesDb& db) {

@@ -15,8 +15,8 @@ class InstalledFilesDb;
 // with the kind's value as id, and one of (name, comment) pairs with the value + 100.
 
 // Reads every record whose file is still there and hands it to add, kind by kind in
-// ascending order, each kind in file order.
-void ReadFilesDb(const QString& fileName,
+// ascending order, each kind in file order. False when it left a record out.
+bool ReadFilesDb(const QString& fileName,
                  const std::function<void(ContentKind, InstalledFileRecord)>& add);
 
 // The chunks that hold the database; nothing when a kind has more records than a string

@@ -65,11 +65,14 @@ void ForEachStringListEntry(QByteArrayView data,
 }
 
 namespace {
-// A NUL inside a text would end it early and shift every entry after it.
-QByteArray TerminatedText(const QString& text) {
+// A NUL inside a text would end it early and shift every entry after it. Looked for before
+// it is taken out, as a list of thousands of texts rarely holds one.
+void AppendTerminated(QByteArray& entries, const QString& text) {
     QByteArray bytes = EncodeIffText(text);
-    bytes.replace('\0', QByteArrayView());
-    return bytes + '\0';
+    if (bytes.contains('\0'))
+        bytes.replace('\0', QByteArrayView());
+    entries += bytes;
+    entries += '\0';
 }
 } // namespace
 
@@ -78,8 +81,8 @@ bool IsValueCommentList(const QByteArray& data) {
 }
 
 void ValueCommentListWriter::Add(const QString& value, const QString& comment) {
-    FEntries += TerminatedText(value);
-    FEntries += TerminatedText(comment);
+    AppendTerminated(FEntries, value);
+    AppendTerminated(FEntries, comment);
     ++FCount;
 }
 

@@ -1,7 +1,5 @@
 #include "formats/InstalledFilePresence.h"
 
-#include "platform/FileKind.h"
-
 #include <QDir>
 
 namespace {
@@ -24,7 +22,7 @@ bool InstalledFilePresence::StillThere(ContentKind kind, const QString& fileName
 
 // The exact spelling first: one system call for the usual record.
 bool InstalledFilePresence::FileExists(const QString& path) {
-    if (IsRegularFile(path))
+    if (FProbe.IsRegularFile(path))
         return true;
     const QString slashed = QDir::fromNativeSeparators(path);
     if (QDir::isRelativePath(slashed))
@@ -35,7 +33,7 @@ bool InstalledFilePresence::FileExists(const QString& path) {
     if (cache == FRoots.end())
         cache = FRoots.insert(root, CaselessFolderCache(root));
     const QString spelt = cache->Resolve(slashed.mid(rootEnd));
-    return spelt != slashed && IsRegularFile(spelt);
+    return spelt != slashed && FProbe.IsRegularFile(spelt);
 }
 
 bool InstalledFilePresence::ArchiveAbove(const QString& fileName) {

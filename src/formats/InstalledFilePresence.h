@@ -2,6 +2,7 @@
 
 #include "common/CaselessFolderCache.h"
 #include "formats/ContentKind.h"
+#include "platform/FileKind.h"
 
 #include <QHash>
 #include <QString>
@@ -19,6 +20,7 @@ private:
     bool FileExists(const QString& path);
     bool ArchiveAbove(const QString& fileName);
 
+    RegularFileProbe FProbe;
     // One per file-system root ("/", "C:/").
     QHash<QString, CaselessFolderCache> FRoots;
 };

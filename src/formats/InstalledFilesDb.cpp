@@ -29,12 +29,17 @@ InstalledFilesDb::InstalledFilesDb(const QString& fileName) : InstalledFilesDb()
 
 void InstalledFilesDb::Load(const QString& fileName) {
     Clear();
+    FChanged = false;
     FDbFileName = fileName;
     if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
         return;
-    ReadFilesDb(fileName, [this](ContentKind kind, InstalledFileRecord record) {
-        Add(kind, std::move(record));
-    });
+    bool repeated = false;
+    const bool complete =
+        ReadFilesDb(fileName, [this, &repeated](ContentKind kind, InstalledFileRecord record) {
+            if (KindRecordList* list = ListOf(kind))
+                repeated = list->Add(std::move(record)) || repeated;
+        });
+    FChanged = !complete || repeated;
 }
 
 bool InstalledFilesDb::Save(Interaction& interaction) const {
@@ -49,6 +54,7 @@ bool InstalledFilesDb::Save(Interaction& interaction) const {
 void InstalledFilesDb::Clear() {
     for (KindRecordList& list : FLists)
         list.Clear();
+    FChanged = true;
 }
 
 int InstalledFilesDb::Count(ContentKind kind) const {
@@ -67,13 +73,27 @@ InstalledFileRecord InstalledFilesDb::Get(ContentKind kind, int index) const {
 }
 
 void InstalledFilesDb::Add(ContentKind kind, InstalledFileRecord record) {
-    if (KindRecordList* list = ListOf(kind))
+    if (KindRecordList* list = ListOf(kind)) {
         list->Add(std::move(record));
+        FChanged = true;
+    }
+}
+
+InstalledFileRecord InstalledFilesDb::FindOrAdd(ContentKind kind, InstalledFileRecord record) {
+    KindRecordList* list = ListOf(kind);
+    if (!list)
+        return {};
+    const int count = list->Count();
+    const InstalledFileRecord& found = list->FindOrAdd(std::move(record));
+    FChanged = FChanged || list->Count() != count;
+    return found;
 }
 
 void InstalledFilesDb::Delete(ContentKind kind, int index) {
-    if (ListWithIndex(kind, index))
+    if (ListWithIndex(kind, index)) {
         ListOf(kind)->RemoveAt(index);
+        FChanged = true;
+    }
 }
 
 const KindRecordList* InstalledFilesDb::ListOf(ContentKind kind) const {

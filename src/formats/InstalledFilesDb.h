@@ -20,8 +20,8 @@ public:
     explicit InstalledFilesDb(const QString& fileName);
 
     // Replaces the content by what the file holds. A missing file gives an empty database;
-    // records of files that no longer exist are left out. Throws EFileOpenError when the
-    // file exists but cannot be read.
+    // records of files that no longer exist are left out, and of records with one name
+    // only the last is kept. Throws EFileOpenError when the file exists but cannot be read.
     void Load(const QString& fileName);
     // Writes to DbFileName; the old file is replaced only by a complete new one. When that
     // fails, ErrorMessage with {{FileName}} filled in is shown as an error and the result
@@ -36,7 +36,14 @@ public:
     InstalledFileRecord Get(ContentKind kind, int index) const;
     // Replaces the record of the same name, if any, and puts this one last.
     void Add(ContentKind kind, InstalledFileRecord record);
+    // The record of the same name, if any; else this one, added last. An empty record for
+    // an unknown kind.
+    InstalledFileRecord FindOrAdd(ContentKind kind, InstalledFileRecord record);
     void Delete(ContentKind kind, int index);
+
+    // Whether the records may differ from what the file held at the last load: one was
+    // added, deleted or cleared since, or the load left one out. A save is needed only then.
+    bool HasChanges() const { return FChanged; }
 
     const QString& DbFileName() const { return FDbFileName; }
     const QString& ErrorMessage() const { return FErrorMessage; }
@@ -50,4 +57,5 @@ private:
     std::array<KindRecordList, ContentKindCount> FLists;
     QString FDbFileName;
     QString FErrorMessage;
+    bool FChanged = false;
 };

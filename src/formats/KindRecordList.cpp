@@ -12,12 +12,23 @@ int KindRecordList::PositionOf(quint64 number) const {
     return static_cast<int>(found - FEntries.begin());
 }
 
-void KindRecordList::Add(InstalledFileRecord record) {
+bool KindRecordList::Add(InstalledFileRecord record) {
     quint64& number = FIndex[record.FileName];
-    if (number != NotIndexed)
+    const bool replaced = number != NotIndexed;
+    if (replaced)
         FEntries.erase(FEntries.begin() + PositionOf(number));
     number = FNextNumber++;
     FEntries.push_back({number, std::move(record)});
+    return replaced;
+}
+
+const InstalledFileRecord& KindRecordList::FindOrAdd(InstalledFileRecord record) {
+    quint64& number = FIndex[record.FileName];
+    if (number != NotIndexed)
+        return At(PositionOf(number));
+    number = FNextNumber++;
+    FEntries.push_back({number, std::move(record)});
+    return FEntries.back().Record;
 }
 
 void KindRecordList::RemoveAt(int index) {

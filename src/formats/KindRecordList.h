@@ -16,8 +16,11 @@ public:
     // The position of the record with the name, or -1.
     int IndexOf(const QString& fileName) const;
     const InstalledFileRecord& At(int index) const { return FEntries[index].Record; }
-    // Removes a record with the same name, then appends this one.
-    void Add(InstalledFileRecord record);
+    // Removes a record with the same name, then appends this one; true when one was removed.
+    bool Add(InstalledFileRecord record);
+    // The record with this one's name; when there is none, this one appended. One look-up
+    // for both.
+    const InstalledFileRecord& FindOrAdd(InstalledFileRecord record);
     void RemoveAt(int index);
     void Clear();
 

@@ -3,16 +3,18 @@
 #include "common/DayCountDate.h"
 #include "fileutil/PlatformFileSystem.h"
 #include "formats/InstalledFilesDb.h"
+#include "removal/FoundContent.h"
 
 namespace {
+// modifiedAt is asked only for a file the database does not know.
+template <typename ModifiedAtOf>
 InstalledFileRecord FindOrAdd(InstalledFilesDb& db, ContentKind kind, const QString& name,
-                              const QString& datedPath, const QByteArray& nativeDatedPath = {}) {
+                              ModifiedAtOf modifiedAt) {
     const int index = db.IndexOf(kind, name);
     if (index >= 0)
         return db.Get(kind, index);
-    InstalledFileRecord record{.FileName = name,
-                               .Comment = {},
-                               .InstalledAt = ToDayCount(ModifiedAt(datedPath, nativeDatedPath))};
+    InstalledFileRecord record{
+        .FileName = name, .Comment = {}, .InstalledAt = ToDayCount(modifiedAt())};
     db.Add(kind, record);
     return record;
 }
@@ -43,7 +45,15 @@ bool IsRecordOfArchive(const QString& recordName, const QString& archivePath) {
 
 InstalledFileRecord RecordOfFoundFile(InstalledFilesDb& db, ContentKind kind, const QString& path,
                                       const QByteArray& nativePath) {
-    return FindOrAdd(db, kind, path, path, nativePath);
+    return FindOrAdd(db, kind, path, [&] { return ModifiedAt(path, nativePath); });
+}
+
+InstalledFileRecord RecordOfFoundFile(InstalledFilesDb& db, ContentKind kind,
+                                      const FoundFile& file) {
+    return db.FindOrAdd(
+        kind, {.FileName = file.Path,
+               .Comment = {},
+               .InstalledAt = ToDayCount(QDateTime::fromMSecsSinceEpoch(file.ModifiedMSecs))});
 }
 
 InstalledFileRecord RecordOfFarItem(InstalledFilesDb& db, const QString& archivePath,
@@ -51,8 +61,9 @@ InstalledFileRecord RecordOfFarItem(InstalledFilesDb& db, const QString& archive
     const QString slashName = archivePath + QLatin1Char('/') + itemName;
     const int slashIndex = db.IndexOf(ContentKind::FarPackedFiles, slashName);
     InstalledFileRecord record =
-        slashIndex >= 0 ? db.Get(ContentKind::FarPackedFiles, slashIndex)
-                        : FindOrAdd(db, ContentKind::FarPackedFiles,
-                                    FarItemRecordName(archivePath, itemName), archivePath);
+        slashIndex >= 0
+            ? db.Get(ContentKind::FarPackedFiles, slashIndex)
+            : FindOrAdd(db, ContentKind::FarPackedFiles, FarItemRecordName(archivePath, itemName),
+                        [&] { return ModifiedAt(archivePath, {}); });
     return DatedByArchive(db, std::move(record), archivePath);
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 class InstalledFilesDb;
+struct FoundFile;
 
 // The database name of an entry packed into a FAR archive: the archive's path, a backslash
 // and the entry's name.
@@ -22,6 +23,9 @@ bool IsRecordOfArchive(const QString& recordName, const QString& archivePath);
 // text does not.
 InstalledFileRecord RecordOfFoundFile(InstalledFilesDb& db, ContentKind kind, const QString& path,
                                       const QByteArray& nativePath = {});
+// The same for a file of a scan, dated as the walk found it without asking the system again.
+InstalledFileRecord RecordOfFoundFile(InstalledFilesDb& db, ContentKind kind,
+                                      const FoundFile& file);
 
 // The same for an entry of a FAR archive (kind 106); an unknown entry, or one whose record
 // has no date (day 0), takes the archive's modification time. A record written with "/" in

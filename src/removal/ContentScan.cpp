@@ -16,11 +16,6 @@ constexpr int WalkStartPercent = 10;
 constexpr int WalkedPercent = 60;
 constexpr int SortedPercent = 90;
 
-struct WalkedFile {
-    QString Path;
-    QByteArray NativePath;
-};
-
 // Every plain file of the tree, telling walked the share of the folders known so far that
 // have been listed.
 QList<WalkedFile> FilesBelow(const QString& folder, const std::function<void(double)>& walked) {
@@ -29,7 +24,7 @@ QList<WalkedFile> FilesBelow(const QString& folder, const std::function<void(dou
     files.SetEntryListedListener(
         [&](const QString& path, const QByteArray& nativePath, const FolderEntry& entry) {
             if (entry.IsRegularFile)
-                found.append({path, nativePath});
+                found.append({path, nativePath, entry.Size, entry.ModifiedMSecs});
         });
     files.SetFolderListedListener(
         [&](qsizetype listed, qsizetype known) { walked(double(listed) / double(known)); });
@@ -76,7 +71,7 @@ void ForEachContentFile(const QString& gameFolder, const GameFileList& gameFiles
         const std::optional<FoundFileClass> sorted =
             ClassifyFoundFile(file.Path.mid(root.size()), gameFiles);
         if (sorted)
-            visit(file.Path, file.NativePath, *sorted);
+            visit(file, *sorted);
         report(WalkedPercent + int((SortedPercent - WalkedPercent) * (i + 1) / count));
     }
 }
@@ -85,16 +80,17 @@ FoundContent ScanGameFolder(const QString& gameFolder, const GameFileList& gameF
                             const ScanProgress& progress) {
     FoundContent content;
     const QString root = QDir::fromNativeSeparators(gameFolder);
-    const auto add = [&](const QString& path, const QByteArray& nativePath,
-                         const FoundFileClass& sorted) {
+    const auto add = [&](const WalkedFile& walked, const FoundFileClass& sorted) {
         FoundFile file{.DisplayName = QDir::toNativeSeparators(sorted.DisplayName),
-                       .Path = QDir::toNativeSeparators(path),
-                       .NativePath = nativePath,
-                       .FarItems = {}};
+                       .Path = QDir::toNativeSeparators(walked.Path),
+                       .NativePath = walked.NativePath,
+                       .FarItems = {},
+                       .Size = walked.Size,
+                       .ModifiedMSecs = walked.ModifiedMSecs};
         // Read only where the path leads, inside the game folder.
-        if (sorted.List == FoundListId::FarArchives && nativePath.isEmpty() &&
-            LiesInside(path, root)) {
-            if (std::optional<QStringList> items = FarItemsOf(path))
+        if (sorted.List == FoundListId::FarArchives && walked.NativePath.isEmpty() &&
+            LiesInside(walked.Path, root)) {
+            if (std::optional<QStringList> items = FarItemsOf(walked.Path))
                 file.FarItems = std::move(*items);
             else
                 content.UnreadableArchives.append(file.Path);

@@ -23,11 +23,21 @@ using ScanProgress = std::function<void(int percent)>;
 FoundContent ScanGameFolder(const QString& gameFolder, const GameFileList& gameFiles,
                             const ScanProgress& progress = {});
 
-// The walk itself: calls visit with the full path ("/" between folders), the path as the
-// disk spells it when the text does not (else empty) and the class of every file of the
-// game folder that is custom content. Links are listed, but the walk never follows one out
-// of the game folder.
-using ContentFileVisit =
-    std::function<void(const QString& path, const QByteArray& nativePath, const FoundFileClass&)>;
+// A file as the walk found it.
+struct WalkedFile {
+    // The full path, "/" between folders.
+    QString Path;
+    // The path as the disk spells it when Path's text does not; empty otherwise.
+    QByteArray NativePath;
+    // As the walk's listing gave them, so that no one asks the system again.
+    qint64 Size = 0;
+    qint64 ModifiedMSecs = 0;
+};
+// A list of every file of a game grows by moving its memory rather than by copying.
+Q_DECLARE_TYPEINFO(WalkedFile, Q_RELOCATABLE_TYPE);
+
+// The walk itself: calls visit with every file of the game folder that is custom content
+// and its class. Links are listed, but the walk never follows one out of the game folder.
+using ContentFileVisit = std::function<void(const WalkedFile& file, const FoundFileClass&)>;
 void ForEachContentFile(const QString& gameFolder, const GameFileList& gameFiles,
                         const ContentFileVisit& visit, const ScanProgress& progress = {});

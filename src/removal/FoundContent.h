@@ -74,9 +74,15 @@ struct FoundFile {
     // For a FAR archive the names of its entries in archive order; empty when it could
     // not be read.
     QStringList FarItems;
+    // As the walk found them; modified in milliseconds since 1970 (UTC), turned into a
+    // local time only by those who show it.
+    qint64 Size = 0;
+    qint64 ModifiedMSecs = 0;
 
     bool operator==(const FoundFile&) const = default;
 };
+// A list of thousands grows by moving its memory rather than by copying every file.
+Q_DECLARE_TYPEINFO(FoundFile, Q_RELOCATABLE_TYPE);
 
 // The custom content of a game folder, each list in the order the walk found its files.
 struct FoundContent {

@@ -37,9 +37,9 @@ qsizetype GameFileNames::Count() const {
 GameFileNames ListGameFiles(const QString& gameFolder) {
     const QString root = WithTrailingSeparator(QDir::fromNativeSeparators(gameFolder));
     GameFileNames names;
-    const auto add = [&](const QString& path, const QByteArray&, const FoundFileClass& sorted) {
+    const auto add = [&](const WalkedFile& file, const FoundFileClass& sorted) {
         names.ByKind[ContentKindValue(FoundListOf(sorted.List).Kind)].append(
-            path.mid(root.size()).replace(QLatin1Char('/'), QLatin1Char('\\')));
+            file.Path.mid(root.size()).replace(QLatin1Char('/'), QLatin1Char('\\')));
     };
     ForEachContentFile(root, GameFileList(), add);
     return names;

@@ -23,14 +23,17 @@ void AddRecordedLots(FoundContent& content, const InstalledFilesDb& db, const QS
         for (int i = 0; i < db.Count(list.Kind); ++i) {
             const QString recorded = db.Get(list.Kind, i).FileName;
             const QString path = QDir::cleanPath(QDir::fromNativeSeparators(recorded));
-            if (!path.startsWith(root, Qt::CaseInsensitive) || !QFileInfo(path).isFile() ||
+            const QFileInfo file(path);
+            if (!path.startsWith(root, Qt::CaseInsensitive) || !file.isFile() ||
                 !LiesInside(path, root))
                 continue;
             content.List(list.Id).append(
                 {.DisplayName = QDir::toNativeSeparators(path.mid(root.size())),
                  .Path = recorded,
                  .NativePath = {},
-                 .FarItems = {}});
+                 .FarItems = {},
+                 .Size = file.size(),
+                 .ModifiedMSecs = file.lastModified().toMSecsSinceEpoch()});
         }
     }
 }

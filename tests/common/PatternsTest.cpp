@@ -25,6 +25,24 @@ TEST(DateTimePatterns, LocaleFormatsAndQuotedText) {
     EXPECT_EQ(FormatDateTimePattern(u"'open", Sample, English), u"open"_s);
 }
 
+// One formatter for a whole list: each day and time is its own, also after another.
+TEST(DateTimePatterns, AFormatterGivesEachValueItsOwnDayAndTime) {
+    DateTimePatternFormatter formatter(u"ddddd t", German);
+    const struct {
+        QDateTime Value;
+        const char* Text;
+    } cases[] = {
+        {QDateTime(QDate(2004, 5, 9), QTime(14, 5, 30, 250)), "09.05.04 14:05"},
+        {QDateTime(QDate(2004, 5, 9), QTime(14, 6)), "09.05.04 14:06"},
+        {QDateTime(QDate(2004, 5, 10), QTime(14, 5, 30, 900)), "10.05.04 14:05"},
+        {QDateTime(QDate(2004, 5, 9), QTime(0, 0)), "09.05.04 00:00"},
+        {QDateTime(), " "},
+        {QDateTime(QDate(2004, 5, 9), QTime(14, 5, 30, 250)), "09.05.04 14:05"},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(formatter.Format(test.Value).toStdString(), test.Text);
+}
+
 TEST(NumberPatterns, GroupingAndDecimalsFollowTheLocale) {
     const struct {
         double Value;

@@ -24,3 +24,21 @@ TEST_F(ExportFiles, WritesTrimmedUtf8LinesAndLeavesNothingWhereTheFolderIsMissin
     EXPECT_THROW(WriteExportFile(FFolder.Path(u"none/files.html"_s), u"x"_s), EPackwrightError);
     EXPECT_EQ(FFolder.Contents(), QStringList{u"files.html"_s});
 }
+
+// Lines that end in CR LF already, and single CRs or LFs among them.
+TEST_F(ExportFiles, WritesEveryLineEndedByCrLf) {
+    const struct {
+        QString Document;
+        QByteArray Written;
+    } cases[] = {
+        {u" \r\n<p>a</p>\r\n\r\nend\r\n"_s, "<p>a</p>\r\n\r\nend\r\n"_ba},
+        {u"a\rb\r\nc"_s, "a\r\nb\r\nc\r\n"_ba},
+        {u"a\r\nb\nc"_s, "a\r\nb\r\nc\r\n"_ba},
+        {u"\r\n\t"_s, ""_ba},
+    };
+    const QString path = FFolder.Path(u"files.html"_s);
+    for (const auto& test : cases) {
+        WriteExportFile(path, test.Document);
+        EXPECT_EQ(FFolder.Read(u"files.html"_s), test.Written) << test.Document.toStdString();
+    }
+}

@@ -9,6 +9,7 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -158,4 +159,33 @@ TEST_F(GameContentListsTest, ListsTheHousesAndLotsTheProgramRecordedAndNoOthers)
               QStringList{QDir::toNativeSeparators(u"UserData2/Houses/House05.iff=5"_s)});
     EXPECT_EQ(Names(lists[1].Entries),
               QStringList{QDir::toNativeSeparators(u"UserData/Import/family.iff=6"_s)});
+}
+
+// The database is written only when the export changed a record: a second export of the
+// same folder leaves it untouched, one after a file vanished drops that file's record.
+TEST_F(GameContentListsTest, SavesTheDatabaseOnlyWhenARecordChanged) {
+    FFolder.Write(u"Program/QuarnFiles.iff"_s, QByteArray());
+    const QString kept = FFolder.Write(u"Game/Downloads/kept.iff"_s, "k");
+    const QString gone = FFolder.Write(u"Game/Downloads/gone.iff"_s, "g");
+    const QString db = FFolder.Path(u"Program/files.iff"_s);
+    const QDateTime untouched(QDate(2001, 2, 3), QTime(4, 5, 6));
+    const auto exportOnce = [&] {
+        Build({ContentKind::Objects});
+        FLists.Rendered();
+        return QFileInfo(db).lastModified();
+    };
+    const auto setDbTime = [&] {
+        QFile file(db);
+        return file.open(QIODevice::ReadWrite) &&
+               file.setFileTime(untouched, QFileDevice::FileModificationTime);
+    };
+
+    EXPECT_NE(exportOnce(), QDateTime()) << "the first export records both files";
+    ASSERT_TRUE(setDbTime());
+    EXPECT_EQ(exportOnce(), untouched);
+    ASSERT_TRUE(QFile::remove(gone));
+    EXPECT_NE(exportOnce(), untouched);
+    const InstalledFilesDb saved(db);
+    EXPECT_EQ(saved.Count(ContentKind::Objects), 1);
+    EXPECT_EQ(saved.Get(ContentKind::Objects, 0).FileName, QDir::toNativeSeparators(kept));
 }

@@ -109,6 +109,54 @@ TEST_F(InstalledFilesDbTest, LoadKeepsOnlyFilesThatAreStillThere) {
         << "the stale record left the file at the save";
 }
 
+// Records of several folders, mixed: each file is looked for in its own folder, also when
+// the record before it named another one, and a folder that is a file holds nothing.
+TEST_F(InstalledFilesDbTest, LoadLooksForEachFileInItsOwnFolder) {
+    const QString one = Existing(u"A/one.iff"_s);
+    const QString two = Existing(u"A/two.iff"_s);
+    const QString three = Existing(u"B/three.iff"_s);
+    const QList<FixtureRecord> records{{one, u"1"_s, {}},
+                                       {three, u"2"_s, {}},
+                                       {FFolder.Path(u"B/one.iff"_s), u"3"_s, {}},
+                                       {two, u"4"_s, {}},
+                                       {FFolder.Path(u"A/two.iff/x.iff"_s), u"5"_s, {}},
+                                       {one.chopped(1), u"6"_s, {}}};
+    const InstalledFilesDb db(WriteDb({{100, records}}));
+    EXPECT_EQ(Names(db, Objects), QStringList({one, three, two}));
+}
+
+// A save is needed after a load only when the records differ from the file's: one was left
+// out, a repeated name collapsed, or one added or deleted since.
+TEST_F(InstalledFilesDbTest, ChangesCountFromTheLastLoad) {
+    const QString chair = Existing(u"chair.iff"_s);
+    const QString gone = FFolder.Path(u"gone.iff"_s);
+    const struct {
+        QList<FixtureRecord> Records;
+        bool Changed;
+    } loads[] = {
+        {{{chair, u"1"_s, {}}}, false},
+        {{{chair, u"1"_s, {}}, {gone, u"2"_s, {}}}, true},
+        {{{chair, u"1"_s, {}}, {chair, u"2"_s, {}}}, true},
+    };
+    for (const auto& load : loads)
+        EXPECT_EQ(InstalledFilesDb(WriteDb({{100, load.Records}})).HasChanges(), load.Changed)
+            << load.Records.size();
+
+    InstalledFilesDb db(WriteDb({{100, {{chair, u"1"_s, u"mine"_s}}}}));
+    db.Add(Walls, Record(u"w"_s));
+    EXPECT_TRUE(db.HasChanges());
+    db.Load(db.DbFileName());
+    EXPECT_EQ(db.FindOrAdd(Objects, Record(chair.toUpper(), u"new"_s)).Comment, u"mine"_s);
+    EXPECT_FALSE(db.HasChanges()) << "found, not added";
+    EXPECT_EQ(db.FindOrAdd(Objects, Record(u"b"_s, u"new"_s)).Comment, u"new"_s);
+    EXPECT_TRUE(db.HasChanges());
+    EXPECT_EQ(Names(db, Objects), QStringList({chair, u"b"_s}));
+    db.Load(db.DbFileName());
+    db.Delete(Objects, 0);
+    EXPECT_TRUE(db.HasChanges());
+    EXPECT_FALSE(InstalledFilesDb(FFolder.Path(u"none.iff"_s)).HasChanges());
+}
+
 // Under Wine the game finds its folders in any letter case, so a folder renamed to another
 // case still holds the recorded files: their records, comments included, must survive a load
 // and the next save. Only a file gone in every spelling loses its record.

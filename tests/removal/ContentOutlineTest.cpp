@@ -2,6 +2,7 @@
 
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
+#include "removal/ContentNameOrder.h"
 #include "removal/FoundContent.h"
 #include "support/QtPrinters.h"
 
@@ -26,7 +27,9 @@ FoundFile Found(const QString& name, QStringList items = {}) {
     return {.DisplayName = name,
             .Path = u"/g/"_s + name,
             .NativePath = {},
-            .FarItems = std::move(items)};
+            .FarItems = std::move(items),
+            .Size = 0,
+            .ModifiedMSecs = 0};
 }
 } // namespace
 
@@ -119,4 +122,28 @@ TEST(FoundContentTest, EveryListHasItsKindInTreeOrder) {
         EXPECT_EQ(AllFoundLists()[i].Id, id) << i;
         EXPECT_EQ(ContentKindValue(FoundListOf(id).Kind), kind) << i;
     }
+}
+
+// Letter case aside, in ASCII and beyond it; a name comes before the longer ones it begins.
+TEST(ContentNameOrder, IgnoresLetterCaseInAndBeyondAscii) {
+    const struct {
+        const char16_t* Name;
+        const char16_t* Other;
+        bool Before;
+    } cases[] = {
+        {u"b.iff", u"C.iff", true},
+        {u"C.iff", u"b.iff", false},
+        {u"_x", u"B", true},
+        {u"ab", u"AB", false},
+        {u"AB", u"ab", false},
+        {u"ab", u"ABc", true},
+        {u"abc", u"AB", false},
+        {u"x\u00E9a", u"X\u00C9b", true},
+        {u"x\u00C9z", u"X\u00E9a", false},
+        {u"Z", u"\u00E9", true},
+    };
+    for (const auto& test : cases)
+        EXPECT_EQ(ComesBeforeByName(test.Name, test.Other), test.Before)
+            << QString::fromUtf16(test.Name).toStdString() << " "
+            << QString::fromUtf16(test.Other).toStdString();
 }

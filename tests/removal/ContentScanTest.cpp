@@ -31,7 +31,12 @@ protected:
 
 TEST_F(ContentScanTest, ListsCustomFilesAndArchiveEntriesButNotTheGamesOwnNorOddNames) {
     FFolder.Write(u"Game/GameData/Objects/Chair.iff"_s, "game");
-    FFolder.Write(u"Game/gamedata/objects/Sub/Mine.iff"_s, "custom");
+    const QString mine = FFolder.Write(u"Game/gamedata/objects/Sub/Mine.iff"_s, "custom");
+    const QDateTime modified(QDate(2004, 5, 9), QTime(14, 30, 15, 250));
+    QFile mineFile(mine);
+    ASSERT_TRUE(mineFile.open(QIODevice::ReadWrite) &&
+                mineFile.setFileTime(modified, QFileDevice::FileModificationTime));
+    mineFile.close();
     FFolder.Write(u"Game/GameData/Objects/Shelf.iff/inner.txt"_s, "a folder named like an object");
     FFolder.Write(
         u"Game/Downloads/set.far"_s,
@@ -55,7 +60,9 @@ TEST_F(ContentScanTest, ListsCustomFilesAndArchiveEntriesButNotTheGamesOwnNorOdd
               (QList<FoundFile>{{.DisplayName = QDir::toNativeSeparators(u"Sub/Mine.iff"_s),
                                  .Path = Game(u"gamedata/objects/Sub/Mine.iff"_s),
                                  .NativePath = {},
-                                 .FarItems = {}}}));
+                                 .FarItems = {},
+                                 .Size = 6,
+                                 .ModifiedMSecs = modified.toMSecsSinceEpoch()}}));
     EXPECT_EQ(content.List(FoundListId::Heads).size(), 1);
     EXPECT_EQ(content.List(FoundListId::ObjectsInDownloads), QList<FoundFile>());
     QList<FoundFile> archives = content.List(FoundListId::FarArchives);
