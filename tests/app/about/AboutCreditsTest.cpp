@@ -37,3 +37,13 @@ TEST_F(AboutCreditsTest, FramesEachSectionHeadingSeparatesEntriesAndFillsEveryMa
                                                     QString(), u"Danish: Packwright users"_s}));
     EXPECT_FALSE(lines.join(QLatin1Char('\n')).contains(u"{{"_s));
 }
+
+TEST_F(AboutCreditsTest, NamesTheGroupsOfPeopleInTheLoadedLanguage) {
+    English.LoadStrings({u"CreditsUsers=Packwright-Nutzer"_s, u"CreditsTeam=Das Packwright-Team"_s,
+                         u"VocksMakers=seinen Herstellern"_s});
+    const QStringList lines = CreditsLines(English);
+    EXPECT_TRUE(lines.contains(u"Czech: Packwright-Nutzer"_s));
+    EXPECT_TRUE(lines.contains(u"English (UK): Das Packwright-Team"_s));
+    EXPECT_TRUE(lines.join(QLatin1Char('\n')).contains(u"by seinen Herstellern;"_s));
+    EXPECT_EQ(lines.last(), u"\u2014 Das Packwright-Team"_s);
+}
