@@ -25,17 +25,22 @@ QHash<QString, QString> Entries(const QString& fileName) {
     return entries;
 }
 
-// What a translation must keep of a text: the marks the program fills in, the escapes that
-// shape its lines, and whether it has an accelerator ("&&" is a literal ampersand).
+// What a translation must keep of a text: each mark the program fills in, the escapes that
+// shape its lines, and its accelerator ("&&" is a literal ampersand).
 QString Skeleton(const QString& value) {
     static const QRegularExpression kept(QStringLiteral(R"re(\{\{\w+\}\}|\\.|&&|&)re"));
-    QStringList parts;
+    QStringList marks;
+    QStringList shape;
     auto matches = kept.globalMatch(value.toLower());
     while (matches.hasNext()) {
         const QString part = matches.next().captured();
-        if (part != u"&&"_s && !(part.startsWith(u'{') && parts.contains(part)))
-            parts.append(part);
+        if (part.startsWith(u'{'))
+            marks.append(part);
+        else if (part != u"&&"_s)
+            shape.append(part);
     }
+    marks.removeDuplicates();
+    QStringList parts = marks + shape;
     parts.sort();
     return parts.join(u' ');
 }
@@ -65,7 +70,7 @@ TEST(ShippedLanguages,
     }
 }
 
-TEST(ShippedLanguages, TheGermanHeaderTurnsQtsOwnTextsGerman) {
+TEST(ShippedLanguages, TheGermanFileReadsAsGermanAndItsHeaderTurnsQtsOwnTextsGerman) {
     TLanguage german;
     german.LoadFile(QDir(LanguageFolder).filePath(u"Deutsch.lng"_s));
     EXPECT_EQ(german.GetString(u"Delete"_s), u"L\u00f6schen"_s);
