@@ -18,6 +18,11 @@
 
 #include <tuple>
 
+namespace {
+// The dialog's size when its texts fit; longer ones (another language, a long date) widen it.
+constexpr QSize FittedSize(409, 258);
+} // namespace
+
 TOverwrite::TOverwrite(QWidget* owner, const TLanguage& language,
                        const FileExistsQuestion& question)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -49,7 +54,7 @@ TOverwrite::TOverwrite(QWidget* owner, const TLanguage& language,
     layout->addLayout(files, 1);
     layout->addLayout(rename);
     layout->addLayout(buttons);
-    setFixedSize(409, 258);
+    setFixedSize(FittedSize);
 
     ShowFile(FSource, question.ExistingPath);
     ShowFile(FDestination, question.NewPath);
@@ -127,6 +132,13 @@ void TOverwrite::closeEvent(QCloseEvent* event) {
         event->ignore();
     else
         QDialog::closeEvent(event);
+}
+
+// Measured once shown, when the texts have their final fonts: a cut caption would leave an
+// answer unreadable.
+void TOverwrite::showEvent(QShowEvent* event) {
+    setFixedSize(FittedSize.expandedTo(minimumSizeHint()));
+    QDialog::showEvent(event);
 }
 
 void TOverwrite::OverwriteLanguageLanguageLoaded() {

@@ -83,6 +83,26 @@ TEST_F(TOverwriteTest, ShowsBothFilesAndTheCallersMessageWithTheFileName) {
     EXPECT_TRUE(Control<QPushButton>(dialog, "Skip")->isDefault());
 }
 
+TEST_F(TOverwriteTest, GrowsRatherThanCutLongerCaptionsAndDates) {
+    FLanguage.LoadStrings({u"LastModified=Zuletzt ge\u00e4ndert:"_s, u"Rename=&Umbenennen"_s,
+                           u"Skip=\u00dcbe&rspringen"_s, u"SkipAll=Alle \u00fcbers&pringen"_s,
+                           u"Overwrite=\u00dcber&schreiben"_s,
+                           u"OverwriteAll=A&lle \u00fcberschreiben"_s});
+    TOverwrite dialog(nullptr, FLanguage, FQuestion);
+    dialog.show();
+    dialog.layout()->activate();
+    EXPECT_GE(dialog.width(), 409);
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+    for (QWidget* control : dialog.findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(control);
+        const auto* button = qobject_cast<QPushButton*>(control);
+        if ((label && !label->wordWrap()) || button) {
+            EXPECT_GE(control->width(), control->minimumSizeHint().width())
+                << (label ? label->text() : button->text()).toStdString();
+        }
+    }
+}
+
 TEST_F(TOverwriteTest, RenameWaitsForABareNameNoFileBesideTheExistingOneHas) {
     TOverwrite dialog(nullptr, FLanguage, FQuestion);
     dialog.show();

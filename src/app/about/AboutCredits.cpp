@@ -4,14 +4,15 @@
 #include "common/ProgramIdentity.h"
 
 namespace {
-// The names the credits give. Only our own team, our users and the libraries the
-// program uses today are named: a component joins the list when the code that uses it does.
-constexpr QStringView Team = u"The Packwright team";
-constexpr QStringView TeamInText = u"the Packwright team";
+// Who the credits name. Only our own team, our users and the libraries the program uses
+// today are named: a component joins the list when the code that uses it does. The groups
+// of people are words of the language, so they come from the language table.
+constexpr QStringView TeamKey = u"CreditsTeam";
+constexpr QStringView TeamInTextKey = u"CreditsTeamInText";
 constexpr QStringView TeamName = u"Packwright";
-constexpr QStringView Users = u"Packwright users";
-constexpr QStringView BugReporters = u"Packwright bug reporters";
-constexpr QStringView BetaTesters = u"Packwright beta testers";
+constexpr QStringView UsersKey = u"CreditsUsers";
+constexpr QStringView BugReportersKey = u"CreditsBugReporters";
+constexpr QStringView BetaTestersKey = u"CreditsBetaTesters";
 constexpr QStringView DialogPackage = u"Dialogkit";
 constexpr QStringView ZipLibrary = u"libzip";
 constexpr QStringView ArchiveLibrary = u"libarchive";
@@ -19,38 +20,37 @@ constexpr QStringView Toolkit = u"Qt 6 (GNU LGPL v3)";
 constexpr QStringView JpegLibrary = u"libjpeg (IJG licence)";
 constexpr QStringView RegexLibrary = u"Boost.Regex (Boost Software License 1.0)";
 constexpr QStringView GameCopyrightYears = u"2000-2004";
-constexpr QStringView GameCopyrightHolder = u"its makers";
-constexpr QStringView Signature = u"\u2014 The Packwright team";
+constexpr QStringView GameCopyrightHolderKey = u"VocksMakers";
 
 const QString HeadingRule = QStringLiteral("------------");
 constexpr int EmptyLinesBeforeThanks = 7;
 
 struct Role {
     QStringView RoleKey;
-    QStringView Names;
+    QStringView NamesKey;
 };
 
 constexpr Role Roles[] = {
-    {.RoleKey = u"Programming", .Names = Team},
-    {.RoleKey = u"Graphics", .Names = Team},
-    {.RoleKey = u"Templates", .Names = Team},
+    {.RoleKey = u"Programming", .NamesKey = TeamKey},
+    {.RoleKey = u"Graphics", .NamesKey = TeamKey},
+    {.RoleKey = u"Templates", .NamesKey = TeamKey},
 };
 
 struct Translation {
     QStringView LanguageKey;
-    QStringView Translator;
+    QStringView TranslatorKey;
 };
 
 constexpr Translation Translations[] = {
-    {.LanguageKey = u"USEnglish", .Translator = Team},
-    {.LanguageKey = u"UKEnglish", .Translator = Team},
-    {.LanguageKey = u"Czech", .Translator = Users},
-    {.LanguageKey = u"Danish", .Translator = Users},
-    {.LanguageKey = u"Dutch", .Translator = Users},
-    {.LanguageKey = u"Finnish", .Translator = Users},
-    {.LanguageKey = u"German", .Translator = Users},
-    {.LanguageKey = u"Portuguese", .Translator = Users},
-    {.LanguageKey = u"Spanish", .Translator = Users},
+    {.LanguageKey = u"USEnglish", .TranslatorKey = TeamKey},
+    {.LanguageKey = u"UKEnglish", .TranslatorKey = TeamKey},
+    {.LanguageKey = u"Czech", .TranslatorKey = UsersKey},
+    {.LanguageKey = u"Danish", .TranslatorKey = UsersKey},
+    {.LanguageKey = u"Dutch", .TranslatorKey = UsersKey},
+    {.LanguageKey = u"Finnish", .TranslatorKey = UsersKey},
+    {.LanguageKey = u"German", .TranslatorKey = UsersKey},
+    {.LanguageKey = u"Portuguese", .TranslatorKey = UsersKey},
+    {.LanguageKey = u"Spanish", .TranslatorKey = UsersKey},
 };
 
 // Sections under framed headings, each entry after an empty line.
@@ -78,7 +78,7 @@ QString Text(const TLanguage& language, QStringView key) {
 void AddPeople(CreditsText& credits, const TLanguage& language) {
     credits.Section(language.GetString(QStringLiteral("Credits")));
     for (const Role& role : Roles)
-        credits.Entry({Text(language, role.RoleKey), role.Names.toString()});
+        credits.Entry({Text(language, role.RoleKey), Text(language, role.NamesKey)});
     credits.Entry({language.GetString(QStringLiteral("Documentation")),
                    language.GetString(QStringLiteral("NotDoneYet"))});
 }
@@ -89,7 +89,7 @@ void AddTranslations(CreditsText& credits, const TLanguage& language) {
         credits.Entry({RequiredMarksText(
             language, {.Key = u"LanguageBy",
                        .Fills = {{u"Language", Text(language, translation.LanguageKey)},
-                                 {u"Translator", translation.Translator.toString()}}})});
+                                 {u"Translator", Text(language, translation.TranslatorKey)}}})});
 }
 
 void AddTesting(CreditsText& credits, const TLanguage& language) {
@@ -102,9 +102,10 @@ void AddTesting(CreditsText& credits, const TLanguage& language) {
 void AddTools(CreditsText& credits, const TLanguage& language) {
     credits.Section(language.GetString(QStringLiteral("MadeUsing")));
     credits.Entry({Toolkit.toString()});
-    credits.Entry({RequiredMarksText(language, {.Key = u"MadeBy",
-                                                .Fills = {{u"Product", DialogPackage.toString()},
-                                                          {u"Author", TeamInText.toString()}}})});
+    credits.Entry(
+        {RequiredMarksText(language, {.Key = u"MadeBy",
+                                      .Fills = {{u"Product", DialogPackage.toString()},
+                                                {u"Author", Text(language, TeamInTextKey)}}})});
     credits.Entry({RequiredMarksText(
         language, {.Key = u"UsesInfoZip", .Fills = {{u"Name", ZipLibrary.toString()}}})});
     credits.Entry({RequiredMarksText(
@@ -112,21 +113,22 @@ void AddTools(CreditsText& credits, const TLanguage& language) {
     credits.Entry({JpegLibrary.toString()});
     credits.Entry({RegexLibrary.toString()});
     credits.Entry({RequiredMarksText(
-        language, {.Key = u"PExperience", .Fills = {{u"Author", Users.toString()}}})});
+        language, {.Key = u"PExperience", .Fills = {{u"Author", Text(language, UsersKey)}}})});
 }
 
 void AddThanks(CreditsText& credits, const TLanguage& language) {
     const QString vocks = language.GetString(QStringLiteral("Vocks"));
     credits.Section(language.GetString(QStringLiteral("ThanksTo")));
+    credits.Entry({RequiredMarksText(
+        language,
+        {.Key = u"ThanksZT", .Fills = {{u"Name", Text(language, UsersKey)}, {u"Vocks", vocks}}})});
     credits.Entry(
-        {RequiredMarksText(language, {.Key = u"ThanksZT",
-                                      .Fills = {{u"Name", Users.toString()}, {u"Vocks", vocks}}})});
-    credits.Entry({RequiredMarksText(language, {.Key = u"ThanksOrbtech",
-                                                .Fills = {{u"Name", BugReporters.toString()},
-                                                          {u"URL", ProgramWebsite.toString()}}})});
+        {RequiredMarksText(language, {.Key = u"ThanksOrbtech",
+                                      .Fills = {{u"Name", Text(language, BugReportersKey)},
+                                                {u"URL", ProgramWebsite.toString()}}})});
     credits.Entry({RequiredMarksText(
         language, {.Key = u"ThanksPell",
-                   .Fills = {{u"Name", BetaTesters.toString()},
+                   .Fills = {{u"Name", Text(language, BetaTestersKey)},
                              {u"Product", language.GetString(QStringLiteral("ProdName"))}}})});
     credits.Entry({language.GetString(QStringLiteral("ThanksBugReporters"))});
     credits.Entry({language.GetString(QStringLiteral("ThanksUser"))});
@@ -143,14 +145,14 @@ void AddCopyrights(CreditsText& credits, const TLanguage& language) {
         language, {.Key = u"VocksCopyright",
                    .Fills = {{u"Vocks", language.GetString(QStringLiteral("Vocks"))},
                              {u"Year", GameCopyrightYears.toString()},
-                             {u"CopyWho", GameCopyrightHolder.toString()}}})});
+                             {u"CopyWho", Text(language, GameCopyrightHolderKey)}}})});
 }
 
 QStringList ClosingLines(const TLanguage& language) {
     QStringList lines(EmptyLinesBeforeThanks, QString());
     lines << FilledText(language.GetString(QStringLiteral("Thankyou")),
                         {{u"ProdName", language.GetString(QStringLiteral("ProdName"))}})
-          << Signature.toString();
+          << QStringLiteral("\u2014 ") + Text(language, TeamKey);
     return lines;
 }
 } // namespace

@@ -44,3 +44,13 @@ TEST_F(AboutCreditsTest, FramesEachSectionHeadingSeparatesEntriesAndFillsEveryMa
         (QStringList{QString(), u"7z, RAR and tar archives are read with libarchive (BSD 2-clause "
                                 "licence)."_s}));
 }
+
+TEST_F(AboutCreditsTest, NamesTheGroupsOfPeopleInTheLoadedLanguage) {
+    English.LoadStrings({u"CreditsUsers=Packwright-Nutzer"_s, u"CreditsTeam=Das Packwright-Team"_s,
+                         u"VocksMakers=seinen Herstellern"_s});
+    const QStringList lines = CreditsLines(English);
+    EXPECT_TRUE(lines.contains(u"Czech: Packwright-Nutzer"_s));
+    EXPECT_TRUE(lines.contains(u"English (UK): Das Packwright-Team"_s));
+    EXPECT_TRUE(lines.join(QLatin1Char('\n')).contains(u"by seinen Herstellern;"_s));
+    EXPECT_EQ(lines.last(), u"\u2014 Das Packwright-Team"_s);
+}
