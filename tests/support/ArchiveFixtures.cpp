@@ -108,25 +108,23 @@ QByteArray Build7z(const std::vector<ArchiveFixtureEntry>& entries, const QStrin
     const QTemporaryDir folder;
     const QString out = QStringLiteral("out.7z");
     QStringList names = Stage(folder.path(), entries);
-    // 7z makes no archive of nothing: one of a placeholder, emptied.
+    // 7z makes no archive of nothing: one of a placeholder, then emptied.
     const bool empty = names.isEmpty();
     if (empty) {
         QFile(folder.filePath(QStringLiteral("placeholder"))).open(QIODevice::WriteOnly);
         names.append(QStringLiteral("placeholder"));
     }
-    const QStringList quiet = {QStringLiteral("-bd"), QStringLiteral("-y")};
-    Run(folder.path(), QStringLiteral("7z"),
-        QStringList{QStringLiteral("a"), QStringLiteral("-snl")} + quiet + options +
-            QStringList{out} + names);
+    const auto sevenZip = [&](const QString& command, const QStringList& items) {
+        Run(folder.path(), QStringLiteral("7z"),
+            QStringList{command, QStringLiteral("-bd"), QStringLiteral("-y"),
+                        QStringLiteral("-snl")} +
+                options + QStringList{out} + items);
+    };
+    sevenZip(QStringLiteral("a"), names);
     QStringList renames;
     for (size_t i = 0; i < entries.size(); ++i)
         renames.append({StagedName(i), QString::fromUtf8(entries[i].Name)});
-    if (empty)
-        Run(folder.path(), QStringLiteral("7z"),
-            QStringList{QStringLiteral("d")} + quiet + options + QStringList{out} + names);
-    else
-        Run(folder.path(), QStringLiteral("7z"),
-            QStringList{QStringLiteral("rn")} + quiet + options + QStringList{out} + renames);
+    sevenZip(empty ? QStringLiteral("d") : QStringLiteral("rn"), empty ? names : renames);
     return ReadAll(folder.filePath(out));
 }
 
