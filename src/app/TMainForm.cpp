@@ -143,8 +143,8 @@ void TMainForm::ConnectParts() {
             &TMainForm::InstallFrameFixFormEventTriggerEvent);
 }
 
-bool TMainForm::FormCreate(const ZipEngineCheck& checkZipEngine) {
-    if (const std::optional<ZipEngineFault> fault = checkZipEngine()) {
+bool TMainForm::FormCreate(const ArchiveEngineCheck& checkArchiveEngines) {
+    if (const std::optional<ArchiveEngineFault> fault = checkArchiveEngines()) {
         ZipDLLMessage(fault->Code, fault->Text);
         return false;
     }

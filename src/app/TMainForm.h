@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/QtTextsTranslation.h"
-#include "install/TZipBuilder.h"
+#include "archive/LibArchiveProbe.h"
 #include "language/TLanguage.h"
 
 #include <QMainWindow>
@@ -28,7 +28,7 @@ class TMainForm : public QMainWindow {
     Q_OBJECT
 
 public:
-    using ZipEngineCheck = std::function<std::optional<ZipEngineFault>()>;
+    using ArchiveEngineCheck = std::function<std::optional<ArchiveEngineFault>()>;
 
     // Talks to the user through real message boxes and dialogs.
     TMainForm();
@@ -36,9 +36,9 @@ public:
     explicit TMainForm(Interaction& interaction);
     ~TMainForm() override;
 
-    // Proves the zip library, shows the first tab, loads the settings and the install tab's
+    // Proves the archive libraries, shows the first tab, loads the settings and the install tab's
     // picture. False when the program cannot run and must end.
-    bool FormCreate(const ZipEngineCheck& checkZipEngine = TZipBuilder::CheckEngine);
+    bool FormCreate(const ArchiveEngineCheck& checkArchiveEngines = CheckArchiveEngines);
 
     TLanguage& Language() { return FLanguage; }
     TPageControl* Pages() const { return FPages; }

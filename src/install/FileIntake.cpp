@@ -1,12 +1,12 @@
 #include "install/FileIntake.h"
 
+#include "archive/ArchiveExtractor.h"
+#include "archive/ArchiveOpening.h"
 #include "common/CaselessName.h"
 #include "common/Interaction.h"
 #include "common/PathRules.h"
 #include "common/Placeholders.h"
 #include "install/DeleteFolderTree.h"
-#include "install/TZipBuilder.h"
-#include "install/ZipEntryName.h"
 #include "language/TLanguage.h"
 
 #include <QDir>
@@ -117,9 +117,48 @@ void FileIntake::ExpandFolders(QStringList& paths) {
     }
 }
 
+// Names the entries an extraction meets on disk, in archive order: each wanted entry by its
+// bare name, or by a numbered one ("chair (2).iff") when an earlier entry took that name, so
+// that no entry overwrites another; the user is told which two entries share a name.
+class FileIntake::EntryNames {
+public:
+    EntryNames(FileIntake& intake, QString shownArchive)
+        : FIntake(intake), FShownArchive(std::move(shownArchive)) {}
+
+    std::optional<QString> Choose(const ArchiveEntry& entry, const QString& name) {
+        if (!(IsArchiveReadme(name) || IsArchiveName(name) ||
+              FileClassifier::IsHandledType(name, FIntake.FClassifier.Packs())))
+            return std::nullopt;
+        QString onDisk = name;
+        for (int n = 2; FTaken.contains(onDisk); ++n)
+            onDisk = NumberedName(name, n);
+        FTaken.insert(onDisk);
+        const auto first = FFirstOfName.constFind(name);
+        if (first == FFirstOfName.constEnd())
+            FFirstOfName.insert(name, entry.Name);
+        else
+            ReportSameName(*first, entry.Name);
+        return onDisk;
+    }
+
+private:
+    void ReportSameName(const QString& first, const QString& second) const {
+        QString text = FIntake.FLanguage.GetString(QStringLiteral("ZipSameName"));
+        text = ReplacePlaceholder(text, u"FileName", FShownArchive);
+        text = ReplacePlaceholder(text, u"First", first);
+        text = ReplacePlaceholder(text, u"Second", second);
+        FIntake.FUser.Inform(text);
+    }
+
+    FileIntake& FIntake;
+    QString FShownArchive;
+    QSet<CaselessName> FTaken;
+    QHash<CaselessName, QString> FFirstOfName;
+};
+
 void FileIntake::HandleInput(const QString& path, QStringList& paths) {
     const QString ext = LowerExtension(path);
-    if (ext == u".zip")
+    if (IsArchiveName(path))
         HandleArchive(path, paths);
     else if (ext == u".txt" || ext == u".nfo" || ext == u".diz")
         FReadmes.append({QDir::toNativeSeparators(path), path});
@@ -129,83 +168,41 @@ void FileIntake::HandleInput(const QString& path, QStringList& paths) {
 
 void FileIntake::HandleArchive(const QString& archive, QStringList& paths) {
     const int depth = FArchiveDepth.value(archive);
+    const QString shown = ShownPath(archive);
     if (depth > MaxArchiveDepth) {
         FUser.Warn(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("ZipTooDeep")),
-                                      u"FileName", QDir::toNativeSeparators(archive)));
+                                      u"FileName", shown));
         return;
     }
-    TZipBuilder zip(FUser);
-    zip.SetMessages(ZipMessages::FromLanguage(FLanguage));
-    zip.SetZipFileName(archive);
-    if (zip.GetCount() == 0)
-        return;
     const QString folder = MakeExtractFolder(archive);
-    zip.SetExtrOptions(ExtrOption::ExtrOverWrite);
-    zip.SetExtrBaseDir(folder);
-    const QList<WantedEntry> wanted = WantedEntries(zip);
-    for (const WantedEntry& entry : wanted) {
-        zip.FSpecArgs().append(zip.GetDirEntry(entry.Index).FileName);
-        if (entry.OnDisk != entry.Name)
-            zip.SetExtractName(entry.Index, entry.OnDisk);
-    }
-    zip.Extract();
-    // Only what was written is taken: an entry left out (a cancelled password, damaged
-    // data) would otherwise show in the tree and fail at install.
-    for (const WantedEntry& entry : wanted) {
-        const QString source = folder + entry.OnDisk;
-        if (QFileInfo::exists(source))
-            TakeExtracted(archive, entry.Name, source, depth, paths);
-    }
+    ArchiveExtractor extractor(FUser, ArchiveMessages::FromLanguage(FLanguage));
+    extractor.SetPasswordReqCount(PasswordReqCount);
+    EntryNames names(*this, shown);
+    const QList<ExtractedEntry> written = extractor.Extract(
+        archive, shown, folder,
+        [&](const ArchiveEntry& entry, const QString& name) { return names.Choose(entry, name); });
+    // An archive that gave nothing leaves no folder behind.
+    QDir().rmdir(folder);
+    for (const ExtractedEntry& entry : written)
+        TakeExtracted(shown, entry.FileName, entry.Path, depth, paths);
 }
 
-// The entries intake extracts, each with a name on disk of its own: a later entry of a file
-// name already taken (from another folder of the archive) gets a number, "chair (2).iff",
-// and the user is told which two entries share the name.
-QList<FileIntake::WantedEntry> FileIntake::WantedEntries(const TZipBuilder& zip) {
-    QList<WantedEntry> wanted;
-    QSet<CaselessName> taken;
-    for (int i = 0; i < zip.GetCount(); ++i) {
-        const std::optional<QString> name = ZipEntryFileName(zip.GetDirEntry(i).FileName);
-        if (!name || !(IsArchiveReadme(*name) || LowerExtension(*name) == u".zip" ||
-                       FileClassifier::IsHandledType(*name, FClassifier.Packs())))
-            continue;
-        wanted.append({i, *name, *name});
-        taken.insert(*name);
-    }
-    QHash<CaselessName, int> firstOfName;
-    for (WantedEntry& entry : wanted) {
-        const auto first = firstOfName.constFind(entry.Name);
-        if (first == firstOfName.constEnd()) {
-            firstOfName.insert(entry.Name, entry.Index);
-            continue;
-        }
-        for (int n = 2; taken.contains(entry.OnDisk); ++n)
-            entry.OnDisk = NumberedName(entry.Name, n);
-        taken.insert(entry.OnDisk);
-        ReportSameName(zip, *first, entry.Index);
-    }
-    return wanted;
-}
-
-void FileIntake::ReportSameName(const TZipBuilder& zip, int first, int second) {
-    QString text = FLanguage.GetString(QStringLiteral("ZipSameName"));
-    text = ReplacePlaceholder(text, u"FileName", QDir::toNativeSeparators(zip.ZipFileName()));
-    text = ReplacePlaceholder(text, u"First", zip.GetDirEntry(first).FileName);
-    text = ReplacePlaceholder(text, u"Second", zip.GetDirEntry(second).FileName);
-    FUser.Inform(text);
-}
-
-void FileIntake::TakeExtracted(const QString& archive, const QString& name, const QString& source,
-                               int depth, QStringList& paths) {
-    const QString display = ArchiveEntryDisplayName(archive, name);
+void FileIntake::TakeExtracted(const QString& shownArchive, const QString& name,
+                               const QString& source, int depth, QStringList& paths) {
+    const QString display = ArchiveEntryDisplayName(shownArchive, name);
     if (IsArchiveReadme(name)) {
         FReadmes.append({display, source});
-    } else if (LowerExtension(name) == u".zip") {
+    } else if (IsArchiveName(name)) {
         FArchiveDepth.insert(source, depth + 1);
+        FShownPaths.insert(source, display);
         paths.append(source);
     } else {
         FClassifier.CheckFileType(source, display);
     }
+}
+
+QString FileIntake::ShownPath(const QString& path) const {
+    return FShownPaths.value(path, QDir::toNativeSeparators(path));
 }
 
 QString FileIntake::MakeExtractFolder(const QString& archive) const {
@@ -216,8 +213,8 @@ QString FileIntake::MakeExtractFolder(const QString& archive) const {
     return WithTrailingSeparator(folder);
 }
 
-QString ArchiveEntryDisplayName(const QString& archive, const QString& entryFileName) {
-    return QDir::toNativeSeparators(archive) + QDir::separator() + entryFileName;
+QString ArchiveEntryDisplayName(const QString& shownArchive, const QString& entryFileName) {
+    return shownArchive + QDir::separator() + entryFileName;
 }
 
 bool EmptyTempFolder(const QString& folder) {

@@ -9,7 +9,7 @@
 class Interaction;
 class ProgressHandle;
 class TLanguage;
-class TZipBuilder;
+struct ArchiveEntry;
 
 // A readme found during intake: the name shown for it and the file on disk.
 struct ReadmeFile {
@@ -17,13 +17,17 @@ struct ReadmeFile {
     QString Path;
 };
 
-// One intake of dropped or chosen paths: folders are expanded, zip archives (and archives
-// inside them) are opened into folders of their own inside the temporary folder, readmes
-// are collected and every file is classified.
+// One intake of dropped or chosen paths: folders are expanded, archives of every format (and
+// archives inside them) are opened into folders of their own inside the temporary folder,
+// readmes are collected and every file is classified. What lies inside an archive is shown
+// by the path of the download it came from, never by where it was extracted.
 class FileIntake {
 public:
     // Archives nested deeper than this inside other archives are not opened.
     static constexpr int MaxArchiveDepth = 8;
+    // How often the password of an archive is asked before its encrypted entries are left
+    // out.
+    static constexpr int PasswordReqCount = 3;
 
     FileIntake(Interaction& user, const TLanguage& language, const PackFlags& packs,
                QString tempFolder);
@@ -39,22 +43,17 @@ public:
     QList<ReadmeFile> Readmes() const;
 
 private:
-    // An archive entry to extract: its index, its bare file name and the name it is
-    // written under.
-    struct WantedEntry {
-        int Index;
-        QString Name;
-        QString OnDisk;
-    };
+    class EntryNames;
 
     void ExpandFolders(QStringList& paths);
     void HandleInput(const QString& path, QStringList& paths);
     void HandleArchive(const QString& archive, QStringList& paths);
-    QList<WantedEntry> WantedEntries(const TZipBuilder& zip);
-    void ReportSameName(const TZipBuilder& zip, int first, int second);
-    void TakeExtracted(const QString& archive, const QString& name, const QString& source,
+    void TakeExtracted(const QString& shownArchive, const QString& name, const QString& source,
                        int depth, QStringList& paths);
     QString MakeExtractFolder(const QString& archive) const;
+    // How the user knows the file: a download by its own path, an extracted file by the
+    // download's path followed by the entries it lies in.
+    QString ShownPath(const QString& path) const;
 
     Interaction& FUser;
     const TLanguage& FLanguage;
@@ -62,12 +61,14 @@ private:
     FileClassifier FClassifier;
     bool FCancelled = false;
     QList<ReadmeFile> FReadmes;
-    // How deep each archive found inside another lies.
+    // How deep each archive found inside another lies, and the path it is shown by.
     QHash<QString, int> FArchiveDepth;
+    QHash<QString, QString> FShownPaths;
 };
 
-// The display name of an archive entry: the archive's path and the entry's file name.
-QString ArchiveEntryDisplayName(const QString& archive, const QString& entryFileName);
+// The display name of an archive entry: the path the archive is shown by and the entry's
+// file name.
+QString ArchiveEntryDisplayName(const QString& shownArchive, const QString& entryFileName);
 
 // Empties the temporary folder: deletes it with everything in it and creates it anew.
 bool EmptyTempFolder(const QString& folder);

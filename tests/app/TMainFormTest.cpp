@@ -126,7 +126,7 @@ TEST_F(TMainFormTest, AnInstallACrashCutShortIsUndoneAtStartAndTheUserIsTold) {
 TEST_F(TMainFormTest, AZipLibraryThatFailsEndsTheProgramWithAnErrorBox) {
     Sandbox.WriteSettings();
     Form = std::make_unique<TMainForm>(User);
-    EXPECT_FALSE(Form->FormCreate([] { return ZipEngineFault{14, u"Malloc failure"_s}; }));
+    EXPECT_FALSE(Form->FormCreate([] { return ArchiveEngineFault{14, u"Malloc failure"_s}; }));
     ASSERT_EQ(User.Messages().size(), 1);
     EXPECT_EQ(User.Messages()[0].Kind, MessageKind::Error);
     EXPECT_EQ(User.Messages()[0].Text, u"Error 14: Malloc failure"_s);

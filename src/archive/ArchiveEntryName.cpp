@@ -1,8 +1,8 @@
-#include "install/ZipEntryName.h"
+#include "archive/ArchiveEntryName.h"
 
 #include "common/PathRules.h"
 
-std::optional<QString> ZipEntryFileName(const QString& storedName) {
+std::optional<QString> ArchiveEntryFileName(const QString& storedName) {
     const QString bare = BareFileName(storedName);
     // A drive-relative name such as "C:x" keeps its file part only.
     const QString name = bare.mid(bare.lastIndexOf(QLatin1Char(':')) + 1);

@@ -1,4 +1,4 @@
-#include "install/ZipEngineProbe.h"
+#include "archive/ZipEngineProbe.h"
 
 #include <array>
 #include <memory>
@@ -20,20 +20,20 @@ struct FileClose {
 using SourceHandle = std::unique_ptr<zip_source_t, SourceRelease>;
 using ArchiveHandle = std::unique_ptr<zip_t, ArchiveDiscard>;
 
-ZipEngineFault FaultOf(zip_error_t* error) {
-    ZipEngineFault fault{zip_error_code_zip(error),
-                         QString::fromLocal8Bit(zip_error_strerror(error))};
+ArchiveEngineFault FaultOf(zip_error_t* error) {
+    ArchiveEngineFault fault{zip_error_code_zip(error),
+                             QString::fromLocal8Bit(zip_error_strerror(error))};
     zip_error_fini(error);
     return fault;
 }
 
-ZipEngineFault FaultOf(zip_t* archive) {
+ArchiveEngineFault FaultOf(zip_t* archive) {
     return {zip_error_code_zip(zip_get_error(archive)),
             QString::fromLocal8Bit(zip_strerror(archive))};
 }
 
 // Writes an archive of one entry into the buffer source, which outlives the archive.
-std::optional<ZipEngineFault> WriteProbe(zip_source_t* buffer) {
+std::optional<ArchiveEngineFault> WriteProbe(zip_source_t* buffer) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_keep(buffer);
@@ -57,7 +57,7 @@ std::optional<ZipEngineFault> WriteProbe(zip_source_t* buffer) {
     return std::nullopt;
 }
 
-std::optional<ZipEngineFault> ReadProbe(zip_source_t* buffer) {
+std::optional<ArchiveEngineFault> ReadProbe(zip_source_t* buffer) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_keep(buffer);
@@ -81,14 +81,14 @@ std::optional<ZipEngineFault> ReadProbe(zip_source_t* buffer) {
 }
 } // namespace
 
-std::optional<ZipEngineFault> ProbeZipEngine() {
+std::optional<ArchiveEngineFault> ProbeZipEngine() {
     zip_error_t error;
     zip_error_init(&error);
     SourceHandle buffer(zip_source_buffer_create(nullptr, 0, 0, &error));
     if (!buffer)
         return FaultOf(&error);
     zip_error_fini(&error);
-    if (std::optional<ZipEngineFault> fault = WriteProbe(buffer.get()))
+    if (std::optional<ArchiveEngineFault> fault = WriteProbe(buffer.get()))
         return fault;
     return ReadProbe(buffer.get());
 }

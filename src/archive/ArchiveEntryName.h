@@ -8,4 +8,4 @@
 // stored name, so no folder part, drive letter or "../" can lead outside the extraction
 // folder. Nothing for a name that ends up empty, "." or "..", or holds a character no file
 // name may hold.
-std::optional<QString> ZipEntryFileName(const QString& storedName);
+std::optional<QString> ArchiveEntryFileName(const QString& storedName);
