@@ -147,7 +147,7 @@ for archive in "$@"; do
     *.7z) 7z e -bd -y "$archive" -o"$out" > /dev/null ;;
     *) bsdtar -x -f "$archive" -C "$out" ;;
   esac || exit 1
-  find "$out" -type f -exec cp {} "$objects" + || exit 1
+  find "$out" -type f -exec cp -t "$objects" {} + || exit 1
 done
 sync)";
     QStringList archives;
