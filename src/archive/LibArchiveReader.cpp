@@ -34,16 +34,10 @@ ArchiveEntryKind EntryKind(archive_entry* entry) {
         return ArchiveEntryKind::Device;
     }
 }
-} // namespace
 
-void EnableArchiveFormats(archive* reader) {
-    archive_read_support_filter_gzip(reader);
-    archive_read_support_filter_bzip2(reader);
-    archive_read_support_filter_xz(reader);
-    archive_read_support_format_7zip(reader);
-    archive_read_support_format_rar(reader);
-    archive_read_support_format_rar5(reader);
-    archive_read_support_format_tar(reader);
+QString ErrorText(archive* reader) {
+    const char* text = archive_error_string(reader);
+    return text ? QString::fromLocal8Bit(text) : QString();
 }
 
 ArchiveEntry DescribeEntry(archive_entry* entry) {
@@ -56,6 +50,17 @@ ArchiveEntry DescribeEntry(archive_entry* entry) {
         described.ModifiedAt = QDateTime::fromSecsSinceEpoch(archive_entry_mtime(entry));
     return described;
 }
+} // namespace
+
+void EnableArchiveFormats(archive* reader) {
+    archive_read_support_filter_gzip(reader);
+    archive_read_support_filter_bzip2(reader);
+    archive_read_support_filter_xz(reader);
+    archive_read_support_format_7zip(reader);
+    archive_read_support_format_rar(reader);
+    archive_read_support_format_rar5(reader);
+    archive_read_support_format_tar(reader);
+}
 
 void LibArchiveReader::ReaderFree::operator()(archive* reader) const {
     archive_read_free(reader);
@@ -64,8 +69,12 @@ void LibArchiveReader::ReaderFree::operator()(archive* reader) const {
 LibArchiveReader::LibArchiveReader(const QString& path) : FReader(archive_read_new()) {
     EnableArchiveFormats(FReader.get());
     if (archive_read_open_filename(FReader.get(), QFile::encodeName(path).constData(),
-                                   ReadBlockSize) != ARCHIVE_OK)
-        FailWith(ArchiveFault::Unreadable);
+                                   ReadBlockSize) != ARCHIVE_OK) {
+        // No format took the file: asking about encryption now would read a format that
+        // was never chosen.
+        FFault = ArchiveFault::Unreadable;
+        FError = ErrorText(FReader.get());
+    }
 }
 
 LibArchiveReader::~LibArchiveReader() = default;
@@ -77,7 +86,7 @@ std::optional<ArchiveEntry> LibArchiveReader::NextEntry() {
     if (result == ARCHIVE_EOF)
         return std::nullopt;
     if (result < ARCHIVE_WARN) {
-        FailWith(ArchiveFault::Unreadable);
+        Fail();
         return std::nullopt;
     }
     const ArchiveEntry entry = DescribeEntry(FEntry);
@@ -95,7 +104,7 @@ LibArchiveReader::ReadResult LibArchiveReader::ReadEntry(const std::optional<QSt
         if (count == 0)
             return ReadResult::Complete;
         if (count < 0) {
-            FailWith(ArchiveFault::Unreadable);
+            Fail();
             return FFault == ArchiveFault::EncryptionUnsupported ? ReadResult::EncryptionUnsupported
                                                                  : ReadResult::Failed;
         }
@@ -105,10 +114,9 @@ LibArchiveReader::ReadResult LibArchiveReader::ReadEntry(const std::optional<QSt
 }
 
 // Encryption the library met but cannot undo is told apart from damage.
-void LibArchiveReader::FailWith(ArchiveFault fault) {
-    const char* text = archive_error_string(FReader.get());
-    FError = text ? QString::fromLocal8Bit(text) : QString();
+void LibArchiveReader::Fail() {
+    FError = ErrorText(FReader.get());
     FFault = archive_read_has_encrypted_entries(FReader.get()) > 0
                  ? ArchiveFault::EncryptionUnsupported
-                 : fault;
+                 : ArchiveFault::Unreadable;
 }

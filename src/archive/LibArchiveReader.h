@@ -31,7 +31,8 @@ private:
         void operator()(archive* reader) const;
     };
 
-    void FailWith(ArchiveFault fault);
+    // After a header or data failure, once a format has been chosen.
+    void Fail();
 
     std::unique_ptr<archive, ReaderFree> FReader;
     archive_entry* FEntry = nullptr;
@@ -39,6 +40,3 @@ private:
     ArchiveFault FFault = ArchiveFault::None;
     QString FError;
 };
-
-// The entry as the interface describes it.
-ArchiveEntry DescribeEntry(archive_entry* entry);

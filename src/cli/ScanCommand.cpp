@@ -8,7 +8,8 @@
 namespace {
 const char* const Usage =
     "usage: packwright-cli scan [--packs LIST] [--bitmaps yes|no] [--temp DIR] PATH...\n"
-    "Reads files, folders and zip archives as the install tab does, without installing:\n"
+    "Reads files, folders and archives (zip, 7z, rar, tar, tar.gz/.tgz, tar.bz2/.tbz2,\n"
+    "tar.xz/.txz) as the install tab does, without installing:\n"
     "prints one line per file in tree order (kind, display name, source path) and one per\n"
     "readme (\"readme\", name, path). LIST is a comma-separated set of tevarin, ossery,\n"
     "fennick, glimmet, wendle, or all; without it the stored settings decide. --bitmaps\n"

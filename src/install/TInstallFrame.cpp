@@ -103,15 +103,22 @@ void TInstallFrame::ShowIntake(const FileIntake& intake) {
         ResetToStep1();
         return;
     }
-    if (!intake.Classifier().HasInstallable()) {
+    const bool installable = intake.Classifier().HasInstallable();
+    if (!installable) {
         FInteraction->Warn(FInstallLanguage.GetString(QStringLiteral("InstallNoFiles")));
-        FFilesPanel->ShowNothingFound(FInstallLanguage);
-        ResetToStep1();
-        return;
+        if (intake.Readmes().isEmpty()) {
+            FFilesPanel->ShowNothingFound(FInstallLanguage);
+            ResetToStep1();
+            return;
+        }
     }
     FInstallStep = 2;
     FFilesPanel->ShowFiles(BuildIntakeTree(intake.Classifier(), FInstallLanguage), intake.Readmes(),
                            FInstallLanguage);
+    // A readme may be all that opened, and it may say the archive's password: it stays
+    // readable beside the empty tree until the user goes back.
+    if (!installable)
+        FFilesPanel->ShowNothingFound(FInstallLanguage);
     FixForm();
 }
 

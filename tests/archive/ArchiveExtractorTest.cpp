@@ -8,6 +8,7 @@
 #include "support/TempFolder.h"
 #include "support/ZipFixtures.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
 
@@ -114,35 +115,80 @@ TEST_F(ArchiveExtractorTest, EveryFormatFollowsTheRulesOfZip) {
     }
 }
 
-// 7z archives encrypted by the 7z tool, data alone or headers too: libarchive cannot decrypt
-// either, so no password is asked and nothing of the archive stays.
+quint32 Crc32(const QByteArray& bytes) {
+    quint32 crc = 0xffffffff;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320U & (0U - (crc & 1U)));
+    }
+    return ~crc;
+}
+
+// A stored RAR 4 archive whose file headers, or whose archive header, carry the password
+// flag; the "encrypted" bytes are the plain ones, which the library would hand out as they
+// are.
+QByteArray Rar4(const std::vector<std::pair<QByteArray, bool>>& files, bool headersEncrypted) {
+    const auto block = [](quint8 type, quint16 flags, const QByteArray& body) {
+        QByteArray rest;
+        QDataStream out(&rest, QIODevice::WriteOnly);
+        out.setByteOrder(QDataStream::LittleEndian);
+        out << type << flags << quint16(7 + body.size());
+        rest += body;
+        QByteArray head;
+        QDataStream crc(&head, QIODevice::WriteOnly);
+        crc.setByteOrder(QDataStream::LittleEndian);
+        crc << quint16(Crc32(rest) & 0xffff);
+        return head + rest;
+    };
+    QByteArray bytes = "Rar!\x1a\x07\x00"_ba.left(7) +
+                       block(0x73, headersEncrypted ? 0x0080 : 0, QByteArray(6, 0));
+    for (const auto& [name, encrypted] : files) {
+        QByteArray body;
+        QDataStream out(&body, QIODevice::WriteOnly);
+        out.setByteOrder(QDataStream::LittleEndian);
+        out << quint32(name.size()) << quint32(name.size()) << quint8(3) << Crc32(name)
+            << quint32(0x5A000000) << quint8(29) << quint8(0x30) << quint16(name.size())
+            << quint32(0x81a4);
+        bytes += block(0x74, 0x8000 | (encrypted ? 0x04 : 0), body + name) + name;
+    }
+    return bytes + block(0x7b, 0x4000, {});
+}
+
+// Encryption libarchive cannot undo: 7z archives encrypted by the 7z tool (data alone or
+// headers too) and RAR 4 entries or headers. No password is asked and nothing of the
+// archive stays, not even its open entries.
 TEST_F(ArchiveExtractorTest, EncryptionTheBackendCannotOpenLeavesNothingBehind) {
     FFolder.Write(u"src/a.iff"_s, "a");
-    FFolder.Write(u"src/b.iff"_s, "b");
-    ASSERT_EQ(RunProgram(u"7z"_s, {u"a"_s, u"-bd"_s, u"plain.7z"_s, u"src/a.iff"_s},
-                         QProcessEnvironment::systemEnvironment(), FFolder.Path())
-                  .Exit,
-              0);
+    FFolder.Write(u"src/b.txt"_s, "b");
+    QStringList archives;
     for (const QString& headers : {u"-mhe=off"_s, u"-mhe=on"_s}) {
-        SCOPED_TRACE(headers.toStdString());
-        const QString archive = FFolder.Path(u"locked"_s + headers + u".7z"_s);
+        archives.append(FFolder.Path(u"locked"_s + headers + u".7z"_s));
         ASSERT_EQ(RunProgram(u"7z"_s,
-                             {u"a"_s, u"-bd"_s, u"-psecret"_s, headers, archive, u"src/a.iff"_s,
-                              u"src/b.iff"_s},
+                             {u"a"_s, u"-bd"_s, u"-psecret"_s, headers, archives.last(),
+                              u"src/b.txt"_s, u"src/a.iff"_s},
                              QProcessEnvironment::systemEnvironment(), FFolder.Path())
                       .Exit,
                   0);
+    }
+    archives.append(
+        FFolder.Write(u"entry.rar"_s, Rar4({{"b.txt", false}, {"a.iff", true}}, false)));
+    archives.append(FFolder.Write(u"headers.rar"_s, Rar4({{"a.iff", false}}, true)));
+    for (const QString& archive : archives) {
+        SCOPED_TRACE(archive.toStdString());
         ScriptedInteraction user;
         const ArchiveExtractor extractor(user, ArchiveMessages());
         EXPECT_TRUE(extractor
-                        .Extract(archive, u"L.7z"_s, FFolder.Path(u"out"_s),
+                        .Extract(archive, u"L"_s, FFolder.Path(u"out"_s),
                                  [](const ArchiveEntry&, const QString& name) { return name; })
                         .isEmpty());
         EXPECT_EQ(user.MessageTexts(),
-                  QStringList({u"The archive \"L.7z\" is encrypted in a way this program cannot "
+                  QStringList({u"The archive \"L\" is encrypted in a way this program cannot "
                                u"open; nothing was extracted from it."_s}));
         EXPECT_TRUE(user.PasswordPrompts().isEmpty());
         EXPECT_EQ(Out(), QStringList());
     }
-    EXPECT_EQ(ExtractAll(FFolder.Path(u"plain.7z"_s)), QStringList({u"a.iff"_s}));
+    // The same RAR without the flag opens.
+    EXPECT_EQ(ExtractAll(FFolder.Write(u"open.rar"_s, Rar4({{"b.txt", false}}, false))),
+              QStringList({u"b.txt"_s}));
 }

@@ -3,6 +3,7 @@
 #include "install/IntakeTree.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
+#include "support/LibArchiveFixtures.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFolder.h"
@@ -66,7 +67,8 @@ TEST_F(FileIntakeTest, FoldersAndNestedArchivesBecomeOneSortedTree) {
     intake.SelectFiles({Dl(u"pack"_s), Dl(u"other"_s), Dl(u"chairs.zip"_s), Dl(u"b/chairs.zip"_s)});
 
     const QString chairs = Dl(u"chairs.zip"_s);
-    const QString inside = Temp(u"chairs.zip/inner.zip"_s);
+    // An archive inside another is shown by the download's path.
+    const QString inside = Dl(u"chairs.zip/inner.zip"_s);
     EXPECT_EQ(
         TreeLines(intake),
         QStringList({u"Selected Files"_s, u"  Floors"_s, u"    "_s + N(Dl(u"pack/.hidden.flr"_s)),
@@ -127,8 +129,9 @@ TEST_F(FileIntakeTest, HostileInputsAreReportedOrPassedOverAndNothingLeavesTheTe
     ASSERT_EQ(texts.size(), 2);
     EXPECT_TRUE(texts[0].startsWith(
         u"The zip archive \"%1\" cannot be read"_s.arg(N(FFolder.Path(u"nest/fake.zip"_s)))));
-    EXPECT_EQ(texts[1], u"The archive \"%1\" lies inside too many other archives; it was not "
-                        u"opened."_s.arg(N(Temp(u"n.zip7/n.zip"_s))));
+    EXPECT_EQ(texts[1],
+              u"The archive \"%1\" lies inside too many other archives; it was not "
+              u"opened."_s.arg(N(FFolder.Path(u"nest/n.zip"_s + u"/n.zip"_s.repeated(9)))));
     EXPECT_EQ(FFolder.Contents().filter(u"escape"_s), QStringList());
     EXPECT_EQ(FFolder.Contents().filter(u"open.iff"_s),
               QStringList({u"temp/locked.zip/open.iff"_s}));
@@ -197,4 +200,42 @@ TEST_F(FileIntakeTest, EachDownloadIsTakenOnceAndSameNamedEntriesBothSurvive) {
     EXPECT_EQ(FUser.MessageTexts(),
               QStringList({held.arg(N(set), u"v1/chair.iff"_s, u"v2/chair.iff"_s),
                            held.arg(N(set), u"v1/house01.iff"_s, u"v2/HOUSE01.iff"_s)}));
+}
+
+// A tar.gz inside a zip inside a 7z: every entry is shown by the download's path, whatever
+// the formats; the password of an archive is asked once and retried, then its other
+// encrypted entries are left out without asking again, while its open readme is kept.
+TEST_F(FileIntakeTest, NestedArchivesOfEveryFormatShowTheDownloadsPathAndAskOnePassword) {
+    const QByteArray tgz = BuildLibArchive(LibArchiveFixtureFormat::TarGz,
+                                           {{.Name = "deep/pipe.iff", .Data = "pipe"}});
+    const QByteArray zip = BuildZipArchive(
+        {{.Name = "inner.tgz", .Data = tgz}, {.Name = "notes.txt", .Data = "inner readme"}});
+    FFolder.Write(u"dl/nested.7z"_s, BuildLibArchive(LibArchiveFixtureFormat::SevenZip,
+                                                     {{.Name = "inner.zip", .Data = zip}}));
+    const auto locked = [](const char* name) {
+        return ZipFixtureEntry{
+            .Name = name, .Data = name, .Cipher = ZipFixtureCipher::Aes256, .Password = "secret"};
+    };
+    FFolder.Write(u"dl/locked.zip"_s,
+                  BuildZipArchive({locked("a.iff"),
+                                   locked("b.iff"),
+                                   {.Name = "password.txt", .Data = "ask the author"}}));
+    for (const char* guess : {"one", "two", "three"})
+        FUser.ExpectPassword(QString::fromLatin1(guess));
+
+    FileIntake intake(FUser, FLanguage, NoPacks, Temp({}));
+    intake.SelectFiles({Dl(u"nested.7z"_s), Dl(u"locked.zip"_s)});
+
+    const QString inner = N(Dl(u"nested.7z/inner.zip"_s));
+    EXPECT_EQ(TreeLines(intake), QStringList({u"Selected Files"_s, u"  Objects"_s,
+                                              u"    "_s + inner + N(u"/inner.tgz/pipe.iff"_s)}));
+    QStringList readmes;
+    for (const ReadmeFile& readme : intake.Readmes())
+        readmes.append(readme.Name);
+    EXPECT_EQ(readmes,
+              QStringList({N(Dl(u"locked.zip/password.txt"_s)), inner + N(u"/notes.txt"_s)}));
+    EXPECT_EQ(FUser.PasswordPrompts().size(), 3);
+    EXPECT_EQ(FUser.MessageTexts(),
+              QStringList({u"Entry \"a.iff\" in \"%1\" was not extracted: the password is "
+                           u"wrong."_s.arg(N(Dl(u"locked.zip"_s)))}));
 }

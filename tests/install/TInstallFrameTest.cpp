@@ -153,6 +153,25 @@ TEST_F(TInstallFrameTest, NothingInstallableWarnsAndStaysOnStepOne) {
     EXPECT_TRUE(Find<QWidget>("MainPanel")->isVisible());
 }
 
+// The readme of an archive whose files stayed locked is still shown: it may hold the password.
+TEST_F(TInstallFrameTest, AReadmeThatAloneCouldBeOpenedIsStillShown) {
+    FUser.ExpectPassword(std::nullopt);
+    FFrame.SelectFiles({FFolder.Write(
+        u"dl/locked.zip"_s,
+        BuildZipArchive({{.Name = "chair.iff",
+                          .Data = "chair",
+                          .Cipher = ZipFixtureCipher::Aes256,
+                          .Password = "secret"},
+                         {.Name = "password.txt", .Data = "The password is secret"}}))});
+    WaitForWorkerJob(FFrame);
+    EXPECT_EQ(FUser.MessageTexts(),
+              QStringList({u"You didn't select any files which you can install to The Vocks!"_s}));
+    EXPECT_EQ(FFrame.InstallStep(), 2);
+    EXPECT_EQ(TreeLines(), QStringList({u"No Files Found"_s}));
+    EXPECT_FALSE(Find<QPushButton>("Install")->isEnabled());
+    EXPECT_EQ(Find<QPlainTextEdit>("ReadmeText")->toPlainText(), u"The password is secret"_s);
+}
+
 TEST_F(TInstallFrameTest, TheLinkOpensTheOpenDialogForSeveralFiles) {
     const QString chair = FFolder.Write(u"dl/chair.iff"_s, "chair");
     FUser.ExpectFileDialog({.Confirmed = true, .Paths = {chair}});
