@@ -1,3 +1,4 @@
+#include "support/ArchiveFixtures.h"
 #include "support/ProgramRun.h"
 #include "support/TempFolder.h"
 #include "support/ZipFixtures.h"
@@ -37,4 +38,26 @@ TEST(ScanCli, PrintsTheTreeAndReadmesThenRemovesItsTemporaryFolder) {
     EXPECT_EQ(RunCli({u"scan"_s, folder.Path(u"missing.iff"_s)}).Exit, 1);
     EXPECT_EQ(RunCli({u"scan"_s, u"--packs"_s, u"moon"_s, download}).Exit, 2);
     EXPECT_EQ(RunCli({u"scan"_s}).Exit, 2);
+}
+
+TEST(ScanCli, ListsTheEntriesOfArchivesOfEveryFormat) {
+    for (const ArchiveFormat format :
+         {ArchiveFormat::SevenZip, ArchiveFormat::Rar4, ArchiveFormat::Tar, ArchiveFormat::TarGz,
+          ArchiveFormat::TarBz2, ArchiveFormat::TarXz}) {
+        SCOPED_TRACE(ArchiveExtension(format).toStdString());
+        TempFolder folder;
+        const QString download =
+            folder.Write(u"dl/pack"_s + ShortArchiveExtension(format),
+                         BuildArchive(format, {{.Name = "objects/chair.iff", .Data = "chair"}}));
+        QDir().mkpath(folder.Path(u"temp"_s));
+
+        const ProgramRun run = RunCli({u"scan"_s, u"--temp"_s, folder.Path(u"temp"_s), download});
+        EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
+        EXPECT_TRUE(run.Out.startsWith(u"100\t"_s + QDir::toNativeSeparators(download) +
+                                       QDir::separator() + u"chair.iff\t"_s))
+            << run.Out.toStdString();
+        EXPECT_EQ(run.Out.count(u'\n'), 1);
+        EXPECT_EQ(QDir(folder.Path(u"temp"_s)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList());
+    }
 }
