@@ -20,7 +20,7 @@
 #include "journal/Recovery.h"
 #include "language/BuiltInEnglish.h"
 #include "language/LanguageLocale.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 #include "removal/TDeleteFrame.h"
 
 #include <QCloseEvent>
@@ -161,8 +161,7 @@ bool TMainForm::FormCreate(const ZipEngineCheck& checkZipEngine) {
 // A change that a crash cut short is undone before any tab reads the game folder or
 // files.iff.
 void TMainForm::RecoverUnfinishedOperations() {
-    const RecoveryReport report =
-        RecoverOperations(ProgramFolder(), FLanguage, OperationsLockWaitMs);
+    const RecoveryReport report = RecoverOperations(DataFolder(), FLanguage, OperationsLockWaitMs);
     for (const QString& message : report.Messages) {
         if (report.Consistent)
             FInteraction->Inform(message);
@@ -307,7 +306,7 @@ void TMainForm::SetOnTop(bool onTop) {
 void TMainForm::LoadReadme() {
     const QString readmeFile = FLanguage.GetString(QStringLiteral("ReadmeFile"));
     const std::optional<QString> text =
-        ReadReadme(JoinCaseInsensitive(ProgramFolder(), readmeFile));
+        ReadReadme(JoinCaseInsensitive(ProgramFilesFolder(), readmeFile));
     FReadme->setPlainText(
         text ? *text
              : ReplacePlaceholder(FLanguage.GetString(QStringLiteral("ReadmeNotFound")),

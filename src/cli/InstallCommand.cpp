@@ -6,7 +6,7 @@
 #include "hood/HoodDetails.h"
 #include "install/InstallExecution.h"
 #include "install/IntakeTree.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -199,7 +199,7 @@ int Install(InstallOptions& options, CliIo& io) {
                   .Packs = *options.Packs},
         // Each file already there is put to the console, which answers by the options.
         .FileExistsDefault = FileExistsAnswer::Ask,
-        .DatabaseFile = JoinCaseInsensitive(ProgramFolder(), QStringLiteral("files.iff"))};
+        .DatabaseFile = JoinCaseInsensitive(DataFolder(), QStringLiteral("files.iff"))};
     InstallInteraction user(io.Err, options);
     const InstallResult result = InstallTickedFiles(request, reading.Language(), user);
     bool failed = result.Cancelled || !result.Recorded;
