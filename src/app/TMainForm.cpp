@@ -158,6 +158,13 @@ bool TMainForm::FormCreate(const ZipEngineCheck& checkZipEngine) {
     return true;
 }
 
+void TMainForm::OpenDownloads(const QStringList& paths) {
+    QStringList absolute;
+    for (const QString& path : paths)
+        absolute.append(QFileInfo(path).absoluteFilePath());
+    FInstallFrame->SelectFiles(absolute);
+}
+
 // A change that a crash cut short is undone before any tab reads the game folder or
 // files.iff.
 void TMainForm::RecoverUnfinishedOperations() {
