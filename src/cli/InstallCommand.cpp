@@ -21,7 +21,7 @@ const char* const Usage =
     "                              [--on-conflict skip|overwrite] [--rename OLD=NEW]...\n"
     "                              [--comment TEXT] [--bitmaps yes|no] [--yes] PATH...\n"
     "Reads files, folders and zip archives as the install tab does and installs everything\n"
-    "installable into the game folder DIR, recording each file in files.iff in the program\n"
+    "installable into the game folder DIR, recording each file in files.iff in the data\n"
     "folder. Prints one line per file: installed, skipped or failed, the kind, the target.\n"
     "Without --game and --packs (tevarin, ossery, fennick, glimmet, wendle or all, comma-\n"
     "separated) the stored settings decide. Houses and areas go to neighbourhood N\n"
