@@ -33,6 +33,14 @@ foreach(file IN LISTS expected)
   endif()
 endforeach()
 
+# Every library the programs link must be found where they are installed.
+foreach(program packwright packwright-cli)
+  execute_process(COMMAND ldd ${STAGE}/usr/bin/${program} OUTPUT_VARIABLE libraries)
+  if(libraries MATCHES "([^\n]*not found)")
+    message(SEND_ERROR "${program}: ${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+
 foreach(check
     "${DESKTOP_FILE_VALIDATE};${STAGE}/usr/share/applications/${APPLICATION_ID}.desktop"
     "${APPSTREAMCLI};validate;--no-net;${STAGE}/usr/share/metainfo/${APPLICATION_ID}.metainfo.xml")
