@@ -62,7 +62,7 @@ ProgramPlaces ResolveProgramPlaces(const ProgramSurroundings& surroundings) {
 }
 
 ProgramPlaces CurrentProgramPlaces() {
-    ProgramSurroundings surroundings = ThisRunsSurroundings();
+    const ProgramSurroundings surroundings = ThisRunsSurroundings();
     if (!surroundings.HomeOverride.isEmpty())
         return ResolveProgramPlaces(surroundings);
     static const ProgramPlaces decided = ResolveProgramPlaces(surroundings);
