@@ -4,7 +4,7 @@
 #include "app/SettingsChecks.h"
 #include "common/Interaction.h"
 #include "language/TLanguage.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 
 #include <QDir>
 
@@ -177,14 +177,14 @@ bool SettingsEngine::GameFolderAccepted(const QString& folder) const {
 QString SettingsEngine::PictureOrDefault(const QString& path) const {
     if (!path.isEmpty())
         return path;
-    return QDir::toNativeSeparators(ProgramFolder() +
+    return QDir::toNativeSeparators(ProgramFilesFolder() +
                                     FLanguage.GetString(QStringLiteral("DefaultPicFile")));
 }
 
 QString SettingsEngine::LanguageOrDefault(const QString& path) const {
     if (!path.isEmpty())
         return path;
-    return QDir::toNativeSeparators(ProgramFolder() + QStringLiteral("English.lng"));
+    return QDir::toNativeSeparators(ProgramFilesFolder() + QStringLiteral("English.lng"));
 }
 
 void SettingsEngine::ShowStoredExpansion(const StoredSettings& stored, ShownOptions& shown) {

@@ -20,7 +20,7 @@
 #include "journal/Recovery.h"
 #include "language/BuiltInEnglish.h"
 #include "language/LanguageLocale.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 #include "removal/TDeleteFrame.h"
 
 #include <QCloseEvent>
@@ -157,11 +157,17 @@ bool TMainForm::FormCreate(const ArchiveEngineCheck& checkArchiveEngines) {
     return true;
 }
 
+void TMainForm::OpenDownloads(const QStringList& paths) {
+    QStringList absolute;
+    for (const QString& path : paths)
+        absolute.append(QFileInfo(path).absoluteFilePath());
+    FInstallFrame->SelectFiles(absolute);
+}
+
 // A change that a crash cut short is undone before any tab reads the game folder or
 // files.iff.
 void TMainForm::RecoverUnfinishedOperations() {
-    const RecoveryReport report =
-        RecoverOperations(ProgramFolder(), FLanguage, OperationsLockWaitMs);
+    const RecoveryReport report = RecoverOperations(DataFolder(), FLanguage, OperationsLockWaitMs);
     for (const QString& message : report.Messages) {
         if (report.Consistent)
             FInteraction->Inform(message);
@@ -309,7 +315,7 @@ void TMainForm::SetOnTop(bool onTop) {
 void TMainForm::LoadReadme() {
     const QString readmeFile = FLanguage.GetString(QStringLiteral("ReadmeFile"));
     const std::optional<QString> text =
-        ReadReadme(JoinCaseInsensitive(ProgramFolder(), readmeFile));
+        ReadReadme(JoinCaseInsensitive(ProgramFilesFolder(), readmeFile));
     FReadme->setPlainText(
         text ? *text
              : ReplacePlaceholder(FLanguage.GetString(QStringLiteral("ReadmeNotFound")),

@@ -39,6 +39,10 @@ public:
     // Proves the archive libraries, shows the first tab, loads the settings and the install tab's
     // picture. False when the program cannot run and must end.
     bool FormCreate(const ArchiveEngineCheck& checkArchiveEngines = CheckArchiveEngines);
+    // Files named on the command line (a file manager's "Open with") are taken as if dropped
+    // on the install tab. The tab stays where start-up left it, so that settings it sent the
+    // user to fix are not passed over.
+    void OpenDownloads(const QStringList& paths);
 
     TLanguage& Language() { return FLanguage; }
     TPageControl* Pages() const { return FPages; }

@@ -12,6 +12,9 @@ int main(int argc, char* argv[]) {
     if (!mainForm.FormCreate())
         return 1;
     mainForm.show();
+    const QStringList downloads = QApplication::arguments().mid(1);
+    if (!downloads.isEmpty())
+        mainForm.OpenDownloads(downloads);
     // PACKWRIGHT_SCREENSHOTS=DIR: pictures of every tab into DIR, then the program ends.
     const QString screenshots = qEnvironmentVariable("PACKWRIGHT_SCREENSHOTS");
     if (!screenshots.isEmpty())

@@ -11,6 +11,7 @@ struct ReasonKey {
 
 constexpr ReasonKey ReasonKeys[] = {
     {.Reason = ArchiveFailureReason::NotAnArchive, .TextKey = u"ArchiveReasonNotAnArchive"},
+    {.Reason = ArchiveFailureReason::Missing, .TextKey = u"ArchiveReasonMissing"},
     {.Reason = ArchiveFailureReason::Damaged, .TextKey = u"ArchiveReasonDamaged"},
     {.Reason = ArchiveFailureReason::Truncated, .TextKey = u"ArchiveReasonTruncated"},
     {.Reason = ArchiveFailureReason::Checksum, .TextKey = u"ArchiveReasonChecksum"},

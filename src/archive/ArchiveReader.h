@@ -22,6 +22,7 @@ struct ArchiveEntry {
 // What went wrong in the library, in terms the user's language words.
 enum class ArchiveFailureReason {
     NotAnArchive,
+    Missing,
     Damaged,
     Truncated,
     Checksum,

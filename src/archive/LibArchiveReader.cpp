@@ -43,6 +43,8 @@ ArchiveFailureReason ReadFailureReason(int error) {
     case EILSEQ:
     case -1:
         return ArchiveFailureReason::Damaged;
+    case ENOENT:
+        return ArchiveFailureReason::Missing;
     case ENOMEM:
         return ArchiveFailureReason::Memory;
     case 0:

@@ -75,6 +75,8 @@ ArchiveFailureReason ReasonOf(int zipCode) {
     switch (zipCode) {
     case ZIP_ER_NOZIP:
         return ArchiveFailureReason::NotAnArchive;
+    case ZIP_ER_NOENT:
+        return ArchiveFailureReason::Missing;
     case ZIP_ER_INCONS:
     case ZIP_ER_ZLIB:
         return ArchiveFailureReason::Damaged;

@@ -3,7 +3,7 @@
 #include "cli/GameFolderChoice.h"
 #include "formats/FarMessages.h"
 #include "language/BuiltInEnglish.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 #include "removal/ContentLoad.h"
 
 ContentCliSession::ContentCliSession(CliIo& io) : FIo(io), FConsole(io.Err), FFar(FConsole) {
@@ -23,6 +23,6 @@ std::optional<QString> ContentCliSession::GameFolder(QStringList& args) {
 
 ContentNode ContentCliSession::Load(const QString& gameFolder) {
     const FoundContent found =
-        LoadFoundContent(gameFolder, ProgramFolder(), FDb, FConsole, FLanguage, nullptr);
+        LoadFoundContent(gameFolder, DataFolder(), FDb, FConsole, FLanguage, nullptr);
     return BuildContentOutline(found, FLanguage);
 }

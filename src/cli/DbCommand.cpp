@@ -3,7 +3,7 @@
 #include "common/DayCountDate.h"
 #include "common/PathRules.h"
 #include "formats/InstalledFilesDb.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 
 #include <QFileInfo>
 
@@ -12,7 +12,7 @@ namespace {
 // while a program without a database yet simply has nothing installed.
 std::optional<QString> DatabaseFile(const QStringList& args) {
     if (args.isEmpty())
-        return JoinCaseInsensitive(ProgramFolder(), QStringLiteral("files.iff"));
+        return JoinCaseInsensitive(DataFolder(), QStringLiteral("files.iff"));
     return QFileInfo(args[0]).isFile() ? std::optional(args[0]) : std::nullopt;
 }
 
@@ -39,7 +39,7 @@ constexpr CliSubcommand Subcommands[] = {
      "usage: packwright-cli db list [FILE]\n"
      "Prints one line per record of the installed-files database: kind, file name,\n"
      "install time (ISO 8601, local time), comment. FILE defaults to files.iff in the\n"
-     "program folder. Records of files that no longer exist are left out.\n",
+     "data folder. Records of files that no longer exist are left out.\n",
      RunDbList},
 };
 

@@ -10,7 +10,7 @@
 #include "export/GameContentLists.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -97,18 +97,17 @@ int RunExportCommand(const QStringList& args, CliIo& io) {
         return io.BadUsage(QString::fromLatin1(Usage));
     TLanguage language;
     language.SetDefaultLanguage(BuiltInEnglishLines());
-    ExportChoices choices = ReadExportChoices(language, ProgramFolder());
+    ExportChoices choices = ReadExportChoices(language, CurrentProgramPlaces());
     if (!ApplyOptions(parser, options, choices))
         return io.BadUsage(QString::fromLatin1(Usage));
     const std::optional<QString> game = ChosenGameFolder(parser.value(options.Game), io);
     if (!game)
         return ExitFailure;
     ConsoleInteraction console(io.Err);
-    GameContentLists lists(
-        {.GameFolder = *game, .ProgramFolder = ProgramFolder(), .TempFolder = {}}, console,
-        language);
+    GameContentLists lists({.GameFolder = *game, .DataFolder = DataFolder(), .TempFolder = {}},
+                           console, language);
     const ExportJob job{.Choices = choices,
-                        .ProgramFolder = ProgramFolder(),
+                        .Places = CurrentProgramPlaces(),
                         .ProdVersion = ProdVersion.toString(),
                         .Website = ProgramWebsite.toString(),
                         .Confirmed = parser.isSet(options.Yes)};

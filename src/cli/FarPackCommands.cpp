@@ -7,7 +7,7 @@
 #include "farpack/FarPacking.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -134,7 +134,7 @@ int Pack(const PackArguments& arguments, CliIo& io, Interaction& interaction) {
     FarPackRequest request{{*game, QFileInfo(arguments.Archive).absoluteFilePath(),
                             QFileInfo(arguments.Backup).absoluteFilePath()},
                            arguments.Comment,
-                           JoinCaseInsensitive(ProgramFolder(), QStringLiteral("files.iff")),
+                           JoinCaseInsensitive(DataFolder(), QStringLiteral("files.iff")),
                            arguments.OnConflict,
                            {}};
     const std::optional<std::vector<FarCandidate>> selected =

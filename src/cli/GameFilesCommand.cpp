@@ -1,7 +1,7 @@
 #include "cli/CliCommands.h"
 #include "cli/ConsoleInteraction.h"
 #include "common/PathRules.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 #include "removal/GameFileListWriter.h"
 
 #include <QDir>
@@ -12,7 +12,7 @@ const char* const GameFilesUsage =
     "usage: packwright-cli gamefiles --game DIR [-o FILE] [--yes]\n"
     "Writes the list of the game's own files from a clean installation in DIR: every file\n"
     "that the delete tab would otherwise list as custom content. FILE defaults to\n"
-    "QuarnFiles.iff in the program folder. Run it before any custom content is installed.\n"
+    "QuarnFiles.iff in the data folder. Run it before any custom content is installed.\n"
     "An existing FILE is replaced only with --yes or when confirmed on the terminal.\n"
     "Prints the number of files listed and FILE.\n";
 
@@ -58,7 +58,7 @@ int RunGameFilesCommand(const QStringList& arguments, CliIo& io) {
     if (!QFileInfo(game).isDir())
         return io.Fail(QStringLiteral("no such folder: %1").arg(game));
     if (output.isEmpty())
-        output = JoinCaseInsensitive(ProgramFolder(), QStringLiteral("QuarnFiles.iff"));
+        output = JoinCaseInsensitive(DataFolder(), QStringLiteral("QuarnFiles.iff"));
     const GameFileNames names = ListGameFiles(game);
     if (!yes && !MayReplace(output, game, names.Count(), io))
         return io.Fail(QStringLiteral("the list was not replaced"));

@@ -6,7 +6,7 @@
 #include "journal/OperationsFolder.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 
 namespace {
 const char* const Usage =
@@ -29,7 +29,7 @@ int Purge(const OperationsCliArgs& args, CliIo& io) {
                     MessageButtons::YesNo) != MessageAnswer::Yes)
         return io.Fail(QStringLiteral("nothing purged: the purge was not confirmed"));
     try {
-        PurgeCommittedOperations(ProgramFolder(), language, OperationsLockWaitMs);
+        PurgeCommittedOperations(DataFolder(), language, OperationsLockWaitMs);
     } catch (const EPackwrightError& error) {
         return io.Fail(error.Text());
     }
@@ -37,7 +37,7 @@ int Purge(const OperationsCliArgs& args, CliIo& io) {
 }
 
 void List(CliIo& io) {
-    for (const CommittedOperation& operation : CommittedOperations(ProgramFolder()))
+    for (const CommittedOperation& operation : CommittedOperations(DataFolder()))
         io.Record({operation.Id,
                    operation.Header.Time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")),
                    OperationKindWord(operation.Header.Kind),

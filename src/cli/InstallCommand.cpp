@@ -6,7 +6,7 @@
 #include "hood/HoodDetails.h"
 #include "install/InstallExecution.h"
 #include "install/IntakeTree.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,7 +22,7 @@ const char* const Usage =
     "                              [--comment TEXT] [--bitmaps yes|no] [--yes] PATH...\n"
     "Reads files, folders and archives (zip, 7z, rar, tar, tar.gz/.tgz, tar.bz2/.tbz2,\n"
     "tar.xz/.txz) as the install tab does and installs everything installable into the\n"
-    "game folder DIR, recording each file in files.iff in the program folder. Prints one\n"
+    "game folder DIR, recording each file in files.iff in the data folder. Prints one\n"
     "line per file: installed, skipped or failed, the kind, the target.\n"
     "Without --game and --packs (tevarin, ossery, fennick, glimmet, wendle or all, comma-\n"
     "separated) the stored settings decide. Houses and areas go to neighbourhood N\n"
@@ -200,7 +200,7 @@ int Install(InstallOptions& options, CliIo& io) {
                   .Packs = *options.Packs},
         // Each file already there is put to the console, which answers by the options.
         .FileExistsDefault = FileExistsAnswer::Ask,
-        .DatabaseFile = JoinCaseInsensitive(ProgramFolder(), QStringLiteral("files.iff"))};
+        .DatabaseFile = JoinCaseInsensitive(DataFolder(), QStringLiteral("files.iff"))};
     InstallInteraction user(io.Err, options);
     const InstallResult result = InstallTickedFiles(request, reading.Language(), user);
     bool failed = result.Cancelled || !result.Recorded;

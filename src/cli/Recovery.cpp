@@ -5,13 +5,12 @@
 #include "journal/Recovery.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 
 bool RecoverFirst(CliIo& io) {
     TLanguage language;
     language.SetDefaultLanguage(BuiltInEnglishLines());
-    const RecoveryReport report =
-        RecoverOperations(ProgramFolder(), language, OperationsLockWaitMs);
+    const RecoveryReport report = RecoverOperations(DataFolder(), language, OperationsLockWaitMs);
     ConsoleInteraction console(io.Err);
     for (const QString& message : report.Messages) {
         if (report.Consistent)

@@ -8,7 +8,7 @@
 #include "journal/Undo.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 
 #include <algorithm>
 
@@ -26,7 +26,7 @@ const char* const Usage =
 
 // An id that names no operation asks nothing: the undo refuses it at once.
 bool Confirmed(const QString& id, const TLanguage& language, ConsoleInteraction& console) {
-    const QList<CommittedOperation> committed = CommittedOperations(ProgramFolder());
+    const QList<CommittedOperation> committed = CommittedOperations(DataFolder());
     const auto operation = std::ranges::find(committed, id, &CommittedOperation::Id);
     if (operation == committed.cend())
         return true;
@@ -55,7 +55,7 @@ int RunUndoCommand(const QStringList& arguments, CliIo& io) {
     if (!args->Has("--yes") && !Confirmed(id, language, console))
         return io.Fail(QStringLiteral("nothing undone: the undo was not confirmed"));
     try {
-        const UndoReport report = UndoCommittedOperation(ProgramFolder(), id, args->Has("--force"),
+        const UndoReport report = UndoCommittedOperation(DataFolder(), id, args->Has("--force"),
                                                          language, OperationsLockWaitMs);
         if (!report.Complete) {
             console.Fail(report.Message);

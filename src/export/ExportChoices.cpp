@@ -2,6 +2,7 @@
 
 #include "export/ExportListKinds.h"
 #include "language/TLanguage.h"
+#include "platform/ProgramPlaces.h"
 #include "platform/SettingsStore.h"
 
 namespace {
@@ -18,16 +19,16 @@ bool FlagOr(const QSettings& store, const QString& name, bool fallback) {
 }
 } // namespace
 
-ExportChoices ReadExportChoices(const TLanguage& language, const QString& programFolder) {
+ExportChoices ReadExportChoices(const TLanguage& language, const ProgramPlaces& places) {
     const std::unique_ptr<QSettings> store = OpenSettingsStore();
     ExportChoices choices;
     choices.Exported = ParseListSelection(store->value(QStringLiteral("ListSel")).toString());
     choices.OutputFile =
         TextOr(*store, QStringLiteral("ListFile"),
-               programFolder + language.GetString(QStringLiteral("DefaultExportName")));
+               places.Data + language.GetString(QStringLiteral("DefaultExportName")));
     choices.TemplateFile =
         TextOr(*store, QStringLiteral("ListTemplate"),
-               programFolder + language.GetString(QStringLiteral("DefaultTemplate")));
+               places.Files + language.GetString(QStringLiteral("DefaultTemplate")));
     choices.Title = TextOr(*store, QStringLiteral("ListTitle"),
                            language.GetString(QStringLiteral("ListDefaultTitle")));
     choices.Links = FlagOr(*store, QStringLiteral("ListLinks"), true);

@@ -6,6 +6,7 @@
 #include <QString>
 
 class TLanguage;
+struct ProgramPlaces;
 
 // What the export tab remembers between runs, with the defaults filled in.
 struct ExportChoices {
@@ -20,8 +21,9 @@ struct ExportChoices {
 };
 
 // The stored choices; each value that is absent or empty takes its default: every list, the
-// language's default file, template and title in the program folder, links and long dates.
-ExportChoices ReadExportChoices(const TLanguage& language, const QString& programFolder);
+// language's default file in the data folder, template in the program files and title, links and
+// long dates.
+ExportChoices ReadExportChoices(const TLanguage& language, const ProgramPlaces& places);
 
 // Stores every choice; false when the store could not be written.
 bool WriteExportChoices(const ExportChoices& choices);

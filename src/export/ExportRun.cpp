@@ -22,8 +22,8 @@ public:
     ExportRunner(const ExportJob& job, ExportListSource& source, Interaction& interaction,
                  const TLanguage& language)
         : FJob(job), FSource(source), FInteraction(interaction), FLanguage(language),
-          FOutput(QDir(job.ProgramFolder).absoluteFilePath(job.Choices.OutputFile)),
-          FTemplate(QDir(job.ProgramFolder).absoluteFilePath(job.Choices.TemplateFile)) {}
+          FOutput(QDir(job.Places.Data).absoluteFilePath(job.Choices.OutputFile)),
+          FTemplate(QDir(job.Places.Files).absoluteFilePath(job.Choices.TemplateFile)) {}
 
     ExportResult Run() {
         if (!Confirmed())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/ExportChoices.h"
+#include "platform/ProgramPlaces.h"
 
 class ExportListSource;
 class Interaction;
@@ -8,8 +9,9 @@ class TLanguage;
 
 struct ExportJob {
     ExportChoices Choices;
-    // Relative output and template paths are taken from here.
-    QString ProgramFolder;
+    // A relative output path is taken from the data folder, a relative template from the
+    // program files.
+    ProgramPlaces Places;
     QString ProdVersion;
     QString Website;
     // The overwrite and extension questions count as answered Yes.

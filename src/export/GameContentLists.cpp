@@ -117,8 +117,7 @@ GameContentLists::GameContentLists(const GameContentPlaces& places, Interaction&
 QList<ExportList> GameContentLists::Build(const QList<ContentKind>& kinds,
                                           ProgressHandle& progress) {
     ClearTempFolder(progress);
-    std::optional<GameFileList> gameFiles =
-        GameFileList::Load(FPlaces.ProgramFolder + GameFilesName);
+    std::optional<GameFileList> gameFiles = GameFileList::Load(FPlaces.DataFolder + GameFilesName);
     if (!gameFiles)
         FInteraction.Warn(
             ReplacePlaceholder(FLanguage.GetString(QStringLiteral("ExportQuarnFilesMissing")),
@@ -126,7 +125,7 @@ QList<ExportList> GameContentLists::Build(const QList<ContentKind>& kinds,
     progress.SetPercent(GameFilesReadPercent);
     FDb.SetErrorMessage(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("DBError")),
                                            u"FileName", DatabaseName));
-    FDb.Load(FPlaces.ProgramFolder + DatabaseName);
+    FDb.Load(FPlaces.DataFolder + DatabaseName);
     progress.SetPercent(DatabaseReadPercent);
     FoundContent content = ScanGameFolder(FPlaces.GameFolder, gameFiles.value_or(GameFileList()),
                                           [&](int percent) { progress.SetPercent(percent); });

@@ -9,7 +9,7 @@ class TLanguage;
 struct GameContentPlaces {
     QString GameFolder;
     // Holds files.iff and QuarnFiles.iff.
-    QString ProgramFolder;
+    QString DataFolder;
     // Emptied at every export.
     QString TempFolder;
 };

@@ -9,7 +9,7 @@
 #include "export/GameContentLists.h"
 #include "export/ListOrderMoves.h"
 #include "export/MarkupEscape.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 #include "widgets/WorkerJob.h"
 
 #include <QCheckBox>
@@ -98,7 +98,7 @@ TListExportFrame::TListExportFrame(Interaction& interaction, QWidget* owner)
     setObjectName(QStringLiteral("ExportFrame"));
     BuildControls();
     ConnectControls();
-    FillLists(ReadExportChoices(FExportLanguage, ProgramFolder()).Exported);
+    FillLists(ReadExportChoices(FExportLanguage, CurrentProgramPlaces()).Exported);
     connect(&FExportLanguage, &TLanguage::OnLanguageLoaded, this,
             &TListExportFrame::ExportLanguageLanguageLoaded);
     resize(640, 420);
@@ -238,7 +238,7 @@ void TListExportFrame::ExportLanguageLanguageLoaded() {
 }
 
 void TListExportFrame::ApplyStoredChoices() {
-    const ExportChoices choices = ReadExportChoices(FExportLanguage, ProgramFolder());
+    const ExportChoices choices = ReadExportChoices(FExportLanguage, CurrentProgramPlaces());
     FFileName->setText(QDir::toNativeSeparators(choices.OutputFile));
     FTemplate->setText(QDir::toNativeSeparators(choices.TemplateFile));
     FListName->setText(choices.Title);
@@ -249,7 +249,7 @@ void TListExportFrame::ApplyStoredChoices() {
 }
 
 void TListExportFrame::UpdateExportControls() {
-    const QString templateFile = QDir(ProgramFolder()).absoluteFilePath(FTemplate->text());
+    const QString templateFile = QDir(ProgramFilesFolder()).absoluteFilePath(FTemplate->text());
     FListExport->setEnabled(!FFileName->text().isEmpty() && !FTemplate->text().isEmpty() &&
                             QFileInfo(templateFile).isFile() && FExportList->count() > 0);
     FMakeLinks->setEnabled(IsMarkupFile(FFileName->text()));
@@ -315,12 +315,12 @@ void TListExportFrame::ListExportClick() {
                                     .Title = FListName->text(),
                                     .Links = FMakeLinks->isChecked(),
                                     .LongDate = FLongDate->isChecked()},
-                        .ProgramFolder = ProgramFolder(),
+                        .Places = CurrentProgramPlaces(),
                         .ProdVersion = FProdVersion,
                         .Website = ProgramWebsite.toString(),
                         .Confirmed = false};
     const GameContentPlaces places{
-        .GameFolder = FVocksPath, .ProgramFolder = ProgramFolder(), .TempFolder = FTempFolder};
+        .GameFolder = FVocksPath, .DataFolder = DataFolder(), .TempFolder = FTempFolder};
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     RunWorkerJob(
         *this, FInteraction,

@@ -2,7 +2,7 @@
 
 #include "common/PathRules.h"
 #include "language/TLanguage.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>
@@ -22,7 +22,7 @@ FarTabSettings ReadFarTabSettings(const QString& gameFolder, const TLanguage& la
             language.GetString(QStringLiteral("DefaultFarName")));
     if (settings.IFFDir.isEmpty())
         settings.IFFDir = QDir::toNativeSeparators(
-            ProgramFolder() + language.GetString(QStringLiteral("DefaultIFFBackupName")));
+            DataFolder() + language.GetString(QStringLiteral("DefaultIFFBackupName")));
     return settings;
 }
 

@@ -11,7 +11,7 @@ struct FarTabSettings {
 };
 
 // The stored values, each replaced by its default when empty: MyObjects.far in the game's
-// GameData\UserObjects folder, and IFFBackup in the program folder.
+// GameData\UserObjects folder, and IFFBackup in the data folder.
 FarTabSettings ReadFarTabSettings(const QString& gameFolder, const TLanguage& language);
 
 // Stores both values, leaving every other setting as it is; false when the store could not

@@ -6,7 +6,7 @@
 #include "farpack/FarPacking.h"
 #include "farpack/FarTabSettings.h"
 #include "formats/InstalledFilesDb.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 #include "widgets/TTickTree.h"
 #include "widgets/WorkerJob.h"
 
@@ -24,7 +24,7 @@ namespace {
 constexpr int CandidateRole = Qt::UserRole + 1;
 
 QString DatabaseFile() {
-    return JoinCaseInsensitive(ProgramFolder(), QStringLiteral("files.iff"));
+    return JoinCaseInsensitive(DataFolder(), QStringLiteral("files.iff"));
 }
 
 template <typename Control> Control* Named(QWidget* owner, const char* name) {

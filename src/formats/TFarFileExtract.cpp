@@ -2,7 +2,7 @@
 #include "common/PathRules.h"
 #include "formats/FarEntryNames.h"
 #include "formats/TFarFile.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,7 +48,7 @@ bool TFarFile::ExtractAll(const QString& folder) {
 QString TFarFile::ResolveTarget(const QString& target) const {
     const QString base = !FRootDir.isEmpty()    ? FRootDir
                          : !FFileName.isEmpty() ? QFileInfo(FFileName).absolutePath()
-                                                : ProgramFolder();
+                                                : DataFolder();
     const QString path = ToSlashes(target);
     if (path.startsWith(QLatin1Char('/')))
         return DriveOf(QDir::fromNativeSeparators(base)) + path;

@@ -9,7 +9,7 @@
 #include "install/MissingDropPicture.h"
 #include "install/TDropImage.h"
 #include "install/TInstallFilesPanel.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 #include "widgets/WorkerJob.h"
 
 #include <QGuiApplication>
@@ -150,7 +150,7 @@ void TInstallFrame::InstallClick() {
         .GameFolder = WithTrailingSeparator(FVocksPath),
         .Packs = FExpansion,
         .FileExistsDefault = FFileExistsDefault,
-        .DatabaseFile = JoinCaseInsensitive(ProgramFolder(), QStringLiteral("files.iff"))});
+        .DatabaseFile = JoinCaseInsensitive(DataFolder(), QStringLiteral("files.iff"))});
     RunWorkerJob(
         *this, *FInteraction,
         [this, request](Interaction& worker) {

@@ -13,10 +13,10 @@
 namespace {
 const QString QuarnFilesName = QStringLiteral("QuarnFiles.iff");
 
-GameFileList ReadGameFiles(const QString& programFolder, Interaction& interaction,
+GameFileList ReadGameFiles(const QString& dataFolder, Interaction& interaction,
                            const TLanguage& language) {
     std::optional<GameFileList> list =
-        GameFileList::Load(JoinCaseInsensitive(programFolder, QuarnFilesName));
+        GameFileList::Load(JoinCaseInsensitive(dataFolder, QuarnFilesName));
     if (list)
         return std::move(*list);
     interaction.Warn(ReplacePlaceholder(language.GetString(QStringLiteral("DeleteQuarnFilesError")),
@@ -25,7 +25,7 @@ GameFileList ReadGameFiles(const QString& programFolder, Interaction& interactio
 }
 } // namespace
 
-FoundContent LoadFoundContent(const QString& gameFolder, const QString& programFolder,
+FoundContent LoadFoundContent(const QString& gameFolder, const QString& dataFolder,
                               InstalledFilesDb& db, Interaction& interaction,
                               const TLanguage& language, ProgressHandle* progress) {
     const auto report = [progress](int percent) {
@@ -33,8 +33,8 @@ FoundContent LoadFoundContent(const QString& gameFolder, const QString& programF
             progress->SetPercent(percent);
     };
     report(0);
-    const GameFileList gameFiles = ReadGameFiles(programFolder, interaction, language);
-    db.Load(JoinCaseInsensitive(programFolder, QStringLiteral("files.iff")));
+    const GameFileList gameFiles = ReadGameFiles(dataFolder, interaction, language);
+    db.Load(JoinCaseInsensitive(dataFolder, QStringLiteral("files.iff")));
     report(10);
     FoundContent found = ScanGameFolder(gameFolder, gameFiles, report);
     AddRecordedLots(found, db, gameFolder);

@@ -6,7 +6,7 @@
 #include "common/Placeholders.h"
 #include "formats/FarMessages.h"
 #include "install/DeleteFolderTree.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 #include "removal/ContentDeletion.h"
 #include "removal/ContentLoad.h"
 #include "removal/ContentOutline.h"
@@ -116,7 +116,7 @@ void TDeleteFrame::LoadInstalledContent() {
         DeleteFolderTree(FTempFolder);
         QDir().mkpath(FTempFolder);
     }
-    const FoundContent found = LoadFoundContent(FVocksPath, ProgramFolder(), FDb, FInteraction,
+    const FoundContent found = LoadFoundContent(FVocksPath, DataFolder(), FDb, FInteraction,
                                                 FDeleteLanguage, progress.get());
     const ContentNode root = BuildContentOutline(found, FDeleteLanguage);
     if (root.Children.empty())

@@ -8,7 +8,7 @@
 #include "journal/OperationText.h"
 #include "journal/Undo.h"
 #include "language/TLanguage.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 #include "widgets/WorkerJob.h"
 
 #include <QDir>
@@ -104,7 +104,7 @@ THistoryForm::THistoryForm(const QString& dataFolder, const TLanguage& language,
 
 THistoryForm& THistoryForm::Open(QWidget& owner, const TLanguage& language,
                                  Interaction& interaction) {
-    auto* history = new THistoryForm(ProgramFolder(), language, interaction, &owner);
+    auto* history = new THistoryForm(DataFolder(), language, interaction, &owner);
     history->setAttribute(Qt::WA_DeleteOnClose);
     history->open();
     return *history;

@@ -102,6 +102,31 @@ TEST_F(TMainFormTest, StaysOpenWhileATabsJobRunsOnAWorker) {
     EXPECT_FALSE(QFileInfo::exists(Form->TempFolder()));
 }
 
+// What a file manager's "Open with" passes, relative to where the program was started.
+TEST_F(TMainFormTest, FilesNamedAtStartAreTakenAsADropAndAMissingOneIsRefused) {
+    Sandbox.WriteSettings();
+    Sandbox.WriteFile(u"dl/set.zip"_s, BuildZipArchive({{.Name = "chair.iff", .Data = "chair"}}));
+    const QString started = QDir::currentPath();
+    QDir::setCurrent(Sandbox.Path(u"dl"_s));
+    Start();
+    Form->OpenDownloads({u"set.zip"_s});
+    QDir::setCurrent(started);
+    WaitForWorkerJob(*Form->InstallFrame());
+    EXPECT_EQ(ActivePage(), InstallPage);
+    EXPECT_EQ(Form->InstallFrame()->InstallStep(), 2);
+    EXPECT_EQ(Form->InstallFrame()->TickedFiles().size(), 1);
+
+    Form->InstallFrame()->ResetToStep1();
+    Form->OpenDownloads({Sandbox.Path(u"dl/gone.zip"_s)});
+    WaitForWorkerJob(*Form->InstallFrame());
+    EXPECT_EQ(Form->InstallFrame()->InstallStep(), 1);
+    ASSERT_EQ(User.Messages().size(), 2);
+    EXPECT_EQ(User.Messages()[0].Text, u"The zip archive \""_s + Sandbox.Path(u"dl/gone.zip"_s) +
+                                           u"\" cannot be read: there is no such file."_s);
+    EXPECT_EQ(User.Messages()[1].Text,
+              u"You didn't select any files which you can install to The Vocks!"_s);
+}
+
 TEST_F(TMainFormTest, AnInstallACrashCutShortIsUndoneAtStartAndTheUserIsTold) {
     Sandbox.WriteSettings();
     const QString chair = Sandbox.WriteFile(u"game/GameData/UserObjects/chair.iff"_s, "new");

@@ -1,6 +1,7 @@
 #include "export/ExportChoices.h"
 
 #include "export/ExportListKinds.h"
+#include "platform/ProgramPlaces.h"
 #include "support/EnglishLanguage.h"
 #include "support/OwnProgramFolder.h"
 #include "support/QtPrinters.h"
@@ -51,9 +52,9 @@ TEST_F(ExportChoicesTest, AbsentOrEmptyValuesTakeDefaultsAndEveryChoiceIsStored)
     FFolder.Write(u"settings.ini"_s,
                   "[General]\nListSel=\"105;100\"\nListFile=\nListTitle=Mine\nListLinks=0\n"_ba);
     const EnglishLanguage language;
-    EXPECT_EQ(ReadExportChoices(language, u"/prog/"_s),
+    EXPECT_EQ(ReadExportChoices(language, {.Files = u"/prog/"_s, .Data = u"/data/"_s}),
               (ExportChoices{.Exported = {ContentKind::FarFiles, ContentKind::Objects},
-                             .OutputFile = u"/prog/files.html"_s,
+                             .OutputFile = u"/data/files.html"_s,
                              .TemplateFile = u"/prog/filelist_template.html"_s,
                              .Title = u"Mine"_s,
                              .Links = false,

@@ -53,7 +53,7 @@ protected:
                                         .Title = u"T"_s,
                                         .Links = true,
                                         .LongDate = true},
-                            .ProgramFolder = FFolder.Path(),
+                            .Places = {.Files = FFolder.Path(), .Data = FFolder.Path()},
                             .ProdVersion = u"1.0"_s,
                             .Website = u"https://v.example/"_s,
                             .Confirmed = false};

@@ -27,7 +27,7 @@ protected:
     EnglishLanguage FLanguage;
     ScriptedInteraction FInteraction;
     GameContentLists FLists{{.GameFolder = FFolder.Path(u"Game"_s),
-                             .ProgramFolder = FFolder.Path(u"Program/"_s),
+                             .DataFolder = FFolder.Path(u"Program/"_s),
                              .TempFolder = FFolder.Path(u"Temp"_s)},
                             FInteraction,
                             FLanguage};

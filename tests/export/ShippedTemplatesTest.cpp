@@ -1,7 +1,7 @@
 #include "export/ExportFiles.h"
 #include "export/ExportRenderer.h"
 #include "export/TemplateParser.h"
-#include "platform/ProgramFolder.h"
+#include "platform/ProgramPlaces.h"
 #include "support/EnglishLanguage.h"
 #include "support/QtPrinters.h"
 
@@ -28,8 +28,8 @@ QList<ExportList> HostileLists() {
 
 TEST(ShippedTemplates, XmlListIsWellFormedWithHostileNames) {
     EnglishLanguage language;
-    const ExportTemplate parts =
-        ParseTemplate(ReadTemplateFile(ProgramFolder() + u"filelist_template.xml"_s), language);
+    const ExportTemplate parts = ParseTemplate(
+        ReadTemplateFile(ProgramFilesFolder() + u"filelist_template.xml"_s), language);
     const ExportRenderOptions options{.Title = u"My <list>"_s,
                                       .LongDate = true,
                                       .EscapeMarkup = true,

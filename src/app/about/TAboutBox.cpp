@@ -3,11 +3,13 @@
 #include "app/about/AboutCredits.h"
 #include "app/about/AboutTexts.h"
 #include "app/about/ProgramEmblem.h"
-#include "common/ProgramIdentity.h"
 #include "common/Placeholders.h"
+#include "common/ProgramIdentity.h"
 #include "language/BuiltInEnglish.h"
+#include "platform/ProgramPlaces.h"
 #include "widgets/TAutoScroll.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -49,8 +51,8 @@ TAboutBox::TAboutBox(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       FAboutLanguage(this), FNameLbl(PlainLabel(this, "NameLbl")),
       FDateLbl(PlainLabel(this, "DateLbl")), FSiteLbl(PlainLabel(this, "SiteLbl")),
-      FImage1(PlainLabel(this, "Image1")), FOK(new QPushButton(this)),
-      FCredits(CreditsScroll(this)) {
+      FDataLbl(PlainLabel(this, "DataLbl")), FImage1(PlainLabel(this, "Image1")),
+      FOK(new QPushButton(this)), FCredits(CreditsScroll(this)) {
     setObjectName(QStringLiteral("AboutBox"));
     QFont nameFont = FNameLbl->font();
     nameFont.setBold(true);
@@ -76,7 +78,7 @@ TAboutBox::TAboutBox(QWidget* owner)
 void TAboutBox::LayOut() {
     auto* texts = new QVBoxLayout;
     texts->setSpacing(0);
-    for (QLabel* label : {FNameLbl, FDateLbl, FSiteLbl})
+    for (QLabel* label : {FNameLbl, FDateLbl, FSiteLbl, FDataLbl})
         texts->addWidget(label);
     auto* top = new QHBoxLayout;
     top->addLayout(texts, 1);
@@ -120,6 +122,9 @@ void TAboutBox::AboutLanguageLanguageLoaded() {
         ReplacePlaceholder(FAboutLanguage.GetString(QStringLiteral("LastUpdate")), u"Date", FDate));
     FSiteLbl->setText(ReplacePlaceholder(FAboutLanguage.GetString(QStringLiteral("Website")),
                                          u"Website", ProgramWebsite.toString()));
+    FDataLbl->setText(
+        ReplacePlaceholder(FAboutLanguage.GetString(QStringLiteral("DataFolderInUse")), u"Folder",
+                           QDir::toNativeSeparators(DataFolder())));
     FOK->setText(FAboutLanguage.GetString(QStringLiteral("OK")));
     FCredits->SetLines(CreditsLines(FAboutLanguage));
 }

@@ -44,6 +44,8 @@ private:
     QLabel* FNameLbl;
     QLabel* FDateLbl;
     QLabel* FSiteLbl;
+    // Where this run keeps files.iff and what else it writes.
+    QLabel* FDataLbl;
     QLabel* FImage1;
     QPushButton* FOK;
     TAutoScroll* FCredits;

@@ -37,7 +37,9 @@ TEST_F(TAboutBoxTest, EveryLabelFitsItsTextInALargeFont) {
     large.setPixelSize(22);
     Box.setFont(large);
     Box.show();
-    for (const char* name : {"NameLbl", "DateLbl", "SiteLbl"}) {
+    EXPECT_EQ(LabelText("DataLbl"),
+              u"Data folder: "_s + qEnvironmentVariable("PACKWRIGHT_HOME") + u'/');
+    for (const char* name : {"NameLbl", "DateLbl", "SiteLbl", "DataLbl"}) {
         const QLabel* label = Box.findChild<QLabel*>(QLatin1String(name));
         EXPECT_GE(label->width(), label->sizeHint().width()) << name;
         EXPECT_TRUE(Box.rect().contains(label->geometry())) << name;
