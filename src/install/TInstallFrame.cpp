@@ -2,6 +2,7 @@
 
 #include "common/Interaction.h"
 #include "common/PathRules.h"
+#include "install/DownloadFolder.h"
 #include "install/DropPicture.h"
 #include "install/InstallDialogFilter.h"
 #include "install/InstallExecution.h"
@@ -12,6 +13,7 @@
 #include "platform/ProgramFolder.h"
 #include "widgets/WorkerJob.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,18 +28,26 @@ QLabel* NamedLabel(QWidget* owner, const char* name) {
     label->setObjectName(QLatin1String(name));
     return label;
 }
+
+QString LinkText(const QString& text) {
+    return QStringLiteral("<a href=\"#\">%1</a>").arg(text.toHtmlEscaped());
+}
 } // namespace
 
 TInstallFrame::TInstallFrame(QWidget* owner)
     : QWidget(owner), FInstallLanguage(this), FFixFormEvent(this), FMainPanel(new QWidget(this)),
       FDesc1_1a(NamedLabel(FMainPanel, "Desc1_1a")), FDesc1_1b(NamedLabel(FMainPanel, "Desc1_1b")),
-      FDesc1_1c(NamedLabel(FMainPanel, "Desc1_1c")), FImgPanel(new QWidget(FMainPanel)),
-      FDropImg(new TDropImage(FImgPanel)), FFilesPanel(new TInstallFilesPanel(this)) {
+      FDesc1_1c(NamedLabel(FMainPanel, "Desc1_1c")),
+      FAddFolder(NamedLabel(FMainPanel, "AddFolder")), FImgPanel(new QWidget(FMainPanel)),
+      FDropImg(new TDropImage(FImgPanel)), FDropSubtitle(NamedLabel(FMainPanel, "DropSubtitle")),
+      FFilesPanel(new TInstallFilesPanel(this)) {
     setObjectName(QStringLiteral("InstallFrame"));
     FMainPanel->setObjectName(QStringLiteral("MainPanel"));
     FImgPanel->setObjectName(QStringLiteral("ImgPanel"));
     FDropImg->setObjectName(QStringLiteral("DropImg"));
     FDesc1_1b->setTextFormat(Qt::RichText);
+    FAddFolder->setTextFormat(Qt::RichText);
+    FDropSubtitle->setAlignment(Qt::AlignCenter);
 
     auto* heading = new QHBoxLayout;
     heading->setSpacing(4);
@@ -45,6 +55,7 @@ TInstallFrame::TInstallFrame(QWidget* owner)
     heading->addWidget(FDesc1_1b);
     heading->addWidget(FDesc1_1c);
     heading->addStretch(1);
+    heading->addWidget(FAddFolder);
     auto* picture = new QVBoxLayout(FImgPanel);
     picture->setContentsMargins(0, 0, 0, 0);
     picture->addWidget(FDropImg);
@@ -52,6 +63,7 @@ TInstallFrame::TInstallFrame(QWidget* owner)
     main->setContentsMargins(4, 4, 4, 0);
     main->addLayout(heading);
     main->addWidget(FImgPanel, 1);
+    main->addWidget(FDropSubtitle);
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->addWidget(FMainPanel);
@@ -62,6 +74,7 @@ TInstallFrame::TInstallFrame(QWidget* owner)
     connect(FDropImg, &TDropImage::OnClick, this, &TInstallFrame::DropImgClick);
     connect(FDropImg, &TDropImage::FileDropDropFiles, this, &TInstallFrame::SelectFiles);
     connect(FDesc1_1b, &QLabel::linkActivated, this, &TInstallFrame::Desc1_1bClick);
+    connect(FAddFolder, &QLabel::linkActivated, this, &TInstallFrame::AddFolderClick);
     connect(FFilesPanel, &TInstallFilesPanel::BackTo1Click, this, &TInstallFrame::ResetToStep1);
     connect(FFilesPanel, &TInstallFilesPanel::InstallClick, this, &TInstallFrame::InstallClick);
     connect(FFilesPanel, &TInstallFilesPanel::ReadmeUnreadable, this,
@@ -74,10 +87,17 @@ QSize TInstallFrame::FittedSize() const {
     const QLayout& main = *FMainPanel->layout();
     const QSize heading = main.itemAt(0)->sizeHint();
     const QSize picture = FDropImg->Picture().size();
+    const QSize subtitle = FDropSubtitle->sizeHint();
     const QMargins margins = main.contentsMargins();
-    return {std::max(picture.width(), heading.width()) + margins.left() + margins.right(),
-            heading.height() + main.spacing() + picture.height() + margins.top() +
-                margins.bottom()};
+    return {std::max({picture.width(), heading.width(), subtitle.width()}) + margins.left() +
+                margins.right(),
+            heading.height() + picture.height() + subtitle.height() + 2 * main.spacing() +
+                margins.top() + margins.bottom()};
+}
+
+void TInstallFrame::SetInteraction(Interaction& interaction) {
+    FInteraction = &interaction;
+    FFilesPanel->SetInteraction(interaction);
 }
 
 void TInstallFrame::SelectFiles(const QStringList& paths) {
@@ -161,11 +181,28 @@ void TInstallFrame::Desc1_1bClick() {
     request.Kind = FileDialogKind::OpenMultiple;
     request.Title = FInstallLanguage.GetString(QStringLiteral("SelectFiles"));
     request.Filter = InstallDialogFilter(FInstallLanguage);
+    request.InitialPath = StartingDownloadFolder();
     request.Options = FileDialogOption::FileMustExist | FileDialogOption::PathMustExist |
                       FileDialogOption::HideReadOnly | FileDialogOption::HidePlacesBar;
-    const FileDialogAnswer answer = FInteraction->AskForPaths(request);
-    if (answer.Confirmed && !answer.Paths.isEmpty())
-        SelectFiles(answer.Paths);
+    SelectChosen(FInteraction->AskForPaths(request));
+}
+
+void TInstallFrame::AddFolderClick() {
+    FileDialogRequest request;
+    request.Kind = FileDialogKind::Folder;
+    request.Title = FInstallLanguage.GetString(QStringLiteral("SelectFolder"));
+    request.Description = request.Title;
+    request.InitialPath = StartingDownloadFolder();
+    SelectChosen(FInteraction->AskForPaths(request));
+}
+
+// The next dialog starts where the first path chosen lies: in the folder of a file, beside
+// a folder, where its siblings are.
+void TInstallFrame::SelectChosen(const FileDialogAnswer& answer) {
+    if (!answer.Confirmed || answer.Paths.isEmpty())
+        return;
+    RememberDownloadFolder(QFileInfo(answer.Paths.first()).absolutePath());
+    SelectFiles(answer.Paths);
 }
 
 void TInstallFrame::InstallLanguageLanguageLoaded() {
@@ -174,8 +211,8 @@ void TInstallFrame::InstallLanguageLanguageLoaded() {
     const qsizetype at = helpText.indexOf(mark, 0, Qt::CaseInsensitive);
     FDesc1_1a->setText((at < 0 ? helpText : helpText.left(at)).trimmed());
     FDesc1_1c->setText(at < 0 ? QString() : helpText.mid(at + mark.size()).trimmed());
-    FDesc1_1b->setText(
-        QStringLiteral("<a href=\"#\">%1</a>")
-            .arg(FInstallLanguage.GetString(QStringLiteral("ClickHere")).toHtmlEscaped()));
+    FDesc1_1b->setText(LinkText(FInstallLanguage.GetString(QStringLiteral("ClickHere"))));
+    FAddFolder->setText(LinkText(FInstallLanguage.GetString(QStringLiteral("AddFolder"))));
+    FDropSubtitle->setText(FInstallLanguage.GetString(QStringLiteral("DropSubtitle")));
     FFilesPanel->ApplyCaptions(FInstallLanguage);
 }

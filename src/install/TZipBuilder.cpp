@@ -4,6 +4,7 @@
 #include "fileutil/PartialFile.h"
 #include "install/ZipEntryName.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -105,7 +106,9 @@ public:
         const Outcome outcome = Copy(entry.get(), file.File(), password.has_value());
         if (outcome != Outcome::Written)
             return outcome;
-        if (!file.File().flush() || !file.File().setPermissions(ExtractedPermissions))
+        // The entry's own date, not the extraction's: the installed file keeps it.
+        if (!file.File().flush() || !file.File().setPermissions(ExtractedPermissions) ||
+            !file.File().setFileTime(EntryModified(), QFileDevice::FileModificationTime))
             return FailedWith(file.File().errorString());
         if (!file.Commit())
             return FailedWith(file.Error());
@@ -115,6 +118,14 @@ public:
     const QString& Reason() const { return FReason; }
 
 private:
+    QDateTime EntryModified() const {
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        zip_stat_index(FArchive, FIndex, 0, &stat);
+        return (stat.valid & ZIP_STAT_MTIME) ? QDateTime::fromSecsSinceEpoch(stat.mtime)
+                                             : QDateTime::currentDateTime();
+    }
+
     Outcome Copy(zip_file_t* entry, QFile& file, bool encrypted) {
         std::array<char, 65536> buffer;
         qint64 total = 0;

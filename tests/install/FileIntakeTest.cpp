@@ -1,5 +1,6 @@
 #include "install/FileIntake.h"
 
+#include "install/DownloadOrigin.h"
 #include "install/IntakeTree.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
@@ -47,6 +48,26 @@ protected:
     TLanguage FLanguage;
 };
 } // namespace
+
+// Whichever system's separators the path shows, and whether an entry's archive lies in the
+// temporary folder or is the download itself, the row names the nearest archive or folder.
+TEST(DownloadOrigin, TheRowShowsTheFileNameThenTheArchiveOrFolderItCameFrom) {
+    TLanguage english;
+    english.SetDefaultLanguage(BuiltInEnglishLines());
+    const struct {
+        QString Shown;
+        QString Row;
+    } cases[] = {
+        {u"C:\\Users\\p\\Downloads\\chair.iff"_s, u"chair.iff  (Downloads)"_s},
+        {u"/home/p/Downloads/set.zip/chair.iff"_s, u"chair.iff  (set.zip)"_s},
+        {u"/home/p/Downloads/nested.zip/inner.zip/pipe.bmp"_s, u"pipe.bmp  (inner.zip)"_s},
+        {u"/tmp/PKWR0/nested.zip/inner.zip\\pipe.bmp"_s, u"pipe.bmp  (inner.zip)"_s},
+        {u"/chair.iff"_s, u"chair.iff"_s},
+        {u"chair.iff"_s, u"chair.iff"_s},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DownloadRowText(c.Shown, english), c.Row) << c.Shown.toStdString();
+}
 
 TEST_F(FileIntakeTest, FoldersAndNestedArchivesBecomeOneSortedTree) {
     FFolder.Write(u"dl/pack/walls/stone.wll"_s, "wall");

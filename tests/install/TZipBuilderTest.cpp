@@ -6,7 +6,9 @@
 #include "support/TempFolder.h"
 #include "support/ZipFixtures.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QStandardPaths>
 
@@ -247,7 +249,12 @@ TEST_F(TZipBuilderTest, ArchivesOfTheArchiveToolsExtractAsTheToolsExtractThem) {
          words(u"7z e -bd -ppw ARCHIVE -oOUT"_s)},
     };
     FFolder.Write(u"src/objects/chair.iff"_s, QByteArray(70000, 'c') + "end");
-    FFolder.Write(u"src/walls/stone.wll"_s, "stone");
+    QFile stone(FFolder.Write(u"src/walls/stone.wll"_s, "stone"));
+    // An entry keeps its own date, so a file installed from it shows the download's.
+    ASSERT_TRUE(stone.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(stone.setFileTime(QDateTime(QDate(2019, 5, 4), QTime(10, 20, 30)),
+                                  QFileDevice::FileModificationTime));
+    stone.close();
     FFolder.Write(u"src/empty.flr"_s, "");
     for (const auto& archive : archives) {
         SCOPED_TRACE(archive.Name.toStdString());
@@ -271,9 +278,18 @@ TEST_F(TZipBuilderTest, ArchivesOfTheArchiveToolsExtractAsTheToolsExtractThem) {
         const QStringList names = {u"chair.iff"_s, u"empty.flr"_s, u"stone.wll"_s};
         EXPECT_EQ(QDir(FFolder.Path(archive.Name + u"-by-tool"_s)).entryList(QDir::Files), names);
         EXPECT_EQ(QDir(FFolder.Path(archive.Name + u"-by-us"_s)).entryList(QDir::Files), names);
-        for (const QString& name : names)
+        for (const QString& name : names) {
             EXPECT_EQ(FFolder.Read(archive.Name + u"-by-us/"_s + name),
                       FFolder.Read(archive.Name + u"-by-tool/"_s + name))
                 << name.toStdString();
+            const auto modified = [&](const QString& by) {
+                return QFileInfo(FFolder.Path(archive.Name + by + name)).lastModified();
+            };
+            // Within the two seconds of a zip's own time; 7z also reads a finer one.
+            EXPECT_LE(std::abs(modified(u"-by-us/"_s).msecsTo(modified(u"-by-tool/"_s))), 2000)
+                << name.toStdString();
+        }
+        EXPECT_EQ(QFileInfo(FFolder.Path(archive.Name + u"-by-us/stone.wll"_s)).lastModified(),
+                  QDateTime(QDate(2019, 5, 4), QTime(10, 20, 30)));
     }
 }
