@@ -52,8 +52,12 @@ TInstallFilesPanel::TInstallFilesPanel(QWidget* owner)
     FFilesTree->setHeaderHidden(true);
     FFilesTree->ScrollLongTextsSideways();
     FReadmeText->setReadOnly(true);
+    // A path to read and copy, not to type in.
     FSourcePath->setReadOnly(true);
     FSourcePath->setFrame(false);
+    QPalette flat = FSourcePath->palette();
+    flat.setColor(QPalette::Base, Qt::transparent);
+    FSourcePath->setPalette(flat);
     FHelpScroller->setFixedHeight(FHelpScroller->fontMetrics().height() + 6);
 
     auto* comment = new QGridLayout(FCommentPanel);

@@ -55,7 +55,10 @@ TInstallFrame::TInstallFrame(QWidget* owner)
     heading->addWidget(FDesc1_1b);
     heading->addWidget(FDesc1_1c);
     heading->addStretch(1);
-    heading->addWidget(FAddFolder);
+    // Below the picture, so that the heading keeps the window as narrow as the picture.
+    auto* below = new QHBoxLayout;
+    below->addWidget(FDropSubtitle, 1);
+    below->addWidget(FAddFolder);
     auto* picture = new QVBoxLayout(FImgPanel);
     picture->setContentsMargins(0, 0, 0, 0);
     picture->addWidget(FDropImg);
@@ -63,7 +66,7 @@ TInstallFrame::TInstallFrame(QWidget* owner)
     main->setContentsMargins(4, 4, 4, 0);
     main->addLayout(heading);
     main->addWidget(FImgPanel, 1);
-    main->addWidget(FDropSubtitle);
+    main->addLayout(below);
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->addWidget(FMainPanel);
@@ -87,11 +90,11 @@ QSize TInstallFrame::FittedSize() const {
     const QLayout& main = *FMainPanel->layout();
     const QSize heading = main.itemAt(0)->sizeHint();
     const QSize picture = FDropImg->Picture().size();
-    const QSize subtitle = FDropSubtitle->sizeHint();
+    const QSize below = main.itemAt(2)->sizeHint();
     const QMargins margins = main.contentsMargins();
-    return {std::max({picture.width(), heading.width(), subtitle.width()}) + margins.left() +
+    return {std::max({picture.width(), heading.width(), below.width()}) + margins.left() +
                 margins.right(),
-            heading.height() + picture.height() + subtitle.height() + 2 * main.spacing() +
+            heading.height() + picture.height() + below.height() + 2 * main.spacing() +
                 margins.top() + margins.bottom()};
 }
 

@@ -100,7 +100,7 @@ TEST_F(TInstallFrameTest, ShowsTheDropAsATickedTreeWithCommentsAndReadmes) {
     // The comment box is in view from the start, waiting for a file.
     auto* comment = Find<QLineEdit>("FileComment");
     EXPECT_FALSE(comment->isEnabled());
-    EXPECT_EQ(comment->placeholderText(), u"Select a file to type a comment for it"_s);
+    EXPECT_EQ(comment->placeholderText(), u"Select a file first"_s);
     FFrame.SelectFiles({zip, chair, red});
     WaitForWorkerJob(FFrame);
 
@@ -168,6 +168,8 @@ TEST_F(TInstallFrameTest, NothingInstallableWarnsAndStaysOnStepOne) {
 
 TEST_F(TInstallFrameTest, TheLinkOpensTheOpenDialogForSeveralFiles) {
     const QString chair = FFolder.Write(u"dl/chair.iff"_s, "chair");
+    EXPECT_EQ(Find<QLabel>("DropSubtitle")->text(),
+              u"Files, folders and zip, 7z, rar or tar archives"_s);
     FUser.ExpectFileDialog({.Confirmed = true, .Paths = {chair}});
     Q_EMIT Find<QLabel>("Desc1_1b")->linkActivated(u"#"_s);
     WaitForWorkerJob(FFrame);
