@@ -119,7 +119,8 @@ void TInstallFilesPanel::ApplyCaptions(const TLanguage& language) {
     FReadmeHelp->setText(language.GetString(QStringLiteral("SelectReadmes")));
     FCommentLabel->setText(language.GetString(QStringLiteral("Comment")));
     FCommentAll->setText(language.GetString(QStringLiteral("CommentAll")));
-    FFileComment->setPlaceholderText(language.GetString(QStringLiteral("CommentHint")));
+    // The row above the comment box has the room the hint needs.
+    FSourcePath->setPlaceholderText(language.GetString(QStringLiteral("CommentHint")));
     FReplaceCommentsQuestion = language.GetString(QStringLiteral("CommentAllReplace"));
     FBackTo1->setText(language.GetString(QStringLiteral("InstallBack")));
     FInstall->setText(language.GetString(QStringLiteral("InstallButton")));

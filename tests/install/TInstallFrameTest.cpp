@@ -100,7 +100,8 @@ TEST_F(TInstallFrameTest, ShowsTheDropAsATickedTreeWithCommentsAndReadmes) {
     // The comment box is in view from the start, waiting for a file.
     auto* comment = Find<QLineEdit>("FileComment");
     EXPECT_FALSE(comment->isEnabled());
-    EXPECT_EQ(comment->placeholderText(), u"Select a file first"_s);
+    EXPECT_EQ(Find<QLineEdit>("SourcePath")->placeholderText(),
+              u"Select a file to see where it came from and to type a comment for it"_s);
     FFrame.SelectFiles({zip, chair, red});
     WaitForWorkerJob(FFrame);
 
