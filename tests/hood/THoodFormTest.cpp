@@ -118,12 +118,11 @@ TEST_F(THoodFormTest, OffersTheNeighbourhoodChosenLastWhileItExists) {
         Control<QComboBox>(form, "HoodNo")->setCurrentText(u"3"_s);
         QTest::mouseClick(Control<QPushButton>(form, "Continue"), Qt::LeftButton);
     });
-    const HoodChoice again = ChooseBy([](THoodForm& form) {
+    ChooseBy([](THoodForm& form) {
         EXPECT_EQ(Control<QComboBox>(form, "HoodNo")->currentText(), u"3"_s);
         EXPECT_EQ(Value(form, "Occupied"), u"Yes"_s);
-        QTest::mouseClick(Control<QPushButton>(form, "Continue"), Qt::LeftButton);
+        form.close();
     });
-    EXPECT_EQ(again.HoodPath, FFolder.Path(u"game/UserData3/"_s));
 
     QDir(FFolder.Path(u"game/UserData3"_s)).removeRecursively();
     ChooseBy([](THoodForm& form) {
