@@ -299,6 +299,9 @@ void TMainForm::InstallFrameFixFormEventTriggerEvent() {
     // A huge picture must not push the window off the screen.
     if (const QScreen* shown = screen())
         client = client.boundedTo(shown->availableGeometry().size());
+    if (client == FFittedSize)
+        return;
+    FFittedSize = client;
     resize(client);
 }
 

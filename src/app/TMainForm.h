@@ -77,6 +77,9 @@ private:
     QtTextsTranslation FQtTexts;
     QString FTempFolder;
     bool FStartingUp = false;
+    // The size the window was last fitted to; the user's own size stands until the install
+    // tab needs another, as a new picture does.
+    QSize FFittedSize;
 
     TPageControl* FPages = nullptr;
     TInstallFrame* FInstallFrame = nullptr;

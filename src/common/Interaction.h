@@ -68,6 +68,9 @@ struct FileExistsQuestion {
     // The size shown for the existing file when it is not ExistingPath's own, such as an
     // entry of the archive at ExistingPath.
     std::optional<qint64> ExistingSize{};
+    // The path shown for the new file when it is not NewPath's own, such as an archive
+    // entry extracted to the temporary folder: the download it came from.
+    QString NewShownPath{};
 };
 
 // Never Ask. NewName (a bare file name beside ExistingPath) is set only for Rename.

@@ -1,6 +1,7 @@
 #include "hood/THoodForm.h"
 
 #include "common/Placeholders.h"
+#include "hood/LastHood.h"
 #include "hood/THoodDetails.h"
 #include "widgets/TAutoScroll.h"
 
@@ -52,11 +53,13 @@ THoodForm::THoodForm(QWidget* owner, const TLanguage& language, const QString& g
     layout->addLayout(buttons);
     setFixedSize(420, 420);
 
-    FHoodDetails->ShowHood(LoadHoodDetails(gameFolder, 1, packs));
-    for (const int number : ExistingHoods(gameFolder))
+    const QList<int> existing = ExistingHoods(gameFolder);
+    for (const int number : existing)
         FHoodNo->addItem(QString::number(number));
-    // The box starts empty, as the details start with neighbourhood 1.
-    FHoodNo->setCurrentIndex(-1);
+    // The box and the details show one neighbourhood: the last one chosen, or the first.
+    const int preferred = PreferredHood(existing);
+    FHoodDetails->ShowHood(LoadHoodDetails(gameFolder, preferred > 0 ? preferred : 1, packs));
+    FHoodNo->setCurrentIndex(static_cast<int>(existing.indexOf(preferred)));
     connect(FHoodNo, &QComboBox::currentTextChanged, this, &THoodForm::HoodNoChange);
     connect(&FHoodLanguage, &TLanguage::OnLanguageLoaded, this,
             &THoodForm::HoodLanguageLanguageLoaded);
@@ -84,6 +87,8 @@ HoodChoice THoodForm::Choose(QWidget* owner, const TLanguage& language, const QS
                              const ExpansionFlags& packs) {
     THoodForm form(owner, language, gameFolder, packs);
     form.exec();
+    if (form.Choice().Answer == HoodChoiceAnswer::Continue)
+        RememberHood(form.FHoodDetails->Hood().HoodNo);
     return form.Choice();
 }
 

@@ -10,9 +10,13 @@ struct FilterPart {
 
 constexpr FilterPart Parts[] = {
     {.CaptionKey = "AllSupported",
-     .Masks = "|*.zip;*.iff;*.bcf;*.bmf;*.cfp;*.cmf;*.bmp;*.cmx;*.skn;*.flr;*.wll;*.fam;*.pub;"
-              "*.dtl;*.vil;*.cmt;*.stl;*.mtl;*.srf|"},
-    {.CaptionKey = "ZipFiles", .Masks = " (*.zip)|*.zip|"},
+     .Masks = "|*.zip;*.7z;*.rar;*.tar;*.tar.gz;*.tgz;*.tar.bz2;*.tbz2;*.tar.xz;*.txz;*.far;"
+              "*.iff;*.bcf;*.bmf;*.cfp;*.cmf;*.bmp;*.cmx;*.skn;*.flr;*.wll;*.fam;*.pub;*.dtl;"
+              "*.vil;*.cmt;*.stl;*.mtl;*.srf|"},
+    {.CaptionKey = "ArchiveFiles",
+     .Masks = " (*.zip, *.7z, *.rar, *.tar, *.tar.gz, *.tgz, *.tar.bz2, *.tbz2, *.tar.xz, *.txz)"
+              "|*.zip;*.7z;*.rar;*.tar;*.tar.gz;*.tgz;*.tar.bz2;*.tbz2;*.tar.xz;*.txz|"},
+    {.CaptionKey = "FarArchiveFiles", .Masks = " (*.far)|*.far|"},
     {.CaptionKey = "ObjectFiles", .Masks = " (*.iff)|*.iff|"},
     {.CaptionKey = "AnimationFiles",
      .Masks = " (*.bcf, *.bmf, *.cfp, *.cmf)|*.bcf;*.bmf;*.cfp;*.cmf|"},

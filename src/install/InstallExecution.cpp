@@ -20,13 +20,6 @@
 #include <numeric>
 
 namespace {
-// Houses, areas and exported families and areas: the kinds the neighbourhood chooser is
-// asked for, though only houses and areas go into the neighbourhood.
-bool IsUnderLots(ContentKind kind) {
-    const ContentKindInfo* info = FindContentKind(kind);
-    return info && info->Group == ContentKindGroup::Lots;
-}
-
 // Real paths: the game folder reached through a link still holds its own files.
 bool SamePath(const QString& a, const QString& b) {
     return SameName(CanonicalWhereExists(a), CanonicalWhereExists(b));
@@ -165,9 +158,10 @@ InstallResult InstallRun::Run() {
 }
 
 bool InstallRun::ChooseHood() {
-    const bool lotsTicked = std::ranges::any_of(
-        FRequest.Files, [](const TickedFile& file) { return IsUnderLots(file.Kind); });
-    if (!lotsTicked)
+    // Exported families and areas go to UserData/Import whatever is chosen.
+    const bool housesTicked = std::ranges::any_of(
+        FRequest.Files, [](const TickedFile& file) { return IsHouseOrArea(file.Kind); });
+    if (!housesTicked)
         return true;
     const HoodChoice choice = FInteraction.ChooseNeighbourhood(FRequest.GameFolder, FRequest.Packs);
     if (choice.Answer == HoodChoiceAnswer::Cancel)
@@ -296,7 +290,8 @@ InstallOutcome InstallRun::CopyOne(TargetFolders& folders, PlannedCopy& copy) {
         const FileExistsReply reply = FInteraction.AskFileExists(
             {.NewPath = QDir::toNativeSeparators(source),
              .ExistingPath = QDir::toNativeSeparators(copy.Folder + existing),
-             .Message = {}});
+             .Message = {},
+             .NewShownPath = FRequest.Files[copy.File].DisplayName});
         FAnswer = reply.Answer;
         if (FAnswer == FileExistsAnswer::Rename) {
             if (!ResolveRename(folders, copy, reply.NewName))

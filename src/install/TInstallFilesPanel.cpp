@@ -1,5 +1,6 @@
 #include "install/TInstallFilesPanel.h"
 
+#include "common/Interaction.h"
 #include "common/TextFile.h"
 #include "install/IntakeTree.h"
 #include "language/TLanguage.h"
@@ -8,6 +9,7 @@
 #include "widgets/TTickTree.h"
 
 #include <QFile>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +39,7 @@ TInstallFilesPanel::TInstallFilesPanel(QWidget* owner)
       FFilesText(Named<QLabel>(this, "FilesText")), FFilesTree(Named<TTickTree>(this, "FilesTree")),
       FCommentPanel(Named<QWidget>(this, "CommentPanel")),
       FCommentLabel(Named<QLabel>(FCommentPanel, "CommentLabel")),
+      FSourcePath(Named<QLineEdit>(FCommentPanel, "SourcePath")),
       FFileComment(Named<QLineEdit>(FCommentPanel, "FileComment")),
       FCommentAll(Named<QPushButton>(FCommentPanel, "CommentAll")),
       FReadmePane(Named<QWidget>(this, "ReadmePane")),
@@ -49,14 +52,22 @@ TInstallFilesPanel::TInstallFilesPanel(QWidget* owner)
     FFilesTree->setHeaderHidden(true);
     FFilesTree->ScrollLongTextsSideways();
     FReadmeText->setReadOnly(true);
+    // A path to read and copy, not to type in.
+    FSourcePath->setReadOnly(true);
+    FSourcePath->setFrame(false);
+    QPalette flat = FSourcePath->palette();
+    flat.setColor(QPalette::Base, Qt::transparent);
+    FSourcePath->setPalette(flat);
     FHelpScroller->setFixedHeight(FHelpScroller->fontMetrics().height() + 6);
 
-    auto* comment = new QHBoxLayout(FCommentPanel);
+    auto* comment = new QGridLayout(FCommentPanel);
     comment->setContentsMargins(0, 0, 4, 0);
     comment->setSpacing(4);
-    comment->addWidget(FCommentLabel);
-    comment->addWidget(FFileComment, 1);
-    comment->addWidget(FCommentAll);
+    comment->addWidget(FSourcePath, 0, 0, 1, 3);
+    comment->addWidget(FCommentLabel, 1, 0);
+    comment->addWidget(FFileComment, 1, 1);
+    comment->addWidget(FCommentAll, 1, 2);
+    comment->setColumnStretch(1, 1);
     auto* filePane = new QWidget(FSplitter);
     filePane->setObjectName(QStringLiteral("FilePane"));
     filePane->setMinimumWidth(MinFilesWidth);
@@ -96,6 +107,7 @@ TInstallFilesPanel::TInstallFilesPanel(QWidget* owner)
             &TInstallFilesPanel::FilesReadmeSplitterMoved);
     connect(FBackTo1, &QPushButton::clicked, this, &TInstallFilesPanel::BackTo1Click);
     connect(FInstall, &QPushButton::clicked, this, &TInstallFilesPanel::InstallClick);
+    FilesTreeChange();
 }
 
 void TInstallFilesPanel::ApplyCaptions(const TLanguage& language) {
@@ -107,6 +119,9 @@ void TInstallFilesPanel::ApplyCaptions(const TLanguage& language) {
     FReadmeHelp->setText(language.GetString(QStringLiteral("SelectReadmes")));
     FCommentLabel->setText(language.GetString(QStringLiteral("Comment")));
     FCommentAll->setText(language.GetString(QStringLiteral("CommentAll")));
+    // The row above the comment box has the room the hint needs.
+    FSourcePath->setPlaceholderText(language.GetString(QStringLiteral("CommentHint")));
+    FReplaceCommentsQuestion = language.GetString(QStringLiteral("CommentAllReplace"));
     FBackTo1->setText(language.GetString(QStringLiteral("InstallBack")));
     FInstall->setText(language.GetString(QStringLiteral("InstallButton")));
     FFilesTree->SetMenuCaptions(language.GetString(QStringLiteral("Select")),
@@ -118,9 +133,7 @@ void TInstallFilesPanel::ApplyCaptions(const TLanguage& language) {
 void TInstallFilesPanel::ShowFiles(const IntakeTreeNode& tree, const QList<ReadmeFile>& readmes,
                                    const TLanguage& language) {
     FAllComment.clear();
-    FFileComment->clear();
-    FCommentPanel->hide();
-    InstallTree::Fill(*FModel, tree);
+    InstallTree::Fill(*FModel, tree, language);
     FFilesTree->setEnabled(true);
     FFilesTree->expandAll();
     ShowReadmes(readmes, language);
@@ -135,6 +148,7 @@ void TInstallFilesPanel::ShowNothingFound(const TLanguage& language) {
     FModel->ClearTicks();
     FFilesTree->setEnabled(false);
     FInstall->setEnabled(false);
+    FilesTreeChange();
 }
 
 void TInstallFilesPanel::RunHelp(bool running) {
@@ -177,12 +191,17 @@ void TInstallFilesPanel::ShowReadmes(const QList<ReadmeFile>& readmes, const TLa
     FReadmeFiles->setCurrentRow(0);
 }
 
+// The comment box stays in view; it waits, disabled with its hint, until a file is selected.
 void TInstallFilesPanel::FilesTreeChange() {
     const QModelIndex current = FFilesTree->currentIndex();
     const bool file = InstallTree::IsFile(current);
-    FCommentPanel->setVisible(file);
-    if (file)
-        FFileComment->setText(InstallTree::OwnComment(current).value_or(FAllComment));
+    FFileComment->setEnabled(file);
+    FCommentAll->setEnabled(file);
+    FFileComment->setText(file ? InstallTree::OwnComment(current).value_or(FAllComment)
+                               : QString());
+    FSourcePath->setText(InstallTree::ShownPath(current));
+    // The end of a long path is the file's name.
+    FSourcePath->end(false);
 }
 
 void TInstallFilesPanel::FileCommentChange(const QString& text) {
@@ -191,9 +210,20 @@ void TInstallFilesPanel::FileCommentChange(const QString& text) {
         InstallTree::SetOwnComment(*FModel, current, text);
 }
 
+// Comments typed for single files are never replaced unasked; Return keeps them.
 void TInstallFilesPanel::CommentAllClick() {
-    InstallTree::ClearOwnComments(*FModel);
-    FAllComment = FFileComment->text();
+    const QString text = FFileComment->text();
+    bool replaceOwn = true;
+    if (InstallTree::HasOtherOwnComment(*FModel, text)) {
+        const MessageAnswer answer =
+            FInteraction->Ask(MessageKind::Confirmation, FReplaceCommentsQuestion,
+                              MessageButtons::YesNoCancel, MessageAnswer::No);
+        if (answer == MessageAnswer::Cancel)
+            return;
+        replaceOwn = answer == MessageAnswer::Yes;
+    }
+    InstallTree::ClearOwnComments(*FModel, replaceOwn);
+    FAllComment = text;
 }
 
 void TInstallFilesPanel::ReadmeFilesClick() {

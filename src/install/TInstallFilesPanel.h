@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class Interaction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -25,6 +26,8 @@ class TInstallFilesPanel : public QWidget {
 public:
     explicit TInstallFilesPanel(QWidget* owner = nullptr);
 
+    // Where the question of the comment's All button goes; set before the panel is used.
+    void SetInteraction(Interaction& interaction) { FInteraction = &interaction; }
     void ApplyCaptions(const TLanguage& language);
     // Shows the files and readmes of an intake, every file ticked.
     void ShowFiles(const IntakeTreeNode& tree, const QList<ReadmeFile>& readmes,
@@ -66,6 +69,7 @@ private:
     TTickTree* FFilesTree;
     QWidget* FCommentPanel;
     QLabel* FCommentLabel;
+    QLineEdit* FSourcePath;
     QLineEdit* FFileComment;
     QPushButton* FCommentAll;
     QWidget* FReadmePane;
@@ -75,6 +79,8 @@ private:
     TAutoScroll* FHelpScroller;
     QPushButton* FBackTo1;
     QPushButton* FInstall;
+    Interaction* FInteraction = nullptr;
+    QString FReplaceCommentsQuestion;
     QList<ReadmeFile> FReadmes;
     QString FAllComment;
     QString FHelpText2;

@@ -2,6 +2,7 @@
 
 #include "common/Interaction.h"
 #include "common/PathRules.h"
+#include "install/DownloadFolder.h"
 #include "install/DropPicture.h"
 #include "install/InstallDialogFilter.h"
 #include "install/InstallExecution.h"
@@ -12,12 +13,14 @@
 #include "platform/ProgramPlaces.h"
 #include "widgets/WorkerJob.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -27,25 +30,37 @@ QLabel* NamedLabel(QWidget* owner, const char* name) {
     label->setObjectName(QLatin1String(name));
     return label;
 }
+
+QString LinkText(const QString& text) {
+    return QStringLiteral("<a href=\"#\">%1</a>").arg(text.toHtmlEscaped());
+}
+void OpenWithEnter(QLabel* link, const std::function<void()>& open) {
+    link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    link->setFocusPolicy(Qt::StrongFocus);
+    for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* shortcut = new QShortcut(enter, link, nullptr, nullptr, Qt::WidgetShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, link, open);
+    }
+}
 } // namespace
 
 TInstallFrame::TInstallFrame(QWidget* owner)
     : QWidget(owner), FInstallLanguage(this), FFixFormEvent(this), FMainPanel(new QWidget(this)),
       FDesc1_1a(NamedLabel(FMainPanel, "Desc1_1a")), FDesc1_1b(NamedLabel(FMainPanel, "Desc1_1b")),
-      FDesc1_1c(NamedLabel(FMainPanel, "Desc1_1c")), FImgPanel(new QWidget(FMainPanel)),
-      FDropImg(new TDropImage(FImgPanel)), FFilesPanel(new TInstallFilesPanel(this)) {
+      FDesc1_1c(NamedLabel(FMainPanel, "Desc1_1c")),
+      FAddFolder(NamedLabel(FMainPanel, "AddFolder")), FImgPanel(new QWidget(FMainPanel)),
+      FDropImg(new TDropImage(FImgPanel)), FDropSubtitle(NamedLabel(FMainPanel, "DropSubtitle")),
+      FFilesPanel(new TInstallFilesPanel(this)) {
     setObjectName(QStringLiteral("InstallFrame"));
     FMainPanel->setObjectName(QStringLiteral("MainPanel"));
     FImgPanel->setObjectName(QStringLiteral("ImgPanel"));
     FDropImg->setObjectName(QStringLiteral("DropImg"));
     FDesc1_1b->setTextFormat(Qt::RichText);
-    // The link starts an install: a keyboard user reaches it with Tab and opens it with Enter.
-    FDesc1_1b->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    FDesc1_1b->setFocusPolicy(Qt::StrongFocus);
-    for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* open = new QShortcut(enter, FDesc1_1b, nullptr, nullptr, Qt::WidgetShortcut);
-        connect(open, &QShortcut::activated, this, &TInstallFrame::Desc1_1bClick);
-    }
+    // The links start an install: a keyboard user reaches them with Tab and opens them with Enter.
+    OpenWithEnter(FDesc1_1b, [this] { Desc1_1bClick(); });
+    FAddFolder->setTextFormat(Qt::RichText);
+    OpenWithEnter(FAddFolder, [this] { AddFolderClick(); });
+    FDropSubtitle->setAlignment(Qt::AlignCenter);
 
     auto* heading = new QHBoxLayout;
     heading->setSpacing(4);
@@ -53,6 +68,10 @@ TInstallFrame::TInstallFrame(QWidget* owner)
     heading->addWidget(FDesc1_1b);
     heading->addWidget(FDesc1_1c);
     heading->addStretch(1);
+    // Below the picture, so that the heading keeps the window as narrow as the picture.
+    auto* below = new QHBoxLayout;
+    below->addWidget(FDropSubtitle, 1);
+    below->addWidget(FAddFolder);
     auto* picture = new QVBoxLayout(FImgPanel);
     picture->setContentsMargins(0, 0, 0, 0);
     picture->addWidget(FDropImg);
@@ -60,6 +79,7 @@ TInstallFrame::TInstallFrame(QWidget* owner)
     main->setContentsMargins(4, 4, 4, 0);
     main->addLayout(heading);
     main->addWidget(FImgPanel, 1);
+    main->addLayout(below);
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->addWidget(FMainPanel);
@@ -71,6 +91,7 @@ TInstallFrame::TInstallFrame(QWidget* owner)
     connect(FDropImg, &TDropImage::OnClick, this, &TInstallFrame::Desc1_1bClick);
     connect(FDropImg, &TDropImage::FileDropDropFiles, this, &TInstallFrame::SelectFiles);
     connect(FDesc1_1b, &QLabel::linkActivated, this, &TInstallFrame::Desc1_1bClick);
+    connect(FAddFolder, &QLabel::linkActivated, this, &TInstallFrame::AddFolderClick);
     connect(FFilesPanel, &TInstallFilesPanel::BackTo1Click, this, &TInstallFrame::ResetToStep1);
     connect(FFilesPanel, &TInstallFilesPanel::InstallClick, this, &TInstallFrame::InstallClick);
     connect(FFilesPanel, &TInstallFilesPanel::ReadmeUnreadable, this,
@@ -83,10 +104,17 @@ QSize TInstallFrame::FittedSize() const {
     const QLayout& main = *FMainPanel->layout();
     const QSize heading = main.itemAt(0)->sizeHint();
     const QSize picture = FDropImg->Picture().size();
+    const QSize below = main.itemAt(2)->sizeHint();
     const QMargins margins = main.contentsMargins();
-    return {std::max(picture.width(), heading.width()) + margins.left() + margins.right(),
-            heading.height() + main.spacing() + picture.height() + margins.top() +
-                margins.bottom()};
+    return {std::max({picture.width(), heading.width(), below.width()}) + margins.left() +
+                margins.right(),
+            heading.height() + picture.height() + below.height() + 2 * main.spacing() +
+                margins.top() + margins.bottom()};
+}
+
+void TInstallFrame::SetInteraction(Interaction& interaction) {
+    FInteraction = &interaction;
+    FFilesPanel->SetInteraction(interaction);
 }
 
 void TInstallFrame::SelectFiles(const QStringList& paths) {
@@ -177,11 +205,28 @@ void TInstallFrame::Desc1_1bClick() {
     request.Kind = FileDialogKind::OpenMultiple;
     request.Title = FInstallLanguage.GetString(QStringLiteral("SelectFiles"));
     request.Filter = InstallDialogFilter(FInstallLanguage);
+    request.InitialPath = StartingDownloadFolder();
     request.Options = FileDialogOption::FileMustExist | FileDialogOption::PathMustExist |
                       FileDialogOption::HideReadOnly | FileDialogOption::HidePlacesBar;
-    const FileDialogAnswer answer = FInteraction->AskForPaths(request);
-    if (answer.Confirmed && !answer.Paths.isEmpty())
-        SelectFiles(answer.Paths);
+    SelectChosen(FInteraction->AskForPaths(request));
+}
+
+void TInstallFrame::AddFolderClick() {
+    FileDialogRequest request;
+    request.Kind = FileDialogKind::Folder;
+    request.Title = FInstallLanguage.GetString(QStringLiteral("SelectFolder"));
+    request.Description = request.Title;
+    request.InitialPath = StartingDownloadFolder();
+    SelectChosen(FInteraction->AskForPaths(request));
+}
+
+// The next dialog starts where the first path chosen lies: in the folder of a file, beside
+// a folder, where its siblings are.
+void TInstallFrame::SelectChosen(const FileDialogAnswer& answer) {
+    if (!answer.Confirmed || answer.Paths.isEmpty())
+        return;
+    RememberDownloadFolder(QFileInfo(answer.Paths.first()).absolutePath());
+    SelectFiles(answer.Paths);
 }
 
 void TInstallFrame::InstallLanguageLanguageLoaded() {
@@ -190,8 +235,8 @@ void TInstallFrame::InstallLanguageLanguageLoaded() {
     const qsizetype at = helpText.indexOf(mark, 0, Qt::CaseInsensitive);
     FDesc1_1a->setText((at < 0 ? helpText : helpText.left(at)).trimmed());
     FDesc1_1c->setText(at < 0 ? QString() : helpText.mid(at + mark.size()).trimmed());
-    FDesc1_1b->setText(
-        QStringLiteral("<a href=\"#\">%1</a>")
-            .arg(FInstallLanguage.GetString(QStringLiteral("ClickHere")).toHtmlEscaped()));
+    FDesc1_1b->setText(LinkText(FInstallLanguage.GetString(QStringLiteral("ClickHere"))));
+    FAddFolder->setText(LinkText(FInstallLanguage.GetString(QStringLiteral("AddFolder"))));
+    FDropSubtitle->setText(FInstallLanguage.GetString(QStringLiteral("DropSubtitle")));
     FFilesPanel->ApplyCaptions(FInstallLanguage);
 }

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class Interaction;
+struct FileDialogAnswer;
 class QLabel;
 class TDropImage;
 class TInstallFilesPanel;
@@ -51,7 +52,7 @@ public:
     void SetExpansionFlags(const ExpansionFlags& flags) { FExpansion = flags; }
     void SetInstallBMP(const QString& path) { FInstallBMP = path; }
     // Where messages, questions and the open dialog go; set before the tab is used.
-    void SetInteraction(Interaction& interaction) { FInteraction = &interaction; }
+    void SetInteraction(Interaction& interaction);
 
 private:
     // Installs the ticked files with the tab's settings on a worker thread, then shows
@@ -59,6 +60,10 @@ private:
     void InstallClick();
     void InstallLanguageLanguageLoaded();
     void Desc1_1bClick();
+    // Opens the folder dialog and reads the chosen folder as a drop of it.
+    void AddFolderClick();
+    // Starts the intake of what a dialog chose, remembering where it was chosen.
+    void SelectChosen(const FileDialogAnswer& answer);
     void ShowIntake(const FileIntake& intake);
 
     TLanguage FInstallLanguage;
@@ -76,7 +81,9 @@ private:
     QLabel* FDesc1_1a;
     QLabel* FDesc1_1b;
     QLabel* FDesc1_1c;
+    QLabel* FAddFolder;
     QWidget* FImgPanel;
     TDropImage* FDropImg;
+    QLabel* FDropSubtitle;
     TInstallFilesPanel* FFilesPanel;
 };

@@ -5,7 +5,6 @@
 #include "common/Placeholders.h"
 #include "install/FileSizeText.h"
 
-#include <QCloseEvent>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -16,11 +15,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
-// The dialog's size when its texts fit; longer ones (another language, a long date) widen it.
-constexpr QSize FittedSize(409, 258);
+// How many average characters of a folder the dialog shows before it shortens it.
+constexpr int MaxFolderChars = 60;
 } // namespace
 
 TOverwrite::TOverwrite(QWidget* owner, const TLanguage& language,
@@ -54,10 +54,12 @@ TOverwrite::TOverwrite(QWidget* owner, const TLanguage& language,
     layout->addLayout(files, 1);
     layout->addLayout(rename);
     layout->addLayout(buttons);
-    setFixedSize(FittedSize);
+    // As large as the dates, paths and captions need, and no larger: nothing is cut off.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    ShowFile(FSource, question.ExistingPath);
-    ShowFile(FDestination, question.NewPath);
+    ShowFile(FSource, question.ExistingPath, question.ExistingPath);
+    ShowFile(FDestination, question.NewPath,
+             question.NewShownPath.isEmpty() ? question.NewPath : question.NewShownPath);
     FNewName->setText(BareFileName(question.ExistingPath));
     NewNameChange();
     connect(FNewName, &QLineEdit::textChanged, this, &TOverwrite::NewNameChange);
@@ -67,29 +69,39 @@ TOverwrite::TOverwrite(QWidget* owner, const TLanguage& language,
 }
 
 TOverwrite::FileBox TOverwrite::MakeFileBox(const char* name) {
-    FileBox box{new QGroupBox(this), new QLabel, new QLabel, new QLabel,
-                new QLabel,          new QLabel, new QLabel};
+    FileBox box{new QGroupBox(this), new QLabel, new QLabel, new QLabel, new QLabel,
+                new QLabel,          new QLabel, new QLabel, new QLabel};
     box.Box->setObjectName(QLatin1String(name));
     const QString prefix = QLatin1String(name);
     box.Name->setObjectName(prefix + QStringLiteral("Name"));
+    box.Folder->setObjectName(prefix + QStringLiteral("Folder"));
     box.Date->setObjectName(prefix + QStringLiteral("Date"));
     box.Size->setObjectName(prefix + QStringLiteral("Size"));
     auto* grid = new QGridLayout(box.Box);
     grid->setHorizontalSpacing(8);
     grid->addWidget(box.Icon, 0, 0);
     grid->addWidget(box.Name, 0, 1);
-    grid->addWidget(box.DateCaption, 1, 0);
-    grid->addWidget(box.Date, 1, 1);
-    grid->addWidget(box.SizeCaption, 2, 0);
-    grid->addWidget(box.Size, 2, 1);
+    grid->addWidget(box.FolderCaption, 1, 0);
+    grid->addWidget(box.Folder, 1, 1);
+    grid->addWidget(box.DateCaption, 2, 0);
+    grid->addWidget(box.Date, 2, 1);
+    grid->addWidget(box.SizeCaption, 3, 0);
+    grid->addWidget(box.Size, 3, 1);
     grid->setColumnStretch(1, 1);
     return box;
 }
 
-// Missing file data shows empty values.
-void TOverwrite::ShowFile(const FileBox& box, const QString& path) {
+// Missing file data shows empty values. A long folder loses its middle, never its ends; the
+// tooltip holds it whole.
+void TOverwrite::ShowFile(const FileBox& box, const QString& path, const QString& shownPath) {
     const QFileInfo info(path);
-    box.Name->setText(BareFileName(path));
+    const QString name = BareFileName(shownPath);
+    const QString folder =
+        shownPath.left(std::max<qsizetype>(shownPath.size() - name.size() - 1, 0));
+    box.Name->setText(name);
+    box.Folder->setText(box.Folder->fontMetrics().elidedText(
+        folder, Qt::ElideMiddle, MaxFolderChars * box.Folder->fontMetrics().averageCharWidth()));
+    box.Folder->setToolTip(folder);
     if (!info.exists())
         return;
     box.Icon->setPixmap(QFileIconProvider().icon(info).pixmap(32, 32));
@@ -121,24 +133,11 @@ FileExistsReply TOverwrite::Ask(QWidget* owner, const TLanguage& language,
     return reply;
 }
 
-// Escape and the window menu would leave the question unanswered.
+// Escape and the window menu answer as the default button does: this file is skipped.
 void TOverwrite::reject() {
-    if (FAnswer != FileExistsAnswer::Ask)
-        QDialog::reject();
-}
-
-void TOverwrite::closeEvent(QCloseEvent* event) {
     if (FAnswer == FileExistsAnswer::Ask)
-        event->ignore();
-    else
-        QDialog::closeEvent(event);
-}
-
-// Measured once shown, when the texts have their final fonts: a cut caption would leave an
-// answer unreadable.
-void TOverwrite::showEvent(QShowEvent* event) {
-    setFixedSize(FittedSize.expandedTo(minimumSizeHint()));
-    QDialog::showEvent(event);
+        FAnswer = FileExistsAnswer::Skip;
+    QDialog::reject();
 }
 
 void TOverwrite::OverwriteLanguageLanguageLoaded() {
@@ -151,6 +150,7 @@ void TOverwrite::OverwriteLanguageLanguageLoaded() {
     FSource.Box->setTitle(FLanguage.GetString(QStringLiteral("ExistingFile")));
     FDestination.Box->setTitle(FLanguage.GetString(QStringLiteral("NewFile")));
     for (const FileBox* box : {&FSource, &FDestination}) {
+        box->FolderCaption->setText(FLanguage.GetString(QStringLiteral("FileFolder")));
         box->DateCaption->setText(FLanguage.GetString(QStringLiteral("LastModified")));
         box->SizeCaption->setText(FLanguage.GetString(QStringLiteral("FileSize")));
     }

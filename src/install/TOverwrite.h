@@ -11,15 +11,15 @@ class QLineEdit;
 class QPushButton;
 
 // The question what to do with a file about to be written over an existing one: both
-// files side by side, a new name to copy to instead, and five answers. It closes only
-// through one of them.
+// files side by side, a new name to copy to instead, and five answers. Escape and the
+// window menu skip the file.
 class TOverwrite : public QDialog {
     Q_OBJECT
 
 public:
     TOverwrite(QWidget* owner, const TLanguage& language, const FileExistsQuestion& question);
 
-    // Ask until a button is pressed.
+    // Ask until a button is pressed or the dialog is dismissed (Skip).
     FileExistsAnswer Answer() const { return FAnswer; }
     // The typed name, without folder; meaningful for Rename.
     QString NewName() const;
@@ -30,22 +30,21 @@ public:
 
     void reject() override;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-
 private:
     struct FileBox {
         QGroupBox* Box;
         QLabel* Icon;
         QLabel* Name;
+        QLabel* FolderCaption;
+        QLabel* Folder;
         QLabel* DateCaption;
         QLabel* Date;
         QLabel* SizeCaption;
         QLabel* Size;
     };
     FileBox MakeFileBox(const char* name);
-    void ShowFile(const FileBox& box, const QString& path);
+    // The file at path, shown as shownPath: the download an extracted entry came from.
+    void ShowFile(const FileBox& box, const QString& path, const QString& shownPath);
     QPushButton* MakeButton(const char* name, FileExistsAnswer answer);
     void OverwriteLanguageLanguageLoaded();
     void NewNameChange();

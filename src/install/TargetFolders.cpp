@@ -28,12 +28,12 @@ QString RelativeFolderOf(ContentKind kind) {
         return QStringLiteral("GameData/UserObjects");
     }
 }
+} // namespace
 
 bool IsHouseOrArea(ContentKind kind) {
     const int value = ContentKindValue(kind);
     return value >= 110 && value <= 115;
 }
-} // namespace
 
 TargetFolders::TargetFolders(const QString& gameFolder, const QString& hoodFolder)
     : FGameFolder(gameFolder), FHoodFolder(hoodFolder),

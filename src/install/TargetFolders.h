@@ -6,6 +6,9 @@
 #include <QHash>
 #include <QString>
 
+// Houses and areas: the kinds that go into a neighbourhood's folder.
+bool IsHouseOrArea(ContentKind kind);
+
 // The folders of the game that receive each kind of content, found on disk without regard
 // to letter case, and the names already in each one. A folder is listed once, however many
 // files go there, and learns of each file copied into it, so that a name another file

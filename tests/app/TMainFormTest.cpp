@@ -70,6 +70,16 @@ TEST_F(TMainFormTest, StartsQuietlyWithCaptionsStripAndFittedWindow) {
     EXPECT_FALSE(Find<QLineEdit>("PathEdit")->text().isEmpty());
 }
 
+// The install tab starts afresh after every install: the size the user gave the window stays.
+TEST_F(TMainFormTest, TheWindowKeepsTheUsersSizeWhenTheInstallTabStartsAgain) {
+    Sandbox.WriteSettings();
+    Start();
+    const QSize chosen = Form->size() + QSize(200, 150);
+    Form->resize(chosen);
+    Form->InstallFrame()->ResetToStep1();
+    EXPECT_EQ(Form->size(), chosen);
+}
+
 TEST_F(TMainFormTest, AFirstRunWithoutTheGameShowsTheDefaultPicture) {
     User.ExpectQuestion(MessageAnswer::No);
     Start();

@@ -8,7 +8,9 @@
 #include "support/TempFolder.h"
 #include "support/ZipFixtures.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -241,7 +243,12 @@ TEST_F(TZipBuilderTest, ArchivesOfTheArchiveToolsExtractAsTheToolsExtractThem) {
          words(u"7z e -bd -ppw ARCHIVE -oOUT"_s)},
     };
     FFolder.Write(u"src/objects/chair.iff"_s, QByteArray(70000, 'c') + "end");
-    FFolder.Write(u"src/walls/stone.wll"_s, "stone");
+    QFile stone(FFolder.Write(u"src/walls/stone.wll"_s, "stone"));
+    // An entry keeps its own date, so a file installed from it shows the download's.
+    ASSERT_TRUE(stone.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(stone.setFileTime(QDateTime(QDate(2019, 5, 4), QTime(10, 20, 30)),
+                                  QFileDevice::FileModificationTime));
+    stone.close();
     FFolder.Write(u"src/empty.flr"_s, "");
     for (const auto& archive : archives) {
         SCOPED_TRACE(archive.Name.toStdString());
@@ -264,5 +271,7 @@ TEST_F(TZipBuilderTest, ArchivesOfTheArchiveToolsExtractAsTheToolsExtractThem) {
             EXPECT_EQ(FFolder.Read(archive.Name + u"-by-us/"_s + name),
                       FFolder.Read(archive.Name + u"-by-tool/"_s + name))
                 << name.toStdString();
+        EXPECT_EQ(QFileInfo(FFolder.Path(archive.Name + u"-by-us/stone.wll"_s)).lastModified(),
+                  QDateTime(QDate(2019, 5, 4), QTime(10, 20, 30)));
     }
 }

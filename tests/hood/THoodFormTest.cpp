@@ -2,11 +2,12 @@
 
 #include "language/BuiltInEnglish.h"
 #include "support/ModalDialogAnswer.h"
+#include "support/OwnProgramFolder.h"
 #include "support/QtPrinters.h"
-#include "support/TempFolder.h"
 #include "widgets/TAutoScroll.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -17,7 +18,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-class THoodFormTest : public TempFolderTest {
+// The settings store lies in the test's folder: the chooser remembers the last choice.
+class THoodFormTest : public OwnProgramFolderTest {
 protected:
     THoodFormTest() { FLanguage.SetDefaultLanguage(BuiltInEnglishLines()); }
 
@@ -34,9 +36,10 @@ protected:
             numbers.append(list->itemText(i));
         return numbers;
     }
-    HoodChoice ChooseBy(const std::function<void(THoodForm&)>& answer) {
+    HoodChoice ChooseBy(const std::function<void(THoodForm&)>& answer,
+                        const QString& game = u"game/"_s) {
         AnswerNextModal<THoodForm>(answer);
-        return THoodForm::Choose(nullptr, FLanguage, FFolder.Path(u"game/"_s),
+        return THoodForm::Choose(nullptr, FLanguage, FFolder.Path(game),
                                  {true, {true, true, true, true, true}});
     }
 
@@ -57,6 +60,8 @@ TEST_F(THoodFormTest, ListsTheNeighbourhoodsAndShowsTheOneTypedIn) {
 
     EXPECT_EQ(form.windowTitle(), u"Select Neighborhood"_s);
     EXPECT_EQ(Numbers(form), (QStringList{u"1"_s, u"3"_s, u"12"_s}));
+    // The first neighbourhood is chosen, as its details show.
+    EXPECT_EQ(Control<QComboBox>(form, "HoodNo")->currentText(), u"1"_s);
     QStringList values;
     for (const char* item : {"Occupied", "Name", "Downtown", "Island", "Community"})
         values.append(Value(form, item));
@@ -87,10 +92,14 @@ TEST_F(THoodFormTest, AnswersWithTheChosenFolderOrWithoutOne) {
     EXPECT_EQ(chosen.Answer, HoodChoiceAnswer::Continue);
     EXPECT_EQ(chosen.HoodPath, FFolder.Path(u"game/userdata3/"_s));
 
-    const HoodChoice none = ChooseBy([](THoodForm& form) {
-        EXPECT_EQ(Value(form, "Occupied"), u"No"_s);
-        QTest::mouseClick(Control<QPushButton>(form, "Continue"), Qt::LeftButton);
-    });
+    // A game without neighbourhood folders shows neighbourhood 1, which has none.
+    QDir().mkpath(FFolder.Path(u"bare-game"_s));
+    const HoodChoice none = ChooseBy(
+        [](THoodForm& form) {
+            EXPECT_EQ(Value(form, "Occupied"), u"No"_s);
+            QTest::mouseClick(Control<QPushButton>(form, "Continue"), Qt::LeftButton);
+        },
+        u"bare-game/"_s);
     EXPECT_EQ(none.Answer, HoodChoiceAnswer::Continue);
     EXPECT_EQ(none.HoodPath, QString());
 
@@ -100,4 +109,24 @@ TEST_F(THoodFormTest, AnswersWithTheChosenFolderOrWithoutOne) {
                   QTest::mouseClick(Control<QPushButton>(form, "Cancel"), Qt::LeftButton);
               }).Answer,
               HoodChoiceAnswer::Cancel);
+}
+
+TEST_F(THoodFormTest, OffersTheNeighbourhoodChosenLastWhileItExists) {
+    FFolder.Write(u"game/UserData/f"_s, "x");
+    FFolder.Write(u"game/UserData3/Houses/House21.iff"_s, "x");
+    ChooseBy([](THoodForm& form) {
+        Control<QComboBox>(form, "HoodNo")->setCurrentText(u"3"_s);
+        QTest::mouseClick(Control<QPushButton>(form, "Continue"), Qt::LeftButton);
+    });
+    ChooseBy([](THoodForm& form) {
+        EXPECT_EQ(Control<QComboBox>(form, "HoodNo")->currentText(), u"3"_s);
+        EXPECT_EQ(Value(form, "Occupied"), u"Yes"_s);
+        form.close();
+    });
+
+    QDir(FFolder.Path(u"game/UserData3"_s)).removeRecursively();
+    ChooseBy([](THoodForm& form) {
+        EXPECT_EQ(Control<QComboBox>(form, "HoodNo")->currentText(), u"1"_s);
+        form.close();
+    });
 }

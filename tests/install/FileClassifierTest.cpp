@@ -245,7 +245,7 @@ TEST(FileClassifier, BitmapsAreReadAndTheUserDecidesTheDoubtfulOnes) {
         user.MessageTexts(),
         QStringList({u"The file \"%1\" seems to be a skin, but it isn't a 256-colour "
                      u"bitmap. Installing this skin may cause The Vocks to crash.\r\n\r\nDo you "
-                     u"want to install this skin anyway (Not recommended)?"_s.arg(paths[1]),
+                     u"want to install this skin anyway (not recommended)?"_s.arg(paths[1]),
                      u"The file \"%1\" could not be identified as a skin or roof. Install "
                      u"this file as accessory for skins (e.g. a hat, pipe etc.)?"_s.arg(paths[2]),
                      u"The file \"%1\" could not be identified as a skin or roof. The bitmap "

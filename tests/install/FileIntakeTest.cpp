@@ -1,5 +1,6 @@
 #include "install/FileIntake.h"
 
+#include "install/DownloadOrigin.h"
 #include "install/IntakeTree.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
@@ -48,6 +49,19 @@ protected:
     TLanguage FLanguage;
 };
 } // namespace
+
+// Paths of either system, and nested entries whose archive lies in the temporary folder.
+TEST(DownloadOrigin, TheRowShowsTheFileNameThenTheArchiveOrFolderItCameFrom) {
+    TLanguage english;
+    english.SetDefaultLanguage(BuiltInEnglishLines());
+    const QString cases[][2] = {
+        {u"C:\\Users\\p\\Downloads\\chair.iff"_s, u"chair.iff  (Downloads)"_s},
+        {u"/tmp/PKWR0/nested.zip/inner.zip\\pipe.bmp"_s, u"pipe.bmp  (inner.zip)"_s},
+        {u"/chair.iff"_s, u"chair.iff"_s},
+    };
+    for (const auto& [shown, row] : cases)
+        EXPECT_EQ(DownloadRowText(shown, english), row) << shown.toStdString();
+}
 
 TEST_F(FileIntakeTest, FoldersAndNestedArchivesBecomeOneSortedTree) {
     FFolder.Write(u"dl/pack/walls/stone.wll"_s, "wall");

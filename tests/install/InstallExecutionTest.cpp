@@ -162,9 +162,15 @@ TEST_F(InstallExecutionTest, ConflictsAreFoundInAnyCaseAndResolvedByTheDefaultOr
         f.Folder.Write(u"game/GameData/UserObjects/SOFA.IFF"_s, "old");
         for (const FileExistsReply& reply : c.Replies)
             f.Interaction.ExpectFileExists(reply);
-        f.Install({f.Download(u"a/chair.iff"_s, Objects), f.Download(u"b/chair.iff"_s, Objects),
+        // The question shows where the new file was downloaded, not where it was extracted.
+        TickedFile secondChair = f.Download(u"b/chair.iff"_s, Objects);
+        secondChair.DisplayName = u"/dl/set.zip/chair.iff"_s;
+        f.Install({f.Download(u"a/chair.iff"_s, Objects), secondChair,
                    f.Download(u"a/sofa.iff"_s, Objects), f.Download(u"a/lamp.iff"_s, Objects)},
                   c.Default);
+        if (!f.Interaction.FileExistsQuestions().isEmpty()) {
+            EXPECT_EQ(f.Interaction.FileExistsQuestions()[0].NewShownPath, secondChair.DisplayName);
+        }
 
         QStringList asked;
         for (const FileExistsQuestion& question : f.Interaction.FileExistsQuestions())
@@ -175,7 +181,7 @@ TEST_F(InstallExecutionTest, ConflictsAreFoundInAnyCaseAndResolvedByTheDefaultOr
     }
 }
 
-TEST_F(InstallExecutionTest, TheNeighbourhoodIsAskedForHousesAndExportsAndDecidesWhatGoes) {
+TEST_F(InstallExecutionTest, TheNeighbourhoodIsAskedForHousesOnlyAndDecidesWhatGoes) {
     // Without an answer the chooser must not be asked at all.
     struct Case {
         const char* Name;
@@ -194,7 +200,10 @@ TEST_F(InstallExecutionTest, TheNeighbourhoodIsAskedForHousesAndExportsAndDecide
          Continue,
          {u"UserData/Import/fam1.fam"_s, u"UserData2/Houses/house01.iff"_s}},
         {"cancel installs nothing", {Houses, Families}, Cancel, {}},
-        {"an exported family alone asks too", {Families}, Cancel, {}},
+        {"an exported family alone does not ask",
+         {Families},
+         std::nullopt,
+         {u"UserData/Import/fam1.fam"_s}},
         {"an object alone does not ask",
          {Objects},
          std::nullopt,
@@ -391,8 +400,8 @@ TEST_F(InstallExecutionTest, ExportedFamiliesAndAreasOfEveryKindGoToTheImportFol
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Download.toStdString());
         InstallSandbox f;
-        f.Interaction.ExpectHoodChoice({HoodChoiceAnswer::DontInstall, {}});
         f.Install({f.Download(c.Download, c.Kind)});
+        EXPECT_TRUE(f.Interaction.HoodQuestions().isEmpty());
         EXPECT_EQ(f.GameFiles(), QStringList{c.Target});
         EXPECT_EQ(f.Records(), QStringList{u"%1 %2"_s.arg(ContentKindValue(c.Kind)).arg(c.Target)});
     }

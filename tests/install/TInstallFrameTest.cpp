@@ -5,10 +5,10 @@
 #include "install/TInstallFilesPanel.h"
 #include "InstalledGame.h"
 #include "language/BuiltInEnglish.h"
+#include "support/OwnProgramFolder.h"
 #include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
-#include "support/TempFolder.h"
 #include "support/WorkerJobWait.h"
 #include "support/ZipFixtures.h"
 #include "widgets/TTickTree.h"
@@ -25,13 +25,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTest>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-class TInstallFrameTest : public TempFolderTest {
+// The settings store lies in the test's folder: the dialogs remember where they were last.
+class TInstallFrameTest : public OwnProgramFolderTest {
 protected:
     TInstallFrameTest() {
         FFrame.SetInteraction(FUser);
@@ -95,15 +97,24 @@ TEST_F(TInstallFrameTest, ShowsTheDropAsATickedTreeWithCommentsAndReadmes) {
                                        {.Name = "stone.wll", .Data = "stone"},
                                        {.Name = "Readme.txt", .Data = "Line one\r\nLine two"}}));
     const QString chair = FFolder.Write(u"dl/chair.iff"_s, "chair");
-    FFrame.SelectFiles({zip, chair});
+    const QString red =
+        FFolder.Write(u"dl/red.zip"_s, BuildZipArchive({{.Name = "chair.iff", .Data = "red"}}));
+    // The comment box is in view from the start, waiting for a file.
+    auto* comment = Find<QLineEdit>("FileComment");
+    EXPECT_FALSE(comment->isEnabled());
+    EXPECT_FALSE(Find<QLineEdit>("SourcePath")->placeholderText().isEmpty());
+    FFrame.SelectFiles({zip, chair, red});
     WaitForWorkerJob(FFrame);
 
     ASSERT_EQ(FFrame.InstallStep(), 2);
+    // Each file's own name first, then the archive or folder it came from.
     const QString entries = QDir::toNativeSeparators(zip) + QDir::separator();
-    EXPECT_EQ(TreeLines(), QStringList({u"Selected Files"_s, u"  Objects"_s,
-                                        u"    "_s + QDir::toNativeSeparators(chair), u"  Walls"_s,
-                                        u"    "_s + entries + u"brick.wll"_s,
-                                        u"    "_s + entries + u"stone.wll"_s}));
+    EXPECT_EQ(TreeLines(),
+              QStringList({u"Selected Files"_s, u"  Objects"_s, u"    chair.iff  (dl)"_s,
+                           u"    chair.iff  (red.zip)"_s, u"  Walls"_s,
+                           u"    brick.wll  (walls.zip)"_s, u"    stone.wll  (walls.zip)"_s}));
+    EXPECT_EQ(Node({0, 0, 1}).data(Qt::ToolTipRole).toString(),
+              QDir::toNativeSeparators(red) + QDir::separator() + u"chair.iff"_s);
     EXPECT_TRUE(Find<QWidget>("FilesPanel")->isVisible());
     EXPECT_FALSE(Find<QWidget>("MainPanel")->isVisible());
     EXPECT_EQ(Find<QListWidget>("ReadmeFiles")->item(0)->text(), entries + u"Readme.txt"_s);
@@ -120,23 +131,24 @@ TEST_F(TInstallFrameTest, ShowsTheDropAsATickedTreeWithCommentsAndReadmes) {
     EXPECT_FALSE(install->isEnabled());
     tree->TickModel()->SetAllTicks(TickState::Ticked);
 
-    // A comment on one file, then All with another text: every file gets the second.
-    auto* comment = Find<QLineEdit>("FileComment");
+    // A comment on one file, then All with another text and Yes: every file gets the second.
     tree->setCurrentIndex(Node({0, 1, 0}));
-    EXPECT_TRUE(Find<QWidget>("CommentPanel")->isVisible());
+    EXPECT_TRUE(comment->isEnabled());
+    EXPECT_EQ(Find<QLineEdit>("SourcePath")->text(), entries + u"brick.wll"_s);
     comment->setText(u"mine"_s);
     Q_EMIT comment->textEdited(comment->text());
-    EXPECT_EQ(FFrame.TickedFiles().value(1).Comment, u"mine"_s);
+    EXPECT_EQ(FFrame.TickedFiles().value(2).Comment, u"mine"_s);
     comment->setText(u"for all"_s);
+    FUser.ExpectQuestion(MessageAnswer::Yes);
     Find<QPushButton>("CommentAll")->click();
     const QList<TickedFile> ticked = FFrame.TickedFiles();
-    ASSERT_EQ(ticked.size(), 3);
+    ASSERT_EQ(ticked.size(), 4);
     EXPECT_EQ(ticked[0], (TickedFile{chair, ContentKind::Objects, QDir::toNativeSeparators(chair),
                                      u"for all"_s}));
-    EXPECT_EQ(ticked[2], (TickedFile{FFolder.Path(u"temp/walls.zip/stone.wll"_s),
+    EXPECT_EQ(ticked[3], (TickedFile{FFolder.Path(u"temp/walls.zip/stone.wll"_s),
                                      ContentKind::Walls, entries + u"stone.wll"_s, u"for all"_s}));
     tree->setCurrentIndex(Node({0}));
-    EXPECT_FALSE(Find<QWidget>("CommentPanel")->isVisible());
+    EXPECT_FALSE(comment->isEnabled());
 
     // Back empties the temporary folder and shows the picture again.
     Find<QPushButton>("BackTo1")->click();
@@ -173,17 +185,64 @@ TEST_F(TInstallFrameTest, AReadmeThatAloneCouldBeOpenedIsStillShown) {
     EXPECT_EQ(Find<QPlainTextEdit>("ReadmeText")->toPlainText(), u"The password is secret"_s);
 }
 
-TEST_F(TInstallFrameTest, TheLinkOpensTheOpenDialogForSeveralFiles) {
+// Each dialog starts where the last pick was, the first one in the user's Downloads folder.
+TEST_F(TInstallFrameTest, TheLinksOpenTheFileAndFolderDialogsWhereTheLastPickWas) {
     const QString chair = FFolder.Write(u"dl/chair.iff"_s, "chair");
+    const QString wall = FFolder.Write(u"dl/walls/stone.wll"_s, "stone");
     FUser.ExpectFileDialog({.Confirmed = true, .Paths = {chair}});
     Q_EMIT Find<QLabel>("Desc1_1b")->linkActivated(u"#"_s);
     WaitForWorkerJob(FFrame);
-    ASSERT_EQ(FUser.FileDialogs().size(), 1);
-    EXPECT_EQ(FUser.FileDialogs()[0].Kind, FileDialogKind::OpenMultiple);
-    EXPECT_EQ(FUser.FileDialogs()[0].Title, u"Select files to install to The Vocks:"_s);
-    EXPECT_TRUE(FUser.FileDialogs()[0].Filter.endsWith(u"All Files (*.*)|*.*"_s));
     EXPECT_EQ(FFrame.InstallStep(), 2);
     EXPECT_EQ(FFrame.TickedFiles().size(), 1);
+    Find<QPushButton>("BackTo1")->click();
+    FUser.ExpectFileDialog({.Confirmed = true, .Paths = {FFolder.Path(u"dl/walls"_s)}});
+    Q_EMIT Find<QLabel>("AddFolder")->linkActivated(u"#"_s);
+    WaitForWorkerJob(FFrame);
+
+    ASSERT_EQ(FUser.FileDialogs().size(), 2);
+    const FileDialogRequest& files = FUser.FileDialogs()[0];
+    EXPECT_EQ(files.Kind, FileDialogKind::OpenMultiple);
+    EXPECT_EQ(files.Title, u"Select files to install to The Vocks"_s);
+    EXPECT_TRUE(files.Filter.startsWith(
+        u"All Supported Files|*.zip;*.7z;*.rar;*.tar;*.tar.gz;*.tgz;*.tar.bz2;*.tbz2;*.tar.xz;"
+        "*.txz;*.far;*.iff;"_s));
+    EXPECT_TRUE(files.Filter.endsWith(u"All Files (*.*)|*.*"_s));
+    EXPECT_EQ(files.InitialPath, QDir::toNativeSeparators(QStandardPaths::writableLocation(
+                                     QStandardPaths::DownloadLocation)));
+    EXPECT_EQ(FUser.FileDialogs()[1].Kind, FileDialogKind::Folder);
+    EXPECT_EQ(FUser.FileDialogs()[1].InitialPath, QDir::toNativeSeparators(FFolder.Path(u"dl"_s)));
+    EXPECT_EQ(FFrame.TickedFiles().value(0).SourcePath, wall);
+}
+
+TEST_F(TInstallFrameTest, TheAllButtonAsksBeforeReplacingACommentTypedForOneFile) {
+    const struct {
+        QString ForAll;
+        MessageAnswer Answer;
+        QStringList Comments;
+    } cases[] = {
+        {u"everyone"_s, MessageAnswer::Yes, {u"everyone"_s, u"everyone"_s}},
+        {u"others"_s, MessageAnswer::No, {u"mine"_s, u"others"_s}},
+        {u"never"_s, MessageAnswer::Cancel, {u"mine"_s, u"others"_s}},
+    };
+    FFrame.SelectFiles({FFolder.Write(u"dl/a.iff"_s, "a"), FFolder.Write(u"dl/b.iff"_s, "b")});
+    WaitForWorkerJob(FFrame);
+    auto* tree = Find<TTickTree>("FilesTree");
+    auto* comment = Find<QLineEdit>("FileComment");
+    for (const auto& c : cases) {
+        tree->setCurrentIndex(Node({0, 0, 0}));
+        comment->setText(u"mine"_s);
+        Q_EMIT comment->textEdited(comment->text());
+        tree->setCurrentIndex(Node({0, 0, 1}));
+        comment->setText(c.ForAll);
+        FUser.ExpectQuestion(c.Answer);
+        Find<QPushButton>("CommentAll")->click();
+        QStringList comments;
+        for (const TickedFile& file : FFrame.TickedFiles())
+            comments.append(file.Comment);
+        EXPECT_EQ(comments, c.Comments) << static_cast<int>(c.Answer);
+        // Return keeps the comments typed for single files.
+        EXPECT_EQ(FUser.Messages().last().Default, MessageAnswer::No);
+    }
 }
 
 TEST_F(TInstallFrameTest, FilesAndFoldersDroppedOnThePictureAreTakenIn) {
@@ -206,9 +265,6 @@ TEST_F(TInstallFrameTest, ADroppedZipIsInstalledAndRecordedAsTheCommandLineDoes)
                                                        {.Name = "fam1.fam", .Data = "family"}}));
     const QString game = FFolder.Path(u"game/"_s);
     FFolder.Write(u"game/UserData/Neighborhood.iff"_s, "hood");
-    const auto unsetHome = qScopeGuard([] { qunsetenv("PACKWRIGHT_HOME"); });
-    qputenv("PACKWRIGHT_HOME", QFile::encodeName(FFolder.Path(u"home"_s)));
-    QDir().mkpath(FFolder.Path(u"home"_s));
     FFrame.SetVocksPath(game);
     FFrame.SetExpansionFlags({.Expansion = true, .Packs = {true, true, true, true, true}});
 
@@ -274,6 +330,6 @@ TEST_F(TInstallFrameTest, TabAndEnterOpenTheLinkAndAClickOnThePictureOpensItToo)
     EXPECT_EQ(FUser.FileDialogs().size(), 1);
     QTest::mouseClick(Find<QWidget>("DropImg"), Qt::LeftButton);
     ASSERT_EQ(FUser.FileDialogs().size(), 2);
-    EXPECT_EQ(FUser.FileDialogs()[0].Title, u"Select files to install to The Vocks:"_s);
+    EXPECT_EQ(FUser.FileDialogs()[0].Title, u"Select files to install to The Vocks"_s);
     EXPECT_EQ(FUser.FileDialogs()[1].Title, FUser.FileDialogs()[0].Title);
 }

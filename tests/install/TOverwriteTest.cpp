@@ -6,6 +6,7 @@
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,9 +52,11 @@ TEST(FileSizeText, UsesTheUnitOfItsRangeAndTheLocalesSeparators) {
         QLocale Locale;
         QString Text;
     } cases[] = {
-        {0, us, u"0 Byte"_s},
-        {1023, us, u"1,023 Byte"_s},
-        {1023, german, u"1.023 Byte"_s},
+        {0, us, u"0 bytes"_s},
+        {1, us, u"1 byte"_s},
+        {14, us, u"14 bytes"_s},
+        {1023, us, u"1,023 bytes"_s},
+        {1023, german, u"1.023 bytes"_s},
         {1024, us, u"1 KB"_s},
         {1536, us, u"1.5 KB"_s},
         {1536, german, u"1,5 KB"_s},
@@ -69,8 +72,20 @@ TEST_F(TOverwriteTest, ShowsBothFilesAndTheCallersMessageWithTheFileName) {
     FQuestion.Message = u"{{filename}} is in the archive already."_s;
     // An archive entry's own size is shown, not the archive file's on disk.
     FQuestion.ExistingSize = 3145728;
+    // An extracted entry shows the download it came from, not the temporary folder.
+    FQuestion.NewShownPath =
+        QDir::toNativeSeparators(FFolder.Path(u"Downloads/set.zip/chair.iff"_s));
     TOverwrite dialog(nullptr, FLanguage, FQuestion);
     dialog.show();
+    EXPECT_EQ(Control<QLabel>(dialog, "SourceFolder")->toolTip(),
+              QDir::toNativeSeparators(FFolder.Path(u"game"_s)));
+    EXPECT_EQ(Control<QLabel>(dialog, "DestinationFolder")->toolTip(),
+              QDir::toNativeSeparators(FFolder.Path(u"Downloads/set.zip"_s)));
+    // Sized to its contents: no date, path or caption is cut.
+    for (const char* name : {"SourceDate", "DestinationDate", "DestinationFolder", "OverwriteAll"})
+        EXPECT_GE(Control<QWidget>(dialog, name)->width(),
+                  Control<QWidget>(dialog, name)->sizeHint().width())
+            << name;
     EXPECT_EQ(dialog.windowTitle(), u"File exists"_s);
     EXPECT_EQ(Text(dialog, "Question"), u"CHAIR.IFF is in the archive already."_s);
     EXPECT_EQ(Control<QGroupBox>(dialog, "Source")->title(), u"Existing File:"_s);
@@ -121,12 +136,14 @@ TEST_F(TOverwriteTest, RenameWaitsForABareNameNoFileBesideTheExistingOneHas) {
     }
 }
 
-TEST_F(TOverwriteTest, OnlyAButtonClosesItAndEachGivesItsAnswer) {
+TEST_F(TOverwriteTest, EachButtonGivesItsAnswerAndEscapeOrCloseSkips) {
     const struct {
         const char* Button;
         FileExistsAnswer Answer;
         QString NewName;
     } cases[] = {
+        {"Escape", FileExistsAnswer::Skip, {}},
+        {"Close", FileExistsAnswer::Skip, {}},
         {"Skip", FileExistsAnswer::Skip, {}},
         {"SkipAll", FileExistsAnswer::SkipAll, {}},
         {"Overwrite", FileExistsAnswer::Overwrite, {}},
@@ -135,11 +152,13 @@ TEST_F(TOverwriteTest, OnlyAButtonClosesItAndEachGivesItsAnswer) {
     };
     for (const auto& c : cases) {
         AnswerNextModal<TOverwrite>([&](TOverwrite& dialog) {
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-            dialog.close();
-            EXPECT_TRUE(dialog.isVisible());
             Control<QLineEdit>(dialog, "NewName")->setText(u"chair2.iff"_s);
-            QTest::mouseClick(Control<QPushButton>(dialog, c.Button), Qt::LeftButton);
+            if (qstrcmp(c.Button, "Escape") == 0)
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            else if (qstrcmp(c.Button, "Close") == 0)
+                dialog.close();
+            else
+                QTest::mouseClick(Control<QPushButton>(dialog, c.Button), Qt::LeftButton);
         });
         const FileExistsReply reply = TOverwrite::Ask(nullptr, FLanguage, FQuestion);
         EXPECT_EQ(reply.Answer, c.Answer) << c.Button;
