@@ -13,8 +13,11 @@ set(expected
   bin/packwright
   bin/packwright-cli
   share/packwright/English.lng
+  share/packwright/Deutsch.lng
   share/packwright/Readme.txt
+  share/packwright/Liesmich.txt
   share/packwright/dropimg.jpg
+  share/packwright/dropimg_de.jpg
   share/packwright/filelist_template.html
   share/packwright/filelist_template.xml
   share/packwright/filelist_template.txt
