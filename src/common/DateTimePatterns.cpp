@@ -1,5 +1,7 @@
 #include "common/DateTimePatterns.h"
 
+#include <QRegularExpression>
+
 namespace {
 qsizetype RunLength(QStringView text, qsizetype from) {
     qsizetype end = from;
@@ -16,10 +18,17 @@ QString DatePart(qsizetype run, const QDate& value, const QLocale& locale) {
     return QString(run, QLatin1Char('d')); // shorter runs are not ours to interpret
 }
 
+// The locale's long time without its time zone: the times shown are the user's own local
+// ones, and "UTC" or "CET" after each reads as a fault.
+QString LongTimeFormat(const QLocale& locale) {
+    static const QRegularExpression zone(QStringLiteral("\\s*t+"));
+    return locale.timeFormat(QLocale::LongFormat).remove(zone).trimmed();
+}
+
 QString TimePart(qsizetype run, const QTime& value, const QLocale& locale) {
     if (run == 1)
         return locale.toString(value, QLocale::ShortFormat);
-    return locale.toString(value, QLocale::LongFormat);
+    return locale.toString(value, LongTimeFormat(locale));
 }
 } // namespace
 

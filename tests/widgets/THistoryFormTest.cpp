@@ -78,7 +78,7 @@ protected:
     }
     // The times as the list and the messages show them.
     QString ListTime(int operation) const {
-        return FCommitted[operation].Header.Time.toString(u"dd/MM/yyyy HH:mm:ss t"_s);
+        return FCommitted[operation].Header.Time.toString(u"dd/MM/yyyy HH:mm:ss"_s);
     }
     QString MessageTime(int operation) const {
         return FCommitted[operation].Header.Time.toString(u"dd/MM/yyyy HH:mm"_s);
