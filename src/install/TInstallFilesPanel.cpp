@@ -2,6 +2,7 @@
 
 #include "common/Interaction.h"
 #include "common/TextFile.h"
+#include "install/DownloadOrigin.h"
 #include "install/IntakeTree.h"
 #include "language/TLanguage.h"
 #include "widgets/TAutoScroll.h"
@@ -75,7 +76,6 @@ TInstallFilesPanel::TInstallFilesPanel(QWidget* owner)
     files->setContentsMargins(0, 0, 0, 0);
     files->addWidget(FFilesText);
     files->addWidget(FFilesTree, 1);
-    files->addWidget(FCommentPanel);
     FReadmePane->setMinimumWidth(MinReadmeWidth);
     auto* readmes = new QVBoxLayout(FReadmePane);
     readmes->setContentsMargins(0, 0, 0, 0);
@@ -93,6 +93,8 @@ TInstallFilesPanel::TInstallFilesPanel(QWidget* owner)
     panel->setContentsMargins(4, 4, 4, 4);
     panel->addWidget(FDesc2_2);
     panel->addWidget(FSplitter, 1);
+    // Across the whole width, so the file's path and its comment have room to be read.
+    panel->addWidget(FCommentPanel);
     panel->addWidget(FHelpScroller);
     panel->addLayout(buttons);
 
@@ -183,8 +185,10 @@ void TInstallFilesPanel::ShowReadmes(const QList<ReadmeFile>& readmes, const TLa
         setMinimumWidth(174);
         return;
     }
-    for (const ReadmeFile& readme : readmes)
-        FReadmeFiles->addItem(readme.Name);
+    for (const ReadmeFile& readme : readmes) {
+        FReadmeFiles->addItem(DownloadRowText(readme.Name, language));
+        FReadmeFiles->item(FReadmeFiles->count() - 1)->setToolTip(readme.Name);
+    }
     setMinimumWidth(328);
     FFilesRatio = 0.4;
     ApplyFilesRatio();
@@ -227,13 +231,10 @@ void TInstallFilesPanel::CommentAllClick() {
 }
 
 void TInstallFilesPanel::ReadmeFilesClick() {
-    const QListWidgetItem* item = FReadmeFiles->currentItem();
-    if (!item || !FReadmesShown)
-        return;
-    for (const ReadmeFile& readme : std::as_const(FReadmes)) {
-        if (readme.Name.compare(item->text(), Qt::CaseInsensitive) == 0)
-            return LoadReadme(readme.Path);
-    }
+    // The list holds the readmes in their order, one row each.
+    const int row = FReadmeFiles->currentRow();
+    if (FReadmesShown && row >= 0 && row < FReadmes.size())
+        LoadReadme(FReadmes[row].Path);
 }
 
 void TInstallFilesPanel::LoadReadme(const QString& path) {

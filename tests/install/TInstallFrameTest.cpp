@@ -117,7 +117,9 @@ TEST_F(TInstallFrameTest, ShowsTheDropAsATickedTreeWithCommentsAndReadmes) {
               QDir::toNativeSeparators(red) + QDir::separator() + u"chair.iff"_s);
     EXPECT_TRUE(Find<QWidget>("FilesPanel")->isVisible());
     EXPECT_FALSE(Find<QWidget>("MainPanel")->isVisible());
-    EXPECT_EQ(Find<QListWidget>("ReadmeFiles")->item(0)->text(), entries + u"Readme.txt"_s);
+    // Readmes read like the tree's rows, the whole path in the tooltip.
+    EXPECT_EQ(Find<QListWidget>("ReadmeFiles")->item(0)->text(), u"Readme.txt  (walls.zip)"_s);
+    EXPECT_EQ(Find<QListWidget>("ReadmeFiles")->item(0)->toolTip(), entries + u"Readme.txt"_s);
     EXPECT_EQ(Find<QPlainTextEdit>("ReadmeText")->toPlainText(), u"Line one\nLine two"_s);
     EXPECT_EQ(Find<QLabel>("Desc2_2")->text(),
               u"2. Check the files to install and read the readme files"_s);
