@@ -3,6 +3,7 @@
 #include "app/location/GameRegistryKey.h"
 #include "app/SettingsChecks.h"
 #include "common/Interaction.h"
+#include "language/SystemLanguageFile.h"
 #include "language/TLanguage.h"
 #include "platform/ProgramPlaces.h"
 
@@ -184,7 +185,7 @@ QString SettingsEngine::PictureOrDefault(const QString& path) const {
 QString SettingsEngine::LanguageOrDefault(const QString& path) const {
     if (!path.isEmpty())
         return path;
-    return QDir::toNativeSeparators(ProgramFilesFolder() + QStringLiteral("English.lng"));
+    return QDir::toNativeSeparators(SystemLanguageFile(ProgramFilesFolder(), QLocale::system()));
 }
 
 void SettingsEngine::ShowStoredExpansion(const StoredSettings& stored, ShownOptions& shown) {

@@ -1,6 +1,8 @@
 #include "language/LanguageLocale.h"
 
+#include "language/SystemLanguageFile.h"
 #include "support/QtPrinters.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -28,4 +30,23 @@ TEST(LanguageLocale, TheHeaderOrFileNameNamesTheLanguageByCodeOrName) {
         EXPECT_EQ(locale ? locale->name() : QString(), item.Locale)
             << item.Names.join(u'|').toStdString();
     }
+}
+
+// A first start speaks the system's language when a file for it is shipped, English otherwise.
+TEST(LanguageLocale, AFirstStartTakesTheFileOfTheSystemsLanguage) {
+    TempFolder folder;
+    for (const QString& name : {u"English.lng"_s, u"Deutsch.lng"_s, u"Fran\u00e7ais.lng"_s})
+        folder.Write(name, "[x]\n");
+    const struct {
+        QLocale System;
+        QString File;
+    } cases[] = {
+        {QLocale(QLocale::German, QLocale::Austria), u"Deutsch.lng"_s},
+        {QLocale(QLocale::French, QLocale::Canada), u"Fran\u00e7ais.lng"_s},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), u"English.lng"_s},
+        {QLocale(QLocale::Japanese, QLocale::Japan), u"English.lng"_s},
+    };
+    for (const auto& item : cases)
+        EXPECT_EQ(SystemLanguageFile(folder.Path(), item.System), folder.Path(item.File))
+            << item.System.name().toStdString();
 }
