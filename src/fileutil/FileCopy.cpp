@@ -1,5 +1,6 @@
 #include "fileutil/FileCopy.h"
 
+#include "fileutil/DiskPath.h"
 #include "fileutil/FileIdentity.h"
 #include "fileutil/PartialFile.h"
 #include "fileutil/PlatformFileSystem.h"
@@ -43,8 +44,8 @@ qint64 CopyFileReplacing(const QString& source, const QString& target) {
     // Copying a file onto itself would change nothing, and a move would then delete it.
     if (IsSameFile(source, target))
         return -1;
-    QFile input(source);
-    if (!input.open(QIODevice::ReadOnly))
+    QFile input;
+    if (!OpenForReading(input, source))
         return -1;
     PartialFile partial(target);
     if (!partial.Open())

@@ -1,5 +1,6 @@
 #include "fileutil/PartialFile.h"
 
+#include "common/PathBytes.h"
 #include "fileutil/FileIdentity.h"
 
 #include <QCryptographicHash>
@@ -20,7 +21,7 @@ PartialFile::~PartialFile() {
 QString PartialPathFor(const QString& target) {
     const QFileInfo info(target);
     const QByteArray hash =
-        QCryptographicHash::hash(info.fileName().toUtf8(), QCryptographicHash::Md5).toHex();
+        QCryptographicHash::hash(BytesOfPath(info.fileName()), QCryptographicHash::Md5).toHex();
     return QStringLiteral("%1/.packwright-%2.part")
         .arg(info.absolutePath(), QLatin1String(hash.left(16)));
 }
