@@ -292,7 +292,10 @@ TEST_F(CliTest, NamesThatAreNotUtf8AreListedDeletedAndBroughtBackByTheirOwnBytes
               QStringList{u"keep.iff"_s});
     for (const QByteArray& name : names)
         EXPECT_NE(access((downloads + name).constData(), F_OK), 0);
-    const QString id = Run({u"history"_s}).Out.section(u'\t', 0, 0);
+    // History names the operation by its first file, as the content list shows it.
+    const QString history = Run({u"history"_s}).Out;
+    EXPECT_EQ(history.section(u'\t', 4), cafe + u'\n');
+    const QString id = history.section(u'\t', 0, 0);
     EXPECT_EQ(Run({u"undo"_s, id, u"--yes"_s}).Exit, 0);
     expectAllBack("after undo");
 }
