@@ -3,6 +3,8 @@
 #include "common/PathBytes.h"
 
 #ifndef Q_OS_WIN
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -29,17 +31,51 @@ bool IsFolderAt(const QString& path) {
     return std::filesystem::is_directory(std::filesystem::symlink_status(DiskPathOf(path), error));
 }
 
-bool OpenForReading(QFile& file, const QString& path) {
+namespace {
+// Qt's own file names would spell stray bytes otherwise: the system opens the file by its
+// bytes and Qt takes the open handle.
+bool Open(QFile& file, const QString& path, bool create, QString* reason) {
+    const QIODevice::OpenMode mode = create ? QIODevice::WriteOnly : QIODevice::ReadOnly;
 #ifdef Q_OS_WIN
     file.setFileName(path);
-    return file.open(QIODevice::ReadOnly);
-#else
-    const int handle = open(DiskPathOf(path).c_str(), O_RDONLY | O_CLOEXEC);
-    if (handle < 0)
-        return false;
-    if (file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+    if (file.open(create ? mode | QIODevice::NewOnly : mode))
         return true;
-    close(handle);
+    if (reason)
+        *reason = file.errorString();
+    return false;
+#else
+    const int flags = create ? O_WRONLY | O_CREAT | O_EXCL : O_RDONLY;
+    const int handle = open(DiskPathOf(path).c_str(), flags | O_CLOEXEC, 0666);
+    if (handle >= 0 && file.open(handle, mode, QFileDevice::AutoCloseHandle))
+        return true;
+    if (reason)
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+    if (handle >= 0)
+        close(handle);
     return false;
 #endif
+}
+} // namespace
+
+bool OpenForReading(QFile& file, const QString& path) {
+    return Open(file, path, false, nullptr);
+}
+
+bool OpenNewForWriting(QFile& file, const QString& path, QString* reason) {
+    return Open(file, path, true, reason);
+}
+
+bool RemoveFile(const QString& path, QString* reason) {
+    // A folder is never removed here, not even an empty one.
+    if (IsFolderAt(path))
+        return false;
+    const std::filesystem::path file = DiskPathOf(path);
+    std::error_code error;
+    std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add, error);
+    if (std::filesystem::remove(file, error))
+        return true;
+    if (reason)
+        *reason = QString::fromLocal8Bit(error.message());
+    return false;
 }

@@ -20,3 +20,11 @@ bool IsFolderAt(const QString& path);
 
 // Opens the file at path for reading in file.
 bool OpenForReading(QFile& file, const QString& path);
+
+// Creates a file at path, where none may stand, and opens it for writing in file; the
+// system's reason when it cannot.
+bool OpenNewForWriting(QFile& file, const QString& path, QString* reason = nullptr);
+
+// Deletes a file, giving it write permission first: Windows refuses to delete a read-only
+// one. A folder is never deleted.
+bool RemoveFile(const QString& path, QString* reason = nullptr);

@@ -29,13 +29,14 @@ qint64 CopyContents(QFile& input, QFile& output) {
 }
 
 // The time stamp goes on last through the open file, since every write moves it.
-bool FinishCopy(const QString& source, QFile& input, QFile& partial) {
+bool FinishCopy(const QString& source, QFile& input, PartialFile& partial) {
+    QFile& output = partial.File();
     const bool written =
-        partial.flush() && partial.setFileTime(input.fileTime(QFileDevice::FileModificationTime),
-                                               QFileDevice::FileModificationTime);
-    partial.close();
-    return written && partial.error() == QFileDevice::NoError &&
-           CopyAttributes(source, partial.fileName());
+        output.flush() && output.setFileTime(input.fileTime(QFileDevice::FileModificationTime),
+                                             QFileDevice::FileModificationTime);
+    output.close();
+    return written && output.error() == QFileDevice::NoError &&
+           CopyAttributes(source, partial.Path());
 }
 
 } // namespace
@@ -51,7 +52,7 @@ qint64 CopyFileReplacing(const QString& source, const QString& target) {
     if (!partial.Open())
         return -1;
     const qint64 copied = CopyContents(input, partial.File());
-    if (copied < 0 || !FinishCopy(source, input, partial.File()) || !partial.Commit())
+    if (copied < 0 || !FinishCopy(source, input, partial) || !partial.Commit())
         return -1;
     return copied;
 }

@@ -93,21 +93,6 @@ bool MoveBack(const QString& file, const QString& target) {
     return !Occupied(partial) || PutBack(partial, file);
 }
 
-bool RemoveFile(const QString& path, QString* reason) {
-    // A folder is never removed here, not even an empty one.
-    if (IsFolderAt(path))
-        return false;
-    const std::filesystem::path file = DiskPathOf(path);
-    std::error_code error;
-    std::filesystem::permissions(file, std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add, error);
-    if (std::filesystem::remove(file, error))
-        return true;
-    if (reason)
-        *reason = QString::fromLocal8Bit(error.message());
-    return false;
-}
-
 bool Occupied(const QString& path) {
     std::error_code error;
     return std::filesystem::exists(std::filesystem::symlink_status(DiskPathOf(path), error));
