@@ -17,8 +17,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <fcntl.h>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -248,10 +248,7 @@ TEST_F(CliTest, NamesThatAreNotUtf8AreListedDeletedAndBroughtBackByTheirOwnBytes
     ASSERT_EQ(mkdir((downloads + "d\xE9").constData(), 0700), 0);
     const QList<QByteArray> names{"caf\xE9.iff"_ba, "d\xE9/in.iff"_ba};
     for (const QByteArray& name : names) {
-        std::FILE* file = std::fopen((downloads + name).constData(), "w");
-        ASSERT_TRUE(file);
-        std::fputs(name.constData(), file);
-        std::fclose(file);
+        std::ofstream((downloads + name).toStdString()) << name.toStdString();
         const timespec stamp{.tv_sec = Stamp.toSecsSinceEpoch(), .tv_nsec = 0};
         const std::array<timespec, 2> times{stamp, stamp};
         ASSERT_EQ(utimensat(AT_FDCWD, (downloads + name).constData(), times.data(), 0), 0);
@@ -259,12 +256,9 @@ TEST_F(CliTest, NamesThatAreNotUtf8AreListedDeletedAndBroughtBackByTheirOwnBytes
     // Each file holds its own name's bytes.
     const auto expectAllBack = [&](const char* when) {
         for (const QByteArray& name : names) {
-            std::array<char, 64> read{};
-            std::FILE* file = std::fopen((downloads + name).constData(), "r");
-            ASSERT_TRUE(file) << when;
-            const size_t size = std::fread(read.data(), 1, read.size(), file);
-            std::fclose(file);
-            EXPECT_EQ(QByteArray(read.data(), qsizetype(size)), name) << when;
+            std::string read;
+            std::getline(std::ifstream((downloads + name).toStdString()), read);
+            EXPECT_EQ(read, name.toStdString()) << when;
         }
     };
     const QString cafe = Game(u"Downloads/café.iff"_s);
