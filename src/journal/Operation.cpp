@@ -140,6 +140,7 @@ bool Operation::MakeFolders(const QString& folder) {
     return QFileInfo(folder).isDir();
 }
 
+// Only files are kept: a folder moved aside would take everything in it along.
 bool Operation::Replace(const QString& path) {
     if (!Occupied(path))
         return Create(path);
