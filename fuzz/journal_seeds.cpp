@@ -13,6 +13,11 @@ std::vector<QByteArray> FuzzSeeds() {
             {.Kind = kind,
              .Number = ++number,
              .Path = QStringLiteral("/game/GameData/UserObjects/caf\u00e9\\%1.iff").arg(number)});
+    // A name with a stray byte, as a download unpacked under another code page leaves it.
+    steps += StepLine(
+        {.Kind = StepKind::Remove,
+         .Number = ++number,
+         .Path = QStringLiteral("/game/Downloads/caf") + QChar(0xDCE9) + QStringLiteral(".iff")});
     steps += StepLine({.Kind = StepKind::Move,
                        .Number = ++number,
                        .Path = QStringLiteral("/game/Downloads/lamp.iff"),

@@ -1,10 +1,30 @@
 #include "common/TsvField.h"
 
-#include <algorithm>
+#include "common/PathBytes.h"
 
 namespace {
 bool NeedsEscape(QChar c) {
     return c == u'\t' || c == u'\r' || c == u'\n' || c == u'\\';
+}
+
+bool NeedsEscapeAt(const QString& text, qsizetype index) {
+    return NeedsEscape(text[index]) || StrayByteAt(text, index);
+}
+
+// A stray byte of a path is written as \xNN, so that the line stays UTF-8.
+QString StrayByteEscape(uchar byte) {
+    return QStringLiteral("\\x") + QString::number(byte, 16).toUpper();
+}
+
+// The stray byte of the \xNN escape whose digits start at index; a byte that is text has
+// no escape of this kind.
+std::optional<QChar> StrayByteOfEscape(const QString& field, qsizetype index) {
+    const QByteArray digits = field.mid(index, 2).toLatin1();
+    const QByteArray byte = QByteArray::fromHex(digits);
+    if (digits.size() != 2 || byte.size() != 1 || byte.toHex().toUpper() != digits.toUpper() ||
+        uchar(byte[0]) < 0x80)
+        return std::nullopt;
+    return StrayByteCharacter(uchar(byte[0]));
 }
 
 std::optional<QChar> Unescaped(QChar letter) {
@@ -25,11 +45,19 @@ std::optional<QChar> Unescaped(QChar letter) {
 
 QString TsvField(const QString& text) {
     // Most fields hold nothing to escape and are passed on without a copy.
-    if (std::ranges::none_of(text, NeedsEscape))
+    qsizetype first = 0;
+    while (first < text.size() && !NeedsEscapeAt(text, first))
+        ++first;
+    if (first == text.size())
         return text;
-    QString field;
-    field.reserve(text.size());
-    for (const QChar c : text) {
+    QString field = text.left(first);
+    field.reserve(text.size() + 8);
+    for (qsizetype i = first; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (const std::optional<uchar> byte = StrayByteAt(text, i)) {
+            field += StrayByteEscape(*byte);
+            continue;
+        }
         switch (c.unicode()) {
         case u'\t':
             field += QStringLiteral("\\t");
@@ -61,8 +89,16 @@ std::optional<QString> TsvFieldText(const QString& field) {
             continue;
         }
         // A backslash at the end starts no escape either.
+        if (++i < field.size() && field[i] == u'x') {
+            const std::optional<QChar> stray = StrayByteOfEscape(field, i + 1);
+            if (!stray)
+                return std::nullopt;
+            text += *stray;
+            i += 2;
+            continue;
+        }
         const std::optional<QChar> c =
-            ++i < field.size() ? Unescaped(field[i]) : std::optional<QChar>();
+            i < field.size() ? Unescaped(field[i]) : std::optional<QChar>();
         if (!c)
             return std::nullopt;
         text += *c;

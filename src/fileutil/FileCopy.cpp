@@ -1,5 +1,6 @@
 #include "fileutil/FileCopy.h"
 
+#include "fileutil/DiskPath.h"
 #include "fileutil/FileIdentity.h"
 #include "fileutil/PartialFile.h"
 #include "fileutil/PlatformFileSystem.h"
@@ -28,13 +29,14 @@ qint64 CopyContents(QFile& input, QFile& output) {
 }
 
 // The time stamp goes on last through the open file, since every write moves it.
-bool FinishCopy(const QString& source, QFile& input, QFile& partial) {
+bool FinishCopy(const QString& source, QFile& input, PartialFile& partial) {
+    QFile& output = partial.File();
     const bool written =
-        partial.flush() && partial.setFileTime(input.fileTime(QFileDevice::FileModificationTime),
-                                               QFileDevice::FileModificationTime);
-    partial.close();
-    return written && partial.error() == QFileDevice::NoError &&
-           CopyAttributes(source, partial.fileName());
+        output.flush() && output.setFileTime(input.fileTime(QFileDevice::FileModificationTime),
+                                             QFileDevice::FileModificationTime);
+    output.close();
+    return written && output.error() == QFileDevice::NoError &&
+           CopyAttributes(source, partial.Path());
 }
 
 } // namespace
@@ -43,14 +45,14 @@ qint64 CopyFileReplacing(const QString& source, const QString& target) {
     // Copying a file onto itself would change nothing, and a move would then delete it.
     if (IsSameFile(source, target))
         return -1;
-    QFile input(source);
-    if (!input.open(QIODevice::ReadOnly))
+    QFile input;
+    if (!OpenForReading(input, source))
         return -1;
     PartialFile partial(target);
     if (!partial.Open())
         return -1;
     const qint64 copied = CopyContents(input, partial.File());
-    if (copied < 0 || !FinishCopy(source, input, partial.File()) || !partial.Commit())
+    if (copied < 0 || !FinishCopy(source, input, partial) || !partial.Commit())
         return -1;
     return copied;
 }

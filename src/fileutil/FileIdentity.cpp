@@ -1,21 +1,15 @@
 #include "fileutil/FileIdentity.h"
 
-#include <filesystem>
-
-namespace {
-std::filesystem::path FileSystemPath(const QString& path) {
-    return std::filesystem::path(path.toStdU16String());
-}
-} // namespace
+#include "fileutil/DiskPath.h"
 
 bool IsSameFile(const QString& a, const QString& b) {
     std::error_code error;
-    return std::filesystem::equivalent(FileSystemPath(a), FileSystemPath(b), error);
+    return std::filesystem::equivalent(DiskPathOf(a), DiskPathOf(b), error);
 }
 
 bool RenameOver(const QString& from, const QString& to, QString* reason) {
     std::error_code error;
-    std::filesystem::rename(FileSystemPath(from), FileSystemPath(to), error);
+    std::filesystem::rename(DiskPathOf(from), DiskPathOf(to), error);
     if (error && reason)
         *reason = QString::fromStdString(error.message());
     return !error;

@@ -1,18 +1,19 @@
 #include "fileutil/PartialFile.h"
 
+#include "common/PathBytes.h"
+#include "fileutil/DiskPath.h"
 #include "fileutil/FileIdentity.h"
 
 #include <QCryptographicHash>
 #include <QFileInfo>
 
+// The partial file may already carry a source's read-only attribute, which RemoveFile
+// takes away first.
 PartialFile::~PartialFile() {
-    if (FCommitted || FFile.fileName().isEmpty())
+    if (FCommitted || FPath.isEmpty())
         return;
     FFile.close();
-    // The partial file may already carry a source's read-only attribute, which Windows
-    // refuses to delete: it gets write permission back first.
-    FFile.setPermissions(FFile.permissions() | QFileDevice::WriteOwner);
-    FFile.remove();
+    RemoveFile(FPath);
 }
 
 // The name of a long target would not fit in a file name with the additions: a hash of it
@@ -20,7 +21,7 @@ PartialFile::~PartialFile() {
 QString PartialPathFor(const QString& target) {
     const QFileInfo info(target);
     const QByteArray hash =
-        QCryptographicHash::hash(info.fileName().toUtf8(), QCryptographicHash::Md5).toHex();
+        QCryptographicHash::hash(BytesOfPath(info.fileName()), QCryptographicHash::Md5).toHex();
     return QStringLiteral("%1/.packwright-%2.part")
         .arg(info.absolutePath(), QLatin1String(hash.left(16)));
 }
@@ -30,18 +31,16 @@ QString PartialPathFor(const QString& target) {
 // thousands of small files. A partial file already there was left by a write that a crash
 // cut short, and goes.
 bool PartialFile::Open() {
-    FFile.setFileName(PartialPathFor(FTarget));
-    if (FFile.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    FPath = PartialPathFor(FTarget);
+    if (OpenNewForWriting(FFile, FPath, &FError) ||
+        (RemoveFile(FPath) && OpenNewForWriting(FFile, FPath, &FError)))
         return true;
-    if (FFile.exists() && FFile.remove() && FFile.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return true;
-    FError = FFile.errorString();
-    FFile.setFileName(QString());
+    FPath.clear();
     return false;
 }
 
 bool PartialFile::Commit() {
     FFile.close();
-    FCommitted = RenameOver(FFile.fileName(), FTarget, &FError);
+    FCommitted = RenameOver(FPath, FTarget, &FError);
     return FCommitted;
 }

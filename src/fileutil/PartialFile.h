@@ -21,6 +21,8 @@ public:
     // Creates the partial file, open for writing; false when the target's folder takes none.
     bool Open();
     QFile& File() { return FFile; }
+    // Where the partial file lies until Commit.
+    const QString& Path() const { return FPath; }
     // Closes the partial file and renames it over the target; false, with the reason in
     // Error(), when that fails.
     bool Commit();
@@ -28,6 +30,7 @@ public:
 
 private:
     QString FTarget;
+    QString FPath;
     QFile FFile;
     bool FCommitted = false;
     QString FError;

@@ -56,10 +56,6 @@ QByteArray NativeChildPath(const QString& folder, const QByteArray& nativeFolder
 // When the file was last modified; invalid when it cannot be asked.
 QDateTime ModifiedAt(const QString& path, const QByteArray& nativePath);
 
-// Deletes the file, or the link itself and never what it points to; the system's reason
-// when it cannot.
-std::optional<QString> RemoveFileAt(const QString& path, const QByteArray& nativePath);
-
 std::optional<FolderKey> KeyOfFolder(const QString& folder);
 
 // Gives target the permissions (and, on Windows, the attribute bits) of source.

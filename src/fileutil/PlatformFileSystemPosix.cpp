@@ -1,11 +1,10 @@
 #include "common/TextDecoding.h"
+#include "fileutil/DiskPath.h"
 #include "fileutil/PlatformFileSystem.h"
 
 #include <QFile>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -111,13 +110,6 @@ QDateTime ModifiedAt(const QString& path, const QByteArray& nativePath) {
                                           info.st_mtim.tv_nsec / 1'000'000);
 }
 
-std::optional<QString> RemoveFileAt(const QString& path, const QByteArray& nativePath) {
-    const QByteArray bytes = nativePath.isEmpty() ? QFile::encodeName(path) : nativePath;
-    if (unlink(bytes.constData()) == 0)
-        return std::nullopt;
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
 std::optional<FolderKey> KeyOfFolder(const QString& folder) {
     struct stat info;
     if (stat(NativeFolderPath(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
@@ -127,6 +119,6 @@ std::optional<FolderKey> KeyOfFolder(const QString& folder) {
 
 bool CopyAttributes(const QString& source, const QString& target) {
     struct stat info;
-    return stat(QFile::encodeName(source).constData(), &info) == 0 &&
-           chmod(QFile::encodeName(target).constData(), info.st_mode & 0777) == 0;
+    return stat(DiskPathOf(source).c_str(), &info) == 0 &&
+           chmod(DiskPathOf(target).c_str(), info.st_mode & 0777) == 0;
 }

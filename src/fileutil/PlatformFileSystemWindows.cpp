@@ -95,10 +95,3 @@ QByteArray NativeChildPath(const QString&, const QByteArray&, const FolderEntry&
 QDateTime ModifiedAt(const QString& path, const QByteArray&) {
     return QFileInfo(path).lastModified();
 }
-
-std::optional<QString> RemoveFileAt(const QString& path, const QByteArray&) {
-    QFile file(path);
-    if (file.remove())
-        return std::nullopt;
-    return file.errorString();
-}

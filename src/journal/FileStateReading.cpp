@@ -1,18 +1,19 @@
 #include "journal/FileStateReading.h"
 
+#include "fileutil/DiskPath.h"
+
 #include <QCryptographicHash>
 #include <QFile>
-#include <QFileInfo>
 
 std::optional<FileState> ReadFileState(const QString& path) {
-    const QFileInfo info(path);
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!FileSizeAt(path) || !OpenForReading(file, path))
         return std::nullopt;
     QCryptographicHash hash(QCryptographicHash::Sha256);
     if (!hash.addData(&file))
         return std::nullopt;
-    return FileState{.Size = info.size(),
-                     .ModifiedMs = info.lastModified().toMSecsSinceEpoch(),
+    return FileState{.Size = file.size(),
+                     .ModifiedMs =
+                         file.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch(),
                      .Hash = hash.result()};
 }

@@ -2,6 +2,7 @@
 
 #include "journal/OperationsAccess.h"
 #include "journal/OperationsFolder.h"
+#include "journal/OperationText.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,7 +35,7 @@ std::optional<CommittedOperation> ReadCommitted(const QString& folder, const QSt
                                  .KeptBytes = KeptBytesOf(folder)};
     operation.Files.removeIf([&](const QString& path) { return IsDatabase(path, dataFolder); });
     if (operation.Subject.isEmpty())
-        operation.Subject = operation.Files.value(0);
+        operation.Subject = ShownPath(operation.Files.value(0));
     return operation;
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "journal/KeptFiles.h"
 
+#include "fileutil/DiskPath.h"
 #include "fileutil/FileIdentity.h"
 #include "fileutil/PartialFile.h"
 #include "platform/SyncToDisk.h"
@@ -16,8 +17,8 @@ bool SyncFolderOf(const QString& file) {
 // too. The copy carries the file's permissions, so it is opened only for reading to be
 // synced.
 bool SyncedCopy(const QString& source, const QString& target, FileCopier copy) {
-    const qint64 size = QFileInfo(source).size();
-    if (copy(source, target) != size || QFileInfo(target).size() != size)
+    const std::optional<qint64> size = FileSizeAt(source);
+    if (!size || copy(source, target) != *size || FileSizeAt(target) != size)
         return false;
     QFile copied(target);
     return copied.open(QIODevice::ReadOnly) && SyncToDisk(copied);
@@ -66,11 +67,11 @@ bool CopyIntoKeep(const QString& file, const QString& kept) {
 bool PutBack(const QString& kept, const QString& file) {
     if (RenameOver(kept, file))
         return true;
-    return CopyFileReplacing(kept, file) == QFileInfo(kept).size() && RemoveFile(kept);
+    return CopyFileReplacing(kept, file) == FileSizeAt(kept) && RemoveFile(kept);
 }
 
 bool MoveToFreePath(const QString& file, const QString& target, QString* reason, FileCopier copy) {
-    if (Occupied(target) || !QFileInfo(file).isFile())
+    if (Occupied(target) || !FileSizeAt(file))
         return false;
     const bool moved =
         RenameOver(file, target, reason) || CopyThenDelete(file, target, reason, copy);
@@ -84,7 +85,7 @@ bool MoveToFreePath(const QString& file, const QString& target, QString* reason,
 bool MoveBack(const QString& file, const QString& target) {
     const QString partial = PartialPathFor(target);
     if (Occupied(file)) {
-        QFile::remove(partial);
+        RemoveFile(partial);
         return true;
     }
     if (Occupied(target))
@@ -92,17 +93,7 @@ bool MoveBack(const QString& file, const QString& target) {
     return !Occupied(partial) || PutBack(partial, file);
 }
 
-bool RemoveFile(const QString& path, QString* reason) {
-    QFile file(path);
-    file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
-    if (file.remove())
-        return true;
-    if (reason)
-        *reason = file.errorString();
-    return false;
-}
-
 bool Occupied(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::symlink_status(DiskPathOf(path), error));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fileutil/DiskPath.h"
 #include "fileutil/FileCopy.h"
 
 #include <QString>
@@ -36,9 +37,6 @@ bool MoveToFreePath(const QString& file, const QString& target, QString* reason 
 // means the move never happened, and whatever stands at target is not its to take back.
 // False when a file could not go back.
 bool MoveBack(const QString& file, const QString& target);
-
-// Deletes a file, giving it write permission first: Windows refuses to delete a read-only one.
-bool RemoveFile(const QString& path, QString* reason = nullptr);
 
 // True when anything stands at path, a link that leads nowhere included.
 bool Occupied(const QString& path);

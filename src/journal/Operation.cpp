@@ -2,6 +2,7 @@
 
 #include "common/PackwrightError.h"
 #include "common/Placeholders.h"
+#include "fileutil/DiskPath.h"
 #include "journal/FileStateReading.h"
 #include "journal/KeptFiles.h"
 #include "journal/OperationsAccess.h"
@@ -24,12 +25,6 @@ BeforeStepHook StepHook = nullptr;
 
 // Room for the journal's own lines.
 constexpr qint64 JournalReserve = 1 << 20;
-
-// Only files are kept: a folder moved aside would take everything in it along.
-bool IsFolder(const QString& path) {
-    const QFileInfo info(path);
-    return info.isDir() && !info.isSymLink();
-}
 
 // The folder itself first, then each missing folder above it, up to one that exists.
 QStringList MissingFolders(const QString& folder) {
@@ -63,18 +58,18 @@ qint64 BytesToKeep(const OperationStart& start, const QString& keepFolder) {
     QHash<QString, bool> folderIsElsewhere;
     qint64 bytes = 0;
     for (const QString& file : start.FilesItMayMove) {
-        const QFileInfo info(file);
-        if (!info.isFile())
+        const std::optional<qint64> size = FileSizeAt(file);
+        if (!size)
             continue;
-        const QString folder = info.absolutePath();
+        const QString folder = QFileInfo(file).absolutePath();
         auto known = folderIsElsewhere.find(folder);
         if (known == folderIsElsewhere.end())
             known = folderIsElsewhere.insert(folder, QStorageInfo(folder).device() != keepDevice);
         if (*known)
-            bytes += info.size();
+            bytes += *size;
     }
     for (const QString& file : start.FilesItMayRewrite)
-        bytes += QFileInfo(file).size();
+        bytes += FileSizeAt(file).value_or(0);
     return bytes;
 }
 
@@ -145,29 +140,30 @@ bool Operation::MakeFolders(const QString& folder) {
     return QFileInfo(folder).isDir();
 }
 
+// Only files are kept: a folder moved aside would take everything in it along.
 bool Operation::Replace(const QString& path) {
     if (!Occupied(path))
         return Create(path);
-    return !IsFolder(path) && Step(StepKind::Replace, path) &&
+    return !IsFolderAt(path) && Step(StepKind::Replace, path) &&
            MoveIntoKeep(path, KeptFileOf(FFolder, LastNumber()), &FError);
 }
 
 bool Operation::Remove(const QString& path) {
-    return !IsFolder(path) && Step(StepKind::Remove, path) &&
+    return !IsFolderAt(path) && Step(StepKind::Remove, path) &&
            MoveIntoKeep(path, KeptFileOf(FFolder, LastNumber()), &FError);
 }
 
 bool Operation::Rewrite(const QString& path) {
     if (!Occupied(path))
         return Create(path);
-    return !IsFolder(path) && Step(StepKind::Rewrite, path) &&
+    return !IsFolderAt(path) && Step(StepKind::Rewrite, path) &&
            CopyIntoKeep(path, KeptFileOf(FFolder, LastNumber()));
 }
 
 // No step is taken for a file that is not there, whose undo would take whatever stands at
 // the target for it, nor for one already at the target, which would go to the keep folder.
 bool Operation::Move(const QString& source, const QString& target) {
-    if (!QFileInfo(source).isFile() || QFileInfo(source) == QFileInfo(target))
+    if (!FileSizeAt(source) || QFileInfo(source) == QFileInfo(target))
         return false;
     const qsizetype before = FSteps.size();
     if ((!Occupied(target) || Replace(target)) && Step(StepKind::Move, source, target) &&

@@ -1,6 +1,8 @@
 #include "journal/OperationText.h"
 
+#include "common/PathBytes.h"
 #include "common/Placeholders.h"
+#include "common/TextDecoding.h"
 #include "language/TLanguage.h"
 
 #include <QDir>
@@ -25,9 +27,16 @@ QString DescribeOperation(const QString& text, const JournalHeader& header,
         QLocale().toString(header.Time, QLocale::ShortFormat));
 }
 
+QString ShownPath(const QString& path) {
+    QStringList parts = path.split(u'/');
+    for (QString& part : parts)
+        part = Decode8BitText(BytesOfPath(part));
+    return parts.join(u'/');
+}
+
 QString NativePathLines(const QStringList& paths) {
     QStringList native;
     for (const QString& path : paths)
-        native.append(QDir::toNativeSeparators(path));
+        native.append(QDir::toNativeSeparators(ShownPath(path)));
     return native.join(QStringLiteral("\r\n"));
 }

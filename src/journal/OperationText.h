@@ -15,5 +15,9 @@ QString OperationKindText(OperationKind kind, const TLanguage& language);
 QString DescribeOperation(const QString& text, const JournalHeader& header,
                           const TLanguage& language);
 
-// The paths in the system's notation, one a line.
+// A path of the journal as the user reads it: names with stray bytes decoded as the
+// content list decodes them.
+QString ShownPath(const QString& path);
+
+// The paths in the system's notation, as the user reads them, one a line.
 QString NativePathLines(const QStringList& paths);

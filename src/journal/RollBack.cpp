@@ -37,7 +37,7 @@ bool RollBackStep(const QString& operationFolder, const JournalStep& step) {
     switch (step.Kind) {
     case StepKind::Create:
         // A copy cut short by a kill lies beside its target under its partial name.
-        QFile::remove(PartialPathFor(step.Path));
+        RemoveFile(PartialPathFor(step.Path));
         return !Occupied(step.Path) || RemoveFile(step.Path);
     case StepKind::Folder:
         RemoveFolderIfEmpty(step.Path);
@@ -45,7 +45,7 @@ bool RollBackStep(const QString& operationFolder, const JournalStep& step) {
     case StepKind::Replace:
     case StepKind::Remove:
     case StepKind::Rewrite: {
-        QFile::remove(PartialPathFor(step.Path));
+        RemoveFile(PartialPathFor(step.Path));
         // No kept file: the step never got as far as keeping, or was undone before.
         const QString kept = KeptFileOf(operationFolder, step.Number);
         return !Occupied(kept) || PutBack(kept, step.Path);

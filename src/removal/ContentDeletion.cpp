@@ -1,8 +1,8 @@
 #include "removal/ContentDeletion.h"
 
 #include "common/Interaction.h"
+#include "common/PathBytes.h"
 #include "common/Placeholders.h"
-#include "fileutil/PlatformFileSystem.h"
 #include "formats/InstalledFilesDb.h"
 #include "formats/TFarFile.h"
 #include "journal/Operation.h"
@@ -27,20 +27,13 @@ void RemoveEntryRecords(InstalledFilesDb& db, const QString& archivePath) {
     }
 }
 
-// A name the disk spells in bytes that are no text cannot be written in the journal: such a
-// file is deleted directly, the one deletion that a crash or an undo cannot take back.
-std::optional<QString> RemoveTarget(const DeleteTarget& target, Operation& operation) {
-    if (!target.NativePath.isEmpty())
-        return RemoveFileAt(target.Path, target.NativePath);
-    if (!operation.Remove(target.Path))
-        return operation.Error();
-    return std::nullopt;
-}
-
 DeleteResult DeleteWholeFile(const DeleteTarget& target, InstalledFilesDb& db,
                              Operation& operation) {
-    if (const std::optional<QString> reason = RemoveTarget(target, operation))
-        return {.Kind = target.Kind, .Path = target.Path, .Deleted = false, .Reason = *reason};
+    if (!operation.Remove(DiskPathText(target)))
+        return {.Kind = target.Kind,
+                .Path = target.Path,
+                .Deleted = false,
+                .Reason = operation.Error()};
     RemoveRecord(db, target.Kind, target.Path);
     if (target.Kind == ContentKind::FarFiles)
         RemoveEntryRecords(db, target.Path);
@@ -95,6 +88,10 @@ std::vector<DeleteResult> DeleteEntries(const DeleteTarget& target, InstalledFil
     return results;
 }
 } // namespace
+
+QString DiskPathText(const DeleteTarget& target) {
+    return target.NativePath.isEmpty() ? target.Path : PathOfBytes(target.NativePath);
+}
 
 std::vector<DeleteResult> DeleteContent(const std::vector<DeleteTarget>& targets,
                                         InstalledFilesDb& db, TFarFile& farFile,

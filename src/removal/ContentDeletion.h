@@ -25,6 +25,10 @@ struct DeleteTarget {
     QByteArray NativePath;
 };
 
+// The path the journal names the target's file by: its own bytes when its text, decoded for
+// showing, would spell another file.
+QString DiskPathText(const DeleteTarget& target);
+
 // What became of one file or archive entry.
 struct DeleteResult {
     ContentKind Kind = ContentKind::Objects;

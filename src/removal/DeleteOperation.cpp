@@ -19,7 +19,7 @@ OperationStart StartOf(const std::vector<DeleteTarget>& targets, const Installed
                          .FilesItMayRewrite = {db.DbFileName()}};
     for (const DeleteTarget& target : targets)
         (target.Items.isEmpty() ? start.FilesItMayMove : start.FilesItMayRewrite)
-            .append(target.Path);
+            .append(DiskPathText(target));
     return start;
 }
 

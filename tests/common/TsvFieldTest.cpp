@@ -18,6 +18,9 @@ TEST(TsvField, EscapesWhatWouldSplitALineAndReadsItBack) {
         {u"C:\\Vocks\\t.iff"_s, u"C:\\\\Vocks\\\\t.iff"_s},
         {u"\\"_s, u"\\\\"_s},
         {QString(), QString()},
+        // A stray byte of a path, and a character whose low half only looks like one.
+        {u"caf\xDCE9\\.iff"_s, u"caf\\xE9\\\\.iff"_s},
+        {u"\U00010080"_s, u"\U00010080"_s},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(TsvField(c.Text), c.Field);
@@ -26,6 +29,8 @@ TEST(TsvField, EscapesWhatWouldSplitALineAndReadsItBack) {
 }
 
 TEST(TsvField, AFieldWithAnUnknownOrCutEscapeIsNoText) {
-    for (const QString& field : {u"a\\x"_s, u"ends in \\"_s, u"\\T"_s})
+    // \x stands only for a byte that is not text, with two digits.
+    for (const QString& field :
+         {u"a\\x"_s, u"ends in \\"_s, u"\\T"_s, u"\\x41"_s, u"\\xE"_s, u"\\x+E"_s, u"\\xG0"_s})
         EXPECT_FALSE(TsvFieldText(field).has_value()) << field.toStdString();
 }

@@ -16,6 +16,7 @@ TEST(JournalFormat, WritesOneEscapedTabSeparatedLinePerEntry) {
         StepKind Kind;
         const char* Line;
         QString Target{};
+        QString Path = u"/g/a\tb\n.iff"_s;
     };
     const Case cases[] = {
         {StepKind::Create, "create\t7\t/g/a\\tb\\n.iff\n"},
@@ -24,15 +25,18 @@ TEST(JournalFormat, WritesOneEscapedTabSeparatedLinePerEntry) {
         {StepKind::Remove, "remove\t7\t/g/a\\tb\\n.iff\n"},
         {StepKind::Rewrite, "rewrite\t7\t/g/a\\tb\\n.iff\n"},
         {StepKind::Move, "move\t7\t/g/a\\tb\\n.iff\t/b/\\\\t.iff\n", u"/b/\\t.iff"_s},
+        // A name's stray byte, as a download unpacked under another code page leaves it.
+        {StepKind::Remove, "remove\t7\t/g/caf\\xE9.iff\n", {}, u"/g/caf\xDCE9.iff"_s},
+        {StepKind::Move, "move\t7\t/g/caf\\xE9.iff\t/b/\\xFF\n", u"/b/\xDCFF"_s,
+         u"/g/caf\xDCE9.iff"_s},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(
-            StepLine({.Kind = c.Kind, .Number = 7, .Path = u"/g/a\tb\n.iff"_s, .Target = c.Target}),
-            c.Line);
+        EXPECT_EQ(StepLine({.Kind = c.Kind, .Number = 7, .Path = c.Path, .Target = c.Target}),
+                  c.Line);
         const JournalContents read = ParseJournal(HeaderLine(header) + c.Line + CommitLine());
         ASSERT_EQ(read.Steps.size(), 1) << c.Line;
         EXPECT_EQ(read.Steps[0].Kind, c.Kind) << c.Line;
-        EXPECT_EQ(read.Steps[0].Path, u"/g/a\tb\n.iff"_s);
+        EXPECT_EQ(read.Steps[0].Path, c.Path);
         EXPECT_EQ(read.Steps[0].Target, c.Target);
         EXPECT_TRUE(read.Committed);
     }
@@ -47,6 +51,7 @@ TEST(JournalFormat, ReadsWhatItCanAndSkipsLinesThatAreNotSteps) {
                                "remove\tx\t/g/x.iff\n"      // no number
                                "remove\t3\trelative.iff\n"  // not an absolute path
                                "remove\t3\t/g/bad\\q.iff\n" // an escape that means nothing
+                               "remove\t3\t/g/\\x41.iff\n"  // a byte that is text
                                "remove\t3\t/g/x.iff\textra\n"
                                "move\t3\t/g/x.iff\n" // a move without its target
                                "move\t3\t/g/x.iff\trelative.iff\n"

@@ -11,6 +11,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <filesystem>
+#include <fstream>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -46,6 +49,34 @@ TEST_F(KeptFilesTest, MovesKeepBytesTimeAndPermissionsWithinAndAcrossFileSystems
         EXPECT_EQ(QFileInfo(target).lastModified(), stamp);
         EXPECT_FALSE(QFileInfo(target).permissions() & QFileDevice::WriteOwner);
         EXPECT_FALSE(QFile::exists(PartialPathFor(target)));
+    }
+}
+
+// A name that is not UTF-8, in a folder whose name is not either, is kept and put back by
+// its own bytes, within one file system and across two, with no partial copy left.
+TEST_F(KeptFilesTest, ANameThatIsNotUtf8IsKeptAndPutBackByItsOwnBytes) {
+    QTemporaryDir elsewhere(u"/dev/shm/packwright-XXXXXX"_s);
+    for (const QString& folder : {FFolder.Path(u"game"_s), elsewhere.path()}) {
+        if (folder.isEmpty())
+            continue;
+        SCOPED_TRACE(folder.toStdString());
+        const std::string inner = (QFile::encodeName(folder) + "/d\xE9").toStdString();
+        ASSERT_TRUE(std::filesystem::create_directories(inner));
+        std::ofstream(inner + "/caf\xE9.iff") << "caf\xE9";
+        const QString path = folder + u"/d\xDCE9/caf\xDCE9.iff"_s;
+        const QString kept = FFolder.Path(u"keep"_s);
+
+        ASSERT_TRUE(MoveIntoKeep(path, kept));
+        EXPECT_EQ(BytesAt(kept), "caf\xE9");
+        EXPECT_TRUE(std::filesystem::is_empty(inner));
+        ASSERT_TRUE(PutBack(kept, path));
+        EXPECT_FALSE(QFile::exists(kept));
+        std::string back;
+        std::getline(std::ifstream(inner + "/caf\xE9.iff"), back);
+        EXPECT_EQ(back, "caf\xE9");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(inner),
+                                std::filesystem::directory_iterator()),
+                  1);
     }
 }
 

@@ -17,8 +17,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <fcntl.h>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -239,21 +239,28 @@ TEST_F(CliTest, LinksOutOfTheGameFolderAreNeverFollowedAndDeletingTakesTheLinkOn
     EXPECT_EQ(FFolder.Read(u"Outside/set.far"_s), archive);
 }
 
-// A name in no valid encoding is shown decoded as the game's texts are, and deleting it
-// removes the file of those very bytes.
-TEST_F(CliTest, NamesThatAreNotUtf8AreListedAndDeletedByTheirOwnBytes) {
+// A name in no valid encoding is shown decoded as the game's texts are. Deleting it takes
+// the file of those very bytes through the journal, so that recovery and undo bring it back.
+TEST_F(CliTest, NamesThatAreNotUtf8AreListedDeletedAndBroughtBackByTheirOwnBytes) {
     const QByteArray downloads = QFile::encodeName(FFolder.Path(u"Game/Downloads/"_s));
     ASSERT_TRUE(SetFileModified(FFolder.Write(u"Game/Downloads/keep.iff"_s, "keep"), Stamp));
     QDir().mkpath(FFolder.Path(u"Home"_s));
     ASSERT_EQ(mkdir((downloads + "d\xE9").constData(), 0700), 0);
-    for (const QByteArray& name : {"caf\xE9.iff"_ba, "d\xE9/in.iff"_ba}) {
-        std::FILE* file = std::fopen((downloads + name).constData(), "w");
-        ASSERT_TRUE(file);
-        std::fclose(file);
+    const QList<QByteArray> names{"caf\xE9.iff"_ba, "d\xE9/in.iff"_ba};
+    for (const QByteArray& name : names) {
+        std::ofstream((downloads + name).toStdString()) << name.toStdString();
         const timespec stamp{.tv_sec = Stamp.toSecsSinceEpoch(), .tv_nsec = 0};
         const std::array<timespec, 2> times{stamp, stamp};
         ASSERT_EQ(utimensat(AT_FDCWD, (downloads + name).constData(), times.data(), 0), 0);
     }
+    // Each file holds its own name's bytes.
+    const auto expectAllBack = [&](const char* when) {
+        for (const QByteArray& name : names) {
+            std::string read;
+            std::getline(std::ifstream((downloads + name).toStdString()), read);
+            EXPECT_EQ(read, name.toStdString()) << when;
+        }
+    };
     const QString cafe = Game(u"Downloads/café.iff"_s);
     const QString inner = Game(u"Downloads/dé/in.iff"_s);
 
@@ -266,12 +273,25 @@ TEST_F(CliTest, NamesThatAreNotUtf8AreListedAndDeletedByTheirOwnBytes) {
                                   u"dé"_s + QDir::separator() + u"in.iff\t"_s + inner + stamp,
                                   u"keep.iff\t"_s + Game(u"Downloads/keep.iff"_s) + stamp}));
 
-    const ProgramRun run = Run({u"delete"_s, u"--yes"_s, cafe, inner});
+    // Steps: 1 keeps files.iff, 2 takes café.iff, 3 takes dé/in.iff.
+    const QStringList deletion{u"delete"_s, u"--yes"_s, cafe, inner};
+    ASSERT_EQ(Run(deletion, u"3"_s).Exit, 86);
+    EXPECT_NE(access((downloads + names[0]).constData(), F_OK), 0);
+    EXPECT_EQ(Run({u"recover"_s}).Exit, 0);
+    expectAllBack("after recovery");
+
+    const ProgramRun run = Run(deletion);
     EXPECT_EQ(run.Out, u"deleted\t100\t"_s + cafe + u"\ndeleted\t100\t"_s + inner + u'\n');
     EXPECT_EQ(QDir(FFolder.Path(u"Game/Downloads"_s)).entryList(QDir::Files),
               QStringList{u"keep.iff"_s});
-    EXPECT_NE(access((downloads + "caf\xE9.iff").constData(), F_OK), 0);
-    EXPECT_NE(access((downloads + "d\xE9/in.iff").constData(), F_OK), 0);
+    for (const QByteArray& name : names)
+        EXPECT_NE(access((downloads + name).constData(), F_OK), 0);
+    // History names the operation by its first file, as the content list shows it.
+    const QString history = Run({u"history"_s}).Out;
+    EXPECT_EQ(history.section(u'\t', 4), cafe + u'\n');
+    const QString id = history.section(u'\t', 0, 0);
+    EXPECT_EQ(Run({u"undo"_s, id, u"--yes"_s}).Exit, 0);
+    expectAllBack("after undo");
 }
 
 // Steps: 1 keeps files.iff, 2 moves the chair aside, 3 keeps the archive, then the commit.
