@@ -52,31 +52,24 @@ TEST(ArchiveEngines, BothArchiveLibrariesWriteAndReadBack) {
     EXPECT_FALSE(CheckArchiveEngines());
 }
 
+// Traversing, absolute and drive names and folder entries of every format: the intake's
+// per-format table.
 TEST_F(TZipBuilderTest, EveryEntryLandsUnderItsBareNameInsideTheBaseFolderDespiteTrailingJunk) {
     const QByteArray archive = BuildZipArchive({
         {.Name = "objects/chair.iff", .Data = "first chair"},
         {.Name = "readme.txt", .Data = "read me"},
         {.Name = "more/chair.iff", .Data = "second chair"},
-        {.Name = "../../up.iff", .Data = "up"},
-        {.Name = "C:\\Windows\\drive.iff", .Data = "drive"},
-        {.Name = "/etc/absolute.iff", .Data = "absolute"},
         {.Name = "C:relative.iff", .Data = "relative"},
         {.Name = "left/out.iff", .Data = "not named"},
-        {.Name = "folder/", .Data = ""},
     });
     // Trailing junk after the archive is tolerated.
-    EXPECT_EQ(
-        ExtractAll(archive + "junk", {u"objects/chair.iff"_s, u"readme.txt"_s, u"more/chair.iff"_s,
-                                      u"../../up.iff"_s, u"C:\\Windows\\drive.iff"_s,
-                                      u"/etc/absolute.iff"_s, u"C:relative.iff"_s, u"folder/"_s}),
-        7);
-    EXPECT_EQ(FFolder.Contents(),
-              QStringList({u"a.zip"_s, u"out"_s, u"out/absolute.iff"_s, u"out/chair.iff"_s,
-                           u"out/drive.iff"_s, u"out/readme.txt"_s, u"out/relative.iff"_s,
-                           u"out/up.iff"_s}));
+    EXPECT_EQ(ExtractAll(archive + "junk", {u"objects/chair.iff"_s, u"readme.txt"_s,
+                                            u"more/chair.iff"_s, u"C:relative.iff"_s}),
+              4);
+    EXPECT_EQ(FFolder.Contents(), QStringList({u"a.zip"_s, u"out"_s, u"out/chair.iff"_s,
+                                               u"out/readme.txt"_s, u"out/relative.iff"_s}));
     // The later of two entries with one bare name wins.
     EXPECT_EQ(FFolder.Read(u"out/chair.iff"_s), "second chair"_ba);
-    EXPECT_EQ(FFolder.Read(u"out/up.iff"_s), "up"_ba);
     EXPECT_TRUE(FUser.Messages().isEmpty());
 }
 
