@@ -1,25 +1,33 @@
 #include "FuzzSeeds.h"
-#include "support/LibArchiveFixtures.h"
+#include "support/ArchiveFixtures.h"
+
+#include <algorithm>
+#include <unistd.h>
 
 std::vector<QByteArray> FuzzSeeds() {
-    using enum LibArchiveFixtureFormat;
-    using enum LibArchiveFixtureKind;
-    const std::vector<LibArchiveFixtureEntry> plain = {
-        {.Name = "objs/", .Kind = Folder},
+    using enum ArchiveFormat;
+    using enum FixtureEntryKind;
+    const std::vector<ArchiveFixtureEntry> plain = {
+        {.Name = "objs", .Kind = Folder},
         {.Name = "objs/chair.iff", .Data = "chair"},
         {.Name = "readme.txt", .Data = QByteArray(300, 'r')},
     };
-    const std::vector<LibArchiveFixtureEntry> hostile = {
+    std::vector<ArchiveFixtureEntry> hostile = {
         {.Name = "../../up.iff", .Data = "up"},
         {.Name = "C:\\x\\drive.iff", .Data = "drive"},
         {.Name = "link.iff", .Data = "/etc/passwd", .Kind = SymbolicLink},
         {.Name = "hard.iff", .Data = "../../up.iff", .Kind = HardLink},
-        {.Name = "dev.iff", .Kind = Device},
     };
+    // Staging a device needs root.
+    if (::geteuid() == 0)
+        hostile.push_back({.Name = "dev.iff", .Kind = CharacterDevice});
     std::vector<QByteArray> seeds;
-    for (const LibArchiveFixtureFormat format : {Tar, TarGz, TarBz2, TarXz, SevenZip}) {
-        seeds.push_back(BuildLibArchive(format, plain));
-        seeds.push_back(BuildLibArchive(format, hostile));
+    for (const ArchiveFormat format : {Tar, TarGz, TarBz2, TarXz, SevenZip}) {
+        std::vector<ArchiveFixtureEntry> held;
+        std::ranges::copy_if(hostile, std::back_inserter(held),
+                             [&](const auto& entry) { return ArchiveCanHold(format, entry.Kind); });
+        seeds.push_back(BuildArchive(format, plain));
+        seeds.push_back(BuildArchive(format, held));
     }
     return seeds;
 }

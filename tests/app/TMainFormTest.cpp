@@ -33,8 +33,13 @@ enum PageIndex { InstallPage, ExportPage, FarPage, DeletePage, OptionsPage, Read
 
 class TMainFormTest : public ::testing::Test {
 protected:
-    // A started window; the settings are written first unless the test wants a first run.
-    TMainForm& Start() {
+    // A started window with the given changes to valid stored settings.
+    TMainForm& Start(const QHash<QString, QString>& settings = {}) {
+        Sandbox.WriteSettings(settings);
+        return StartAsStored();
+    }
+    // A started window from the settings as they are stored; none on a first run.
+    TMainForm& StartAsStored() {
         Form = std::make_unique<TMainForm>(User);
         EXPECT_TRUE(Form->FormCreate());
         return *Form;
@@ -59,8 +64,8 @@ protected:
 };
 } // namespace
 
-TEST_F(TMainFormTest, StartsQuietlyWithCaptionsStripAndFittedWindow) {
-    Sandbox.WriteSettings();
+// The install tab starts afresh after every install: the size the user gave the window stays.
+TEST_F(TMainFormTest, StartsQuietlyFittedKeepsTheUsersSizeAndRemovesItsTemporaryFolderOnClose) {
     Start();
     EXPECT_TRUE(User.Messages().isEmpty());
     EXPECT_EQ(ActivePage(), InstallPage);
@@ -68,28 +73,11 @@ TEST_F(TMainFormTest, StartsQuietlyWithCaptionsStripAndFittedWindow) {
     EXPECT_LT(Form->height(), 700);
     EXPECT_GE(Form->height(), 384);
     EXPECT_FALSE(Find<QLineEdit>("PathEdit")->text().isEmpty());
-}
-
-// The install tab starts afresh after every install: the size the user gave the window stays.
-TEST_F(TMainFormTest, TheWindowKeepsTheUsersSizeWhenTheInstallTabStartsAgain) {
-    Sandbox.WriteSettings();
-    Start();
     const QSize chosen = Form->size() + QSize(200, 150);
     Form->resize(chosen);
     Form->InstallFrame()->ResetToStep1();
     EXPECT_EQ(Form->size(), chosen);
-}
 
-TEST_F(TMainFormTest, AFirstRunWithoutTheGameShowsTheDefaultPicture) {
-    User.ExpectQuestion(MessageAnswer::No);
-    Start();
-    EXPECT_EQ(Find<QLineEdit>("BMPFileLoc")->text(), Sandbox.ProgramFolder() + u"dropimg.jpg"_s);
-    EXPECT_EQ(Find<TDropImage>("DropImg")->Picture().size(), QSize(384, 384));
-}
-
-TEST_F(TMainFormTest, RemovesItsTemporaryFolderOnClose) {
-    Sandbox.WriteSettings();
-    Start();
     const QString folder = Form->TempFolder();
     EXPECT_EQ(folder, Sandbox.TempRoot() + u"/PKWR0/"_s);
     Sandbox.WriteFile(u"tmp/PKWR0/extracted/readme.txt"_s, "from a zip");
@@ -98,9 +86,15 @@ TEST_F(TMainFormTest, RemovesItsTemporaryFolderOnClose) {
     EXPECT_EQ(Form->AboutBox(), nullptr);
 }
 
+TEST_F(TMainFormTest, AFirstRunWithoutTheGameShowsTheDefaultPicture) {
+    User.ExpectQuestion(MessageAnswer::No);
+    StartAsStored();
+    EXPECT_EQ(Find<QLineEdit>("BMPFileLoc")->text(), Sandbox.ProgramFolder() + u"dropimg.jpg"_s);
+    EXPECT_EQ(Find<TDropImage>("DropImg")->Picture().size(), QSize(384, 384));
+}
+
 // Closing would empty the temporary folder under an intake still extracting into it.
 TEST_F(TMainFormTest, StaysOpenWhileATabsJobRunsOnAWorker) {
-    Sandbox.WriteSettings();
     Start();
     Sandbox.WriteFile(u"dl/set.zip"_s, BuildZipArchive({{.Name = "chair.iff", .Data = "chair"}}));
     Form->InstallFrame()->SelectFiles({Sandbox.Path(u"dl/set.zip"_s)});
@@ -114,7 +108,6 @@ TEST_F(TMainFormTest, StaysOpenWhileATabsJobRunsOnAWorker) {
 
 // What a file manager's "Open with" passes, relative to where the program was started.
 TEST_F(TMainFormTest, FilesNamedAtStartAreTakenAsADropAndAMissingOneIsRefused) {
-    Sandbox.WriteSettings();
     Sandbox.WriteFile(u"dl/set.zip"_s, BuildZipArchive({{.Name = "chair.iff", .Data = "chair"}}));
     const QString started = QDir::currentPath();
     QDir::setCurrent(Sandbox.Path(u"dl"_s));
@@ -138,7 +131,6 @@ TEST_F(TMainFormTest, FilesNamedAtStartAreTakenAsADropAndAMissingOneIsRefused) {
 }
 
 TEST_F(TMainFormTest, AnInstallACrashCutShortIsUndoneAtStartAndTheUserIsTold) {
-    Sandbox.WriteSettings();
     const QString chair = Sandbox.WriteFile(u"game/GameData/UserObjects/chair.iff"_s, "new");
     Sandbox.WriteFile(u"program/operations/20261207-173000-000-1/keep/2"_s, "old");
     Sandbox.WriteFile(u"program/operations/20261207-173000-000-1/journal.txt"_s,
@@ -170,9 +162,8 @@ TEST_F(TMainFormTest, AZipLibraryThatFailsEndsTheProgramWithAnErrorBox) {
 }
 
 TEST_F(TMainFormTest, InvalidStoredSettingsWarnAndShowTheOptionsAtEveryTabChange) {
-    Sandbox.WriteSettings({{u"VocksPath"_s, Sandbox.GameFolder() + u"Vocks.exe"_s},
-                           {u"InstallBMP"_s, Sandbox.WriteFile(u"x.jpg"_s, "no image")}});
-    Start();
+    Start({{u"VocksPath"_s, Sandbox.GameFolder() + u"Vocks.exe"_s},
+           {u"InstallBMP"_s, Sandbox.WriteFile(u"x.jpg"_s, "no image")}});
     EXPECT_EQ(User.MessageTexts(),
               (QStringList{Text("PicFileNotFound"), Text("VocksPathNotFound")}));
     EXPECT_EQ(ActivePage(), OptionsPage);
@@ -185,7 +176,6 @@ TEST_F(TMainFormTest, InvalidStoredSettingsWarnAndShowTheOptionsAtEveryTabChange
 }
 
 TEST_F(TMainFormTest, UnsavedOptionsAskBeforeTheTabChanges) {
-    Sandbox.WriteSettings();
     Start();
     ClickTab(OptionsPage);
     auto* pathEdit = Find<QLineEdit>("PathEdit");
@@ -215,7 +205,6 @@ TEST_F(TMainFormTest, UnsavedOptionsAskBeforeTheTabChanges) {
 }
 
 TEST_F(TMainFormTest, LeavingChosenFilesAsksWithStayingAsTheDefault) {
-    Sandbox.WriteSettings();
     Start();
     Form->InstallFrame()->SelectFiles({Sandbox.WriteFile(u"dl/chair.iff"_s, "c")});
     WaitForWorkerJob(*Form->InstallFrame());
@@ -231,7 +220,6 @@ TEST_F(TMainFormTest, LeavingChosenFilesAsksWithStayingAsTheDefault) {
 }
 
 TEST_F(TMainFormTest, SavingADifferentLanguageRelabelsEveryWindowAtOnce) {
-    Sandbox.WriteSettings();
     Start();
     const QString german = Sandbox.WriteFile(
         u"program/Deutsch.lng"_s,
@@ -254,7 +242,6 @@ TEST_F(TMainFormTest, SavingADifferentLanguageRelabelsEveryWindowAtOnce) {
 }
 
 TEST_F(TMainFormTest, TheReadmeTabShowsTheReadmeOrSaysItIsMissing) {
-    Sandbox.WriteSettings();
     Start();
     ClickTab(ReadmePage);
     auto* readme = Find<QPlainTextEdit>("Readme");
@@ -273,8 +260,7 @@ TEST_F(TMainFormTest, TheReadmeTabShowsTheReadmeOrSaysItIsMissing) {
 }
 
 TEST_F(TMainFormTest, StoredWindowAndStripSettingsAreApplied) {
-    Sandbox.WriteSettings({{u"OnTop"_s, u"1"_s}, {u"ScrollingText"_s, u"0"_s}});
-    Start();
+    Start({{u"OnTop"_s, u"1"_s}, {u"ScrollingText"_s, u"0"_s}});
     EXPECT_TRUE(Form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     auto* strip = Find<TAutoScroll>("MainScreenScroll");
     EXPECT_EQ(strip->Interval(), 3500);
@@ -284,7 +270,6 @@ TEST_F(TMainFormTest, StoredWindowAndStripSettingsAreApplied) {
 }
 
 TEST_F(TMainFormTest, TheFittedWindowShowsEveryOptionWithoutAScrollBar) {
-    Sandbox.WriteSettings();
     Start();
     Form->show();
     ClickTab(OptionsPage);
@@ -298,7 +283,6 @@ TEST_F(TMainFormTest, TheFittedWindowShowsEveryOptionWithoutAScrollBar) {
 // The strip opens the about box centred on the window, lowered by half the picture panel's
 // top, with the box's size as it is shown; the readme wraps its long lines.
 TEST_F(TMainFormTest, TheStripShowsTheAboutBoxWhereTheWindowPutsItAndTheReadmeWraps) {
-    Sandbox.WriteSettings();
     Start();
     Form->show();
     QRect shown;

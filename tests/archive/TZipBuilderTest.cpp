@@ -52,47 +52,25 @@ TEST(ArchiveEngines, BothArchiveLibrariesWriteAndReadBack) {
     EXPECT_FALSE(CheckArchiveEngines());
 }
 
+// Traversing, absolute and drive names and folder entries of every format: the intake's
+// per-format table.
 TEST_F(TZipBuilderTest, EveryEntryLandsUnderItsBareNameInsideTheBaseFolderDespiteTrailingJunk) {
     const QByteArray archive = BuildZipArchive({
         {.Name = "objects/chair.iff", .Data = "first chair"},
         {.Name = "readme.txt", .Data = "read me"},
         {.Name = "more/chair.iff", .Data = "second chair"},
-        {.Name = "../../up.iff", .Data = "up"},
-        {.Name = "C:\\Windows\\drive.iff", .Data = "drive"},
-        {.Name = "/etc/absolute.iff", .Data = "absolute"},
         {.Name = "C:relative.iff", .Data = "relative"},
         {.Name = "left/out.iff", .Data = "not named"},
-        {.Name = "folder/", .Data = ""},
     });
     // Trailing junk after the archive is tolerated.
-    EXPECT_EQ(
-        ExtractAll(archive + "junk", {u"objects/chair.iff"_s, u"readme.txt"_s, u"more/chair.iff"_s,
-                                      u"../../up.iff"_s, u"C:\\Windows\\drive.iff"_s,
-                                      u"/etc/absolute.iff"_s, u"C:relative.iff"_s, u"folder/"_s}),
-        7);
-    EXPECT_EQ(FFolder.Contents(),
-              QStringList({u"a.zip"_s, u"out"_s, u"out/absolute.iff"_s, u"out/chair.iff"_s,
-                           u"out/drive.iff"_s, u"out/readme.txt"_s, u"out/relative.iff"_s,
-                           u"out/up.iff"_s}));
+    EXPECT_EQ(ExtractAll(archive + "junk", {u"objects/chair.iff"_s, u"readme.txt"_s,
+                                            u"more/chair.iff"_s, u"C:relative.iff"_s}),
+              4);
+    EXPECT_EQ(FFolder.Contents(), QStringList({u"a.zip"_s, u"out"_s, u"out/chair.iff"_s,
+                                               u"out/readme.txt"_s, u"out/relative.iff"_s}));
     // The later of two entries with one bare name wins.
     EXPECT_EQ(FFolder.Read(u"out/chair.iff"_s), "second chair"_ba);
-    EXPECT_EQ(FFolder.Read(u"out/up.iff"_s), "up"_ba);
     EXPECT_TRUE(FUser.Messages().isEmpty());
-}
-
-TEST_F(TZipBuilderTest, NamesWithoutAFileNameAndLinksAreRefusedWithAMessage) {
-    const QByteArray archive = BuildZipArchive({
-        {.Name = "sub/..", .Data = "dots"},
-        {.Name = "link.iff", .Data = "/etc/passwd", .SymbolicLink = true},
-        {.Name = "good.iff", .Data = "good"},
-    });
-    EXPECT_EQ(ExtractAll(archive), 1);
-    EXPECT_EQ(FFolder.Contents(), QStringList({u"a.zip"_s, u"out"_s, u"out/good.iff"_s}));
-    EXPECT_EQ(FUser.MessageTexts(),
-              QStringList({u"Entry \"sub/..\" in \"%1\" was not extracted: it has no plain file "
-                           u"name."_s.arg(Native(FArchive)),
-                           u"Entry \"link.iff\" in \"%1\" was not extracted: it is a symbolic "
-                           u"link."_s.arg(Native(FArchive))}));
 }
 
 TEST_F(TZipBuilderTest, NamesAreDecodedFromCodePage437OrUtf8ByTheirFlag) {
@@ -128,19 +106,6 @@ TEST_F(TZipBuilderTest, DamagedArchivesAreReportedAndHaveNoEntries) {
         EXPECT_TRUE(user.MessageTexts().first().startsWith(
             u"The zip archive \"%1\" cannot be read: "_s.arg(Native(FFolder.Path(u"bad.zip"_s)))));
     }
-}
-
-TEST_F(TZipBuilderTest, AnEntryThatInflatesPastItsDeclaredSizeIsCutOffAndReported) {
-    QByteArray archive = BuildZipArchive({{.Name = "bomb.iff", .Data = QByteArray(5000, 'x')},
-                                          {.Name = "fine.iff", .Data = "fine"}});
-    const ZipFieldOffsets fields = ZipEntryFieldOffsets(archive, 0);
-    for (const qsizetype at : {fields.LocalUncompressedSize, fields.CentralUncompressedSize})
-        archive.replace(at, 4, QByteArray("\x10\x00\x00\x00", 4));
-    EXPECT_EQ(ExtractAll(archive), 1);
-    EXPECT_EQ(FFolder.Contents(), QStringList({u"a.zip"_s, u"out"_s, u"out/fine.iff"_s}));
-    EXPECT_EQ(FUser.MessageTexts(),
-              QStringList({u"Entry \"bomb.iff\" in \"%1\" holds more data than it declares; it "
-                           u"was cut off and not extracted."_s.arg(Native(FArchive))}));
 }
 
 TEST_F(TZipBuilderTest, EntriesThatWouldNotFitTheFreeSpaceAreRefusedBeforeAnyIsWritten) {

@@ -17,28 +17,24 @@ TEST_F(ExportFiles, TemplateLinesJoinWithCrLfTrimmedOfControlsWhateverTheEncodin
     EXPECT_THROW(ReadTemplateFile(FFolder.Path(u"missing.html"_s)), EPackwrightError);
 }
 
-TEST_F(ExportFiles, WritesTrimmedUtf8LinesAndLeavesNothingWhereTheFolderIsMissing) {
-    const QString path = FFolder.Write(u"files.html"_s, "older list"_ba);
-    WriteExportFile(path, u"\n  <p>Zo\u00eb</p>\nend\r\n\t"_s);
-    EXPECT_EQ(FFolder.Read(u"files.html"_s), "<p>Zo\xc3\xab</p>\r\nend\r\n"_ba);
-    EXPECT_THROW(WriteExportFile(FFolder.Path(u"none/files.html"_s), u"x"_s), EPackwrightError);
-    EXPECT_EQ(FFolder.Contents(), QStringList{u"files.html"_s});
-}
-
-// Lines that end in CR LF already, and single CRs or LFs among them.
-TEST_F(ExportFiles, WritesEveryLineEndedByCrLf) {
+// Trimmed UTF-8 lines, those that end in CR LF already and single CRs or LFs among them, each
+// ended by CR LF; nothing is left where the folder is missing.
+TEST_F(ExportFiles, WritesTrimmedUtf8LinesEveryOneEndedByCrLf) {
     const struct {
         QString Document;
         QByteArray Written;
     } cases[] = {
+        {u"\n  <p>Zo\u00eb</p>\nend\r\n\t"_s, "<p>Zo\xc3\xab</p>\r\nend\r\n"_ba},
         {u" \r\n<p>a</p>\r\n\r\nend\r\n"_s, "<p>a</p>\r\n\r\nend\r\n"_ba},
         {u"a\rb\r\nc"_s, "a\r\nb\r\nc\r\n"_ba},
         {u"a\r\nb\nc"_s, "a\r\nb\r\nc\r\n"_ba},
         {u"\r\n\t"_s, ""_ba},
     };
-    const QString path = FFolder.Path(u"files.html"_s);
+    const QString path = FFolder.Write(u"files.html"_s, "older list"_ba);
     for (const auto& test : cases) {
         WriteExportFile(path, test.Document);
         EXPECT_EQ(FFolder.Read(u"files.html"_s), test.Written) << test.Document.toStdString();
     }
+    EXPECT_THROW(WriteExportFile(FFolder.Path(u"none/files.html"_s), u"x"_s), EPackwrightError);
+    EXPECT_EQ(FFolder.Contents(), QStringList{u"files.html"_s});
 }

@@ -213,23 +213,20 @@ TEST_F(FarPackingTest, ConflictsFollowTheRememberedOrTheGivenAnswer) {
     }
 }
 
-// Nothing is moved or recorded when the archive cannot be had or written, and an old
-// archive stays as it was.
+// Nothing is moved or recorded when the archive cannot be had or its backup folder made, and
+// an old archive stays as it was (an archive that cannot be written: the table below).
 TEST_F(FarPackingTest, AnArchiveThatCannotBeWrittenMovesAndRecordsNothing) {
     const QByteArray notFar = "FAR!byAZ\x02\0\0\0\x10\0\0\0"_ba;
     const QByteArray oldArchive = BuildFarArchive({{"keep.iff", "k"}});
     struct Row {
         QByteArray Archive; // none when empty
         QString BackupFolder;
-        qint64 FileSizeLimit;
         QString MessageKey;
     };
     const std::vector<Row> rows = {
-        {notFar, u"backup/"_s, 0, u"InvalidFar"_s},
-        {oldArchive, u"file/backup/"_s, 0, u"FarBackupDirError"_s},
-        {oldArchive, u"readonly/"_s, 0, u"FarBackupDirError"_s},
-        {oldArchive, u"backup/"_s, 2048, u"FarFileCreateError"_s},
-        {QByteArray(), u"backup/"_s, 2048, u"FarFileCreateError"_s},
+        {notFar, u"backup/"_s, u"InvalidFar"_s},
+        {oldArchive, u"file/backup/"_s, u"FarBackupDirError"_s},
+        {oldArchive, u"readonly/"_s, u"FarBackupDirError"_s},
     };
     for (const Row& row : rows) {
         NextRow(int(&row - rows.data()));
@@ -243,11 +240,9 @@ TEST_F(FarPackingTest, AnArchiveThatCannotBeWrittenMovesAndRecordsNothing) {
         request.Comment.clear();
         QDir().mkpath(Path(u"readonly"_s));
         QFile::setPermissions(Path(u"readonly"_s), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        const FarPackOutcome outcome = PackAsOrdinaryUser(request, row.FileSizeLimit);
-        // A file whose archive write failed keeps the backup path it was to go to.
-        const bool planned = row.FileSizeLimit > 0;
-        ExpectResults(outcome, {{row.MessageKey == u"FarBackupDirError"_s ? Skipped : Failed,
-                                 planned ? u"chair.iff"_s : QString()}});
+        const FarPackOutcome outcome = PackAsOrdinaryUser(request);
+        ExpectResults(outcome,
+                      {{row.MessageKey == u"FarBackupDirError"_s ? Skipped : Failed, QString()}});
         EXPECT_EQ(FarBytes(), row.Archive);
         EXPECT_EQ(Read(Objects + u"chair.iff"_s), QByteArray(4096, 'c'));
         EXPECT_EQ(BackupContents(), QStringList());
@@ -360,7 +355,8 @@ TEST_F(FarPackingTest, AStepThatFailsLeavesEveryEntryRecordAndBackupAsItWas) {
         // Nothing set aside is left behind beside the database.
         EXPECT_EQ(QDir(Path(QFileInfo(row.DbFile).path())).entryList(QDir::Files | QDir::Hidden),
                   row.PackedBefore ? QStringList{QFileInfo(row.DbFile).fileName()} : QStringList());
-        // A file left where it was is no failure of the packing, which goes on to its end.
+        // A file whose archive write failed keeps the backup path it was to go to; a file
+        // left where it was is no failure of the packing, which goes on to its end.
         const QStringList texts = Asked().MessageTexts();
         ASSERT_EQ(texts.size(), row.Kind == MessageKind::Warning ? 2 : 1);
         EXPECT_EQ(Asked().Messages()[0].Kind, row.Kind);

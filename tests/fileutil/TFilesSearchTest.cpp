@@ -81,15 +81,11 @@ TEST_F(TFilesSearch, ListsTheWholeTreeLevelByLevelWithCounts) {
     EXPECT_EQ(Found(), Strings({".hidden.iff", "Skins", "Walls", "chair.iff"}));
 }
 
-TEST_F(TFilesSearch, FindSubDirsListsFoldersLevelByLevel) {
+TEST_F(TFilesSearch, FindSubDirsListsFoldersLevelByLevelAndFindSubDirsInAddsToThem) {
     FFiles.FindSubDirs(FRoot.Path());
     EXPECT_EQ(LevelsSorted(Found(false)), Strings({"Skins/", "Walls/", "Skins/Heads/", "Walls/Old/",
                                                    "Skins/Heads/Faces/", "Walls/Old/Mossy/"}));
     EXPECT_EQ(FFiles.DirCount(), 6);
-}
-
-TEST_F(TFilesSearch, FindSubDirsInAddsToEveryEarlierResult) {
-    FFiles.FindSubDirs(FRoot.Path());
     FFiles.FindSubDirsIn(Path("Walls"));
     FFiles.FindSubDirsIn(Path("Walls"));
     EXPECT_EQ(Found(false).mid(6), Strings({"Walls/Old/", "Walls/Old/"}));

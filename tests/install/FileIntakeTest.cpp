@@ -4,7 +4,7 @@
 #include "install/IntakeTree.h"
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
-#include "support/LibArchiveFixtures.h"
+#include "support/ArchiveFixtures.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFolder.h"
@@ -221,12 +221,12 @@ TEST_F(FileIntakeTest, EachDownloadIsTakenOnceAndSameNamedEntriesBothSurvive) {
 // the formats; the password of an archive is asked once and retried, then its other
 // encrypted entries are left out without asking again, while its open readme is kept.
 TEST_F(FileIntakeTest, NestedArchivesOfEveryFormatShowTheDownloadsPathAndAskOnePassword) {
-    const QByteArray tgz = BuildLibArchive(LibArchiveFixtureFormat::TarGz,
-                                           {{.Name = "deep/pipe.iff", .Data = "pipe"}});
+    const QByteArray tgz =
+        BuildArchive(ArchiveFormat::TarGz, {{.Name = "deep/pipe.iff", .Data = "pipe"}});
     const QByteArray zip = BuildZipArchive(
         {{.Name = "inner.tgz", .Data = tgz}, {.Name = "notes.txt", .Data = "inner readme"}});
-    FFolder.Write(u"dl/nested.7z"_s, BuildLibArchive(LibArchiveFixtureFormat::SevenZip,
-                                                     {{.Name = "inner.zip", .Data = zip}}));
+    FFolder.Write(u"dl/nested.7z"_s,
+                  BuildArchive(ArchiveFormat::SevenZip, {{.Name = "inner.zip", .Data = zip}}));
     const auto locked = [](const char* name) {
         return ZipFixtureEntry{
             .Name = name, .Data = name, .Cipher = ZipFixtureCipher::Aes256, .Password = "secret"};

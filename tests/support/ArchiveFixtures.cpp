@@ -3,6 +3,7 @@
 #include "support/Rar4Fixtures.h"
 #include "support/ZipFixtures.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -52,10 +53,16 @@ QStringList Stage(const QString& folder, const std::vector<ArchiveFixtureEntry>&
         switch (entry.Kind) {
         case FixtureEntryKind::File: {
             QFile file(path);
-            Check(file.open(QIODevice::WriteOnly) && file.write(entry.Data) == entry.Data.size(),
+            Check(file.open(QIODevice::WriteOnly) && file.write(entry.Data) == entry.Data.size() &&
+                      file.flush() &&
+                      file.setFileTime(QDateTime::fromSecsSinceEpoch(ArchiveFixtureModified),
+                                       QFileDevice::FileModificationTime),
                   path);
             break;
         }
+        case FixtureEntryKind::Folder:
+            Check(QDir().mkdir(path), path);
+            break;
         case FixtureEntryKind::SymbolicLink:
             Check(::symlink(entry.Data.constData(), QFile::encodeName(path).constData()) == 0,
                   path);
@@ -130,10 +137,12 @@ QByteArray Build7z(const std::vector<ArchiveFixtureEntry>& entries, const QStrin
 
 QByteArray BuildZip(const std::vector<ArchiveFixtureEntry>& entries) {
     std::vector<ZipFixtureEntry> zipEntries;
-    for (const ArchiveFixtureEntry& entry : entries)
-        zipEntries.push_back({.Name = entry.Name,
+    for (const ArchiveFixtureEntry& entry : entries) {
+        const bool folder = entry.Kind == FixtureEntryKind::Folder;
+        zipEntries.push_back({.Name = folder ? entry.Name + '/' : entry.Name,
                               .Data = entry.Data,
                               .SymbolicLink = entry.Kind == FixtureEntryKind::SymbolicLink});
+    }
     return BuildZipArchive(zipEntries);
 }
 
@@ -141,7 +150,8 @@ QByteArray BuildRar4(const std::vector<ArchiveFixtureEntry>& entries) {
     std::vector<Rar4FixtureEntry> rarEntries;
     for (const ArchiveFixtureEntry& entry : entries) {
         const Rar4EntryKind kind =
-            entry.Kind == FixtureEntryKind::SymbolicLink      ? Rar4EntryKind::SymbolicLink
+            entry.Kind == FixtureEntryKind::Folder            ? Rar4EntryKind::Folder
+            : entry.Kind == FixtureEntryKind::SymbolicLink    ? Rar4EntryKind::SymbolicLink
             : entry.Kind == FixtureEntryKind::CharacterDevice ? Rar4EntryKind::CharacterDevice
                                                               : Rar4EntryKind::File;
         rarEntries.push_back({.Name = entry.Name, .Data = entry.Data, .Kind = kind});
@@ -186,6 +196,7 @@ QString ShortArchiveExtension(ArchiveFormat format) {
 bool ArchiveCanHold(ArchiveFormat format, FixtureEntryKind kind) {
     switch (kind) {
     case FixtureEntryKind::File:
+    case FixtureEntryKind::Folder:
     case FixtureEntryKind::SymbolicLink:
         return true;
     case FixtureEntryKind::HardLink:

@@ -11,10 +11,13 @@
 
 enum class ArchiveFormat { Zip, SevenZip, Rar4, Tar, TarGz, TarBz2, TarXz };
 
-enum class FixtureEntryKind { File, SymbolicLink, HardLink, CharacterDevice };
+enum class FixtureEntryKind { File, Folder, SymbolicLink, HardLink, CharacterDevice };
+
+// When every file entry of a 7z or tar archive was last modified, in seconds since 1970.
+constexpr qint64 ArchiveFixtureModified = 1'700'000'000;
 
 struct ArchiveFixtureEntry {
-    // The name stored, any bytes: "../" and leading "/" are kept.
+    // The name stored, any bytes: "../" and leading "/" are kept; a folder's without "/".
     QByteArray Name{};
     // The contents; a symbolic link's target; for a hard link, the name of an earlier entry.
     QByteArray Data{};

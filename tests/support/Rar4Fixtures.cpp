@@ -8,6 +8,7 @@ constexpr quint8 FileHeaderType = 0x74;
 constexpr quint8 EndHeaderType = 0x7b;
 constexpr quint16 LongBlock = 0x8000;
 constexpr quint16 EncryptedFlag = 0x0004;
+constexpr quint16 HeadersEncryptedFlag = 0x0080;
 // The dictionary bits all set mark a folder.
 constexpr quint16 FolderFlag = 0x00e0;
 constexpr quint16 EndWithoutVolumes = 0x4000;
@@ -90,11 +91,11 @@ QByteArray FileBlock(const Rar4FixtureEntry& entry) {
 }
 } // namespace
 
-QByteArray BuildRar4Archive(const std::vector<Rar4FixtureEntry>& entries) {
+QByteArray BuildRar4Archive(const std::vector<Rar4FixtureEntry>& entries, bool headersEncrypted) {
     QByteArray archive("Rar!\x1a\x07\x00", 7);
     QByteArray main;
     main.append(char(ArchiveHeaderType));
-    Put16(main, 0);
+    Put16(main, headersEncrypted ? HeadersEncryptedFlag : 0);
     Put16(main, 0);
     main.append(QByteArray(6, '\0'));
     archive += Block(main);

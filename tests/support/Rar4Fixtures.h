@@ -23,4 +23,7 @@ struct Rar4FixtureEntry {
     bool Encrypted = false;
 };
 
-QByteArray BuildRar4Archive(const std::vector<Rar4FixtureEntry>& entries);
+// With headersEncrypted, the archive header says the file headers are encrypted (they stay
+// plain).
+QByteArray BuildRar4Archive(const std::vector<Rar4FixtureEntry>& entries,
+                            bool headersEncrypted = false);
