@@ -21,7 +21,6 @@ TEST(IntakeCancelTest, CancelBeforeTheBitmapsAreJudgedAsksNothingAndEmptiesTheTe
     FileIntake intake(user, language, PackFlags{}, folder.Path(u"temp"_s));
 
     intake.SelectFiles({bitmap});
-
     EXPECT_TRUE(intake.Cancelled());
     EXPECT_TRUE(user.Messages().isEmpty());
     EXPECT_TRUE(QDir(folder.Path(u"temp"_s)).isEmpty());

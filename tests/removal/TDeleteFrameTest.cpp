@@ -109,8 +109,8 @@ TEST_F(TDeleteFrameTest, WithoutCustomContentTheTreeSaysSoAndNothingCanBeDone) {
 }
 
 // The call returns at once with the tab disabled; the tree comes when the worker is done. A
-// cancelled load shows no part of what it found. (Cancel is pressed at once: the worker's
-// percent reaches the window's progress only later.)
+// cancelled load shows no part of what it found and names no archive it did not read.
+// (Cancel is pressed at once: the worker's percent reaches the window only later.)
 TEST_F(TDeleteFrameTest, TheLoadRunsOnAWorkerAndACancelledOneShowsNoHalfTree) {
     MakeContent();
     FFrame.LoadInstalledContent();
@@ -118,11 +118,13 @@ TEST_F(TDeleteFrameTest, TheLoadRunsOnAWorkerAndACancelledOneShowsNoHalfTree) {
     WaitForWorkerJob(FFrame);
     EXPECT_TRUE(HasNode(u"chair.iff"_s));
 
+    FFolder.Write(u"Game/Downloads/broken.far"_s, "not an archive");
     FUser.CancelAtPercent(0);
     Load();
     EXPECT_EQ(Model().rowCount(), 1);
     EXPECT_EQ(Model().item(0)->text(), u"You don't have any custom content installed!"_s);
     EXPECT_FALSE(Find<QPushButton>(u"Delete")->isEnabled());
+    EXPECT_TRUE(FUser.Messages().isEmpty());
     EXPECT_FALSE(FUser.ProgressOpen());
 }
 

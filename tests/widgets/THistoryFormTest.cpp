@@ -28,27 +28,21 @@ namespace {
 // Records, for each progress window, whether it last offered Cancel.
 class CancelWatchingUser : public ScriptedInteraction {
 public:
-    std::unique_ptr<ProgressHandle> BeginProgress(const QString& caption) override {
+    std::unique_ptr<ProgressHandle> BeginProgress(const QString&) override {
         CancelOffered.push_back(true);
-        return std::make_unique<Watched>(ScriptedInteraction::BeginProgress(caption),
-                                         CancelOffered.back());
+        return std::make_unique<Watched>(CancelOffered.back());
     }
     // A deque, so that a window's flag stays where it is as others open.
     std::deque<bool> CancelOffered;
 
 private:
-    class Watched : public ProgressHandle {
-    public:
-        Watched(std::unique_ptr<ProgressHandle> inner, bool& offered)
-            : FInner(std::move(inner)), FOffered(offered) {}
-        void SetMessage(const QString& text) override { FInner->SetMessage(text); }
-        void SetPercent(int percent) override { FInner->SetPercent(percent); }
-        void ShowBar(bool shown) override { FInner->ShowBar(shown); }
-        void ShowCancel(bool shown) override { FOffered = shown; }
-
-    private:
-        std::unique_ptr<ProgressHandle> FInner;
-        bool& FOffered;
+    struct Watched : ProgressHandle {
+        explicit Watched(bool& offered) : Offered(offered) {}
+        void SetMessage(const QString&) override {}
+        void SetPercent(int) override {}
+        void ShowBar(bool) override {}
+        void ShowCancel(bool shown) override { Offered = shown; }
+        bool& Offered;
     };
 };
 
