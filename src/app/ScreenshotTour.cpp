@@ -22,13 +22,15 @@ void Settle(int milliseconds) {
 }
 
 // The delete tab shows a file's details and preview only once one is selected: the first
-// object, so the picture is in view.
+// object, so the picture is in view. The tab loads on a worker, its controls off until then.
 void SelectFirstObject(QWidget& page) {
     auto* deleteFrame = page.findChild<QWidget*>(QStringLiteral("DeleteFrame"));
     auto* tree =
         deleteFrame ? deleteFrame->findChild<QTreeView*>(QStringLiteral("FilesTree")) : nullptr;
     if (!tree || !tree->model())
         return;
+    for (int waited = 0; !deleteFrame->isEnabled() && waited < 60'000; waited += 50)
+        Settle(50);
     const QModelIndexList objects =
         tree->model()->match(tree->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("*.iff"),
                              1, Qt::MatchWildcard | Qt::MatchRecursive);

@@ -56,6 +56,11 @@ void TProgressForm::SetCancelCaption(const QString& caption) {
     FCancelButton->setText(caption);
 }
 
+void TProgressForm::ShowCancel(bool shown) {
+    FCancelButton->setVisible(shown);
+    RepaintNow();
+}
+
 // The work stops at its next file; pressing again would promise more than that.
 void TProgressForm::CancelClick() {
     FCancelRequested = true;

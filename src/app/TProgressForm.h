@@ -22,6 +22,7 @@ public:
     void SetPercent(int percent);
     void ShowBar(bool shown);
     void SetCancelCaption(const QString& caption);
+    void ShowCancel(bool shown);
     // Whether Cancel was pressed; safe to read from the thread the work runs on.
     bool CancelRequested() const { return FCancelRequested; }
 

@@ -78,6 +78,7 @@ public:
     void SetMessage(const QString& text) override { FForm.SetMessage(text); }
     void SetPercent(int percent) override { FForm.SetPercent(percent); }
     void ShowBar(bool shown) override { FForm.ShowBar(shown); }
+    void ShowCancel(bool shown) override { FForm.ShowCancel(shown); }
     bool CancelRequested() const override { return FForm.CancelRequested(); }
 
 private:

@@ -24,6 +24,9 @@ public:
     virtual void SetMessage(const QString& text) = 0;
     virtual void SetPercent(int percent) = 0;
     virtual void ShowBar(bool shown) = 0;
+    // Whether the window offers Cancel (it does at first). Work that cannot stop half way,
+    // such as a rollback, hides it. A window that has no Cancel to show ignores this.
+    virtual void ShowCancel(bool shown) { static_cast<void>(shown); }
     // Whether the user asked to stop; engines read it between files and stop at the next
     // file boundary. Safe to call from the thread the work runs on.
     virtual bool CancelRequested() const { return false; }

@@ -97,21 +97,32 @@ void TFARFrame::LayOut() {
     grid->addLayout(buttons, row, 0, 1, 3);
 }
 
+// The disk is read on a worker while the window's events go on; the list is short enough
+// that the caller may wait for it.
 void TFARFrame::FillList() {
+    FarTabSettings settings;
+    RunWorkerJobAndWait(*this, FInteraction,
+                        [this, &settings](Interaction& worker) { settings = ReadList(worker); });
+    FillTree();
+    FFARFile->setText(settings.FarFile);
+    FIFFDir->setText(settings.IFFDir);
+    LoadComment();
+}
+
+// Runs on a worker, while the tab's controls are off.
+FarTabSettings TFARFrame::ReadList(Interaction& worker) {
     const std::unique_ptr<ProgressHandle> progress =
-        FInteraction.BeginProgress(FFarLanguage.GetString(QStringLiteral("Progress")));
+        worker.BeginProgress(FFarLanguage.GetString(QStringLiteral("Progress")));
+    // The folder walk has no point to stop at.
+    progress->ShowCancel(false);
     progress->SetMessage(FFarLanguage.GetString(QStringLiteral("Loading")));
     try {
         FComments = FarComments(InstalledFilesDb(DatabaseFile()));
     } catch (const EPackwrightError& error) {
-        FInteraction.Fail(error.Text());
+        worker.Fail(error.Text());
     }
     FCandidates = FindFarCandidates(FVocksPath);
-    FillTree();
-    const FarTabSettings settings = ReadFarTabSettings(FVocksPath, FFarLanguage);
-    FFARFile->setText(settings.FarFile);
-    FIFFDir->setText(settings.IFFDir);
-    LoadComment();
+    return ReadFarTabSettings(FVocksPath, FFarLanguage);
 }
 
 void TFARFrame::FillTree() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 class Interaction;
+struct FarTabSettings;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -34,6 +35,7 @@ public:
 private:
     void BuildControls();
     void LayOut();
+    FarTabSettings ReadList(Interaction& worker);
     void FillTree();
     void SetFilled(bool filled);
     void LoadComment();

@@ -170,14 +170,18 @@ void FileClassifier::AddAreaSurface(Candidate candidate) {
         FCompanionPool.Append(std::move(candidate));
 }
 
-void FileClassifier::ClassifyBitmaps(Interaction& user, const TLanguage& language,
-                                     const std::function<void(double)>& progress) {
+bool FileClassifier::ClassifyBitmaps(Interaction& user, const TLanguage& language,
+                                     const std::function<void(double)>& progress,
+                                     const std::function<bool()>& cancelled) {
     const QList<Candidate> bitmaps = FPendingBitmaps.Entries();
     for (qsizetype i = 0; i < bitmaps.size(); ++i) {
+        if (cancelled && cancelled())
+            return false;
         ClassifyBitmap(bitmaps[i], user, language);
         progress(static_cast<double>(i + 1) / static_cast<double>(bitmaps.size()));
     }
     FPendingBitmaps.Clear();
+    return true;
 }
 
 void FileClassifier::ClassifyBitmap(const Candidate& bitmap, Interaction& user,

@@ -24,9 +24,11 @@ public:
     bool CheckFileType(const QString& sourcePath, const QString& displayName);
 
     // Moves every pending bitmap into a kind list or drops it, reporting the share done
-    // (0 to 1) after each.
-    void ClassifyBitmaps(Interaction& user, const TLanguage& language,
-                         const std::function<void(double)>& progress);
+    // (0 to 1) after each. False when cancelled stopped it before the next bitmap; the ones
+    // not judged then stay pending.
+    bool ClassifyBitmaps(Interaction& user, const TLanguage& language,
+                         const std::function<void(double)>& progress,
+                         const std::function<bool()>& cancelled = {});
 
     const PackFlags& Packs() const { return FPacks; }
     const CandidateList& KindList(ContentKind kind) const;

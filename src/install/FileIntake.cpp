@@ -72,19 +72,27 @@ void FileIntake::SelectFiles(QStringList paths) {
     progress->SetMessage(FLanguage.GetString(QStringLiteral("ReadingFiles")));
     ExpandFolders(paths);
     progress->SetPercent(5);
+    const auto cancelled = [&progress] { return progress->CancelRequested(); };
+    // Where a cancelled intake stops; nothing it extracted stays behind.
+    const auto stop = [this] {
+        FCancelled = true;
+        EmptyTempFolder(FTempFolder);
+    };
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        // Where a cancelled intake stops; nothing it extracted stays behind.
-        if (progress->CancelRequested()) {
-            FCancelled = true;
-            EmptyTempFolder(FTempFolder);
+        if (cancelled()) {
+            stop();
             return;
         }
         HandleInput(paths[i], paths);
         progress->SetPercent(5 + static_cast<int>((i + 1) * 85 / paths.size()));
     }
-    FClassifier.ClassifyBitmaps(FUser, FLanguage, [&](double share) {
-        progress->SetPercent(90 + static_cast<int>(share * 7));
-    });
+    const bool judged = FClassifier.ClassifyBitmaps(
+        FUser, FLanguage,
+        [&](double share) { progress->SetPercent(90 + static_cast<int>(share * 7)); }, cancelled);
+    if (!judged) {
+        stop();
+        return;
+    }
     progress->SetPercent(97);
 }
 

@@ -36,7 +36,11 @@ FoundContent LoadFoundContent(const QString& gameFolder, const QString& dataFold
     const GameFileList gameFiles = ReadGameFiles(dataFolder, interaction, language);
     db.Load(JoinCaseInsensitive(dataFolder, QStringLiteral("files.iff")));
     report(10);
-    FoundContent found = ScanGameFolder(gameFolder, gameFiles, report);
+    FoundContent found = ScanGameFolder(gameFolder, gameFiles, report, [progress] {
+        return progress && progress->CancelRequested();
+    });
+    if (found.Cancelled)
+        return found;
     AddRecordedLots(found, db, gameFolder);
     WarnUnreadableArchives(found.UnreadableArchives, interaction, language);
     return found;

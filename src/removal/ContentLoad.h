@@ -14,7 +14,8 @@ class TLanguage;
 // database from files.iff there, the walk of the game folder and the houses and lots the
 // database records, after which one warning
 // names the FAR archives that could not be read. Progress goes from 0 to 90; the caller
-// finishes it once the tree is built.
+// finishes it once the tree is built. Cancel on progress stops the walk's sorting before its
+// next file, and the content comes back marked Cancelled, warning of nothing.
 FoundContent LoadFoundContent(const QString& gameFolder, const QString& dataFolder,
                               InstalledFilesDb& db, Interaction& interaction,
                               const TLanguage& language, ProgressHandle* progress);

@@ -51,8 +51,9 @@ std::optional<QStringList> FarItemsOf(const QString& path) {
 }
 } // namespace
 
-void ForEachContentFile(const QString& gameFolder, const GameFileList& gameFiles,
-                        const ContentFileVisit& visit, const ScanProgress& progress) {
+bool ForEachContentFile(const QString& gameFolder, const GameFileList& gameFiles,
+                        const ContentFileVisit& visit, const ScanProgress& progress,
+                        const ScanCancelled& cancelled) {
     // Only forward: the share of folders walked falls whenever a listing finds new ones.
     int reported = -1;
     const auto report = [&](int percent) {
@@ -67,6 +68,8 @@ void ForEachContentFile(const QString& gameFolder, const GameFileList& gameFiles
     report(WalkedPercent);
     const qsizetype count = found.size();
     for (qsizetype i = 0; i < count; ++i) {
+        if (cancelled && cancelled())
+            return false;
         const WalkedFile& file = found[i];
         const std::optional<FoundFileClass> sorted =
             ClassifyFoundFile(file.Path.mid(root.size()), gameFiles);
@@ -74,10 +77,11 @@ void ForEachContentFile(const QString& gameFolder, const GameFileList& gameFiles
             visit(file, *sorted);
         report(WalkedPercent + int((SortedPercent - WalkedPercent) * (i + 1) / count));
     }
+    return true;
 }
 
 FoundContent ScanGameFolder(const QString& gameFolder, const GameFileList& gameFiles,
-                            const ScanProgress& progress) {
+                            const ScanProgress& progress, const ScanCancelled& cancelled) {
     FoundContent content;
     const QString root = QDir::fromNativeSeparators(gameFolder);
     const auto add = [&](const WalkedFile& walked, const FoundFileClass& sorted) {
@@ -97,6 +101,6 @@ FoundContent ScanGameFolder(const QString& gameFolder, const GameFileList& gameF
         }
         content.List(sorted.List).append(std::move(file));
     };
-    ForEachContentFile(gameFolder, gameFiles, add, progress);
+    content.Cancelled = !ForEachContentFile(gameFolder, gameFiles, add, progress, cancelled);
     return content;
 }

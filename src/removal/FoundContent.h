@@ -90,6 +90,8 @@ struct FoundContent {
     // The paths (with the system's separators) of the FAR archives listed without entries
     // because they could not be read, in the order the walk found them.
     QStringList UnreadableArchives;
+    // Set when the user stopped the scan: the lists then hold only part of the folder.
+    bool Cancelled = false;
 
     QList<FoundFile>& List(FoundListId id) { return Lists[static_cast<size_t>(id)]; }
     const QList<FoundFile>& List(FoundListId id) const { return Lists[static_cast<size_t>(id)]; }

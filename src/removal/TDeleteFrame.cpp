@@ -28,6 +28,8 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace {
 // The splitter keeps the tree wider than this, and the panel at least the rest.
 constexpr int MinimumTreeWidth = 151;
@@ -107,23 +109,40 @@ void TDeleteFrame::DeleteLanguageLanguageLoaded() {
 }
 
 void TDeleteFrame::LoadInstalledContent() {
-    const std::unique_ptr<ProgressHandle> progress =
-        FInteraction.BeginProgress(FDeleteLanguage.GetString(QStringLiteral("Progress")));
-    progress->SetMessage(FDeleteLanguage.GetString(QStringLiteral("DeleteLoading")));
     FModel->clear();
     FDetails->HideDetails();
+    auto root = std::make_shared<std::optional<ContentNode>>();
+    RunWorkerJob(
+        *this, FInteraction,
+        [this, root, dataFolder = DataFolder()](Interaction& worker) {
+            *root = LoadOutline(dataFolder, worker);
+        },
+        [this, root](bool) {
+            if (root->has_value() && !(*root)->Children.empty())
+                ShowTree(**root);
+            else
+                ShowEmptyTree();
+        });
+}
+
+// Runs on a worker, which alone touches the database until it ends. Nothing when the user
+// cancelled.
+std::optional<ContentNode> TDeleteFrame::LoadOutline(const QString& dataFolder,
+                                                     Interaction& worker) {
+    const std::unique_ptr<ProgressHandle> progress =
+        worker.BeginProgress(FDeleteLanguage.GetString(QStringLiteral("Progress")));
+    progress->SetMessage(FDeleteLanguage.GetString(QStringLiteral("DeleteLoading")));
     if (!FTempFolder.isEmpty()) {
         DeleteFolderTree(FTempFolder);
         QDir().mkpath(FTempFolder);
     }
-    const FoundContent found = LoadFoundContent(FVocksPath, DataFolder(), FDb, FInteraction,
-                                                FDeleteLanguage, progress.get());
-    const ContentNode root = BuildContentOutline(found, FDeleteLanguage);
-    if (root.Children.empty())
-        ShowEmptyTree();
-    else
-        ShowTree(root);
+    const FoundContent found =
+        LoadFoundContent(FVocksPath, dataFolder, FDb, worker, FDeleteLanguage, progress.get());
+    if (found.Cancelled)
+        return std::nullopt;
+    ContentNode root = BuildContentOutline(found, FDeleteLanguage);
     progress->SetPercent(100);
+    return root;
 }
 
 void TDeleteFrame::ShowTree(const ContentNode& root) {

@@ -32,7 +32,8 @@ public:
     explicit TDeleteFrame(Interaction& interaction, QWidget* owner = nullptr);
 
     TLanguage& Language() { return FDeleteLanguage; }
-    // Runs whenever the tab becomes active, and after a deletion.
+    // Runs whenever the tab becomes active, and after a deletion. The content is read on a
+    // worker thread; the tree shows when it is done, and stays empty when it was cancelled.
     void LoadInstalledContent();
 
     void SetTempFolder(const QString& folder) { FTempFolder = folder; }
@@ -47,6 +48,7 @@ public:
 
 private:
     void DeleteLanguageLanguageLoaded();
+    std::optional<ContentNode> LoadOutline(const QString& dataFolder, Interaction& worker);
     void FilesTreeChange(const QModelIndex& current);
     void ShowTree(const ContentNode& root);
     void ShowEmptyTree();

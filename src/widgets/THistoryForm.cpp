@@ -165,6 +165,7 @@ void THistoryForm::RunUndo(const CommittedOperation& operation, bool force) {
             const std::unique_ptr<ProgressHandle> progress =
                 worker.BeginProgress(FLanguage.GetString(QStringLiteral("Progress")));
             progress->ShowBar(false);
+            progress->ShowCancel(false);
             progress->SetMessage(FLanguage.GetString(QStringLiteral("HistoryUndoing")));
             try {
                 outcome->Report =
@@ -220,6 +221,7 @@ void THistoryForm::RemoveHistoryClick() {
             const std::unique_ptr<ProgressHandle> progress =
                 worker.BeginProgress(FLanguage.GetString(QStringLiteral("Progress")));
             progress->ShowBar(false);
+            progress->ShowCancel(false);
             progress->SetMessage(FLanguage.GetString(QStringLiteral("HistoryRemoving")));
             try {
                 PurgeCommittedOperations(FDataFolder, FLanguage, OperationsLockWaitMs);

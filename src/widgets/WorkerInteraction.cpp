@@ -12,6 +12,7 @@ struct PendingProgress {
     std::optional<QString> Message;
     std::optional<int> Percent;
     std::optional<bool> BarShown;
+    std::optional<bool> CancelShown;
 };
 
 // The worker's side of a progress window that lives on the window's thread. Changes are
@@ -37,6 +38,9 @@ public:
     }
     void ShowBar(bool shown) override {
         Change([&](PendingProgress& pending) { pending.BarShown = shown; });
+    }
+    void ShowCancel(bool shown) override {
+        Change([&](PendingProgress& pending) { pending.CancelShown = shown; });
     }
     bool CancelRequested() const override { return FWindow->CancelRequested(); }
 
@@ -66,6 +70,8 @@ private:
             FWindow->SetPercent(*pending.Percent);
         if (pending.BarShown)
             FWindow->ShowBar(*pending.BarShown);
+        if (pending.CancelShown)
+            FWindow->ShowCancel(*pending.CancelShown);
     }
 
     std::unique_ptr<ProgressHandle> FWindow;

@@ -62,6 +62,11 @@ protected:
                    {.FileName = FWhole + u"\\w.iff"_s, .InstalledAt = u"1"_s}}}}));
     }
 
+    void Load() {
+        FFrame.LoadInstalledContent();
+        WaitForWorkerJob(FFrame);
+    }
+
     template <typename T> T* Find(const char16_t* name) {
         T* widget = FFrame.findChild<T*>(QString::fromUtf16(name));
         EXPECT_TRUE(widget) << QString::fromUtf16(name).toStdString();
@@ -94,7 +99,7 @@ protected:
 } // namespace
 
 TEST_F(TDeleteFrameTest, WithoutCustomContentTheTreeSaysSoAndNothingCanBeDone) {
-    FFrame.LoadInstalledContent();
+    Load();
     EXPECT_EQ(Model().rowCount(), 1);
     EXPECT_EQ(Model().item(0)->text(), u"You don't have any custom content installed!"_s);
     EXPECT_FALSE(Find<TTickTree>(u"FilesTree")->isEnabled());
@@ -103,9 +108,29 @@ TEST_F(TDeleteFrameTest, WithoutCustomContentTheTreeSaysSoAndNothingCanBeDone) {
     EXPECT_TRUE(FUser.Messages().isEmpty());
 }
 
-TEST_F(TDeleteFrameTest, SelectingAnObjectShowsItsDetailsAndDoubledPicture) {
+// The call returns at once with the tab disabled; the tree comes when the worker is done. A
+// cancelled load shows no part of what it found and names no archive it did not read.
+// (Cancel is pressed at once: the worker's percent reaches the window only later.)
+TEST_F(TDeleteFrameTest, TheLoadRunsOnAWorkerAndACancelledOneShowsNoHalfTree) {
     MakeContent();
     FFrame.LoadInstalledContent();
+    EXPECT_FALSE(FFrame.isEnabled());
+    WaitForWorkerJob(FFrame);
+    EXPECT_TRUE(HasNode(u"chair.iff"_s));
+
+    FFolder.Write(u"Game/Downloads/broken.far"_s, "not an archive");
+    FUser.CancelAtPercent(0);
+    Load();
+    EXPECT_EQ(Model().rowCount(), 1);
+    EXPECT_EQ(Model().item(0)->text(), u"You don't have any custom content installed!"_s);
+    EXPECT_FALSE(Find<QPushButton>(u"Delete")->isEnabled());
+    EXPECT_TRUE(FUser.Messages().isEmpty());
+    EXPECT_FALSE(FUser.ProgressOpen());
+}
+
+TEST_F(TDeleteFrameTest, SelectingAnObjectShowsItsDetailsAndDoubledPicture) {
+    MakeContent();
+    Load();
     Find<TTickTree>(u"FilesTree")->setCurrentIndex(Node(u"chair.iff"_s));
     EXPECT_EQ(Shown(u"Filename"), QDir::toNativeSeparators(FChair));
     EXPECT_EQ(Find<QLabel>(u"Comment")->text(), u"comfy"_s);
@@ -140,7 +165,7 @@ TEST_F(TDeleteFrameTest, UnreadableArchivesShowWithoutEntriesAndAreNamedInOneWar
                             QDir::toNativeSeparators(broken) + u'\n' +
                             QDir::toNativeSeparators(empty);
 
-    FFrame.LoadInstalledContent();
+    Load();
     EXPECT_EQ(FUser.MessageTexts(), QStringList{warning});
     const auto entries = [this](const QString& archive) {
         return Model().itemFromIndex(Node(QDir::toNativeSeparators(archive)))->rowCount();
@@ -149,13 +174,13 @@ TEST_F(TDeleteFrameTest, UnreadableArchivesShowWithoutEntriesAndAreNamedInOneWar
     EXPECT_EQ(entries(u"GameData/UserObjects/Empty.far"_s), 0);
     EXPECT_EQ(entries(u"Downloads/set.far"_s), 2);
 
-    FFrame.LoadInstalledContent();
+    Load();
     EXPECT_EQ(FUser.MessageTexts(), (QStringList{warning, warning}));
 }
 
 TEST_F(TDeleteFrameTest, DeletesTheTickedObjectEntryAndArchiveOnceConfirmed) {
     MakeContent();
-    FFrame.LoadInstalledContent();
+    Load();
     FFrame.DeleteClick();
     WaitForWorkerJob(FFrame);
     Model().SetTick(Node(u"chair.iff"_s), TickState::Ticked);
@@ -196,7 +221,7 @@ TEST_F(TDeleteFrameTest, DeletesTheTickedObjectEntryAndArchiveOnceConfirmed) {
 
 TEST_F(TDeleteFrameTest, ADeletionThatCannotBeginIsNamedAndDeletesNothing) {
     MakeContent();
-    FFrame.LoadInstalledContent();
+    Load();
     // An interrupted change nobody has undone yet.
     FFolder.Write(u"Home/operations/20261207-173000-000-1/journal.txt"_s, "");
     Model().SetTick(Node(u"chair.iff"_s), TickState::Ticked);
@@ -216,7 +241,7 @@ TEST_F(TDeleteFrameTest, ADeletionThatCannotBeginIsNamedAndDeletesNothing) {
 
 TEST_F(TDeleteFrameTest, ADeletionUndoneFromTheHistoryIsBackInTheTree) {
     MakeContent();
-    FFrame.LoadInstalledContent();
+    Load();
     Model().SetTick(Node(u"chair.iff"_s), TickState::Ticked);
     FUser.ExpectQuestion(MessageAnswer::Yes);
     FFrame.DeleteClick();
@@ -229,6 +254,7 @@ TEST_F(TDeleteFrameTest, ADeletionUndoneFromTheHistoryIsBackInTheTree) {
     FUser.ExpectQuestion(MessageAnswer::Yes);
     history->findChild<QPushButton*>(u"Undo"_s)->click();
     WaitForWorkerJob(*history->findChild<QWidget*>(u"HistoryContent"_s));
+    WaitForWorkerJob(FFrame);
     EXPECT_TRUE(QFile::exists(FChair));
     EXPECT_TRUE(HasNode(u"chair.iff"_s));
 }
@@ -244,7 +270,7 @@ TEST_F(TDeleteFrameTest, RecordedHousesAndLotsAreListedInTheirGroupsAndDeletable
     FFolder.Write(u"Home/files.iff"_s,
                   BuildFilesDb({{110, {{.FileName = house, .InstalledAt = u"1"_s}}},
                                 {120, {{.FileName = family, .InstalledAt = u"1"_s}}}}));
-    FFrame.LoadInstalledContent();
+    Load();
 
     const QString lots = u"Houses and areas"_s;
     EXPECT_EQ(Node(u"Houses (Regular Neighborhood)"_s).parent().data().toString(), lots);

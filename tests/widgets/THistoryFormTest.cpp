@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -24,6 +25,27 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+// Records, for each progress window, whether it last offered Cancel.
+class CancelWatchingUser : public ScriptedInteraction {
+public:
+    std::unique_ptr<ProgressHandle> BeginProgress(const QString&) override {
+        CancelOffered.push_back(true);
+        return std::make_unique<Watched>(CancelOffered.back());
+    }
+    // A deque, so that a window's flag stays where it is as others open.
+    std::deque<bool> CancelOffered;
+
+private:
+    struct Watched : ProgressHandle {
+        explicit Watched(bool& offered) : Offered(offered) {}
+        void SetMessage(const QString&) override {}
+        void SetPercent(int) override {}
+        void ShowBar(bool) override {}
+        void ShowCancel(bool shown) override { Offered = shown; }
+        bool& Offered;
+    };
+};
+
 // An install of chair.iff with a comment, then the deletion of lamp.iff, each made through
 // the journal's operations as the engines make them; then the history of the two.
 class THistoryFormTest : public TempFolderTest {
@@ -93,7 +115,7 @@ protected:
     }
 
     EnglishLanguage FLanguage;
-    ScriptedInteraction FUser;
+    CancelWatchingUser FUser;
     QList<CommittedOperation> FCommitted;
     std::unique_ptr<THistoryForm> FForm;
 };
@@ -139,6 +161,8 @@ TEST_F(THistoryFormTest, UndoTakesTheChangeBackOnlyOnceConfirmed) {
     ASSERT_EQ(List().topLevelItemCount(), 1);
     EXPECT_EQ(List().topLevelItem(0)->text(1), u"Installation"_s);
     EXPECT_EQ(undone.count(), 1);
+    // A rollback cannot stop half way.
+    EXPECT_EQ(FUser.CancelOffered, std::deque<bool>{false});
 }
 
 // Only a changed file may be overridden; a later change must be undone first.
@@ -180,6 +204,7 @@ TEST_F(THistoryFormTest, RemoveHistoryForgetsEveryChangeOnlyOnceConfirmed) {
         rows.append(List().topLevelItemCount());
     }
     EXPECT_EQ(rows, (QList<int>{2, 0}));
+    EXPECT_EQ(FUser.CancelOffered, std::deque<bool>{false});
     // files.iff twice and the lamp, 4 bytes each.
     EXPECT_EQ(FUser.Messages().value(1).Text,
               u"Remove the whole history of changes? The files kept to undo them (12 bytes) are "
