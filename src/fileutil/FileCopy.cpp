@@ -5,6 +5,7 @@
 #include "fileutil/PartialFile.h"
 #include "fileutil/PlatformFileSystem.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
 
@@ -12,7 +13,7 @@
 #include <vector>
 
 namespace {
-qint64 CopyContents(QFile& input, QFile& output) {
+qint64 CopyContents(QFile& input, QFile& output, QCryptographicHash* hash) {
     // Sized to the file, since zeroing a large buffer for each of thousands of small files
     // costs more than the copying.
     constexpr qint64 ChunkSize = 1 << 20;
@@ -24,6 +25,8 @@ qint64 CopyContents(QFile& input, QFile& output) {
             return got < 0 ? -1 : copied;
         if (output.write(buffer.data(), got) != got)
             return -1;
+        if (hash)
+            hash->addData(QByteArrayView(buffer.data(), got));
         copied += got;
     }
 }
@@ -39,9 +42,7 @@ bool FinishCopy(const QString& source, QFile& input, PartialFile& partial) {
            CopyAttributes(source, partial.Path());
 }
 
-} // namespace
-
-qint64 CopyFileReplacing(const QString& source, const QString& target) {
+qint64 CopyReplacing(const QString& source, const QString& target, QCryptographicHash* hash) {
     // Copying a file onto itself would change nothing, and a move would then delete it.
     if (IsSameFile(source, target))
         return -1;
@@ -51,8 +52,17 @@ qint64 CopyFileReplacing(const QString& source, const QString& target) {
     PartialFile partial(target);
     if (!partial.Open())
         return -1;
-    const qint64 copied = CopyContents(input, partial.File());
+    const qint64 copied = CopyContents(input, partial.File(), hash);
     if (copied < 0 || !FinishCopy(source, input, partial) || !partial.Commit())
         return -1;
     return copied;
+}
+} // namespace
+
+qint64 CopyFileReplacing(const QString& source, const QString& target) {
+    return CopyReplacing(source, target, nullptr);
+}
+
+qint64 CopyFileReplacing(const QString& source, const QString& target, QCryptographicHash& hash) {
+    return CopyReplacing(source, target, &hash);
 }

@@ -11,6 +11,7 @@
 #include "journal/Operation.h"
 #include "language/TLanguage.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -306,10 +307,14 @@ InstallOutcome InstallRun::CopyOne(TargetFolders& folders, PlannedCopy& copy) {
     const QString target = copy.Folder + copy.Name;
     if (!FOperation->MakeFolders(copy.Folder) || !FOperation->Replace(target))
         return InstallOutcome::Failed;
-    if (CopyFileReplacing(source, target) < 0) {
+    // Hashed as it is written, so that the commit need not read every file again.
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const qint64 size = CopyFileReplacing(source, target, hash);
+    if (size < 0) {
         FOperation->UndoLastStep();
         return InstallOutcome::Failed;
     }
+    FOperation->NoteWritten(target, size, hash.result());
     folders.NoteWritten(copy.Folder, copy.Name);
     return InstallOutcome::Installed;
 }

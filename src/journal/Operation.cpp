@@ -124,6 +124,7 @@ bool Operation::Step(StepKind kind, const QString& path, const QString& target) 
         StepHook(step.Number);
     if (!Append(StepLine(step)))
         return false;
+    ForgetWritten(step);
     FSteps.append(step);
     return true;
 }
@@ -173,14 +174,30 @@ bool Operation::Move(const QString& source, const QString& target) {
     return false;
 }
 
+// Only the time is read: a file whose size is not what was written is read back at commit.
+void Operation::NoteWritten(const QString& path, qint64 size, const QByteArray& sha256) {
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() == size)
+        FWritten.insert(path, FileState{.Size = size,
+                                        .ModifiedMs = info.lastModified().toMSecsSinceEpoch(),
+                                        .Hash = sha256});
+}
+
+void Operation::ForgetWritten(const JournalStep& step) {
+    FWritten.remove(step.Path);
+    FWritten.remove(step.Target);
+}
+
 void Operation::UndoLastStep() {
     UndoStepsAfter(FSteps.size() - 1);
 }
 
 // Their lines stay: undoing a step twice does nothing more.
 void Operation::UndoStepsAfter(qsizetype count) {
-    for (qsizetype i = FSteps.size() - 1; i >= std::max<qsizetype>(count, 0); --i)
+    for (qsizetype i = FSteps.size() - 1; i >= std::max<qsizetype>(count, 0); --i) {
+        ForgetWritten(FSteps[i]);
         RollBackStep(FFolder, FSteps[i]);
+    }
 }
 
 // One write and one sync for them all: a kill part-way leaves an uncommitted operation,
@@ -190,10 +207,15 @@ bool Operation::RecordWrittenFiles() {
     for (const JournalStep& step : FSteps) {
         if (step.Kind == StepKind::Folder || step.Kind == StepKind::Remove)
             continue;
-        if (const std::optional<FileState> state = ReadFileState(ResultPath(step)))
+        if (const std::optional<FileState> state = StateAt(ResultPath(step)))
             lines += WrittenLine(step.Number, *state);
     }
     return lines.isEmpty() || Append(lines);
+}
+
+std::optional<FileState> Operation::StateAt(const QString& path) const {
+    const auto written = FWritten.constFind(path);
+    return written != FWritten.cend() ? std::optional(*written) : ReadFileState(path);
 }
 
 bool Operation::Commit() {

@@ -4,8 +4,11 @@
 #include "journal/OperationsFolder.h"
 
 #include <QFile>
+#include <QHash>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class TLanguage;
 
@@ -53,6 +56,9 @@ public:
     // first; a missing source, a folder at target, or source and target naming one file fail
     // the move. A move that fails is undone at once, the file at target put back.
     bool Move(const QString& source, const QString& target);
+    // The file just written at path holds size bytes with that SHA-256: the commit records
+    // them without reading the file again. Any later step on path forgets them.
+    void NoteWritten(const QString& path, qint64 size, const QByteArray& sha256);
     // Undoes the latest step at once, for a change that failed after its step was taken.
     void UndoLastStep();
     // False when the commit line could not be written; the operation is then undone.
@@ -69,6 +75,8 @@ private:
     bool Append(const QByteArray& line);
     // What each step left at its path, for the undo of the committed operation to check.
     bool RecordWrittenFiles();
+    std::optional<FileState> StateAt(const QString& path) const;
+    void ForgetWritten(const JournalStep& step);
     int LastNumber() const { return FSteps.isEmpty() ? 0 : FSteps.last().Number; }
 
     OperationsLock FLock;
@@ -76,6 +84,8 @@ private:
     QFile FJournal;
     // The steps taken so far, in order.
     QList<JournalStep> FSteps;
+    // What the engine said it wrote, by path.
+    QHash<QString, FileState> FWritten;
     QString FError;
     // A line that failed part-way would run into the next one: nothing more is written.
     bool FBroken = false;

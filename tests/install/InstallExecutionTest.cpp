@@ -286,6 +286,13 @@ TEST_F(InstallExecutionTest, AReplacedFileIsKeptByTheOperationAndComesBackWhenIt
     const QString keep = u"operations/"_s + operations[0] + u"/keep/"_s;
     EXPECT_EQ(QDir(F.Folder.Path(keep)).entryList(QDir::Files), QStringList{u"2"_s});
     EXPECT_EQ(F.Folder.Read(keep + u"2"_s), "old chair");
+    // For undo to tell a changed file: the copy's size, time and the SHA-256 of "dl/chair.iff".
+    const QFileInfo chair(F.Game(u"GameData/UserObjects/chair.iff"_s));
+    EXPECT_TRUE(
+        F.Folder.Read(u"operations/"_s + operations[0] + u"/journal.txt"_s)
+            .contains("\nwrote\t2\t12\t" +
+                      QByteArray::number(chair.lastModified().toMSecsSinceEpoch()) +
+                      "\t1b4b2517c9f34821201b5afad075607b934db9459ad1c07786847107cd28f365\n"));
 }
 
 namespace {

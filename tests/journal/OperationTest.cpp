@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -107,6 +109,47 @@ TEST_F(OperationTest, JournalsEachStepBeforeItAndKeepsTheBytesItWouldDestroy) {
                      u"game/new/deeper/c.iff=new a"_s, u"home/"_s, u"home/files.iff=new db"_s}));
     EXPECT_NE(Snapshot(FFolder.Path()), before);
     EXPECT_EQ(OperationFolders().size(), 1);
+}
+
+// What the engine noted it wrote stands for the file only until another step touches it.
+TEST_F(OperationTest, AWrittenFileIsRecordedAsNotedUntilALaterStepChangesIt) {
+    const QByteArray C = "2e7d2c03a9507ae265ecf5b5356885a53393a2029d241394997265a1a25aefc6";
+    const QByteArray NewA = "fbb6b30b41732026a9073fd355103e207f6b3c7c1adc086724df42e286417adf";
+    const QString c = Game(u"c.iff"_s);
+    const struct {
+        const char* Later;
+        std::function<void(Operation&)> Change;
+        // The step and hash of each wrote line; size and time are the file's.
+        QList<std::pair<int, QByteArray>> Recorded;
+    } cases[] = {
+        {"nothing", [](Operation&) {}, {{1, C}}},
+        {"removed", [&](Operation& operation) { ASSERT_TRUE(operation.Remove(c)); }, {}},
+        {"undone", [](Operation& operation) { operation.UndoLastStep(); }, {}},
+        {"replaced",
+         [&](Operation& operation) {
+             ASSERT_TRUE(operation.Replace(c));
+             FFolder.Write(u"game/c.iff"_s, "new a");
+         },
+         {{1, NewA}, {2, NewA}}},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.Later);
+        QFile::remove(c);
+        Operation operation(Start(), FLanguage);
+        ASSERT_TRUE(operation.Create(c));
+        FFolder.Write(u"game/c.iff"_s, "c");
+        operation.NoteWritten(c, 1, QByteArray::fromHex(C));
+        row.Change(operation);
+        ASSERT_TRUE(operation.Commit());
+        QFile journal(operation.Folder() + u"/journal.txt"_s);
+        ASSERT_TRUE(journal.open(QIODevice::ReadOnly));
+        QList<QByteArray> wrote = journal.readAll().split('\n');
+        wrote.removeIf([](const QByteArray& line) { return !line.startsWith("wrote"); });
+        QList<QByteArray> expected;
+        for (const auto& [step, sha256] : row.Recorded)
+            expected.append(Wrote(step, u"game/c.iff"_s, sha256));
+        EXPECT_EQ(wrote, expected);
+    }
 }
 
 TEST_F(OperationTest, AnOperationDroppedUncommittedIsUndoneByteForByte) {
