@@ -213,6 +213,17 @@ bool Operation::RecordWrittenFiles() {
     return lines.isEmpty() || Append(lines);
 }
 
+// The commit line says the new state is complete: every byte the steps wrote, through
+// whatever handle, reaches the disk before it.
+bool Operation::SyncWrittenFiles() const {
+    std::vector<std::filesystem::path> written;
+    for (const JournalStep& step : FSteps) {
+        if (step.Kind != StepKind::Folder && step.Kind != StepKind::Remove)
+            written.push_back(DiskPathOf(ResultPath(step)));
+    }
+    return SyncFilesToDisk(written);
+}
+
 std::optional<FileState> Operation::StateAt(const QString& path) const {
     const auto written = FWritten.constFind(path);
     return written != FWritten.cend() ? std::optional(*written) : ReadFileState(path);
@@ -221,7 +232,8 @@ std::optional<FileState> Operation::StateAt(const QString& path) const {
 bool Operation::Commit() {
     if (StepHook)
         StepHook(LastNumber() + 1);
-    FCommitted = !FFolder.isEmpty() && RecordWrittenFiles() && Append(CommitLine());
+    FCommitted =
+        !FFolder.isEmpty() && RecordWrittenFiles() && SyncWrittenFiles() && Append(CommitLine());
     if (FCommitted)
         PruneCommittedOperations(QFileInfo(FFolder).absolutePath(), StoredRetention());
     return FCommitted;

@@ -75,6 +75,7 @@ private:
     bool Append(const QByteArray& line);
     // What each step left at its path, for the undo of the committed operation to check.
     bool RecordWrittenFiles();
+    bool SyncWrittenFiles() const;
     std::optional<FileState> StateAt(const QString& path) const;
     void ForgetWritten(const JournalStep& step);
     int LastNumber() const { return FSteps.isEmpty() ? 0 : FSteps.last().Number; }
