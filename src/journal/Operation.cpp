@@ -204,11 +204,9 @@ void Operation::UndoStepsAfter(qsizetype count) {
 // and a line cut short is not read.
 bool Operation::RecordWrittenFiles() {
     QByteArray lines;
-    for (const JournalStep& step : FSteps) {
-        if (step.Kind == StepKind::Folder || step.Kind == StepKind::Remove)
-            continue;
-        if (const std::optional<FileState> state = StateAt(ResultPath(step)))
-            lines += WrittenLine(step.Number, *state);
+    for (const JournalStep* step : StepsThatWrote()) {
+        if (const std::optional<FileState> state = StateAt(ResultPath(*step)))
+            lines += WrittenLine(step->Number, *state);
     }
     return lines.isEmpty() || Append(lines);
 }
@@ -217,11 +215,19 @@ bool Operation::RecordWrittenFiles() {
 // whatever handle, reaches the disk before it.
 bool Operation::SyncWrittenFiles() const {
     std::vector<std::filesystem::path> written;
+    for (const JournalStep* step : StepsThatWrote())
+        written.push_back(DiskPathOf(ResultPath(*step)));
+    return SyncFilesToDisk(written);
+}
+
+// The steps that leave a file at their path; a folder made or a file removed leaves none.
+QList<const JournalStep*> Operation::StepsThatWrote() const {
+    QList<const JournalStep*> wrote;
     for (const JournalStep& step : FSteps) {
         if (step.Kind != StepKind::Folder && step.Kind != StepKind::Remove)
-            written.push_back(DiskPathOf(ResultPath(step)));
+            wrote.append(&step);
     }
-    return SyncFilesToDisk(written);
+    return wrote;
 }
 
 std::optional<FileState> Operation::StateAt(const QString& path) const {

@@ -76,6 +76,7 @@ private:
     // What each step left at its path, for the undo of the committed operation to check.
     bool RecordWrittenFiles();
     bool SyncWrittenFiles() const;
+    QList<const JournalStep*> StepsThatWrote() const;
     std::optional<FileState> StateAt(const QString& path) const;
     void ForgetWritten(const JournalStep& step);
     int LastNumber() const { return FSteps.isEmpty() ? 0 : FSteps.last().Number; }
