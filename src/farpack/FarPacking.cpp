@@ -221,8 +221,7 @@ bool FarPacker::BeginOperation(const std::vector<PlannedEntry>& planned) {
 }
 
 void FarPacker::FailJournal() {
-    FInteraction.Fail(
-        FolderText(FLanguage, QStringLiteral("OperationJournalError"), FOperation->Folder()));
+    FInteraction.Fail(FOperation->JournalErrorText(FLanguage));
 }
 
 // The archive is closed first: a file held open cannot be removed everywhere.

@@ -257,9 +257,7 @@ void InstallRun::TakeBack(InstallOutcome undone) {
 }
 
 void InstallRun::ReportJournalError() const {
-    FInteraction.Fail(
-        ReplacePlaceholder(FLanguage.GetString(QStringLiteral("OperationJournalError")),
-                           u"FolderName", QDir::toNativeSeparators(FOperation->Folder())));
+    FInteraction.Fail(FOperation->JournalErrorText(FLanguage));
 }
 
 // False when the user cancelled before the last file.

@@ -235,6 +235,10 @@ std::optional<FileState> Operation::StateAt(const QString& path) const {
     return written != FWritten.cend() ? std::optional(*written) : ReadFileState(path);
 }
 
+QString Operation::JournalErrorText(const TLanguage& language) const {
+    return FolderText(language, QStringLiteral("OperationJournalError"), FFolder);
+}
+
 bool Operation::Commit() {
     if (StepHook)
         StepHook(LastNumber() + 1);

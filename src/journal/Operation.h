@@ -65,6 +65,8 @@ public:
     bool Commit();
 
     const QString& Folder() const { return FFolder; }
+    // What the user is told when the journal cannot be written: it names the folder.
+    QString JournalErrorText(const TLanguage& language) const;
     // The system's reason why the latest Replace or Remove could not move its file.
     const QString& Error() const { return FError; }
 

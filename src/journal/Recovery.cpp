@@ -1,6 +1,7 @@
 #include "journal/Recovery.h"
 
 #include "common/Placeholders.h"
+#include "journal/OperationsAccess.h"
 #include "journal/OperationsFolder.h"
 #include "journal/OperationText.h"
 #include "journal/RollBack.h"
@@ -52,8 +53,7 @@ RecoveryReport RecoverOperations(const QString& dataFolder, const TLanguage& lan
         return report;
     case LockOutcome::Unwritable:
         report.Messages.append(
-            ReplacePlaceholder(language.GetString(QStringLiteral("OperationJournalError")),
-                               u"FolderName", QDir::toNativeSeparators(operations)));
+            FolderText(language, QStringLiteral("OperationJournalError"), operations));
         report.Consistent = false;
         return report;
     }

@@ -7,7 +7,6 @@
 #include "journal/Operation.h"
 #include "language/TLanguage.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -23,10 +22,6 @@ OperationStart StartOf(const std::vector<DeleteTarget>& targets, const Installed
     return start;
 }
 
-QString JournalErrorText(const TLanguage& language, const Operation& operation) {
-    return ReplacePlaceholder(language.GetString(QStringLiteral("OperationJournalError")),
-                              u"FolderName", QDir::toNativeSeparators(operation.Folder()));
-}
 // Without its commit line the operation is undone as it goes: nothing was deleted after
 // all, and the results must not say otherwise.
 void MarkUndone(DeletionOutcome& outcome, const QString& reason, Interaction& interaction) {
@@ -46,7 +41,7 @@ DeletionOutcome DeleteAndSaveRecords(const std::vector<DeleteTarget>& targets, I
                                      Interaction& interaction, ProgressHandle* progress) {
     Operation operation(StartOf(targets, db), language);
     if (!operation.Rewrite(db.DbFileName()))
-        throw EPackwrightError(JournalErrorText(language, operation));
+        throw EPackwrightError(operation.JournalErrorText(language));
     DeletionOutcome outcome{.Results =
                                 DeleteContent(targets, db, farFile, operation, language, progress),
                             .Recorded = false,
@@ -59,6 +54,6 @@ DeletionOutcome DeleteAndSaveRecords(const std::vector<DeleteTarget>& targets, I
                                           u"FileName", QStringLiteral("files.iff")));
     outcome.Recorded = db.Save(interaction);
     if (!operation.Commit())
-        MarkUndone(outcome, JournalErrorText(language, operation), interaction);
+        MarkUndone(outcome, operation.JournalErrorText(language), interaction);
     return outcome;
 }
