@@ -3,6 +3,7 @@
 #include "archive/ArchiveExtractor.h"
 #include "archive/ArchiveOpening.h"
 #include "common/CaselessName.h"
+#include "common/DeferredInteraction.h"
 #include "common/Interaction.h"
 #include "common/PathRules.h"
 #include "common/Placeholders.h"
@@ -13,8 +14,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QThread>
 
 #include <algorithm>
+#include <future>
 
 namespace {
 QString LowerExtension(const QString& path) {
@@ -61,10 +64,51 @@ QStringList FilesBelow(const QString& root) {
 }
 } // namespace
 
+// What one archive left in its extraction folder.
+struct FileIntake::Extraction {
+    QString Folder;
+    QList<ExtractedEntry> Written;
+};
+
+// The extraction of an archive still to come, on a thread of its own while the intake
+// works on the one before: decompressing is most of an intake's time, and most processors
+// have a second core. It never asks the user anything; one that would have to is thrown
+// away and done again in its turn. Its messages wait for its turn too, so that they come
+// in the order of the downloads.
+class FileIntake::ExtractionAhead {
+public:
+    ExtractionAhead(const FileIntake& intake, QString archive, const QString& shownArchive)
+        : FArchive(std::move(archive)),
+          FDone(std::async(std::launch::async, [this, &intake, shownArchive] {
+              return intake.Extract(FArchive, shownArchive, FUser);
+          })) {}
+
+    const QString& Archive() const { return FArchive; }
+
+    // Waits for the extraction; nothing when it needed the user, its files then gone.
+    std::optional<Extraction> Take(Interaction& user) {
+        Extraction done = FDone.get();
+        if (FUser.NeededUser()) {
+            DeleteFolderTree(done.Folder);
+            return std::nullopt;
+        }
+        FUser.ShowMessagesTo(user);
+        return done;
+    }
+
+private:
+    QString FArchive;
+    DeferredInteraction FUser;
+    // Last: destroying it waits for the thread, which uses the members above.
+    std::future<Extraction> FDone;
+};
+
 FileIntake::FileIntake(Interaction& user, const TLanguage& language, const PackFlags& packs,
                        QString tempFolder)
     : FUser(user), FLanguage(language), FTempFolder(WithTrailingSeparator(tempFolder)),
       FClassifier(packs) {}
+
+FileIntake::~FileIntake() = default;
 
 void FileIntake::SelectFiles(QStringList paths) {
     std::unique_ptr<ProgressHandle> progress =
@@ -75,6 +119,7 @@ void FileIntake::SelectFiles(QStringList paths) {
     const auto cancelled = [&progress] { return progress->CancelRequested(); };
     // Where a cancelled intake stops; nothing it extracted stays behind.
     const auto stop = [this] {
+        FAhead.reset();
         FCancelled = true;
         EmptyTempFolder(FTempFolder);
     };
@@ -83,6 +128,7 @@ void FileIntake::SelectFiles(QStringList paths) {
             stop();
             return;
         }
+        ExtractAhead(paths, i + 1);
         HandleInput(paths[i], paths);
         progress->SetPercent(5 + static_cast<int>((i + 1) * 85 / paths.size()));
     }
@@ -130,8 +176,8 @@ void FileIntake::ExpandFolders(QStringList& paths) {
 // that no entry overwrites another; the user is told which two entries share a name.
 class FileIntake::EntryNames {
 public:
-    EntryNames(FileIntake& intake, QString shownArchive)
-        : FIntake(intake), FShownArchive(std::move(shownArchive)) {}
+    EntryNames(const FileIntake& intake, QString shownArchive, Interaction& user)
+        : FIntake(intake), FShownArchive(std::move(shownArchive)), FUser(user) {}
 
     std::optional<QString> Choose(const ArchiveEntry& entry, const QString& name) {
         if (!(IsArchiveReadme(name) || IsArchiveName(name) ||
@@ -155,11 +201,12 @@ private:
         text = ReplacePlaceholder(text, u"FileName", FShownArchive);
         text = ReplacePlaceholder(text, u"First", first);
         text = ReplacePlaceholder(text, u"Second", second);
-        FIntake.FUser.Inform(text);
+        FUser.Inform(text);
     }
 
-    FileIntake& FIntake;
+    const FileIntake& FIntake;
     QString FShownArchive;
+    Interaction& FUser;
     QSet<CaselessName> FTaken;
     QHash<CaselessName, QString> FFirstOfName;
 };
@@ -175,24 +222,61 @@ void FileIntake::HandleInput(const QString& path, QStringList& paths) {
 }
 
 void FileIntake::HandleArchive(const QString& archive, QStringList& paths) {
-    const int depth = FArchiveDepth.value(archive);
     const QString shown = ShownPath(archive);
-    if (depth > MaxArchiveDepth) {
+    if (TooDeep(archive)) {
         FUser.Warn(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("ZipTooDeep")),
                                       u"FileName", shown));
         return;
     }
+    const int depth = FArchiveDepth.value(archive);
+    for (const ExtractedEntry& entry : TakeOrExtract(archive, shown).Written)
+        TakeExtracted(shown, entry.FileName, entry.Path, depth, paths);
+}
+
+bool FileIntake::TooDeep(const QString& archive) const {
+    return FArchiveDepth.value(archive) > MaxArchiveDepth;
+}
+
+// Reads only what no other thread changes: the language, the packs, the temporary folder.
+FileIntake::Extraction FileIntake::Extract(const QString& archive, const QString& shownArchive,
+                                           Interaction& user) const {
     const QString folder = MakeExtractFolder(archive);
-    ArchiveExtractor extractor(FUser, ArchiveMessages::FromLanguage(FLanguage));
+    ArchiveExtractor extractor(user, ArchiveMessages::FromLanguage(FLanguage));
     extractor.SetPasswordReqCount(PasswordReqCount);
-    EntryNames names(*this, shown);
-    const QList<ExtractedEntry> written = extractor.Extract(
-        archive, shown, folder,
-        [&](const ArchiveEntry& entry, const QString& name) { return names.Choose(entry, name); });
+    EntryNames names(*this, shownArchive, user);
+    Extraction done{.Folder = folder,
+                    .Written =
+                        extractor.Extract(archive, shownArchive, folder,
+                                          [&](const ArchiveEntry& entry, const QString& name) {
+                                              return names.Choose(entry, name);
+                                          })};
     // An archive that gave nothing leaves no folder behind.
     QDir().rmdir(folder);
-    for (const ExtractedEntry& entry : written)
-        TakeExtracted(shown, entry.FileName, entry.Path, depth, paths);
+    return done;
+}
+
+FileIntake::Extraction FileIntake::TakeOrExtract(const QString& archive,
+                                                 const QString& shownArchive) {
+    if (FAhead && FAhead->Archive() == archive) {
+        std::optional<Extraction> done = FAhead->Take(FUser);
+        FAhead.reset();
+        if (done)
+            return std::move(*done);
+    }
+    return Extract(archive, shownArchive, FUser);
+}
+
+// Starts extracting the next archive to come, unless one is still under way or waits for
+// its turn: one ahead keeps both cores busy without asking more of the disk.
+void FileIntake::ExtractAhead(const QStringList& paths, qsizetype from) {
+    if (FAhead || QThread::idealThreadCount() < 2)
+        return;
+    for (qsizetype i = from; i < paths.size(); ++i) {
+        if (IsArchiveName(paths[i]) && !TooDeep(paths[i])) {
+            FAhead = std::make_unique<ExtractionAhead>(*this, paths[i], ShownPath(paths[i]));
+            return;
+        }
+    }
 }
 
 void FileIntake::TakeExtracted(const QString& shownArchive, const QString& name,

@@ -6,10 +6,13 @@
 #include <QHash>
 #include <QStringList>
 
+#include <memory>
+
 class Interaction;
 class ProgressHandle;
 class TLanguage;
 struct ArchiveEntry;
+struct ExtractedEntry;
 
 // A readme found during intake: the name shown for it and the file on disk.
 struct ReadmeFile {
@@ -31,6 +34,9 @@ public:
 
     FileIntake(Interaction& user, const TLanguage& language, const PackFlags& packs,
                QString tempFolder);
+    ~FileIntake();
+    FileIntake(const FileIntake&) = delete;
+    FileIntake& operator=(const FileIntake&) = delete;
 
     // The whole intake; reports its progress in a progress window of its own.
     void SelectFiles(QStringList paths);
@@ -39,15 +45,24 @@ public:
     // incomplete.
     bool Cancelled() const { return FCancelled; }
     const FileClassifier& Classifier() const { return FClassifier; }
+    // Where the archives were extracted, with a trailing separator.
+    const QString& TempFolder() const { return FTempFolder; }
     // The readmes, sorted by name as the list shows them.
     QList<ReadmeFile> Readmes() const;
 
 private:
     class EntryNames;
+    class ExtractionAhead;
+    struct Extraction;
 
     void ExpandFolders(QStringList& paths);
     void HandleInput(const QString& path, QStringList& paths);
     void HandleArchive(const QString& archive, QStringList& paths);
+    Extraction Extract(const QString& archive, const QString& shownArchive,
+                       Interaction& user) const;
+    Extraction TakeOrExtract(const QString& archive, const QString& shownArchive);
+    void ExtractAhead(const QStringList& paths, qsizetype from);
+    bool TooDeep(const QString& archive) const;
     void TakeExtracted(const QString& shownArchive, const QString& name, const QString& source,
                        int depth, QStringList& paths);
     QString MakeExtractFolder(const QString& archive) const;
@@ -64,6 +79,8 @@ private:
     // How deep each archive found inside another lies, and the path it is shown by.
     QHash<QString, int> FArchiveDepth;
     QHash<QString, QString> FShownPaths;
+    // Last, so that it is gone, its thread ended, before anything it reads.
+    std::unique_ptr<ExtractionAhead> FAhead;
 };
 
 // The display name of an archive entry: the path the archive is shown by and the entry's

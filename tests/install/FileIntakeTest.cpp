@@ -254,3 +254,29 @@ TEST_F(FileIntakeTest, NestedArchivesOfEveryFormatShowTheDownloadsPathAndAskOneP
               QStringList({u"Entry \"a.iff\" in \"%1\" was not extracted: the password is "
                            u"wrong."_s.arg(N(Dl(u"locked.zip"_s)))}));
 }
+
+// Archives are extracted one ahead on a second thread: what each has to say still comes in
+// the order of the downloads.
+TEST_F(FileIntakeTest, MessagesKeepTheOrderOfTheDownloadsThoughArchivesAreExtractedAhead) {
+    FFolder.Write(u"dl/1.zip"_s, "no archive");
+    FFolder.Write(u"dl/2.7z"_s,
+                  BuildArchive(ArchiveFormat::SevenZip, {{.Name = "a/chair.iff", .Data = "one"},
+                                                         {.Name = "b/chair.iff", .Data = "two"}}));
+    FFolder.Write(u"dl/3.zip"_s, "no archive either");
+
+    FileIntake intake(FUser, FLanguage, NoPacks, Temp({}));
+    intake.SelectFiles({Dl(u"1.zip"_s), Dl(u"2.7z"_s), Dl(u"3.zip"_s)});
+
+    const QString notAnArchive =
+        u"The zip archive \"%1\" cannot be read: it is not an archive of a kind the program "
+        u"reads."_s;
+    EXPECT_EQ(FUser.MessageTexts(),
+              QStringList({notAnArchive.arg(N(Dl(u"1.zip"_s))),
+                           u"The archive \"%1\" holds two files of one name, \"a/chair.iff\" and "
+                           u"\"b/chair.iff\". Both are listed; if you install both, the second "
+                           u"finds the first already there."_s.arg(N(Dl(u"2.7z"_s))),
+                           notAnArchive.arg(N(Dl(u"3.zip"_s)))}));
+    EXPECT_EQ(
+        FFolder.Contents().filter(u"temp/"_s),
+        QStringList({u"temp/2.7z"_s, u"temp/2.7z/chair (2).iff"_s, u"temp/2.7z/chair.iff"_s}));
+}
