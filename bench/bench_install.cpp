@@ -43,8 +43,8 @@ public:
                                      .GameFolder = FFolder.filePath(run) + QLatin1Char('/'),
                                      .Packs = {},
                                      .FileExistsDefault = FileExistsAnswer::OverwriteAll,
-                                     .DatabaseFile =
-                                         FFolder.filePath(run + QStringLiteral(".iff"))};
+                                     .DatabaseFile = FFolder.filePath(run + QStringLiteral(".iff")),
+                                     .ExtractionFolder = {}};
         CollectingInteraction user;
         QElapsedTimer timer;
         timer.start();

@@ -200,7 +200,8 @@ int Install(InstallOptions& options, CliIo& io) {
                   .Packs = *options.Packs},
         // Each file already there is put to the console, which answers by the options.
         .FileExistsDefault = FileExistsAnswer::Ask,
-        .DatabaseFile = JoinCaseInsensitive(DataFolder(), QStringLiteral("files.iff"))};
+        .DatabaseFile = JoinCaseInsensitive(DataFolder(), QStringLiteral("files.iff")),
+        .ExtractionFolder = reading.Intake().TempFolder()};
     InstallInteraction user(io.Err, options);
     const InstallResult result = InstallTickedFiles(request, reading.Language(), user);
     bool failed = result.Cancelled || !result.Recorded;

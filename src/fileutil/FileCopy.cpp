@@ -1,19 +1,21 @@
 #include "fileutil/FileCopy.h"
 
+#include "fileutil/ContentHash.h"
 #include "fileutil/DiskPath.h"
 #include "fileutil/FileIdentity.h"
 #include "fileutil/PartialFile.h"
 #include "fileutil/PlatformFileSystem.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace {
-qint64 CopyContents(QFile& input, QFile& output, QCryptographicHash* hash) {
+qint64 CopyContents(QFile& input, QFile& output, ContentHash* hash) {
     // Sized to the file, since zeroing a large buffer for each of thousands of small files
     // costs more than the copying.
     constexpr qint64 ChunkSize = 1 << 20;
@@ -26,7 +28,7 @@ qint64 CopyContents(QFile& input, QFile& output, QCryptographicHash* hash) {
         if (output.write(buffer.data(), got) != got)
             return -1;
         if (hash)
-            hash->addData(QByteArrayView(buffer.data(), got));
+            hash->Add(QByteArrayView(buffer.data(), got));
         copied += got;
     }
 }
@@ -42,7 +44,7 @@ bool FinishCopy(const QString& source, QFile& input, PartialFile& partial) {
            CopyAttributes(source, partial.Path());
 }
 
-qint64 CopyReplacing(const QString& source, const QString& target, QCryptographicHash* hash) {
+qint64 CopyReplacing(const QString& source, const QString& target, ContentHash* hash) {
     // Copying a file onto itself would change nothing, and a move would then delete it.
     if (IsSameFile(source, target))
         return -1;
@@ -63,6 +65,12 @@ qint64 CopyFileReplacing(const QString& source, const QString& target) {
     return CopyReplacing(source, target, nullptr);
 }
 
-qint64 CopyFileReplacing(const QString& source, const QString& target, QCryptographicHash& hash) {
+bool LinkFile(const QString& source, const QString& target) {
+    std::error_code error;
+    std::filesystem::create_hard_link(DiskPathOf(source), DiskPathOf(target), error);
+    return !error;
+}
+
+qint64 CopyFileReplacing(const QString& source, const QString& target, ContentHash& hash) {
     return CopyReplacing(source, target, &hash);
 }

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class QCryptographicHash;
+class ContentHash;
 
 // Copies source to target with the source's modification time and permissions (on Windows
 // its attribute bits), replacing an existing target. The copy is written under a hidden
@@ -13,4 +13,9 @@ qint64 CopyFileReplacing(const QString& source, const QString& target);
 
 // The same copy, adding the bytes to hash as they are written, so that whoever records what
 // the copy left need not read the file again.
-qint64 CopyFileReplacing(const QString& source, const QString& target, QCryptographicHash& hash);
+qint64 CopyFileReplacing(const QString& source, const QString& target, ContentHash& hash);
+
+// Gives the file at source a second name, target, where nothing stands yet: possible only
+// where both lie on one disk whose file system allows it. False, with nothing changed,
+// otherwise.
+bool LinkFile(const QString& source, const QString& target);

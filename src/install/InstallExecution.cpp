@@ -5,13 +5,13 @@
 #include "common/PackwrightError.h"
 #include "common/PathRules.h"
 #include "common/Placeholders.h"
+#include "fileutil/ContentHash.h"
 #include "fileutil/FileCopy.h"
 #include "formats/InstalledFilesDb.h"
 #include "install/TargetFolders.h"
 #include "journal/Operation.h"
 #include "language/TLanguage.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -90,6 +90,7 @@ private:
     void TakeBack(InstallOutcome undone);
     bool CopyAll(TargetFolders& folders, ProgressHandle& progress);
     InstallOutcome CopyOne(TargetFolders& folders, PlannedCopy& copy);
+    bool PutInPlace(const QString& source, const QString& target);
     bool ResolveRename(TargetFolders& folders, PlannedCopy& copy, const QString& newName);
     bool Record(InstalledFilesDb& db) const;
     void Report() const;
@@ -305,16 +306,26 @@ InstallOutcome InstallRun::CopyOne(TargetFolders& folders, PlannedCopy& copy) {
     const QString target = copy.Folder + copy.Name;
     if (!FOperation->MakeFolders(copy.Folder) || !FOperation->Replace(target))
         return InstallOutcome::Failed;
-    // Hashed as it is written, so that the commit need not read every file again.
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    const qint64 size = CopyFileReplacing(source, target, hash);
-    if (size < 0) {
+    if (!PutInPlace(source, target)) {
         FOperation->UndoLastStep();
         return InstallOutcome::Failed;
     }
-    FOperation->NoteWritten(target, size, hash.result());
     folders.NoteWritten(copy.Folder, copy.Name);
     return InstallOutcome::Installed;
+}
+
+// An extracted file is the install's own and goes on being one: a second name for it costs
+// nothing, where a copy writes every byte again. A copy is hashed as it is written, so that
+// the commit need not read it back.
+bool InstallRun::PutInPlace(const QString& source, const QString& target) {
+    if (LiesIn(source, FRequest.ExtractionFolder) && LinkFile(source, target))
+        return true;
+    ContentHash hash;
+    const qint64 size = CopyFileReplacing(source, target, hash);
+    if (size < 0)
+        return false;
+    FOperation->NoteWritten(target, size, hash.Result());
+    return true;
 }
 
 // A new name is a bare file name that no file in the folder has yet, in any letter case;

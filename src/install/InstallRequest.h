@@ -17,6 +17,10 @@ struct InstallRequest {
     FileExistsAnswer FileExistsDefault = FileExistsAnswer::Ask;
     // The installed-files database that records the files.
     QString DatabaseFile;
+    // The intake's temporary folder. What was extracted into it is the program's own, so
+    // each such file is given its target as a second name where the disk allows, rather
+    // than having its bytes written again.
+    QString ExtractionFolder;
 };
 
 enum class InstallOutcome {

@@ -178,7 +178,8 @@ void TInstallFrame::InstallClick() {
         .GameFolder = WithTrailingSeparator(FVocksPath),
         .Packs = FExpansion,
         .FileExistsDefault = FFileExistsDefault,
-        .DatabaseFile = JoinCaseInsensitive(DataFolder(), QStringLiteral("files.iff"))});
+        .DatabaseFile = JoinCaseInsensitive(DataFolder(), QStringLiteral("files.iff")),
+        .ExtractionFolder = FTempFolder});
     RunWorkerJob(
         *this, *FInteraction,
         [this, request](Interaction& worker) {

@@ -74,7 +74,7 @@ private:
     void Open(const OperationStart& start, const QString& operations, const TLanguage& language);
     bool Step(StepKind kind, const QString& path, const QString& target = {});
     void UndoStepsAfter(qsizetype count);
-    bool Append(const QByteArray& line);
+    bool Append(const QByteArray& line, bool syncNow = true);
     // What each step left at its path, for the undo of the committed operation to check.
     bool RecordWrittenFiles();
     bool SyncWrittenFiles() const;
@@ -91,6 +91,8 @@ private:
     // What the engine said it wrote, by path.
     QHash<QString, FileState> FWritten;
     QString FError;
+    // Lines handed to the system but not yet synced.
+    int FUnsyncedLines = 0;
     // A line that failed part-way would run into the next one: nothing more is written.
     bool FBroken = false;
     bool FCommitted = false;

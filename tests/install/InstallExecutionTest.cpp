@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -49,7 +50,8 @@ public:
                                          gameFolder.isEmpty() ? QString() : Folder.Path(gameFolder),
                                      .Packs = {},
                                      .FileExistsDefault = fileExistsDefault,
-                                     .DatabaseFile = Folder.Path(Database)};
+                                     .DatabaseFile = Folder.Path(Database),
+                                     .ExtractionFolder = Folder.Path(u"temp/"_s)};
         return InstallTickedFiles(request, FLanguage, Interaction);
     }
 
@@ -342,7 +344,8 @@ TEST_F(InstallExecutionTest, AnInstallWhoseCommitCannotBeWrittenIsUndoneAndSaysS
                             .GameFolder = F.Game({}),
                             .Packs = {},
                             .FileExistsDefault = FileExistsAnswer::OverwriteAll,
-                            .DatabaseFile = F.Folder.Path(u"files.iff"_s)},
+                            .DatabaseFile = F.Folder.Path(u"files.iff"_s),
+                            .ExtractionFolder = {}},
                            language, user);
 
     EXPECT_EQ(result.Count, 0);
@@ -508,6 +511,27 @@ TEST_F(InstallExecutionTest, SameNamedEntriesOfAnArchiveMeetAsAnExistingFile) {
     EXPECT_EQ(F.Folder.Read(u"game/GameData/UserObjects/chair.iff"_s), "two");
     EXPECT_EQ(F.Records(u"GameData/UserObjects/"_s), QStringList({u"100 chair.iff"_s}));
     EXPECT_EQ(result.Count, 2);
+}
+
+// Bytes the install extracted are its own and are not written a second time; a download
+// of the user's never shares its bytes with what lands in the game folder.
+TEST_F(InstallExecutionTest, ExtractedFilesBecomeTheirTargetsAndDownloadsAreCopied) {
+    const QString extracted = F.Folder.Write(u"temp/set.zip/chair.iff"_s, "chair");
+    const TickedFile lamp = F.Download(u"dl/lamp.iff"_s, Objects);
+
+    const InstallResult result = F.Install(
+        {{.SourcePath = extracted, .Kind = Objects, .DisplayName = extracted, .Comment = {}},
+         lamp});
+
+    EXPECT_EQ(result.Count, 2);
+    const auto names = [&](const QString& file) {
+        return std::filesystem::hard_link_count(
+            F.Game(u"GameData/UserObjects/"_s + file).toStdString());
+    };
+    EXPECT_EQ(names(u"chair.iff"_s), 2U);
+    EXPECT_EQ(names(u"lamp.iff"_s), 1U);
+    EXPECT_EQ(F.Records(u"GameData/UserObjects/"_s),
+              QStringList({u"100 chair.iff"_s, u"100 lamp.iff"_s}));
 }
 
 // Whether a file comes from the game folder is judged by the name shown (an archive lying
