@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -58,9 +59,13 @@ protected:
     TFARFrame FFrame{FUser};
 };
 
+// The list is read on a worker while the window's events go on.
 TEST_F(TFARFrameTest, WithoutObjectFilesOnlyTheEmptyNoteShowsAndNothingCanBeDone) {
     FFolder.Write(u"game/GameData/UserObjects/readme.txt"_s, "x");
+    bool turned = false;
+    QTimer::singleShot(0, &FFrame, [&turned] { turned = true; });
     FFrame.FillList();
+    EXPECT_TRUE(turned);
     EXPECT_EQ(Shown(), QStringList{u"No objects found in IFF files -1"_s});
     for (const char* button : {"FARNext", "FARReset", "BrowseFARFile", "BrowseIFFDir"})
         EXPECT_FALSE(Enabled(button)) << button;

@@ -44,8 +44,13 @@ TEST_F(IffCli, ListsChunksAndStrings) {
 TEST_F(IffCli, WritesSpriteFramesAsPng) {
     const QByteArray sprite = BuildSpr2Data(
         {{2, 1, 1, Spr2Commands({{1, FixtureTransparent}})}, {1, 1, 1, Spr2Commands({{1}})}}, 1);
-    const QString file = WriteIff(
-        {{"PALT", 1, 0, "", BuildPaltData({0, qRgb(10, 20, 30)})}, {"SPR2", 5, 0, "", sprite}});
+    // A one-pixel wall sprite of palette 1.
+    const QByteArray wall = FixtureLe32(505) + FixtureLe32(1) + FixtureLe32(1) + FixtureLe32(16) +
+                            FixtureLe32(0) + FixtureLe16(1) + FixtureLe16(1) +
+                            QByteArray("\x04\x06\x03\x01\x01\x00\x05\x00", 8);
+    const QString file = WriteIff({{"PALT", 1, 0, "", BuildPaltData({0, qRgb(10, 20, 30)})},
+                                   {"SPR2", 5, 0, "", sprite},
+                                   {"SPR#", 1793, 0, "", wall}});
     const QString out = FFolder.Path(u"frames"_s);
     const ProgramRun run = RunCli({u"iff"_s, u"sprite"_s, file, u"5"_s, out});
     EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
@@ -56,6 +61,13 @@ TEST_F(IffCli, WritesSpriteFramesAsPng) {
     EXPECT_EQ(first.pixel(1, 0) | 0xFF000000u, qRgb(255, 0, 255));
     EXPECT_FALSE(QImage(out + u"/frame-1.png"_s).isNull());
     EXPECT_EQ(RunCli({u"iff"_s, u"sprite"_s, file, u"6"_s, out}).Exit, 1);
+
+    // Wall sprites only when their type is named.
+    const QString walls = FFolder.Path(u"walls"_s);
+    EXPECT_EQ(RunCli({u"iff"_s, u"sprite"_s, file, u"1793"_s, walls}).Exit, 1);
+    EXPECT_EQ(RunCli({u"iff"_s, u"sprite"_s, u"--type"_s, u"SPR#"_s, file, u"1793"_s, walls}).Out,
+              u"1\n"_s);
+    EXPECT_EQ(QImage(walls + u"/frame-0.png"_s).pixel(0, 0), qRgb(10, 20, 30));
 }
 
 TEST_F(IffCli, ListsTheProgramFoldersDatabase) {

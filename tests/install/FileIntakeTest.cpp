@@ -172,6 +172,20 @@ TEST_F(FileIntakeTest, ACancelledIntakeStopsBeforeTheNextDownloadAndEmptiesTheTe
     EXPECT_EQ(FUser.Progress().last().Percent, 47);
 }
 
+// Cancel pressed once every file is read stops the intake before it judges the first bitmap,
+// so the broken one is never asked about, and leaves the temporary folder empty.
+TEST_F(FileIntakeTest, CancelBeforeTheBitmapsAreJudgedAsksNothingAndEmptiesTheTempFolder) {
+    FFolder.Write(u"temp/extracted.iff"_s, "left from the archives");
+    FUser.CancelAtPercent(90);
+
+    FileIntake intake(FUser, FLanguage, NoPacks, Temp({}));
+    intake.SelectFiles({FFolder.Write(u"dl/wall.bmp"_s, "not a bitmap")});
+
+    EXPECT_TRUE(intake.Cancelled());
+    EXPECT_TRUE(FUser.Messages().isEmpty());
+    EXPECT_EQ(FFolder.Contents().filter(u"temp"_s), QStringList({u"temp"_s}));
+}
+
 // One download given as itself, inside its folder and through a link is read once; two
 // entries of one name from different folders of an archive are both kept, the second
 // extracted under a numbered name but classified and shown by its own.

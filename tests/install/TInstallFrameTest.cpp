@@ -6,7 +6,6 @@
 #include "InstalledGame.h"
 #include "language/BuiltInEnglish.h"
 #include "support/OwnProgramFolder.h"
-#include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
 #include "support/WorkerJobWait.h"
@@ -259,7 +258,7 @@ TEST_F(TInstallFrameTest, FilesAndFoldersDroppedOnThePictureAreTakenIn) {
     EXPECT_EQ(sources, QStringList({chair, wall}));
 }
 
-TEST_F(TInstallFrameTest, ADroppedZipIsInstalledAndRecordedAsTheCommandLineDoes) {
+TEST_F(TInstallFrameTest, ADroppedZipIsInstalledAndRecordedWithTheCommentGivenToAll) {
     const QString zip = FFolder.Write(u"dl/content.zip"_s,
                                       BuildZipArchive({{.Name = "chair.iff", .Data = "chair"},
                                                        {.Name = "b001body.cmx", .Data = "skin"},
@@ -305,18 +304,6 @@ TEST_F(TInstallFrameTest, ADroppedZipIsInstalledAndRecordedAsTheCommandLineDoes)
     EXPECT_EQ(FFrame.InstallStep(), 1);
     EXPECT_TRUE(Find<QWidget>("MainPanel")->isVisible());
     EXPECT_EQ(FFolder.Contents().filter(u"temp/"_s), QStringList());
-
-    const QString cliGame = FFolder.Path(u"cli-game/"_s);
-    FFolder.Write(u"cli-game/UserData/Neighborhood.iff"_s, "hood");
-    QDir().mkpath(FFolder.Path(u"cli-home"_s));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"PACKWRIGHT_HOME"_s, FFolder.Path(u"cli-home"_s));
-    const ProgramRun run = RunCli({u"install"_s, u"--game"_s, cliGame, u"--packs"_s, u"all"_s,
-                                   u"--comment"_s, u"a gift"_s, zip},
-                                  {}, environment);
-    EXPECT_EQ(run.Exit, 0) << run.Err.toStdString();
-    EXPECT_EQ(FilesBelow(FFolder, u"cli-game/"_s), installed);
-    EXPECT_EQ(RecordLines(FFolder.Path(u"cli-home/files.iff"_s), cliGame), records);
 }
 
 // A keyboard user reaches the link with Tab and opens it with Enter; a click on the picture,
