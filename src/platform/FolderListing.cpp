@@ -1,5 +1,6 @@
 #include "platform/FolderListing.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <functional>
