@@ -7,8 +7,11 @@ bool NeedsEscape(QChar c) {
     return c == u'\t' || c == u'\r' || c == u'\n' || c == u'\\';
 }
 
+// Asked of every character a listing prints: only a low surrogate can be a stray byte, so
+// the others are told without the call.
 bool NeedsEscapeAt(const QString& text, qsizetype index) {
-    return NeedsEscape(text[index]) || StrayByteAt(text, index);
+    const QChar c = text[index];
+    return NeedsEscape(c) || (c.isLowSurrogate() && StrayByteAt(text, index));
 }
 
 // A stray byte of a path is written as \xNN, so that the line stays UTF-8.

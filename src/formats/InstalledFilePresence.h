@@ -9,7 +9,8 @@
 
 // Whether recorded files are still there, found as the game finds them: in any letter case
 // of every part of the path. A folder renamed to another case therefore loses no records.
-// Each folder is listed at most once, and only for a file not found as spelt.
+// A folder's names are gathered without regard to case at most once, and only for a file
+// not found as spelt.
 class InstalledFilePresence {
 public:
     // A packed file counts as there while the FAR archive that holds it exists: the
