@@ -92,6 +92,7 @@ private:
     InstallOutcome CopyOne(TargetFolders& folders, PlannedCopy& copy);
     bool PutInPlace(const QString& source, const QString& target);
     bool ResolveRename(TargetFolders& folders, PlannedCopy& copy, const QString& newName);
+    void ReportRenameRefused(const PlannedCopy& copy, const QString& newName) const;
     bool Record(InstalledFilesDb& db) const;
     void Report() const;
 
@@ -294,8 +295,10 @@ InstallOutcome InstallRun::CopyOne(TargetFolders& folders, PlannedCopy& copy) {
              .NewShownPath = FRequest.Files[copy.File].DisplayName});
         FAnswer = reply.Answer;
         if (FAnswer == FileExistsAnswer::Rename) {
-            if (!ResolveRename(folders, copy, reply.NewName))
+            if (!ResolveRename(folders, copy, reply.NewName)) {
+                ReportRenameRefused(copy, reply.NewName);
                 return InstallOutcome::Skipped;
+            }
             existing.clear();
         }
     }
@@ -337,6 +340,12 @@ bool InstallRun::ResolveRename(TargetFolders& folders, PlannedCopy& copy, const 
         return false;
     copy.Name = newName;
     return true;
+}
+
+void InstallRun::ReportRenameRefused(const PlannedCopy& copy, const QString& newName) const {
+    QString text = FLanguage.GetString(QStringLiteral("RenameRefused"));
+    text = ReplacePlaceholder(text, u"FileName", FRequest.Files[copy.File].DisplayName);
+    FInteraction.Warn(ReplacePlaceholder(text, u"NewName", newName));
 }
 
 bool InstallRun::Record(InstalledFilesDb& db) const {

@@ -117,6 +117,7 @@ TEST_F(InstallExecutionTest, ConflictsAreFoundInAnyCaseAndResolvedByTheDefaultOr
         QStringList AskedAbout;
         QMap<QString, QByteArray> Objects;
         QStringList Records;
+        QStringList Told = {};
     };
     using enum FileExistsAnswer;
     const QMap<QString, QByteArray> firstChair{
@@ -142,7 +143,9 @@ TEST_F(InstallExecutionTest, ConflictsAreFoundInAnyCaseAndResolvedByTheDefaultOr
          {{Skip, {}}, {Rename, u"sofa.IFF"_s}},
          {u"chair.iff"_s, u"SOFA.IFF"_s},
          firstChair,
-         {u"100 chair.iff"_s, u"100 lamp.iff"_s}},
+         {u"100 chair.iff"_s, u"100 lamp.iff"_s},
+         {u"\"%1\" was not installed: the new name \"sofa.IFF\" is taken in the folder, or is "
+          u"not a plain file name."_s}},
         {"overwrite all by default",
          OverwriteAll,
          {},
@@ -180,6 +183,10 @@ TEST_F(InstallExecutionTest, ConflictsAreFoundInAnyCaseAndResolvedByTheDefaultOr
         EXPECT_EQ(asked, c.AskedAbout);
         EXPECT_EQ(FilesBelow(f.Folder, u"game/GameData/UserObjects/"_s), c.Objects);
         EXPECT_EQ(f.Records(u"GameData/UserObjects/"_s), c.Records);
+        const QString sofa = f.Folder.Path(u"a/sofa.iff"_s);
+        QStringList told = c.Told;
+        told.replaceInStrings(u"%1"_s, sofa);
+        EXPECT_EQ(f.Interaction.MessageTexts().filter(u"not installed"_s), told);
     }
 }
 
