@@ -22,7 +22,7 @@ std::vector<QByteArray> FuzzSeeds() {
     if (::geteuid() == 0)
         hostile.push_back({.Name = "dev.iff", .Kind = CharacterDevice});
     std::vector<QByteArray> seeds;
-    for (const ArchiveFormat format : {Tar, TarGz, TarBz2, TarXz, SevenZip}) {
+    for (const ArchiveFormat format : {Tar, TarGz, TarBz2, TarXz, SevenZip, Rar4, Rar5}) {
         std::vector<ArchiveFixtureEntry> held;
         std::ranges::copy_if(hostile, std::back_inserter(held),
                              [&](const auto& entry) { return ArchiveCanHold(format, entry.Kind); });

@@ -5,6 +5,7 @@
 #include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
 #include "support/Rar4Fixtures.h"
+#include "support/Rar5Fixtures.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFolder.h"
 #include "support/ZipFixtures.h"
@@ -23,8 +24,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr ArchiveFormat Formats[] = {
-    ArchiveFormat::Zip,   ArchiveFormat::SevenZip, ArchiveFormat::Rar4, ArchiveFormat::Tar,
-    ArchiveFormat::TarGz, ArchiveFormat::TarBz2,   ArchiveFormat::TarXz};
+    ArchiveFormat::Zip, ArchiveFormat::SevenZip, ArchiveFormat::Rar4,   ArchiveFormat::Rar5,
+    ArchiveFormat::Tar, ArchiveFormat::TarGz,    ArchiveFormat::TarBz2, ArchiveFormat::TarXz};
 
 QByteArray Noise(qsizetype size) {
     QRandomGenerator random(7);
@@ -95,6 +96,10 @@ TEST(ArchiveFormats, HostileArchivesOfEveryFormatAreReducedOrRefusedInsideTheTem
             return BuildRar4Archive(
                 {{.Name = "bomb.iff", .Data = QByteArray(5000, 'x'), .DeclaredSize = 16},
                  {.Name = "good.iff", .Data = "good"}});
+        if (format == ArchiveFormat::Rar5)
+            return BuildRar5Archive(
+                {{.Name = "bomb.iff", .Data = QByteArray(5000, 'x'), .DeclaredSize = 16},
+                 {.Name = "good.iff", .Data = "good"}});
         QByteArray zip = BuildZipArchive({{.Name = "bomb.iff", .Data = QByteArray(5000, 'x')},
                                           {.Name = "good.iff", .Data = "good"}});
         const ZipFieldOffsets fields = ZipEntryFieldOffsets(zip, 0);
@@ -156,7 +161,8 @@ TEST(ArchiveFormats, HostileArchivesOfEveryFormatAreReducedOrRefusedInsideTheTem
         {"no entries", any, [](ArchiveFormat format) { return BuildArchive(format, {}); }, {}, {}},
         {"entry larger than declared",
          [](ArchiveFormat format) {
-             return format == ArchiveFormat::Zip || format == ArchiveFormat::Rar4;
+             return format == ArchiveFormat::Zip || format == ArchiveFormat::Rar4 ||
+                    format == ArchiveFormat::Rar5;
          },
          oversized,
          {u"good.iff"_s},
@@ -293,7 +299,8 @@ TEST(ArchiveFormats, EveryFormatExtractsWhatTheSystemToolsExtract) {
             if (format > ArchiveFormat::Rar4)
                 theirs = u"tool/"_s + QString::fromUtf8(entry.Name);
             EXPECT_EQ(folder.Read(ours), folder.Read(theirs)) << bare.toStdString();
-            // Tar and 7z keep each file's own date, so an installed file shows the download's.
+            // Tar, 7z and RAR 5 keep each file's own date, so an installed file shows the
+            // download's.
             if (format != ArchiveFormat::Zip && format != ArchiveFormat::Rar4) {
                 EXPECT_EQ(QFileInfo(folder.Path(ours)).lastModified().toSecsSinceEpoch(),
                           ArchiveFixtureModified)
