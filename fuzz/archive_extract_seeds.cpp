@@ -1,5 +1,6 @@
 #include "FuzzSeeds.h"
 #include "support/ArchiveFixtures.h"
+#include "support/Rar5Fixtures.h"
 
 #include <algorithm>
 #include <unistd.h>
@@ -29,5 +30,10 @@ std::vector<QByteArray> FuzzSeeds() {
         seeds.push_back(BuildArchive(format, plain));
         seeds.push_back(BuildArchive(format, held));
     }
+    // RAR 5 encryption is found by a walk of its own over the headers.
+    seeds.push_back(
+        BuildRar5Archive({{.Name = "open.iff", .Data = "open"},
+                          {.Name = "locked.iff", .Data = "locked", .Encrypted = true}}));
+    seeds.push_back(BuildRar5Archive({{.Name = "open.iff", .Data = "open"}}, true));
     return seeds;
 }

@@ -236,7 +236,7 @@ TEST(ArchiveFormats, ArchivesInsideArchivesOfOtherFormatsStopAtTheDepthLimit) {
 }
 
 // Encryption libarchive cannot undo: 7z archives encrypted by the 7z tool (data alone or
-// names too), RAR 4 entries or headers flagged as encrypted. No password is asked and
+// names too), RAR 4 and RAR 5 entries or headers flagged as encrypted. No password is asked and
 // nothing of such an archive stays, not even its open entries; the others go on.
 TEST(ArchiveFormats, EncryptedArchivesTheProgramCannotOpenAreNamedAndLeaveNothingBehind) {
     const std::vector<ArchiveFixtureEntry> secret = {{.Name = "chair.iff", .Data = "chair"},
@@ -250,12 +250,17 @@ TEST(ArchiveFormats, EncryptedArchivesTheProgramCannotOpenAreNamedAndLeaveNothin
         folder.Write(u"dl/flagged.rar"_s,
                      BuildRar4Archive({open, {.Name = "chair.iff", .Encrypted = true}})),
         folder.Write(u"dl/headers.rar"_s, BuildRar4Archive({open}, true)),
+        folder.Write(u"dl/flagged5.rar"_s,
+                     BuildRar5Archive({{.Name = "read.txt", .Data = "readme"},
+                                       {.Name = "chair.iff", .Data = "chair", .Encrypted = true}})),
+        folder.Write(u"dl/headers5.rar"_s,
+                     BuildRar5Archive({{.Name = "read.txt", .Data = "readme"}}, true)),
         folder.Write(u"dl/open.zip"_s, BuildZipArchive({{.Name = "sofa.iff", .Data = "sofa"}}))};
     intake.Run(archives);
 
     EXPECT_EQ(FilesBelow(folder.Path(u"temp"_s)), QStringList{u"open.zip/sofa.iff"_s});
     QStringList expected;
-    for (const QString& archive : archives.mid(0, 4))
+    for (const QString& archive : archives.mid(0, 6))
         expected.append(u"The archive \"%1\" is encrypted in a way this program cannot open; "
                         u"nothing was extracted from it."_s.arg(Native(archive)));
     EXPECT_EQ(intake.FUser.MessageTexts(), expected);

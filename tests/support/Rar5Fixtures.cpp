@@ -5,6 +5,7 @@
 namespace {
 constexpr quint64 MainHeaderType = 1;
 constexpr quint64 FileHeaderType = 2;
+constexpr quint64 EncryptionHeaderType = 4;
 constexpr quint64 EndHeaderType = 5;
 // Header flags.
 constexpr quint64 HasExtraArea = 0x0001;
@@ -16,6 +17,7 @@ constexpr quint64 HasDataCrc = 0x0004;
 // Compression version 0, method 0: stored.
 constexpr quint64 Stored = 0;
 constexpr quint64 HostUnix = 1;
+constexpr quint64 EncryptionRecord = 1;
 constexpr quint64 RedirectionRecord = 5;
 constexpr quint64 UnixSymbolicLink = 1;
 constexpr quint64 HardLinkRedirection = 4;
@@ -59,15 +61,31 @@ quint64 UnixMode(FixtureEntryKind kind) {
     return 0100644;
 }
 
-// A link's target as the extra area's one record; nothing for other kinds.
-QByteArray RedirectionArea(const Rar5FixtureEntry& entry) {
-    if (entry.Kind != FixtureEntryKind::SymbolicLink && entry.Kind != FixtureEntryKind::HardLink)
-        return {};
-    const quint64 type =
-        entry.Kind == FixtureEntryKind::HardLink ? HardLinkRedirection : UnixSymbolicLink;
-    const QByteArray record = Vint(RedirectionRecord) + Vint(type) + Vint(0) +
-                              Vint(quint64(entry.Data.size())) + entry.Data;
+// One record of an extra area: its size, then its type and fields.
+QByteArray Record(quint64 type, const QByteArray& fields) {
+    const QByteArray record = Vint(type) + fields;
     return Vint(quint64(record.size())) + record;
+}
+
+// AES-256 (version 0), no flags, 2^15 rounds, then salt and initialisation vector; an archive
+// encryption header has the same fields without the vector.
+QByteArray EncryptionFields(bool withVector) {
+    return Vint(0) + Vint(0) + char(15) + QByteArray(16, 's') +
+           QByteArray(withVector ? 16 : 0, 'v');
+}
+
+// A link's target in a redirection record, and an encryption record where asked.
+QByteArray ExtraArea(const Rar5FixtureEntry& entry) {
+    QByteArray extra;
+    if (entry.Kind == FixtureEntryKind::SymbolicLink || entry.Kind == FixtureEntryKind::HardLink) {
+        const quint64 type =
+            entry.Kind == FixtureEntryKind::HardLink ? HardLinkRedirection : UnixSymbolicLink;
+        extra += Record(RedirectionRecord,
+                        Vint(type) + Vint(0) + Vint(quint64(entry.Data.size())) + entry.Data);
+    }
+    if (entry.Encrypted)
+        extra += Record(EncryptionRecord, EncryptionFields(true));
+    return extra;
 }
 
 // Folders and links carry an empty data area too: readers expect one in every file header.
@@ -80,12 +98,15 @@ QByteArray FileHeader(const Rar5FixtureEntry& entry) {
     AppendLittleEndian(fields, quint32(ArchiveFixtureModified));
     AppendLittleEndian(fields, Crc32(data));
     fields += Vint(Stored) + Vint(HostUnix) + Vint(quint64(entry.Name.size())) + entry.Name;
-    return Header(FileHeaderType, fields, RedirectionArea(entry), data);
+    return Header(FileHeaderType, fields, ExtraArea(entry), data);
 }
 } // namespace
 
-QByteArray BuildRar5Archive(const std::vector<Rar5FixtureEntry>& entries) {
-    QByteArray archive = QByteArray("Rar!\x1a\x07\x01\x00", 8) + Header(MainHeaderType, Vint(0));
+QByteArray BuildRar5Archive(const std::vector<Rar5FixtureEntry>& entries, bool headersEncrypted) {
+    QByteArray archive("Rar!\x1a\x07\x01\x00", 8);
+    if (headersEncrypted)
+        archive += Header(EncryptionHeaderType, EncryptionFields(false));
+    archive += Header(MainHeaderType, Vint(0));
     for (const Rar5FixtureEntry& entry : entries)
         archive += FileHeader(entry);
     return archive + Header(EndHeaderType, Vint(0));

@@ -19,6 +19,11 @@ struct Rar5FixtureEntry {
     FixtureEntryKind Kind = FixtureEntryKind::File;
     // The unpacked size the header declares; the size of the data when unset.
     std::optional<quint64> DeclaredSize{};
+    // Given an encryption record (the data itself stays plain).
+    bool Encrypted = false;
 };
 
-QByteArray BuildRar5Archive(const std::vector<Rar5FixtureEntry>& entries);
+// With headersEncrypted, an archive encryption header comes first (the headers after it stay
+// plain).
+QByteArray BuildRar5Archive(const std::vector<Rar5FixtureEntry>& entries,
+                            bool headersEncrypted = false);
