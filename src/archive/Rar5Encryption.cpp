@@ -65,6 +65,33 @@ std::optional<quint64> ReadHeaderSize(QFile& file) {
     file.skip(CrcSize + fields.At());
     return size;
 }
+
+struct HeaderFields {
+    quint64 Type;
+    QByteArrayView Extra;
+    quint64 DataSize;
+};
+
+// The fields every header starts with, and its extra area, which ends it; nothing when they
+// do not fit the header.
+std::optional<HeaderFields> ReadHeaderFields(QByteArrayView header) {
+    VintReader fields(header);
+    const std::optional<quint64> type = fields.Next();
+    const std::optional<quint64> flags = fields.Next();
+    if (!type || !flags)
+        return std::nullopt;
+    const std::optional<quint64> extraSize =
+        (*flags & HasExtraArea) != 0 ? fields.Next() : std::optional<quint64>(0);
+    const std::optional<quint64> dataSize =
+        (*flags & HasDataArea) != 0 ? fields.Next() : std::optional<quint64>(0);
+    if (!extraSize || !dataSize || *extraSize > quint64(header.size() - fields.At()))
+        return std::nullopt;
+    return HeaderFields{*type, header.last(qsizetype(*extraSize)), *dataSize};
+}
+
+bool SkipData(QFile& file, quint64 size) {
+    return size <= quint64(file.size() - file.pos()) && file.skip(qint64(size)) == qint64(size);
+}
 } // namespace
 
 bool IsEncryptedRar5(const QString& path) {
@@ -73,24 +100,14 @@ bool IsEncryptedRar5(const QString& path) {
         return false;
     while (const std::optional<quint64> size = ReadHeaderSize(file)) {
         const QByteArray header = file.read(qint64(*size));
-        VintReader fields(header);
-        const std::optional<quint64> type = fields.Next();
-        const std::optional<quint64> flags = fields.Next();
-        const std::optional<quint64> extraSize =
-            flags && (*flags & HasExtraArea) ? fields.Next() : std::optional<quint64>(0);
-        const std::optional<quint64> dataSize =
-            flags && (*flags & HasDataArea) ? fields.Next() : std::optional<quint64>(0);
-        if (header.size() != qsizetype(*size) || !type || !extraSize || !dataSize ||
-            *extraSize > *size - quint64(fields.At()))
+        const std::optional<HeaderFields> fields =
+            header.size() == qsizetype(*size) ? ReadHeaderFields(header) : std::nullopt;
+        if (!fields)
             return false;
-        if (*type == EncryptionHeaderType)
+        if (fields->Type == EncryptionHeaderType ||
+            (fields->Type == FileHeaderType && HasEncryptionRecord(fields->Extra)))
             return true;
-        // The extra area ends the header.
-        if (*type == FileHeaderType &&
-            HasEncryptionRecord(QByteArrayView(header).last(qsizetype(*extraSize))))
-            return true;
-        if (*type == EndHeaderType || *dataSize > quint64(file.size() - file.pos()) ||
-            file.skip(qint64(*dataSize)) != qint64(*dataSize))
+        if (fields->Type == EndHeaderType || !SkipData(file, fields->DataSize))
             return false;
     }
     return false;
