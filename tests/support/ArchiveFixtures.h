@@ -6,14 +6,15 @@
 #include <vector>
 
 // Archives of every format the intake reads, for tests, fuzz seeds and benchmarks: zip,
-// RAR 4 and RAR 5 written in-process, 7z and tar (plain, gzip, bzip2, xz) made by the system's `7z`
-// and `tar` from files staged in a folder of their own.
+// RAR 4 and RAR 5 written in-process, 7z and tar (plain, gzip, bzip2, xz) made by the
+// system's `7z` and `tar` from files staged in a folder of their own.
 
 enum class ArchiveFormat { Zip, SevenZip, Rar4, Rar5, Tar, TarGz, TarBz2, TarXz };
 
 enum class FixtureEntryKind { File, Folder, SymbolicLink, HardLink, CharacterDevice };
 
-// When every file entry of a 7z, RAR 5 or tar archive was last modified, in seconds since 1970.
+// When every file entry of a 7z, RAR 5 or tar archive was last modified, in seconds since
+// 1970.
 constexpr qint64 ArchiveFixtureModified = 1'700'000'000;
 
 struct ArchiveFixtureEntry {
