@@ -1,7 +1,6 @@
 #include "archive/ArchiveExtractor.h"
 
 #include "archive/ArchiveEntryName.h"
-#include "archive/ArchiveOpening.h"
 #include "common/Interaction.h"
 #include "common/PathRules.h"
 #include "fileutil/PartialFile.h"
@@ -49,7 +48,7 @@ class ArchiveExtractor::Run {
 public:
     Run(const ArchiveExtractor& owner, ArchiveReader& reader, QString shownAs, QString folder)
         : FOwner(owner), FReader(reader), FShownAs(std::move(shownAs)), FFolder(std::move(folder)),
-          FFree(FreeBytes(FFolder)) {}
+          FFree(owner.FFreeSpace(FFolder)) {}
 
     // The messages are shown once the archive is done: when nothing of it may stay, only
     // the one that says why.
@@ -246,17 +245,25 @@ private:
 };
 
 ArchiveExtractor::ArchiveExtractor(Interaction& user, ArchiveMessages messages)
-    : FUser(user), FMessages(std::move(messages)) {}
+    : FUser(user), FMessages(std::move(messages)), FFreeSpace(FreeBytes), FOpen(OpenArchive) {}
 
 void ArchiveExtractor::SetPasswordReqCount(int count) {
     FPasswordReqCount = std::clamp(count, 0, 15);
+}
+
+void ArchiveExtractor::SetFreeSpaceQuery(FreeSpaceQuery query) {
+    FFreeSpace = std::move(query);
+}
+
+void ArchiveExtractor::SetOpener(ArchiveOpener opener) {
+    FOpen = std::move(opener);
 }
 
 QList<ExtractedEntry> ArchiveExtractor::Extract(const QString& archive, const QString& shownAs,
                                                 const QString& folder,
                                                 const ArchiveEntryChoice& choose) const {
     const ArchiveBackend backend = ChooseArchiveBackend(archive);
-    const std::unique_ptr<ArchiveReader> reader = OpenArchive(archive, backend);
+    const std::unique_ptr<ArchiveReader> reader = FOpen(archive, backend);
     const QString base = WithTrailingSeparator(folder);
     QDir().mkpath(base);
     Run run(*this, *reader, shownAs, base);

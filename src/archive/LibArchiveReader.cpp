@@ -1,5 +1,6 @@
 #include "archive/LibArchiveReader.h"
 
+#include "archive/Rar5Encryption.h"
 #include "common/TextDecoding.h"
 
 #include <QFile>
@@ -95,6 +96,9 @@ LibArchiveReader::LibArchiveReader(const QString& path) : FReader(archive_read_n
         // was never chosen.
         FFault = ArchiveFault::Unreadable;
         FReason = OpenFailureReason(archive_errno(FReader.get()));
+    } else if (IsEncryptedRar5(path)) {
+        FFault = ArchiveFault::EncryptionUnsupported;
+        FReason = ArchiveFailureReason::Encryption;
     }
 }
 

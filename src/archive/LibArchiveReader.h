@@ -14,7 +14,7 @@ void EnableArchiveFormats(archive* reader);
 
 // The backend for every format but zip: reads the archive as one stream through libarchive.
 // It cannot decrypt any of its formats (7z AES, RAR encryption): their encrypted entries
-// and headers are reported as such.
+// and headers are reported as such, RAR 5's found by a walk over its headers first.
 class LibArchiveReader : public ArchiveReader {
 public:
     explicit LibArchiveReader(const QString& path);

@@ -5,6 +5,7 @@
 #include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
 #include "support/Rar4Fixtures.h"
+#include "support/Rar5Fixtures.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempFolder.h"
 #include "support/ZipFixtures.h"
@@ -23,8 +24,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 constexpr ArchiveFormat Formats[] = {
-    ArchiveFormat::Zip,   ArchiveFormat::SevenZip, ArchiveFormat::Rar4, ArchiveFormat::Tar,
-    ArchiveFormat::TarGz, ArchiveFormat::TarBz2,   ArchiveFormat::TarXz};
+    ArchiveFormat::Zip, ArchiveFormat::SevenZip, ArchiveFormat::Rar4,   ArchiveFormat::Rar5,
+    ArchiveFormat::Tar, ArchiveFormat::TarGz,    ArchiveFormat::TarBz2, ArchiveFormat::TarXz};
 
 QByteArray Noise(qsizetype size) {
     QRandomGenerator random(7);
@@ -95,6 +96,10 @@ TEST(ArchiveFormats, HostileArchivesOfEveryFormatAreReducedOrRefusedInsideTheTem
             return BuildRar4Archive(
                 {{.Name = "bomb.iff", .Data = QByteArray(5000, 'x'), .DeclaredSize = 16},
                  {.Name = "good.iff", .Data = "good"}});
+        if (format == ArchiveFormat::Rar5)
+            return BuildRar5Archive(
+                {{.Name = "bomb.iff", .Data = QByteArray(5000, 'x'), .DeclaredSize = 16},
+                 {.Name = "good.iff", .Data = "good"}});
         QByteArray zip = BuildZipArchive({{.Name = "bomb.iff", .Data = QByteArray(5000, 'x')},
                                           {.Name = "good.iff", .Data = "good"}});
         const ZipFieldOffsets fields = ZipEntryFieldOffsets(zip, 0);
@@ -156,7 +161,8 @@ TEST(ArchiveFormats, HostileArchivesOfEveryFormatAreReducedOrRefusedInsideTheTem
         {"no entries", any, [](ArchiveFormat format) { return BuildArchive(format, {}); }, {}, {}},
         {"entry larger than declared",
          [](ArchiveFormat format) {
-             return format == ArchiveFormat::Zip || format == ArchiveFormat::Rar4;
+             return format == ArchiveFormat::Zip || format == ArchiveFormat::Rar4 ||
+                    format == ArchiveFormat::Rar5;
          },
          oversized,
          {u"good.iff"_s},
@@ -230,7 +236,7 @@ TEST(ArchiveFormats, ArchivesInsideArchivesOfOtherFormatsStopAtTheDepthLimit) {
 }
 
 // Encryption libarchive cannot undo: 7z archives encrypted by the 7z tool (data alone or
-// names too), RAR 4 entries or headers flagged as encrypted. No password is asked and
+// names too), RAR 4 and RAR 5 entries or headers flagged as encrypted. No password is asked and
 // nothing of such an archive stays, not even its open entries; the others go on.
 TEST(ArchiveFormats, EncryptedArchivesTheProgramCannotOpenAreNamedAndLeaveNothingBehind) {
     const std::vector<ArchiveFixtureEntry> secret = {{.Name = "chair.iff", .Data = "chair"},
@@ -244,12 +250,17 @@ TEST(ArchiveFormats, EncryptedArchivesTheProgramCannotOpenAreNamedAndLeaveNothin
         folder.Write(u"dl/flagged.rar"_s,
                      BuildRar4Archive({open, {.Name = "chair.iff", .Encrypted = true}})),
         folder.Write(u"dl/headers.rar"_s, BuildRar4Archive({open}, true)),
+        folder.Write(u"dl/flagged5.rar"_s,
+                     BuildRar5Archive({{.Name = "read.txt", .Data = "readme"},
+                                       {.Name = "chair.iff", .Data = "chair", .Encrypted = true}})),
+        folder.Write(u"dl/headers5.rar"_s,
+                     BuildRar5Archive({{.Name = "read.txt", .Data = "readme"}}, true)),
         folder.Write(u"dl/open.zip"_s, BuildZipArchive({{.Name = "sofa.iff", .Data = "sofa"}}))};
     intake.Run(archives);
 
     EXPECT_EQ(FilesBelow(folder.Path(u"temp"_s)), QStringList{u"open.zip/sofa.iff"_s});
     QStringList expected;
-    for (const QString& archive : archives.mid(0, 4))
+    for (const QString& archive : archives.mid(0, 6))
         expected.append(u"The archive \"%1\" is encrypted in a way this program cannot open; "
                         u"nothing was extracted from it."_s.arg(Native(archive)));
     EXPECT_EQ(intake.FUser.MessageTexts(), expected);
@@ -293,7 +304,8 @@ TEST(ArchiveFormats, EveryFormatExtractsWhatTheSystemToolsExtract) {
             if (format > ArchiveFormat::Rar4)
                 theirs = u"tool/"_s + QString::fromUtf8(entry.Name);
             EXPECT_EQ(folder.Read(ours), folder.Read(theirs)) << bare.toStdString();
-            // Tar and 7z keep each file's own date, so an installed file shows the download's.
+            // Tar, 7z and RAR 5 keep each file's own date, so an installed file shows the
+            // download's.
             if (format != ArchiveFormat::Zip && format != ArchiveFormat::Rar4) {
                 EXPECT_EQ(QFileInfo(folder.Path(ours)).lastModified().toSecsSinceEpoch(),
                           ArchiveFixtureModified)

@@ -1,6 +1,7 @@
 #include "support/ArchiveFixtures.h"
 
 #include "support/Rar4Fixtures.h"
+#include "support/Rar5Fixtures.h"
 #include "support/ZipFixtures.h"
 
 #include <QDateTime>
@@ -158,6 +159,13 @@ QByteArray BuildRar4(const std::vector<ArchiveFixtureEntry>& entries) {
     }
     return BuildRar4Archive(rarEntries);
 }
+
+QByteArray BuildRar5(const std::vector<ArchiveFixtureEntry>& entries) {
+    std::vector<Rar5FixtureEntry> rarEntries;
+    for (const ArchiveFixtureEntry& entry : entries)
+        rarEntries.push_back({.Name = entry.Name, .Data = entry.Data, .Kind = entry.Kind});
+    return BuildRar5Archive(rarEntries);
+}
 } // namespace
 
 QString ArchiveExtension(ArchiveFormat format) {
@@ -167,6 +175,7 @@ QString ArchiveExtension(ArchiveFormat format) {
     case ArchiveFormat::SevenZip:
         return QStringLiteral(".7z");
     case ArchiveFormat::Rar4:
+    case ArchiveFormat::Rar5:
         return QStringLiteral(".rar");
     case ArchiveFormat::Tar:
         return QStringLiteral(".tar");
@@ -201,9 +210,9 @@ bool ArchiveCanHold(ArchiveFormat format, FixtureEntryKind kind) {
         return true;
     case FixtureEntryKind::HardLink:
         // p7zip stores a second hard link as a copy; zip and RAR 4 have none.
-        return format >= ArchiveFormat::Tar;
+        return format >= ArchiveFormat::Rar5;
     case FixtureEntryKind::CharacterDevice:
-        return format == ArchiveFormat::Rar4 || format >= ArchiveFormat::Tar;
+        return format >= ArchiveFormat::Rar4;
     }
     return false;
 }
@@ -219,6 +228,8 @@ QByteArray BuildArchive(ArchiveFormat format, const std::vector<ArchiveFixtureEn
         return Build7z(entries, {});
     case ArchiveFormat::Rar4:
         return BuildRar4(entries);
+    case ArchiveFormat::Rar5:
+        return BuildRar5(entries);
     case ArchiveFormat::Tar:
         return BuildTar(QString(), entries);
     case ArchiveFormat::TarGz:

@@ -5,15 +5,16 @@
 
 #include <vector>
 
-// Archives of every format the intake reads, for tests, fuzz seeds and benchmarks: zip and
-// RAR 4 written in-process, 7z and tar (plain, gzip, bzip2, xz) made by the system's `7z`
-// and `tar` from files staged in a folder of their own.
+// Archives of every format the intake reads, for tests, fuzz seeds and benchmarks: zip,
+// RAR 4 and RAR 5 written in-process, 7z and tar (plain, gzip, bzip2, xz) made by the
+// system's `7z` and `tar` from files staged in a folder of their own.
 
-enum class ArchiveFormat { Zip, SevenZip, Rar4, Tar, TarGz, TarBz2, TarXz };
+enum class ArchiveFormat { Zip, SevenZip, Rar4, Rar5, Tar, TarGz, TarBz2, TarXz };
 
 enum class FixtureEntryKind { File, Folder, SymbolicLink, HardLink, CharacterDevice };
 
-// When every file entry of a 7z or tar archive was last modified, in seconds since 1970.
+// When every file entry of a 7z, RAR 5 or tar archive was last modified, in seconds since
+// 1970.
 constexpr qint64 ArchiveFixtureModified = 1'700'000'000;
 
 struct ArchiveFixtureEntry {
@@ -24,7 +25,7 @@ struct ArchiveFixtureEntry {
     FixtureEntryKind Kind = FixtureEntryKind::File;
 };
 
-// ".zip", ".7z", ".rar", ".tar", ".tar.gz", ".tar.bz2", ".tar.xz".
+// ".zip", ".7z", ".rar" (both RARs), ".tar", ".tar.gz", ".tar.bz2", ".tar.xz".
 QString ArchiveExtension(ArchiveFormat format);
 // The one-word form where a compressed tar has one (".tgz", ".tbz2", ".txz"), else as above.
 QString ShortArchiveExtension(ArchiveFormat format);

@@ -1,6 +1,6 @@
 #include "support/Rar4Fixtures.h"
 
-#include <array>
+#include "support/FixtureBytes.h"
 
 namespace {
 constexpr quint8 ArchiveHeaderType = 0x73;
@@ -18,32 +18,6 @@ constexpr quint8 MethodStore = 0x30;
 // 2020-01-01 00:00:00 as an MS-DOS date and time.
 constexpr quint32 DosTime = (40u << 25) | (1u << 21) | (1u << 16);
 
-quint32 Crc32(const QByteArray& bytes) {
-    static const std::array<quint32, 256> table = [] {
-        std::array<quint32, 256> t{};
-        for (quint32 n = 0; n < 256; ++n) {
-            quint32 c = n;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    quint32 crc = 0xffffffffu;
-    for (const char byte : bytes)
-        crc = table[(crc ^ static_cast<quint8>(byte)) & 0xff] ^ (crc >> 8);
-    return crc ^ 0xffffffffu;
-}
-
-void Put16(QByteArray& bytes, quint16 value) {
-    bytes.append(char(value & 0xff)).append(char(value >> 8));
-}
-
-void Put32(QByteArray& bytes, quint32 value) {
-    Put16(bytes, quint16(value & 0xffff));
-    Put16(bytes, quint16(value >> 16));
-}
-
 // A block: the header's CRC (the low half of the CRC-32 of the rest of the header), then
 // the header from its type on, whose size field (bytes 3-4 after the CRC) is filled in here.
 QByteArray Block(QByteArray header) {
@@ -51,7 +25,7 @@ QByteArray Block(QByteArray header) {
     header[3] = char(size & 0xff);
     header[4] = char(size >> 8);
     QByteArray block;
-    Put16(block, quint16(Crc32(header) & 0xffff));
+    AppendLittleEndian<quint16>(block, quint16(Crc32(header) & 0xffff));
     return block + header;
 }
 
@@ -77,16 +51,16 @@ QByteArray FileBlock(const Rar4FixtureEntry& entry) {
         flags |= FolderFlag;
     QByteArray header;
     header.append(char(FileHeaderType));
-    Put16(header, flags);
-    Put16(header, 0);
-    Put32(header, quint32(entry.Data.size()));
-    Put32(header, entry.DeclaredSize.value_or(quint32(entry.Data.size())));
+    AppendLittleEndian<quint16>(header, flags);
+    AppendLittleEndian<quint16>(header, 0);
+    AppendLittleEndian<quint32>(header, quint32(entry.Data.size()));
+    AppendLittleEndian<quint32>(header, entry.DeclaredSize.value_or(quint32(entry.Data.size())));
     header.append(char(HostUnix));
-    Put32(header, Crc32(entry.Data));
-    Put32(header, DosTime);
+    AppendLittleEndian<quint32>(header, Crc32(entry.Data));
+    AppendLittleEndian<quint32>(header, DosTime);
     header.append(char(VersionToExtract)).append(char(MethodStore));
-    Put16(header, quint16(entry.Name.size()));
-    Put32(header, UnixMode(entry.Kind));
+    AppendLittleEndian<quint16>(header, quint16(entry.Name.size()));
+    AppendLittleEndian<quint32>(header, UnixMode(entry.Kind));
     return Block(header + entry.Name) + entry.Data;
 }
 } // namespace
@@ -95,15 +69,15 @@ QByteArray BuildRar4Archive(const std::vector<Rar4FixtureEntry>& entries, bool h
     QByteArray archive("Rar!\x1a\x07\x00", 7);
     QByteArray main;
     main.append(char(ArchiveHeaderType));
-    Put16(main, headersEncrypted ? HeadersEncryptedFlag : 0);
-    Put16(main, 0);
+    AppendLittleEndian<quint16>(main, headersEncrypted ? HeadersEncryptedFlag : 0);
+    AppendLittleEndian<quint16>(main, 0);
     main.append(QByteArray(6, '\0'));
     archive += Block(main);
     for (const Rar4FixtureEntry& entry : entries)
         archive += FileBlock(entry);
     QByteArray end;
     end.append(char(EndHeaderType));
-    Put16(end, EndWithoutVolumes);
-    Put16(end, 0);
+    AppendLittleEndian<quint16>(end, EndWithoutVolumes);
+    AppendLittleEndian<quint16>(end, 0);
     return archive + Block(end);
 }
