@@ -6,7 +6,6 @@
 #include "export/ExportFiles.h"
 #include "export/ExportListSource.h"
 #include "export/ExportRenderer.h"
-#include "export/LinkMaker.h"
 #include "export/MarkupEscape.h"
 #include "export/TemplateParser.h"
 #include "language/TLanguage.h"
@@ -103,16 +102,14 @@ private:
         // Where a cancelled export stops, before anything is written.
         if (progress.CancelRequested())
             return ExportResult::Cancelled;
-        QString document = RenderExport(parts, lists, options, FLanguage);
+        const QString document = RenderExport(parts, lists, options, FLanguage);
         FSource.Rendered();
         if (document.isEmpty()) {
             FInteraction.Inform(FLanguage.GetString(QStringLiteral("ExportNoCustom")));
             return ExportResult::NothingToExport;
         }
-        // The rendered text goes as soon as the linked one is made: both are long.
-        if (links)
-            document = MakeLinks(document);
-        WriteExportFile(FOutput, std::move(document), encoding);
+        WriteExportFile(FOutput, document, encoding,
+                        links ? AddressesIn::Links : AddressesIn::Text);
         FInteraction.Inform(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("ExportWritten")),
                                                u"FileName", QDir::toNativeSeparators(FOutput)));
         return ExportResult::Written;

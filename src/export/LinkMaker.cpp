@@ -54,15 +54,16 @@ constexpr LinkRule LinkRules[] = {
 
 // No rule matches across a line break and "^" matches at the start of every line, so the
 // body is linked a line at a time, and only the lines that hold an address go through the
-// regular-expression engine: the work grows with the document, not faster.
-void AppendLinkedBody(QString& linked, QStringView body) {
+// regular-expression engine: the work grows with the document, not faster. Lines left as
+// they are go out together.
+void LinkBody(QStringView body, const LinkedTextSink& out) {
     static const std::array<TemplateRegex, std::size(LinkRules)> expressions{
         TemplateRegex(LinkRules[0].Pattern), TemplateRegex(LinkRules[1].Pattern),
         TemplateRegex(LinkRules[2].Pattern)};
+    qsizetype unchanged = 0;
     for (qsizetype start = 0; start < body.size();) {
         const qsizetype end = body.indexOf(u'\n', start);
         const QStringView line = body.sliced(start, (end < 0 ? body.size() : end + 1) - start);
-        start += line.size();
         QString changed;
         for (size_t rule = 0; rule < expressions.size(); ++rule) {
             const QStringView current = changed.isNull() ? line : QStringView(changed);
@@ -70,8 +71,14 @@ void AppendLinkedBody(QString& linked, QStringView body) {
                 changed = expressions[rule].ReplaceAll(current.toString(), LinkRules[rule].Format,
                                                        LinkRules[rule].Conditional);
         }
-        linked += changed.isNull() ? line : QStringView(changed);
+        if (!changed.isNull()) {
+            out(body.sliced(unchanged, start - unchanged));
+            out(changed);
+            unchanged = start + line.size();
+        }
+        start += line.size();
     }
+    out(body.sliced(unchanged));
 }
 
 constexpr QStringView BodyTag = u"<body>";
@@ -89,18 +96,24 @@ qsizetype LastBodyTag(QStringView document) {
 }
 } // namespace
 
-QString MakeLinks(const QString& document) {
+void StreamLinks(QStringView document, const LinkedTextSink& out) {
     const qsizetype body = LastBodyTag(document);
-    if (body < 0)
-        return document;
+    if (body < 0) {
+        out(document);
+        return;
+    }
+    out(document.first(body));
+    out(BodyTag);
+    out(u"\r\n");
+    LinkBody(document.sliced(body + BodyTag.size()), out);
+}
+
+QString MakeLinks(const QString& document) {
     try {
         // Built in one text: the document is long, and a copy of its body would double it.
         QString linked;
         linked.reserve(document.size());
-        linked += QStringView(document).first(body);
-        linked += BodyTag;
-        linked += u"\r\n";
-        AppendLinkedBody(linked, QStringView(document).sliced(body + BodyTag.size()));
+        StreamLinks(document, [&](QStringView piece) { linked += piece; });
         return linked;
     } catch (const ERegexGaveUp&) {
         return document;
