@@ -44,7 +44,7 @@ void WriteExportFile(const QString& path, const QString& document, const OutputE
     if (addresses == AddressesIn::Links) {
         try {
             ExportTextWriter writer(path, encoding);
-            StreamLinks(document, [&](QStringView piece) { writer.Append(piece); });
+            DocumentLinker([&](QStringView piece) { writer.Append(piece); }).Take(document, true);
             writer.Commit();
             return;
         } catch (const ERegexGaveUp&) {

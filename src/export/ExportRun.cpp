@@ -7,6 +7,7 @@
 #include "export/ExportListSource.h"
 #include "export/ExportRenderer.h"
 #include "export/MarkupEscape.h"
+#include "export/RenderedExportFile.h"
 #include "export/TemplateParser.h"
 #include "language/TLanguage.h"
 
@@ -102,14 +103,13 @@ private:
         // Where a cancelled export stops, before anything is written.
         if (progress.CancelRequested())
             return ExportResult::Cancelled;
-        const QString document = RenderExport(parts, lists, options, FLanguage);
-        FSource.Rendered();
-        if (document.isEmpty()) {
+        FSource.ListsTaken();
+        if (!HasEntries(lists)) {
             FInteraction.Inform(FLanguage.GetString(QStringLiteral("ExportNoCustom")));
             return ExportResult::NothingToExport;
         }
-        WriteExportFile(FOutput, document, encoding,
-                        links ? AddressesIn::Links : AddressesIn::Text);
+        WriteRenderedExport(FOutput, {parts, lists, options, FLanguage}, encoding,
+                            links ? AddressesIn::Links : AddressesIn::Text);
         FInteraction.Inform(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("ExportWritten")),
                                                u"FileName", QDir::toNativeSeparators(FOutput)));
         return ExportResult::Written;

@@ -2,6 +2,7 @@
 
 #include "export/TemplateRegex.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -96,16 +97,29 @@ qsizetype LastBodyTag(QStringView document) {
 }
 } // namespace
 
-void StreamLinks(QStringView document, const LinkedTextSink& out) {
-    const qsizetype body = LastBodyTag(document);
-    if (body < 0) {
-        out(document);
-        return;
+DocumentLinker::DocumentLinker(LinkedTextSink out) : FOut(std::move(out)) {}
+
+qsizetype DocumentLinker::Take(QStringView text, bool last) {
+    qsizetype head = 0;
+    if (FPlace == Place::Unknown) {
+        const qsizetype body = LastBodyTag(text);
+        FPlace = body < 0 ? Place::Head : Place::Body;
+        if (body >= 0) {
+            FOut(text.first(body));
+            FOut(BodyTag);
+            FOut(u"\r\n");
+            head = body + BodyTag.size();
+        }
     }
-    out(document.first(body));
-    out(BodyTag);
-    out(u"\r\n");
-    LinkBody(document.sliced(body + BodyTag.size()), out);
+    if (FPlace == Place::Head) {
+        FOut(text);
+        return text.size();
+    }
+    // Whole lines only: an address may go on in the text still to come.
+    const qsizetype end = last ? text.size() : text.lastIndexOf(u'\n') + 1;
+    if (end > head)
+        LinkBody(text.sliced(head, end - head), FOut);
+    return std::max(head, end);
 }
 
 QString MakeLinks(const QString& document) {
@@ -113,7 +127,7 @@ QString MakeLinks(const QString& document) {
         // Built in one text: the document is long, and a copy of its body would double it.
         QString linked;
         linked.reserve(document.size());
-        StreamLinks(document, [&](QStringView piece) { linked += piece; });
+        DocumentLinker([&](QStringView piece) { linked += piece; }).Take(document, true);
         return linked;
     } catch (const ERegexGaveUp&) {
         return document;
