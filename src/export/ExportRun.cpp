@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <future>
+
 namespace {
 constexpr int TemplateCutPercent = 5;
 
@@ -103,13 +105,21 @@ private:
         // Where a cancelled export stops, before anything is written.
         if (progress.CancelRequested())
             return ExportResult::Cancelled;
+        // The list is rendered and written while the source keeps what it learnt (the files
+        // database is saved): each ends waiting for the disk. The output is the thread's
+        // alone; lists, template, options and language are only read.
+        std::future<void> written;
+        if (HasEntries(lists))
+            written = std::async(std::launch::async, [&] {
+                WriteRenderedExport(FOutput, {parts, lists, options, FLanguage}, encoding,
+                                    links ? AddressesIn::Links : AddressesIn::Text);
+            });
         FSource.ListsTaken();
-        if (!HasEntries(lists)) {
+        if (!written.valid()) {
             FInteraction.Inform(FLanguage.GetString(QStringLiteral("ExportNoCustom")));
             return ExportResult::NothingToExport;
         }
-        WriteRenderedExport(FOutput, {parts, lists, options, FLanguage}, encoding,
-                            links ? AddressesIn::Links : AddressesIn::Text);
+        written.get();
         FInteraction.Inform(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("ExportWritten")),
                                                u"FileName", QDir::toNativeSeparators(FOutput)));
         return ExportResult::Written;
