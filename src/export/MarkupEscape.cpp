@@ -34,6 +34,10 @@ QStringView EntityOf(QChar c) {
 }
 
 bool NeedsEscaping(QChar c) {
+    // Letters and most other characters lie between ">" and the surrogates: one comparison
+    // clears them, and every value of a long list is looked through.
+    if (c.unicode() > u'>' && c.unicode() < 0xD800)
+        return false;
     return !EntityOf(c).isEmpty() || c.isSurrogate() || IsForbiddenInXml(c.unicode());
 }
 
