@@ -62,19 +62,3 @@ TEST_F(ExportFiles, TextGivenInPiecesIsWrittenAsOneText) {
             << test.Pieces.join(u'|').toStdString();
     }
 }
-
-// Longer than the text encoded at once: every line linked after the last body tag, its
-// euro sign a character reference, its lone CR a CR LF.
-TEST_F(ExportFiles, LinksAndEncodesALongDocument) {
-    QString document = u"<head>www.head.example</head><BODY>"_s;
-    QString written = u"<head>www.head.example</head><body>\r\n"_s;
-    for (int line = 0; line < 4000; ++line) {
-        document += u"<td>%1 \u20ac</td>\rwww.v%1.example\n"_s.arg(line);
-        written += u"<td>%1 &#8364;</td>\r\n<a href=\"http://www.v%1.example\" target=\"_blank\">"
-                   "www.v%1.example</a>\r\n"_s.arg(line);
-    }
-    const std::optional<OutputEncoding> latin1 = OutputEncoding::Named(u"ISO-8859-1"_s);
-    ASSERT_TRUE(latin1);
-    WriteExportFile(FFolder.Path(u"files.html"_s), document, *latin1, AddressesIn::Links);
-    EXPECT_EQ(FFolder.Read(u"files.html"_s), written.toLatin1());
-}

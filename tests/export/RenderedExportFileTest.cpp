@@ -50,22 +50,24 @@ TEST(BodyTagOnlyInHead, NoOtherPartNorVariableCanStartOne) {
     }
 }
 
-// Longer than the text rendered at once, every item holding an address: those after the
-// document's last body tag are linked, whichever part holds it.
+// Longer than the text rendered or encoded at once, every item holding an address and a
+// character Latin-1 lacks: the addresses after the document's last body tag are linked,
+// whichever part holds it, and every euro sign is a reference.
 TEST(RenderedExportFile, LinksAfterTheLastBodyTagWhereverTheTemplatePutsIt) {
     constexpr int Count = 3000;
     ExportList list{.Kind = ContentKind::Objects, .Title = u"O"_s, .Entries = {}};
     for (int i = 0; i < Count; ++i)
-        list.Entries.append(ExportEntry{{u"n"_s, u"/n"_s, {}, u"www.v%1.example"_s.arg(i), 0}, {}});
+        list.Entries.append(
+            ExportEntry{{u"n"_s, u"/n"_s, {}, u"www.v%1.example \u20ac"_s.arg(i), 0}, {}});
     const QString linkFormat =
-        u"<a href=\"http://www.v%1.example\" target=\"_blank\">www.v%1.example</a>"_s;
+        u"<a href=\"http://www.v%1.example\" target=\"_blank\">www.v%1.example</a> &#8364;"_s;
     QString inHead = u"<html><body>\r\n\r\n<ul>\r\n"_s;
     QString unlinked = u"<html><BODY>\r\n<ul>\r\n"_s;
     QString inItem = u"<html><ul>\r\n"_s;
     for (int i = 0; i < Count; ++i) {
         inHead += u"<li>"_s + linkFormat.arg(i) + u"</li>\r\n"_s;
-        unlinked += u"<li>www.v%1.example</li>\r\n"_s.arg(i);
-        inItem += i + 1 < Count ? u"<li><body>www.v%1.example</li>\r\n"_s.arg(i)
+        unlinked += u"<li>www.v%1.example &#8364;</li>\r\n"_s.arg(i);
+        inItem += i + 1 < Count ? u"<li><body>www.v%1.example &#8364;</li>\r\n"_s.arg(i)
                                 : u"<li><body>\r\n"_s + linkFormat.arg(i) + u"</li>\r\n"_s;
     }
     const struct {
@@ -79,10 +81,12 @@ TEST(RenderedExportFile, LinksAfterTheLastBodyTagWhereverTheTemplatePutsIt) {
     };
     const EnglishLanguage language;
     const TempFolder folder;
+    const std::optional<OutputEncoding> latin1 = OutputEncoding::Named(u"ISO-8859-1"_s);
+    ASSERT_TRUE(latin1);
     for (const auto& test : cases) {
         WriteRenderedExport(folder.Path(u"list.html"_s), {test.Parts, {list}, Markup, language},
-                            OutputEncoding(), test.Addresses);
-        EXPECT_EQ(folder.Read(u"list.html"_s), (test.Written + u"</ul></html>\r\n"_s).toUtf8())
+                            *latin1, test.Addresses);
+        EXPECT_EQ(folder.Read(u"list.html"_s), (test.Written + u"</ul></html>\r\n"_s).toLatin1())
             << test.Parts.Item.toStdString();
     }
 }
