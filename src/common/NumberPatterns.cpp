@@ -29,18 +29,25 @@ QString TrimOptionalZeros(QString text, int optional, QChar decimalPoint) {
 }
 } // namespace
 
-QString FormatNumberPattern(double value, QStringView pattern, const QLocale& locale) {
+NumberPattern::NumberPattern(QStringView pattern, const QLocale& locale) : FLocale(locale) {
     const DecimalPlaces places = CountDecimals(pattern);
-    QLocale numberLocale = locale;
+    FRequired = places.Required;
+    FOptional = places.Optional;
     const qsizetype point = pattern.indexOf(QLatin1Char('.'));
     const bool grouped =
         pattern.left(point < 0 ? pattern.size() : point).contains(QLatin1Char(','));
-    numberLocale.setNumberOptions(grouped ? QLocale::DefaultNumberOptions
-                                          : QLocale::OmitGroupSeparator);
-    const QString text = numberLocale.toString(value, 'f', places.Required + places.Optional);
-    if (places.Optional == 0)
-        return text;
+    FLocale.setNumberOptions(grouped ? QLocale::DefaultNumberOptions : QLocale::OmitGroupSeparator);
     const QString pointText = locale.decimalPoint();
-    return TrimOptionalZeros(text, places.Optional,
-                             pointText.isEmpty() ? QLatin1Char('.') : pointText[0]);
+    FDecimalPoint = pointText.isEmpty() ? QLatin1Char('.') : pointText[0];
+}
+
+QString NumberPattern::Format(double value) const {
+    const QString text = FLocale.toString(value, 'f', FRequired + FOptional);
+    if (FOptional == 0)
+        return text;
+    return TrimOptionalZeros(text, FOptional, FDecimalPoint);
+}
+
+QString FormatNumberPattern(double value, QStringView pattern, const QLocale& locale) {
+    return NumberPattern(pattern, locale).Format(value);
 }

@@ -17,6 +17,13 @@ bool FlagOr(const QSettings& store, const QString& name, bool fallback) {
     const int number = store.value(name).toString().trimmed().toInt(&isNumber);
     return isNumber ? number != 0 : fallback;
 }
+
+// Set only when it differs: a store given nothing new is not written again, which spares
+// every export with unchanged choices the store's lock and its synced rewrite.
+void SetChanged(QSettings& store, const QString& name, const QVariant& value) {
+    if (!store.contains(name) || store.value(name).toString() != value.toString())
+        store.setValue(name, value);
+}
 } // namespace
 
 ExportChoices ReadExportChoices(const TLanguage& language, const ProgramPlaces& places) {
@@ -39,12 +46,12 @@ ExportChoices ReadExportChoices(const TLanguage& language, const ProgramPlaces& 
 bool WriteExportChoices(const ExportChoices& choices) {
     const std::unique_ptr<QSettings> store = OpenSettingsStore();
     store->setAtomicSyncRequired(true);
-    store->setValue(QStringLiteral("ListSel"), FormatListSelection(choices.Exported));
-    store->setValue(QStringLiteral("ListFile"), choices.OutputFile);
-    store->setValue(QStringLiteral("ListTemplate"), choices.TemplateFile);
-    store->setValue(QStringLiteral("ListTitle"), choices.Title);
-    store->setValue(QStringLiteral("ListLinks"), int(choices.Links));
-    store->setValue(QStringLiteral("ListLongDate"), int(choices.LongDate));
+    SetChanged(*store, QStringLiteral("ListSel"), FormatListSelection(choices.Exported));
+    SetChanged(*store, QStringLiteral("ListFile"), choices.OutputFile);
+    SetChanged(*store, QStringLiteral("ListTemplate"), choices.TemplateFile);
+    SetChanged(*store, QStringLiteral("ListTitle"), choices.Title);
+    SetChanged(*store, QStringLiteral("ListLinks"), int(choices.Links));
+    SetChanged(*store, QStringLiteral("ListLongDate"), int(choices.LongDate));
     store->sync();
     return store->status() == QSettings::NoError;
 }

@@ -13,6 +13,7 @@ public:
     // Throws EPackwrightError when a file cannot be read.
     virtual QList<ExportList> Build(const QList<ContentKind>& kinds, ProgressHandle& progress) = 0;
 
-    // Called once the lists are rendered: keeps what building them learnt.
-    virtual void Rendered() {}
+    // Called once the export has the lists, before it writes them: keeps what building
+    // them learnt.
+    virtual void ListsTaken() {}
 };

@@ -6,9 +6,15 @@
 #include "export/TemplateText.h"
 #include "language/TLanguage.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
+#include <limits>
 
 namespace {
+// Characters of rendered text given out at once.
+constexpr qsizetype RenderedChunk = 1 << 16;
+
 class ExportRenderer {
 public:
     ExportRenderer(const ExportTemplate& parts, const ExportRenderOptions& options,
@@ -22,23 +28,22 @@ public:
                        GeneratorLine(language, options.Generator, options.EscapeMarkup));
     }
 
-    QString Render(const QList<ExportList>& lists) {
-        if (std::ranges::all_of(lists,
-                                [](const ExportList& list) { return list.Entries.isEmpty(); }))
-            return QString();
-        // One text from head to foot: a copy of the lists would double the memory of a long
-        // document.
-        QString document;
-        FDocHead.AppendFilled(document, FDocValues);
+    // The lists that have entries, head to foot, into text; drain takes the text whenever
+    // it has grown to drainAt characters after an item, and once at the end.
+    void Render(const QList<ExportList>& lists, QString& text, qsizetype drainAt,
+                const RenderedTextDrain& drain) {
+        FDrainAt = drainAt;
+        FDrain = &drain;
+        FDocHead.AppendFilled(text, FDocValues);
         int listNumber = 0;
         for (const ExportList& list : lists) {
             if (list.Entries.isEmpty())
                 continue;
             ++listNumber;
-            AppendList(document, list, listNumber);
+            AppendList(text, list, listNumber);
         }
-        FDocFoot.AppendFilled(document, FDocValues);
-        return document;
+        FDocFoot.AppendFilled(text, FDocValues);
+        drain(text, true);
     }
 
 private:
@@ -78,6 +83,8 @@ private:
         values.Set(ExportVariable::Size, size);
         values.Set(ExportVariable::FileSize, size);
         FItem.AppendFilled(out, values);
+        if (out.size() >= FDrainAt)
+            (*FDrain)(out, false);
     }
 
     template <typename Files>
@@ -120,11 +127,59 @@ private:
     // Remembers the texts of the days and times it formatted.
     mutable DateTimePatternFormatter FDates;
     VariableValues FDocValues;
+    qsizetype FDrainAt = 0;
+    const RenderedTextDrain* FDrain = nullptr;
 };
+
+// The start of a body tag ("<" up to "<body") before a variable or at the end of the text,
+// where a value or the text after may finish it.
+bool MayEndInBodyTagStart(const QString& text) {
+    static const QRegularExpression start(QStringLiteral(R"(<(?:b(?:o(?:d(?:y)?)?)?)?(?:\$\{|\z))"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return text.contains(start);
+}
+
+bool MayHoldBodyTag(const QString& text) {
+    return text.contains(u"<body", Qt::CaseInsensitive) || MayEndInBodyTagStart(text);
+}
+
 } // namespace
 
 QString RenderExport(const ExportTemplate& parts, const QList<ExportList>& lists,
                      const ExportRenderOptions& options, const TLanguage& language,
                      const QLocale& locale) {
-    return ExportRenderer(parts, options, language, locale).Render(lists);
+    // One text from head to foot: a copy of the lists would double the memory of a long
+    // document.
+    QString document;
+    if (HasEntries(lists))
+        ExportRenderer(parts, options, language, locale)
+            .Render(lists, document, std::numeric_limits<qsizetype>::max(), [](QString&, bool) {});
+    return document;
+}
+
+bool RenderExport(const ExportTemplate& parts, const QList<ExportList>& lists,
+                  const ExportRenderOptions& options, const TLanguage& language,
+                  const RenderedTextDrain& drain, const QLocale& locale) {
+    if (!HasEntries(lists))
+        return false;
+    QString text;
+    ExportRenderer(parts, options, language, locale).Render(lists, text, RenderedChunk, drain);
+    return true;
+}
+
+bool BodyTagOnlyInHead(const ExportTemplate& parts, const ExportRenderOptions& options,
+                       const TLanguage& language) {
+    // Escaped values hold no "<"; the head's own body tag is found once it is rendered.
+    const QString afterHead[] = {
+        parts.ListHead,      parts.Item,
+        parts.ListFoot,      parts.DocFoot,
+        parts.NoCommentText, parts.SingleFileWord,
+        parts.MultiFileWord, GeneratorLine(language, options.Generator, options.EscapeMarkup)};
+    return options.EscapeMarkup && !MayEndInBodyTagStart(parts.DocHead) &&
+           std::ranges::none_of(afterHead, MayHoldBodyTag);
+}
+
+bool HasEntries(const QList<ExportList>& lists) {
+    return std::ranges::any_of(lists,
+                               [](const ExportList& list) { return !list.Entries.isEmpty(); });
 }

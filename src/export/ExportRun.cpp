@@ -6,13 +6,15 @@
 #include "export/ExportFiles.h"
 #include "export/ExportListSource.h"
 #include "export/ExportRenderer.h"
-#include "export/LinkMaker.h"
 #include "export/MarkupEscape.h"
+#include "export/RenderedExportFile.h"
 #include "export/TemplateParser.h"
 #include "language/TLanguage.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <future>
 
 namespace {
 constexpr int TemplateCutPercent = 5;
@@ -103,16 +105,21 @@ private:
         // Where a cancelled export stops, before anything is written.
         if (progress.CancelRequested())
             return ExportResult::Cancelled;
-        QString document = RenderExport(parts, lists, options, FLanguage);
-        FSource.Rendered();
-        if (document.isEmpty()) {
+        // The list is rendered and written while the source keeps what it learnt (the files
+        // database is saved): each ends waiting for the disk. The output is the thread's
+        // alone; lists, template, options and language are only read.
+        std::future<void> written;
+        if (HasEntries(lists))
+            written = std::async(std::launch::async, [&] {
+                WriteRenderedExport(FOutput, {parts, lists, options, FLanguage}, encoding,
+                                    links ? AddressesIn::Links : AddressesIn::Text);
+            });
+        FSource.ListsTaken();
+        if (!written.valid()) {
             FInteraction.Inform(FLanguage.GetString(QStringLiteral("ExportNoCustom")));
             return ExportResult::NothingToExport;
         }
-        // The rendered text goes as soon as the linked one is made: both are long.
-        if (links)
-            document = MakeLinks(document);
-        WriteExportFile(FOutput, std::move(document), encoding);
+        written.get();
         FInteraction.Inform(ReplacePlaceholder(FLanguage.GetString(QStringLiteral("ExportWritten")),
                                                u"FileName", QDir::toNativeSeparators(FOutput)));
         return ExportResult::Written;

@@ -15,13 +15,13 @@ QString ExportSizeText(qint64 size, const TLanguage& language, const QLocale& lo
 ExportSizeFormat::ExportSizeFormat(const TLanguage& language, const QLocale& locale)
     : FBytes(QLatin1Char(' ') + language.GetString(QStringLiteral("Bytes"))),
       FKiloBytes(QLatin1Char(' ') + language.GetString(QStringLiteral("KBytes"))),
-      FMegaBytes(QLatin1Char(' ') + language.GetString(QStringLiteral("MBytes"))), FLocale(locale) {
-}
+      FMegaBytes(QLatin1Char(' ') + language.GetString(QStringLiteral("MBytes"))),
+      FTwoDecimals(u"#0.00", locale) {}
 
 QString ExportSizeFormat::Text(qint64 size) const {
     if (size > MegaByte)
-        return FormatNumberPattern(double(size) / double(MegaByte), u"#0.00", FLocale) + FMegaBytes;
+        return FTwoDecimals.Format(double(size) / double(MegaByte)) + FMegaBytes;
     if (size > KiloByte)
-        return FormatNumberPattern(double(size) / double(KiloByte), u"#0.00", FLocale) + FKiloBytes;
+        return FTwoDecimals.Format(double(size) / double(KiloByte)) + FKiloBytes;
     return QString::number(size) + FBytes;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/NumberPatterns.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -21,5 +23,5 @@ private:
     QString FBytes;
     QString FKiloBytes;
     QString FMegaBytes;
-    QLocale FLocale;
+    NumberPattern FTwoDecimals;
 };

@@ -142,7 +142,7 @@ QList<ExportList> GameContentLists::Build(const QList<ContentKind>& kinds,
 }
 
 // Saved only to keep what changed: a database the export left as it was stays untouched.
-void GameContentLists::Rendered() {
+void GameContentLists::ListsTaken() {
     if (FDb.HasChanges())
         FDb.Save(FInteraction);
 }

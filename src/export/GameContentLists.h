@@ -25,7 +25,7 @@ public:
                      const TLanguage& language);
 
     QList<ExportList> Build(const QList<ContentKind>& kinds, ProgressHandle& progress) override;
-    void Rendered() override;
+    void ListsTaken() override;
 
 private:
     void ClearTempFolder(ProgressHandle& progress) const;

@@ -2,6 +2,7 @@
 
 #include "export/TemplateRegex.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -54,15 +55,16 @@ constexpr LinkRule LinkRules[] = {
 
 // No rule matches across a line break and "^" matches at the start of every line, so the
 // body is linked a line at a time, and only the lines that hold an address go through the
-// regular-expression engine: the work grows with the document, not faster.
-void AppendLinkedBody(QString& linked, QStringView body) {
+// regular-expression engine: the work grows with the document, not faster. Lines left as
+// they are go out together.
+void LinkBody(QStringView body, const LinkedTextSink& out) {
     static const std::array<TemplateRegex, std::size(LinkRules)> expressions{
         TemplateRegex(LinkRules[0].Pattern), TemplateRegex(LinkRules[1].Pattern),
         TemplateRegex(LinkRules[2].Pattern)};
+    qsizetype unchanged = 0;
     for (qsizetype start = 0; start < body.size();) {
         const qsizetype end = body.indexOf(u'\n', start);
         const QStringView line = body.sliced(start, (end < 0 ? body.size() : end + 1) - start);
-        start += line.size();
         QString changed;
         for (size_t rule = 0; rule < expressions.size(); ++rule) {
             const QStringView current = changed.isNull() ? line : QStringView(changed);
@@ -70,8 +72,14 @@ void AppendLinkedBody(QString& linked, QStringView body) {
                 changed = expressions[rule].ReplaceAll(current.toString(), LinkRules[rule].Format,
                                                        LinkRules[rule].Conditional);
         }
-        linked += changed.isNull() ? line : QStringView(changed);
+        if (!changed.isNull()) {
+            out(body.sliced(unchanged, start - unchanged));
+            out(changed);
+            unchanged = start + line.size();
+        }
+        start += line.size();
     }
+    out(body.sliced(unchanged));
 }
 
 constexpr QStringView BodyTag = u"<body>";
@@ -89,18 +97,37 @@ qsizetype LastBodyTag(QStringView document) {
 }
 } // namespace
 
+DocumentLinker::DocumentLinker(LinkedTextSink out) : FOut(std::move(out)) {}
+
+qsizetype DocumentLinker::Take(QStringView text, bool last) {
+    qsizetype head = 0;
+    if (FPlace == Place::Unknown) {
+        const qsizetype body = LastBodyTag(text);
+        FPlace = body < 0 ? Place::Head : Place::Body;
+        if (body >= 0) {
+            FOut(text.first(body));
+            FOut(BodyTag);
+            FOut(u"\r\n");
+            head = body + BodyTag.size();
+        }
+    }
+    if (FPlace == Place::Head) {
+        FOut(text);
+        return text.size();
+    }
+    // Whole lines only: an address may go on in the text still to come.
+    const qsizetype end = last ? text.size() : text.lastIndexOf(u'\n') + 1;
+    if (end > head)
+        LinkBody(text.sliced(head, end - head), FOut);
+    return std::max(head, end);
+}
+
 QString MakeLinks(const QString& document) {
-    const qsizetype body = LastBodyTag(document);
-    if (body < 0)
-        return document;
     try {
         // Built in one text: the document is long, and a copy of its body would double it.
         QString linked;
         linked.reserve(document.size());
-        linked += QStringView(document).first(body);
-        linked += BodyTag;
-        linked += u"\r\n";
-        AppendLinkedBody(linked, QStringView(document).sliced(body + BodyTag.size()));
+        DocumentLinker([&](QStringView piece) { linked += piece; }).Take(document, true);
         return linked;
     } catch (const ERegexGaveUp&) {
         return document;

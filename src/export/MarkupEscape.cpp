@@ -34,14 +34,11 @@ QStringView EntityOf(QChar c) {
 }
 
 bool NeedsEscaping(QChar c) {
+    // Letters and most other characters lie between ">" and the surrogates: one comparison
+    // clears them, and every value of a long list is looked through.
+    if (c.unicode() > u'>' && c.unicode() < 0xD800)
+        return false;
     return !EntityOf(c).isEmpty() || c.isSurrogate() || IsForbiddenInXml(c.unicode());
-}
-
-void AppendEscaped(QString& out, QChar c) {
-    if (const QStringView entity = EntityOf(c); !entity.isEmpty())
-        out += entity;
-    else if (!IsForbiddenInXml(c.unicode()))
-        out += c;
 }
 } // namespace
 
@@ -51,13 +48,22 @@ QString EscapeMarkup(const QString& text) {
         return text;
     QString escaped;
     escaped.reserve(text.size() + text.size() / 8);
+    // Characters that stay as they are go over in runs.
+    qsizetype run = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (!c.isSurrogate())
-            AppendEscaped(escaped, c);
-        else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            escaped += QStringView(text).sliced(i++, 2);
-        // A surrogate without its other half is no character at all: it is left out.
+        if (!NeedsEscaping(c))
+            continue;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        escaped += QStringView(text).sliced(run, i - run);
+        // Empty for a character XML forbids and for a surrogate without its other half,
+        // which is no character at all: both are left out.
+        escaped += EntityOf(c);
+        run = i + 1;
     }
+    escaped += QStringView(text).sliced(run);
     return escaped;
 }

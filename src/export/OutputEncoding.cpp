@@ -68,20 +68,23 @@ std::optional<OutputEncoding> OutputEncoding::Named(const QString& name) {
     return OutputEncoding(canonical, byteOrderMark);
 }
 
-QByteArray OutputEncoding::Encode(const QString& text) const {
+QByteArray OutputEncoding::Start() const {
+    if (!FByteOrderMark)
+        return QByteArray();
+    return QStringEncoder(FName.constData()).encode(u"\uFEFF");
+}
+
+QByteArray OutputEncoding::Encode(QStringView text) const {
     if (FName.isEmpty())
         return text.toUtf8();
-    QByteArray bytes = FByteOrderMark
-                           ? QByteArray(QStringEncoder(FName.constData()).encode(u"\uFEFF"))
-                           : QByteArray();
     if (std::optional<QByteArray> whole = Faithful(FName, text))
-        return bytes + *whole;
+        return *whole;
     // Line by line, so that only lines holding characters the encoding lacks are taken apart.
     ReferencingEncoder referencing(FName);
+    QByteArray bytes;
     for (qsizetype start = 0; start < text.size();) {
         const qsizetype end = text.indexOf(u'\n', start);
-        const QStringView line =
-            QStringView(text).sliced(start, (end < 0 ? text.size() : end + 1) - start);
+        const QStringView line = text.sliced(start, (end < 0 ? text.size() : end + 1) - start);
         const std::optional<QByteArray> faithful = Faithful(FName, line);
         bytes += faithful ? *faithful : referencing.Encode(line);
         start += line.size();

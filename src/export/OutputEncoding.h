@@ -13,7 +13,10 @@ public:
     // Nothing when no converter of that name is known.
     static std::optional<OutputEncoding> Named(const QString& name);
 
-    QByteArray Encode(const QString& text) const;
+    // What starts the file: a byte order mark where the encoding's name gives no order.
+    QByteArray Start() const;
+    // Text of whole lines: a character the encoding lacks is taken apart only in its own line.
+    QByteArray Encode(QStringView text) const;
 
 private:
     explicit OutputEncoding(const QByteArray& name, bool byteOrderMark)

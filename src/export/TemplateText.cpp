@@ -1,5 +1,7 @@
 #include "export/TemplateText.h"
 
+#include <algorithm>
+
 namespace {
 struct VariableName {
     QStringView Name;
@@ -46,12 +48,27 @@ TemplateText::TemplateText(const QString& text) {
     FPieces.append({.Literal = text.sliced(literalStart), .Variable = {}, .Written = {}});
 }
 
+// The pieces are measured first and copied into room made once: one growth of the text per
+// fill rather than one per piece, as a long list fills an item thousands of times.
 void TemplateText::AppendFilled(QString& out, const VariableValues& values) const {
-    for (const Piece& piece : FPieces) {
-        out += piece.Literal;
+    const auto valueOf = [&values](const Piece& piece) -> QStringView {
         if (!piece.Variable)
-            continue;
+            return {};
         const std::optional<QString>& value = values.Get(*piece.Variable);
-        out += value ? *value : piece.Written;
+        return value ? QStringView(*value) : QStringView(piece.Written);
+    };
+    qsizetype size = 0;
+    for (const Piece& piece : FPieces)
+        size += piece.Literal.size() + valueOf(piece).size();
+    qsizetype at = out.size();
+    out.resize(at + size);
+    QChar* const data = out.data();
+    const auto copy = [&](QStringView text) {
+        std::copy(text.begin(), text.end(), data + at);
+        at += text.size();
+    };
+    for (const Piece& piece : FPieces) {
+        copy(piece.Literal);
+        copy(valueOf(piece));
     }
 }

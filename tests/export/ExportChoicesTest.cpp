@@ -60,12 +60,13 @@ TEST_F(ExportChoicesTest, AbsentOrEmptyValuesTakeDefaultsAndEveryChoiceIsStored)
                              .Links = false,
                              .LongDate = true}));
 
-    ASSERT_TRUE(WriteExportChoices({.Exported = {ContentKind::Heads},
-                                    .OutputFile = u"/out/list.xml"_s,
-                                    .TemplateFile = u"/t.xml"_s,
-                                    .Title = u"T"_s,
-                                    .Links = true,
-                                    .LongDate = false}));
+    const ExportChoices choices{.Exported = {ContentKind::Heads},
+                                .OutputFile = u"/out/list.xml"_s,
+                                .TemplateFile = u"/t.xml"_s,
+                                .Title = u"T"_s,
+                                .Links = true,
+                                .LongDate = false};
+    ASSERT_TRUE(WriteExportChoices(choices));
     QStringList stored;
     for (const QString& key : {u"ListSel"_s, u"ListFile"_s, u"ListTemplate"_s, u"ListTitle"_s,
                                u"ListLinks"_s, u"ListLongDate"_s})
@@ -73,4 +74,10 @@ TEST_F(ExportChoicesTest, AbsentOrEmptyValuesTakeDefaultsAndEveryChoiceIsStored)
     // Booleans are stored as 0 and 1.
     EXPECT_EQ(stored,
               (QStringList{u"131;"_s, u"/out/list.xml"_s, u"/t.xml"_s, u"T"_s, u"1"_s, u"0"_s}));
+
+    // The same choices again leave the store as it is: a rewrite would drop the comment.
+    const QByteArray unchanged = FFolder.Read(u"settings.ini"_s) + "; mine\n"_ba;
+    FFolder.Write(u"settings.ini"_s, unchanged);
+    ASSERT_TRUE(WriteExportChoices(choices));
+    EXPECT_EQ(FFolder.Read(u"settings.ini"_s), unchanged);
 }

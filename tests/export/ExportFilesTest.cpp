@@ -1,6 +1,7 @@
 #include "export/ExportFiles.h"
 
 #include "common/PackwrightError.h"
+#include "export/ExportTextWriter.h"
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
 
@@ -37,4 +38,27 @@ TEST_F(ExportFiles, WritesTrimmedUtf8LinesEveryOneEndedByCrLf) {
     }
     EXPECT_THROW(WriteExportFile(FFolder.Path(u"none/files.html"_s), u"x"_s), EPackwrightError);
     EXPECT_EQ(FFolder.Contents(), QStringList{u"files.html"_s});
+}
+
+// Text given in pieces is written as the whole text would be: a CR LF cut between two
+// pieces ends one line, blanks are trimmed only where no text follows them.
+TEST_F(ExportFiles, TextGivenInPiecesIsWrittenAsOneText) {
+    const struct {
+        QStringList Pieces;
+        QByteArray Written;
+    } cases[] = {
+        {{u" \r"_s, u"\na\r"_s, u"\nb\r"_s, u"\n"_s, u"\t"_s}, "a\r\nb\r\n"_ba},
+        {{u"a\r"_s, u""_s, u"b"_s}, "a\r\nb\r\n"_ba},
+        {{u"a \r"_s, u" "_s, u"\n\nb"_s}, "a \r\n \r\n\r\nb\r\n"_ba},
+        {{u"\n"_s, u" "_s}, ""_ba},
+    };
+    const QString path = FFolder.Path(u"files.txt"_s);
+    for (const auto& test : cases) {
+        ExportTextWriter writer(path, OutputEncoding());
+        for (const QString& piece : test.Pieces)
+            writer.Append(piece);
+        writer.Commit();
+        EXPECT_EQ(FFolder.Read(u"files.txt"_s), test.Written)
+            << test.Pieces.join(u'|').toStdString();
+    }
 }

@@ -80,7 +80,7 @@ TEST_F(GameContentListsTest, ListsKindsInOrderWithDatabaseDatesAndRecordsTheUnkn
     EXPECT_EQ(QDir(FFolder.Path(u"Temp"_s)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList());
 
-    FLists.Rendered();
+    FLists.ListsTaken();
     InstalledFilesDb saved(FFolder.Path(u"Program/files.iff"_s));
     EXPECT_EQ(saved.Count(ContentKind::Objects), 3);
     EXPECT_EQ(saved.Count(ContentKind::FarFiles), 1);
@@ -171,7 +171,7 @@ TEST_F(GameContentListsTest, SavesTheDatabaseOnlyWhenARecordChanged) {
     const QDateTime untouched(QDate(2001, 2, 3), QTime(4, 5, 6));
     const auto exportOnce = [&] {
         Build({ContentKind::Objects});
-        FLists.Rendered();
+        FLists.ListsTaken();
         return QFileInfo(db).lastModified();
     };
     const auto setDbTime = [&] {
