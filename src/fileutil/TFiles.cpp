@@ -143,7 +143,7 @@ void TFiles::FindFiles(const QString& pattern) {
         MarkWalked(folders.first().Path);
     // One listing per folder gives its entries and the sub-folders still to walk; walking
     // those in the order found lists the tree breadth-first, in FindSubDirs' order.
-    for (qsizetype i = 0; i < folders.size(); ++i) {
+    for (qsizetype i = 0; i < folders.size() && !(FStopRequested && FStopRequested()); ++i) {
         const Folder folder = folders[i];
         for (const FolderEntry& entry : ListFolder(folder.Path, folder.NativePath)) {
             const QString path = folder.Path + entry.Name;

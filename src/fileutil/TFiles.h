@@ -80,6 +80,10 @@ public:
     void SetEntryListedListener(EntryListedListener listener) {
         FEntryListed = std::move(listener);
     }
+    // Asked by FindFiles before it lists each folder; once it says stop, the walk ends
+    // there with what it found so far.
+    using StopRequested = std::function<bool()>;
+    void SetStopRequested(StopRequested stop) { FStopRequested = std::move(stop); }
 
     // Copy or move what the pattern finds into the destination folder, keeping the tree
     // below the pattern's folder. Nothing happens when either folder is missing or not an
@@ -137,6 +141,7 @@ private:
     QSet<FolderKey> FWalkedFolders;
     FolderListedListener FFolderListed;
     EntryListedListener FEntryListed;
+    StopRequested FStopRequested;
     // The folder a search stays in when links out are not followed.
     QString FSearchRoot;
 };

@@ -17,10 +17,12 @@ constexpr int WalkedPercent = 60;
 constexpr int SortedPercent = 90;
 
 // Every plain file of the tree, telling walked the share of the folders known so far that
-// have been listed.
-QList<WalkedFile> FilesBelow(const QString& folder, const std::function<void(double)>& walked) {
+// have been listed; the walk ends early when cancelled says so.
+QList<WalkedFile> FilesBelow(const QString& folder, const std::function<void(double)>& walked,
+                             const ScanCancelled& cancelled) {
     QList<WalkedFile> found;
     TFiles files;
+    files.SetStopRequested(cancelled);
     files.SetEntryListedListener(
         [&](const QString& path, const QByteArray& nativePath, const FolderEntry& entry) {
             if (entry.IsRegularFile)
@@ -62,13 +64,19 @@ bool ForEachContentFile(const QString& gameFolder, const GameFileList& gameFiles
         reported = std::max(reported, percent);
     };
     const QString root = WithTrailingSeparator(QDir::fromNativeSeparators(gameFolder));
-    const QList<WalkedFile> found = FilesBelow(root, [&](double share) {
-        report(WalkStartPercent + int((WalkedPercent - WalkStartPercent) * share));
-    });
+    const auto stop = [&cancelled] { return cancelled && cancelled(); };
+    const QList<WalkedFile> found = FilesBelow(
+        root,
+        [&](double share) {
+            report(WalkStartPercent + int((WalkedPercent - WalkStartPercent) * share));
+        },
+        stop);
+    if (stop())
+        return false;
     report(WalkedPercent);
     const qsizetype count = found.size();
     for (qsizetype i = 0; i < count; ++i) {
-        if (cancelled && cancelled())
+        if (stop())
             return false;
         const WalkedFile& file = found[i];
         const std::optional<FoundFileClass> sorted =

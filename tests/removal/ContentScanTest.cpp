@@ -85,3 +85,19 @@ TEST_F(ContentScanTest, EmptyOrMissingFolderHasNoContent) {
     FFolder.Write(u"Game/GameData/Objects/readme.txt"_s, "x");
     EXPECT_TRUE(Scan().IsEmpty());
 }
+
+// Cancel pressed while the folders are still being walked stops the walk itself, not only
+// the sorting after it.
+TEST_F(ContentScanTest, ACancelledScanStopsDuringTheWalk) {
+    FFolder.Write(u"Game/Downloads/a/chair.iff"_s, "chair");
+    FFolder.Write(u"Game/Downloads/b/lamp.iff"_s, "lamp");
+
+    const FoundContent content = ScanGameFolder(
+        FFolder.Path(u"Game"_s), {}, [this](int percent) { FPercents.append(percent); },
+        [] { return true; });
+
+    EXPECT_TRUE(content.Cancelled);
+    EXPECT_TRUE(content.List(FoundListId::ObjectsInDownloads).isEmpty());
+    EXPECT_TRUE(std::ranges::all_of(FPercents, [](int percent) { return percent < 60; }))
+        << "the walk ran to its end";
+}
