@@ -127,8 +127,11 @@ QList<ExportList> GameContentLists::Build(const QList<ContentKind>& kinds,
                                            u"FileName", DatabaseName));
     FDb.Load(FPlaces.DataFolder + DatabaseName);
     progress.SetPercent(DatabaseReadPercent);
-    FoundContent content = ScanGameFolder(FPlaces.GameFolder, gameFiles.value_or(GameFileList()),
-                                          [&](int percent) { progress.SetPercent(percent); });
+    // A cancelled scan leaves the lists short; the export then stops before writing.
+    FoundContent content = ScanGameFolder(
+        FPlaces.GameFolder, gameFiles.value_or(GameFileList()),
+        [&](int percent) { progress.SetPercent(percent); },
+        [&] { return progress.CancelRequested(); });
     AddRecordedLots(content, FDb, FPlaces.GameFolder);
     ListAssembler assembler(content, FDb);
     QList<ExportList> lists;

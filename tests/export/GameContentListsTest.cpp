@@ -189,3 +189,10 @@ TEST_F(GameContentListsTest, SavesTheDatabaseOnlyWhenARecordChanged) {
     EXPECT_EQ(saved.Count(ContentKind::Objects), 1);
     EXPECT_EQ(saved.Get(ContentKind::Objects, 0).FileName, QDir::toNativeSeparators(kept));
 }
+
+// Cancel pressed during the scan stops the walk; the export then writes nothing.
+TEST_F(GameContentListsTest, CancelStopsTheScan) {
+    FFolder.Write(u"Game/Downloads/c.iff"_s, "c");
+    FInteraction.CancelAtPercent(0);
+    EXPECT_EQ(Names(Build({ContentKind::Objects}).value(0).Entries), QStringList());
+}
