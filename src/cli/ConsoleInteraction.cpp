@@ -23,13 +23,6 @@ MessageAnswer CautiousAnswer(MessageButtons buttons) {
     return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::No;
 }
 
-// Progress is not drawn on a console; long commands stay quiet.
-class SilentProgress : public ProgressHandle {
-public:
-    void SetMessage(const QString&) override {}
-    void SetPercent(int) override {}
-    void ShowBar(bool) override {}
-};
 } // namespace
 
 MessageAnswer ConsoleInteraction::ShowMessage(MessageKind kind, const QString& text,
@@ -54,8 +47,9 @@ MessageAnswer ConsoleInteraction::AskOnTerminal(MessageButtons buttons) {
     return CautiousAnswer(buttons);
 }
 
+// Progress is not drawn on a console; long commands stay quiet.
 std::unique_ptr<ProgressHandle> ConsoleInteraction::BeginProgress(const QString&) {
-    return std::make_unique<SilentProgress>();
+    return std::make_unique<UnseenProgress>();
 }
 
 FileDialogAnswer ConsoleInteraction::AskForPaths(const FileDialogRequest&) {

@@ -1,16 +1,5 @@
 #include "common/DeferredInteraction.h"
 
-namespace {
-// Work done ahead shows no progress of its own: the progress window belongs to the work
-// whose turn it is.
-class UnseenProgress final : public ProgressHandle {
-public:
-    void SetMessage(const QString&) override {}
-    void SetPercent(int) override {}
-    void ShowBar(bool) override {}
-};
-} // namespace
-
 MessageAnswer DeferredInteraction::ShowMessage(MessageKind kind, const QString& text,
                                                MessageButtons buttons, MessageAnswer) {
     if (buttons != MessageButtons::Ok) {
@@ -21,6 +10,7 @@ MessageAnswer DeferredInteraction::ShowMessage(MessageKind kind, const QString& 
     return MessageAnswer::Ok;
 }
 
+// The progress window belongs to the work whose turn it is.
 std::unique_ptr<ProgressHandle> DeferredInteraction::BeginProgress(const QString&) {
     return std::make_unique<UnseenProgress>();
 }

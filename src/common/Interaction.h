@@ -32,6 +32,14 @@ public:
     virtual bool CancelRequested() const { return false; }
 };
 
+// Progress nobody sees: on a console, or of work done ahead of its turn.
+class UnseenProgress final : public ProgressHandle {
+public:
+    void SetMessage(const QString&) override {}
+    void SetPercent(int) override {}
+    void ShowBar(bool) override {}
+};
+
 enum class FileDialogKind { Open, OpenMultiple, Save, Folder };
 
 enum class FileDialogOption {

@@ -1,14 +1,5 @@
 #include "support/CollectingInteraction.h"
 
-namespace {
-class HiddenProgress : public ProgressHandle {
-public:
-    void SetMessage(const QString&) override {}
-    void SetPercent(int) override {}
-    void ShowBar(bool) override {}
-};
-} // namespace
-
 MessageAnswer CollectingInteraction::ShowMessage(MessageKind, const QString& text,
                                                  MessageButtons buttons, MessageAnswer) {
     FTexts.append(text);
@@ -24,7 +15,7 @@ MessageAnswer CollectingInteraction::ShowMessage(MessageKind, const QString& tex
 }
 
 std::unique_ptr<ProgressHandle> CollectingInteraction::BeginProgress(const QString&) {
-    return std::make_unique<HiddenProgress>();
+    return std::make_unique<UnseenProgress>();
 }
 
 FileDialogAnswer CollectingInteraction::AskForPaths(const FileDialogRequest&) {
