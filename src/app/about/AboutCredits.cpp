@@ -19,6 +19,7 @@ constexpr QStringView ArchiveLibrary = u"libarchive";
 constexpr QStringView Toolkit = u"Qt 6 (GNU LGPL v3)";
 constexpr QStringView JpegLibrary = u"libjpeg (IJG licence)";
 constexpr QStringView RegexLibrary = u"Boost.Regex (Boost Software License 1.0)";
+constexpr QStringView HashLibrary = u"OpenSSL libcrypto (Apache License 2.0)";
 constexpr QStringView GameCopyrightYears = u"2000-2004";
 constexpr QStringView GameCopyrightHolderKey = u"VocksMakers";
 
@@ -112,6 +113,7 @@ void AddTools(CreditsText& credits, const TLanguage& language) {
         language, {.Key = u"UsesLibarchive", .Fills = {{u"Name", ArchiveLibrary.toString()}}})});
     credits.Entry({JpegLibrary.toString()});
     credits.Entry({RegexLibrary.toString()});
+    credits.Entry({HashLibrary.toString()});
     credits.Entry({RequiredMarksText(
         language, {.Key = u"PExperience", .Fills = {{u"Author", Text(language, UsersKey)}}})});
 }
