@@ -6,6 +6,7 @@
 #include "install/TDropImage.h"
 #include "install/TInstallFrame.h"
 #include "ShellSandbox.h"
+#include "support/FileFixtures.h"
 #include "support/ModalDialogAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
@@ -123,11 +124,10 @@ TEST_F(TMainFormTest, FilesNamedAtStartAreTakenAsADropAndAMissingOneIsRefused) {
     Form->OpenDownloads({Sandbox.Path(u"dl/gone.zip"_s)});
     WaitForWorkerJob(*Form->InstallFrame());
     EXPECT_EQ(Form->InstallFrame()->InstallStep(), 1);
-    ASSERT_EQ(User.Messages().size(), 2);
-    EXPECT_EQ(User.Messages()[0].Text, u"The zip archive \""_s + Sandbox.Path(u"dl/gone.zip"_s) +
-                                           u"\" cannot be read: there is no such file."_s);
-    EXPECT_EQ(User.Messages()[1].Text,
-              u"You didn't select any files which you can install to The Vocks!"_s);
+    EXPECT_EQ(User.MessageTexts(),
+              (QStringList{u"The zip archive \""_s + Sandbox.Path(u"dl/gone.zip"_s) +
+                               u"\" cannot be read: there is no such file."_s,
+                           u"You didn't select any files which you can install to The Vocks!"_s}));
 }
 
 TEST_F(TMainFormTest, AnInstallACrashCutShortIsUndoneAtStartAndTheUserIsTold) {
@@ -146,9 +146,7 @@ TEST_F(TMainFormTest, AnInstallACrashCutShortIsUndoneAtStartAndTheUserIsTold) {
             QLocale().toString(QDateTime(QDate(2026, 12, 7), QTime(17, 30)), QLocale::ShortFormat) +
             u") has been undone: the game folder and the installed files database are "
             "as they were before it."_s);
-    QFile restored(chair);
-    ASSERT_TRUE(restored.open(QIODevice::ReadOnly));
-    EXPECT_EQ(restored.readAll(), "old");
+    EXPECT_EQ(ReadFixtureFile(chair), "old");
     EXPECT_FALSE(QFileInfo::exists(Sandbox.Path(u"program/operations/20261207-173000-000-1"_s)));
 }
 

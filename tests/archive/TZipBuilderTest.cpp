@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveExtractor.h"
 #include "archive/LibArchiveProbe.h"
+#include "support/FileFixtures.h"
 #include "support/ProgramRun.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedInteraction.h"
@@ -208,12 +209,9 @@ TEST_F(TZipBuilderTest, ArchivesOfTheArchiveToolsExtractAsTheToolsExtractThem) {
          words(u"7z e -bd -ppw ARCHIVE -oOUT"_s)},
     };
     FFolder.Write(u"src/objects/chair.iff"_s, QByteArray(70000, 'c') + "end");
-    QFile stone(FFolder.Write(u"src/walls/stone.wll"_s, "stone"));
     // An entry keeps its own date, so a file installed from it shows the download's.
-    ASSERT_TRUE(stone.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(stone.setFileTime(QDateTime(QDate(2019, 5, 4), QTime(10, 20, 30)),
-                                  QFileDevice::FileModificationTime));
-    stone.close();
+    ASSERT_TRUE(SetFileModified(FFolder.Write(u"src/walls/stone.wll"_s, "stone"),
+                                QDateTime(QDate(2019, 5, 4), QTime(10, 20, 30))));
     FFolder.Write(u"src/empty.flr"_s, "");
     for (const auto& archive : archives) {
         SCOPED_TRACE(archive.Name.toStdString());

@@ -5,6 +5,7 @@
 #include "formats/InstalledFilesDb.h"
 #include "support/EnglishLanguage.h"
 #include "support/FarFixtures.h"
+#include "support/FileFixtures.h"
 #include "support/FilesDbFixtures.h"
 #include "support/FileSizeLimit.h"
 #include "support/OrdinaryUser.h"
@@ -58,11 +59,6 @@ protected:
         }
         files.sort();
         return files;
-    }
-    // The bytes at the backup path a result names; none when it names none.
-    static QByteArray BackedUp(const FarPackResult& result) {
-        QFile file(result.BackupPath);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     // Every object file of the game as it is now, into My.far, backed up to backup/.
@@ -195,7 +191,8 @@ TEST_F(FarPackingTest, ConflictsFollowTheRememberedOrTheGivenAnswer) {
         const FarPackOutcome outcome = Pack(Request(row.Remembered));
         ASSERT_EQ(outcome.Results.size(), 1u);
         EXPECT_EQ(outcome.Results[0].State, row.State);
-        EXPECT_EQ(BackedUp(outcome.Results[0]), row.State == Packed ? "new"_ba : QByteArray());
+        EXPECT_EQ(ReadFixtureFile(outcome.Results[0].BackupPath),
+                  row.State == Packed ? "new"_ba : QByteArray());
         EXPECT_EQ(outcome.RememberedAnswer, row.RememberedAfter);
         EXPECT_EQ(FarBytes(), row.Archive.empty() ? QByteArray() : BuildFarArchive(row.Archive));
         EXPECT_EQ(BackupContents(), row.Backups);

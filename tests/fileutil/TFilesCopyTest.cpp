@@ -1,4 +1,5 @@
 #include "fileutil/TFiles.h"
+#include "support/FileFixtures.h"
 #include "support/FileSizeLimit.h"
 #include "support/OrdinaryUser.h"
 #include "support/QtPrinters.h"
@@ -28,9 +29,7 @@ protected:
     }
 
     void WriteSource(const char* relative, const QByteArray& bytes) {
-        QFile file(FSource.Write(QLatin1String(relative), bytes));
-        ASSERT_TRUE(file.open(QIODevice::Append));
-        ASSERT_TRUE(file.setFileTime(Modified, QFileDevice::FileModificationTime));
+        ASSERT_TRUE(SetFileModified(FSource.Write(QLatin1String(relative), bytes), Modified));
     }
     QString Source(const char* relative) const { return FSource.Path(QLatin1String(relative)); }
     QString Target(const char* relative) const { return FTarget.Path(QLatin1String(relative)); }

@@ -1,4 +1,5 @@
 #include "formats/InstalledFilesDb.h"
+#include "support/FileFixtures.h"
 #include "support/FilesDbFixtures.h"
 #include "support/ProgramRun.h"
 #include "support/TempFolder.h"
@@ -24,10 +25,7 @@ protected:
         FOldBytes = Contents();
     }
 
-    QByteArray Contents() const {
-        QFile file(FDbPath);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray Contents() const { return ReadFixtureFile(FDbPath); }
 
     ProgramRun SaveUnderLimit(const QString& mode) const {
         return RunProgram(QStringLiteral(FILES_DB_SAVE_HELPER),

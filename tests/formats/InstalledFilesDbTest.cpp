@@ -29,6 +29,17 @@ QStringList Names(const InstalledFilesDb& db, ContentKind kind) {
     return names;
 }
 
+// Each record of the kind as "name|comment|time".
+QStringList Lines(const InstalledFilesDb& db, ContentKind kind) {
+    QStringList lines;
+    for (int i = 0; i < db.Count(kind); ++i) {
+        const InstalledFileRecord record = db.Get(kind, i);
+        lines.append(record.FileName + u'|' + record.Comment + u'|' +
+                     QString::number(record.InstalledAt, 'g', 10));
+    }
+    return lines;
+}
+
 class InstalledFilesDbTest : public TempFolderTest {
 protected:
     // An existing file in the test folder.
@@ -93,11 +104,9 @@ TEST_F(InstalledFilesDbTest, LoadKeepsOnlyFilesThatAreStillThere) {
                    {FFolder.Path(u"Gone.far"_s) + u"\\x.iff"_s, u"1"_s, QString()}}}});
     InstalledFilesDb db(path);
     EXPECT_EQ(db.DbFileName(), path);
-    EXPECT_EQ(Names(db, Objects), QStringList({chair}));
-    EXPECT_EQ(db.Get(Objects, 0).Comment, u"\\a comment\\"_s);
-    EXPECT_EQ(db.Get(Objects, 0).InstalledAt, 45000.25);
-    EXPECT_EQ(Names(db, FarPackedFiles), QStringList({packed}));
-    EXPECT_EQ(db.Get(FarPackedFiles, 0).InstalledAt, 45001.5) << "a comma as decimal point";
+    EXPECT_EQ(Lines(db, Objects), QStringList({chair + u"|\\a comment\\|45000.25"_s}));
+    // A comma as decimal point.
+    EXPECT_EQ(Lines(db, FarPackedFiles), QStringList({packed + u"|packed|45001.5"_s}));
 
     ScriptedInteraction interaction;
     ASSERT_TRUE(db.Save(interaction));
@@ -172,15 +181,14 @@ TEST_F(InstalledFilesDbTest, RecordsSurviveAFolderRenamedToAnotherCase) {
     ASSERT_TRUE(QDir(FFolder.Path(u"Game/gamedata"_s)).rename(u"UserObjects"_s, u"userobjects"_s));
 
     InstalledFilesDb db(path);
-    EXPECT_EQ(Names(db, Objects), QStringList({chair})) << "kept under the name it was stored";
-    EXPECT_EQ(db.Get(Objects, 0).Comment, u"my chair"_s);
+    // Kept under the name it was stored.
+    EXPECT_EQ(Lines(db, Objects), QStringList({chair + u"|my chair|45000.25"_s}));
     EXPECT_EQ(Names(db, FarPackedFiles), QStringList({packed}));
 
     ScriptedInteraction interaction;
     ASSERT_TRUE(db.Save(interaction));
     const InstalledFilesDb reloaded(path);
-    EXPECT_EQ(Names(reloaded, Objects), QStringList({chair}));
-    EXPECT_EQ(reloaded.Get(Objects, 0).Comment, u"my chair"_s);
+    EXPECT_EQ(Lines(reloaded, Objects), QStringList({chair + u"|my chair|45000.25"_s}));
     EXPECT_EQ(reloaded.Count(FarPackedFiles), 1);
 }
 
@@ -190,10 +198,9 @@ TEST_F(InstalledFilesDbTest, DamagedEntriesDoNotStopTheLoad) {
     const QString path = WriteDb({{101, {{chair, u"not a date"_s, u"kept"_s}}},
                                   {102, {{table, u"1"_s, QString()}, {table, u"2"_s, QString()}}}});
     const InstalledFilesDb db(path);
-    EXPECT_EQ(db.Get(Walls, 0).InstalledAt, 0) << "an unreadable time is kept as day 0";
-    EXPECT_EQ(db.Get(Walls, 0).Comment, u"kept"_s);
-    EXPECT_EQ(db.Count(Floors), 1) << "a name listed twice is one record";
-    EXPECT_EQ(db.Get(Floors, 0).InstalledAt, 2);
+    // An unreadable time is kept as day 0; a name listed twice is one record.
+    EXPECT_EQ(Lines(db, Walls), QStringList({chair + u"|kept|0"_s}));
+    EXPECT_EQ(Lines(db, Floors), QStringList({table + u"||2"_s}));
 
     EXPECT_EQ(InstalledFilesDb(FFolder.Path(u"missing.iff"_s)).Count(Walls), 0);
     EXPECT_EQ(InstalledFilesDb(FFolder.Write(u"junk.iff"_s, "junk")).Count(Walls), 0);
@@ -238,10 +245,8 @@ TEST_F(InstalledFilesDbTest, CommentsAreMatchedToRecordsByName) {
     const InstalledFilesDb db(FFolder.Write(
         u"files.iff"_s, BuildIffFile({{"STR#", 100, 0x10, "Objects", times},
                                       {"STR#", 200, 0x10, "Objects (Comments)", comments}})));
-    ASSERT_EQ(db.Count(Objects), 3);
-    EXPECT_EQ(db.Get(Objects, 0).Comment, u"for a"_s);
-    EXPECT_EQ(db.Get(Objects, 1).Comment, u"for b"_s);
-    EXPECT_EQ(db.Get(Objects, 2).Comment, u"for c"_s);
+    EXPECT_EQ(Lines(db, Objects),
+              QString::fromUtf8(a + "|for a|1," + b + "|for b|2," + c + "|for c|3").split(u','));
 }
 
 TEST_F(InstalledFilesDbTest, AFailedSaveShowsTheMessageAndKeepsTheOldFile) {
@@ -251,9 +256,7 @@ TEST_F(InstalledFilesDbTest, AFailedSaveShowsTheMessageAndKeepsTheOldFile) {
         db.Add(Objects, Record(QString::number(i)));
     ScriptedInteraction interaction;
     EXPECT_FALSE(db.Save(interaction)) << "more records than a list can count";
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "old");
+    EXPECT_EQ(FFolder.Read(u"files.iff"_s), "old");
 
     InstalledFilesDb nowhere;
     nowhere.Load(FFolder.Path(u"no/folder/files.iff"_s));

@@ -4,6 +4,7 @@
 #include "language/BuiltInEnglish.h"
 #include "language/TLanguage.h"
 #include "support/EnglishLanguage.h"
+#include "support/FileFixtures.h"
 #include "support/FileSizeLimit.h"
 #include "support/OrdinaryUser.h"
 #include "support/QtPrinters.h"
@@ -369,10 +370,7 @@ TEST_F(InstallExecutionTest, AnInstallWhoseCommitCannotBeWrittenIsUndoneAndSaysS
 TEST_F(InstallExecutionTest, CopiesKeepPermissionsAndTimeAndReplaceReadOnlyTargets) {
     const TickedFile chair = F.Download(u"dl/chair.iff"_s, Objects);
     const QDateTime stamp(QDate(2004, 5, 6), QTime(7, 8, 9));
-    QFile source(chair.SourcePath);
-    ASSERT_TRUE(source.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(source.setFileTime(stamp, QFileDevice::FileModificationTime));
-    source.close();
+    ASSERT_TRUE(SetFileModified(chair.SourcePath, stamp));
     const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ReadUser;
     ASSERT_TRUE(QFile::setPermissions(chair.SourcePath, readOnly));
     const QString existing = F.Folder.Write(u"game/GameData/UserObjects/chair.iff"_s, "old");

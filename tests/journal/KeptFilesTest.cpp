@@ -17,14 +17,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-class KeptFilesTest : public TempFolderTest {
-protected:
-    // The file's bytes, or "" when there is none.
-    static QByteArray BytesAt(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-};
+using KeptFilesTest = TempFolderTest;
 } // namespace
 
 // Within one file system the file is renamed; into another (a memory file system) it is
@@ -45,7 +38,7 @@ TEST_F(KeptFilesTest, MovesKeepBytesTimeAndPermissionsWithinAndAcrossFileSystems
 
         ASSERT_TRUE(MoveToFreePath(source, target));
         EXPECT_FALSE(QFile::exists(source));
-        EXPECT_EQ(BytesAt(target), "lamp");
+        EXPECT_EQ(ReadFixtureFile(target), "lamp");
         EXPECT_EQ(QFileInfo(target).lastModified(), stamp);
         EXPECT_FALSE(QFileInfo(target).permissions() & QFileDevice::WriteOwner);
         EXPECT_FALSE(QFile::exists(PartialPathFor(target)));
@@ -67,7 +60,7 @@ TEST_F(KeptFilesTest, ANameThatIsNotUtf8IsKeptAndPutBackByItsOwnBytes) {
         const QString kept = FFolder.Path(u"keep"_s);
 
         ASSERT_TRUE(MoveIntoKeep(path, kept));
-        EXPECT_EQ(BytesAt(kept), "caf\xE9");
+        EXPECT_EQ(ReadFixtureFile(kept), "caf\xE9");
         EXPECT_TRUE(std::filesystem::is_empty(inner));
         ASSERT_TRUE(PutBack(kept, path));
         EXPECT_FALSE(QFile::exists(kept));
@@ -120,7 +113,7 @@ TEST_F(KeptFilesTest, AMoveThatCannotBeWholeKeepsTheSourceAndLeavesNothingBehind
 
         EXPECT_FALSE(MoveToFreePath(source, target, nullptr, row.Copy));
         EXPECT_EQ(FFolder.Read(u"lamp.iff"_s), "lamp");
-        EXPECT_EQ(BytesAt(target), row.Taken);
+        EXPECT_EQ(ReadFixtureFile(target), row.Taken);
         EXPECT_FALSE(QFile::exists(PartialPathFor(target)));
     }
 }
@@ -154,8 +147,8 @@ TEST_F(KeptFilesTest, MoveBackUndoesAMoveWhereverAKillStoppedIt) {
         }
 
         EXPECT_TRUE(MoveBack(file, target));
-        EXPECT_EQ(BytesAt(file), "lamp");
-        EXPECT_EQ(BytesAt(target), row.TargetAfter);
+        EXPECT_EQ(ReadFixtureFile(file), "lamp");
+        EXPECT_EQ(ReadFixtureFile(target), row.TargetAfter);
         EXPECT_FALSE(QFile::exists(PartialPathFor(target)));
     }
 }

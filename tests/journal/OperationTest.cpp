@@ -4,6 +4,7 @@
 #include "journal/Recovery.h"
 #include "JournalFixtures.h"
 #include "support/EnglishLanguage.h"
+#include "support/FileFixtures.h"
 #include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
@@ -63,6 +64,20 @@ protected:
                '\t' + QByteArray::number(file.lastModified().toMSecsSinceEpoch()) + '\t' + sha256;
     }
 
+    static QByteArray JournalBytes(const Operation& operation) {
+        return ReadFixtureFile(operation.Folder() + u"/journal.txt"_s);
+    }
+    // Why the operation would not begin; the test fails when it began.
+    QString RefusalText(const OperationStart& start) {
+        try {
+            Operation operation(start, FLanguage);
+            ADD_FAILURE() << "began";
+        } catch (const EPackwrightError& error) {
+            return error.Text();
+        }
+        return {};
+    }
+
     QStringList OperationFolders() const {
         return QDir(Home() + u"/operations"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     }
@@ -74,14 +89,11 @@ protected:
 TEST_F(OperationTest, JournalsEachStepBeforeItAndKeepsTheBytesItWouldDestroy) {
     // SHA-256 of "new a".
     const QByteArray NewA = "fbb6b30b41732026a9073fd355103e207f6b3c7c1adc086724df42e286417adf";
-    const QStringList before = Snapshot(FFolder.Path());
     {
         Operation operation(Start(), FLanguage);
         ChangeEverything(operation);
         ASSERT_TRUE(operation.Commit());
-        QFile journal(operation.Folder() + u"/journal.txt"_s);
-        ASSERT_TRUE(journal.open(QIODevice::ReadOnly));
-        QList<QByteArray> lines = journal.readAll().split('\n');
+        QList<QByteArray> lines = JournalBytes(operation).split('\n');
         EXPECT_TRUE(lines.takeFirst().startsWith("packwright-journal\t1\tinstall\t"));
         EXPECT_EQ(lines,
                   (QList<QByteArray>{"folder\t1\t" + Game(u"new"_s).toUtf8(),
@@ -107,7 +119,6 @@ TEST_F(OperationTest, JournalsEachStepBeforeItAndKeepsTheBytesItWouldDestroy) {
         Snapshot(FFolder.Path()),
         (QStringList{u"game/"_s, u"game/new/"_s, u"game/new/deeper/"_s,
                      u"game/new/deeper/c.iff=new a"_s, u"home/"_s, u"home/files.iff=new db"_s}));
-    EXPECT_NE(Snapshot(FFolder.Path()), before);
     EXPECT_EQ(OperationFolders().size(), 1);
 }
 
@@ -141,9 +152,7 @@ TEST_F(OperationTest, AWrittenFileIsRecordedAsNotedUntilALaterStepChangesIt) {
         operation.NoteWritten(c, 1, QByteArray::fromHex(C));
         row.Change(operation);
         ASSERT_TRUE(operation.Commit());
-        QFile journal(operation.Folder() + u"/journal.txt"_s);
-        ASSERT_TRUE(journal.open(QIODevice::ReadOnly));
-        QList<QByteArray> wrote = journal.readAll().split('\n');
+        QList<QByteArray> wrote = JournalBytes(operation).split('\n');
         wrote.removeIf([](const QByteArray& line) { return !line.startsWith("wrote"); });
         QList<QByteArray> expected;
         for (const auto& [step, sha256] : row.Recorded)
@@ -221,24 +230,18 @@ TEST_F(OperationTest, WorksWhenTheGameFolderLiesOnAnotherFileSystem) {
 
 TEST_F(OperationTest, RefusesToBeginWhileAnotherHoldsTheFolderOrAnUndoIsOwed) {
     const QStringList before = Snapshot(FFolder.Path());
-    auto beginFails = [this](const QString& expected) {
-        try {
-            Operation operation(Start(), FLanguage);
-            ADD_FAILURE() << "began";
-        } catch (const EPackwrightError& error) {
-            EXPECT_EQ(error.Text(), expected);
-        }
-    };
     {
         OperationsLock other;
         ASSERT_EQ(other.Acquire(Home() + u"/operations"_s, 0), LockOutcome::Held);
-        beginFails(u"Another Packwright is changing the game folder or the installed files "
-                   "database. Please try again when it has finished."_s);
+        EXPECT_EQ(RefusalText(Start()),
+                  u"Another Packwright is changing the game folder or the installed files "
+                  "database. Please try again when it has finished."_s);
     }
     WriteOperation(Home(), u"20261207-173000-000-1"_s, JournalLines({InstallHeader()}));
-    beginFails(u"An earlier change that was interrupted has not been undone yet. Please start "
-               "The Packwright again (or run \"packwright-cli recover\") before making new "
-               "changes."_s);
+    EXPECT_EQ(RefusalText(Start()),
+              u"An earlier change that was interrupted has not been undone yet. Please start "
+              "The Packwright again (or run \"packwright-cli recover\") before making new "
+              "changes."_s);
     EXPECT_EQ(Snapshot(FFolder.Path()), before);
     EXPECT_EQ(OperationFolders(), QStringList{u"20261207-173000-000-1"_s});
 }
@@ -253,17 +256,13 @@ TEST_F(OperationTest, AKeepFolderWithoutRoomStopsTheOperationBeforeItsFirstChang
     const QStringList before = Snapshot(FFolder.Path(u"home"_s));
     OperationStart start = Start();
     start.FilesItMayRewrite = {huge.fileName()};
-    try {
-        Operation operation(start, FLanguage);
-        ADD_FAILURE() << "began";
-    } catch (const EPackwrightError& error) {
-        EXPECT_TRUE(error.Text().startsWith(u"There is not enough free space in \""_s +
-                                            QDir::toNativeSeparators(Home() + u"/operations"_s) +
-                                            u"\" to keep the "_s))
-            << error.Text().toStdString();
-        EXPECT_TRUE(error.Text().endsWith(u" of files this change would replace. Nothing has "
-                                          "been changed."_s));
-    }
+    const QString refusal = RefusalText(start);
+    EXPECT_TRUE(refusal.startsWith(u"There is not enough free space in \""_s +
+                                   QDir::toNativeSeparators(Home() + u"/operations"_s) +
+                                   u"\" to keep the "_s))
+        << refusal.toStdString();
+    EXPECT_TRUE(
+        refusal.endsWith(u" of files this change would replace. Nothing has been changed."_s));
     EXPECT_EQ(Snapshot(FFolder.Path(u"home"_s)), before);
     EXPECT_TRUE(OperationFolders().isEmpty());
 }
@@ -281,9 +280,7 @@ TEST_F(OperationTest, AfterALineFailsPartWayNoStepOrCommitIsWrittenAfterIt) {
         // Written now, a line would run on from the cut one and read as neither.
         EXPECT_FALSE(operation.Remove(Game(u"b.iff"_s)));
         EXPECT_FALSE(operation.Commit());
-        QFile journal(operation.Folder() + u"/journal.txt"_s);
-        ASSERT_TRUE(journal.open(QIODevice::ReadOnly));
-        EXPECT_EQ(journal.readAll().mid(header), "replace\t1\t");
+        EXPECT_EQ(JournalBytes(operation).mid(header), "replace\t1\t");
     }
     EXPECT_EQ(Snapshot(FFolder.Path()), before);
 }

@@ -51,6 +51,11 @@ protected:
         return names;
     }
 
+    // The whole file or archive at path, or the named entries of the archive.
+    static DeleteTarget Target(ContentKind kind, const QString& path, QStringList items = {}) {
+        return {.Kind = kind, .Path = path, .Items = std::move(items), .NativePath = {}};
+    }
+
     void AddRecords(ContentKind kind, const QStringList& names) {
         for (const QString& name : names)
             FDb.Add(kind, {.FileName = name, .Comment = {}, .InstalledAt = 1});
@@ -95,14 +100,10 @@ TEST_F(ContentDeletionTest, DeletesFilesWholeArchivesAndEntriesWithTheirRecords)
                 whole + u"/x.iff"_s, wholeTwin + u"\\w.iff"_s,
                 u"/elsewhere"_s + whole + u"\\w.iff"_s});
 
-    const std::vector<DeleteResult> results = Delete({
-        {.Kind = K::Objects, .Path = chair, .Items = {}, .NativePath = {}},
-        {.Kind = K::FarFiles,
-         .Path = set,
-         .Items = {u"a.iff"_s, u"b.iff"_s, u"gone.iff"_s},
-         .NativePath = {}},
-        {.Kind = K::FarFiles, .Path = whole, .Items = {}, .NativePath = {}},
-    });
+    const std::vector<DeleteResult> results =
+        Delete({Target(K::Objects, chair),
+                Target(K::FarFiles, set, {u"a.iff"_s, u"b.iff"_s, u"gone.iff"_s}),
+                Target(K::FarFiles, whole)});
 
     const QString notIn =
         u"Item \"gone.iff\" is not in \""_s + QDir::toNativeSeparators(set) + u"\"."_s;
@@ -115,8 +116,7 @@ TEST_F(ContentDeletionTest, DeletesFilesWholeArchivesAndEntriesWithTheirRecords)
                        }));
     EXPECT_EQ(FFolder.Read(u"Game/Downloads/set.far"_s),
               BuildFarArchive({{.Name = "c.iff", .Data = "C"}}));
-    EXPECT_FALSE(QFile::exists(chair));
-    EXPECT_FALSE(QFile::exists(whole));
+    EXPECT_FALSE(QFile::exists(chair) || QFile::exists(whole));
     EXPECT_TRUE(QFile::exists(wholeTwin));
     EXPECT_EQ(Records(K::Objects), QStringList());
     EXPECT_EQ(Records(K::FarFiles), QStringList{set});
@@ -138,9 +138,7 @@ TEST_F(ContentDeletionTest, WhatCannotBeDeletedKeepsItsBytesAndRecordsAndIsNamed
     std::vector<DeleteResult> results;
     {
         AsOrdinaryUser user;
-        results =
-            Delete({{.Kind = K::Objects, .Path = chair, .Items = {}, .NativePath = {}},
-                    {.Kind = K::FarFiles, .Path = set, .Items = {u"a.iff"_s}, .NativePath = {}}});
+        results = Delete({Target(K::Objects, chair), Target(K::FarFiles, set, {u"a.iff"_s})});
     }
     QFile::setPermissions(FFolder.Path(u"Game/Locked"_s),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -186,9 +184,7 @@ TEST_F(ContentDeletionTest, ACancelledDeletionTakesBackWhatItDeleted) {
     TFarFile farFile(FInteraction);
 
     const DeletionOutcome outcome = DeleteAndSaveRecords(
-        {{.Kind = K::Objects, .Path = files[0], .Items = {}, .NativePath = {}},
-         {.Kind = K::Objects, .Path = files[1], .Items = {}, .NativePath = {}},
-         {.Kind = K::Objects, .Path = files[2], .Items = {}, .NativePath = {}}},
+        {Target(K::Objects, files[0]), Target(K::Objects, files[1]), Target(K::Objects, files[2])},
         db, farFile, FLanguage, FInteraction, progress.get());
 
     EXPECT_TRUE(outcome.Cancelled);
@@ -217,9 +213,8 @@ TEST_F(ContentDeletionTest, ADeletionWhoseCommitCannotBeWrittenIsUndoneAndSaysSo
             limit.emplace(QFileInfo(operations.filePath(folders[0] + u"/journal.txt"_s)).size() +
                           3);
     });
-    const DeletionOutcome outcome =
-        DeleteAndSaveRecords({{.Kind = K::Objects, .Path = chair, .Items = {}, .NativePath = {}}},
-                             db, farFile, FLanguage, FInteraction, &fillDisk);
+    const DeletionOutcome outcome = DeleteAndSaveRecords({Target(K::Objects, chair)}, db, farFile,
+                                                         FLanguage, FInteraction, &fillDisk);
     limit.reset();
 
     EXPECT_FALSE(outcome.Recorded);

@@ -2,6 +2,7 @@
 
 #include "formats/GameFileList.h"
 #include "support/FarFixtures.h"
+#include "support/FileFixtures.h"
 #include "support/QtPrinters.h"
 #include "support/StringListFixtures.h"
 #include "support/TempFolder.h"
@@ -33,10 +34,7 @@ TEST_F(ContentScanTest, ListsCustomFilesAndArchiveEntriesButNotTheGamesOwnNorOdd
     FFolder.Write(u"Game/GameData/Objects/Chair.iff"_s, "game");
     const QString mine = FFolder.Write(u"Game/gamedata/objects/Sub/Mine.iff"_s, "custom");
     const QDateTime modified(QDate(2004, 5, 9), QTime(14, 30, 15, 250));
-    QFile mineFile(mine);
-    ASSERT_TRUE(mineFile.open(QIODevice::ReadWrite) &&
-                mineFile.setFileTime(modified, QFileDevice::FileModificationTime));
-    mineFile.close();
+    ASSERT_TRUE(SetFileModified(mine, modified));
     FFolder.Write(u"Game/GameData/Objects/Shelf.iff/inner.txt"_s, "a folder named like an object");
     FFolder.Write(
         u"Game/Downloads/set.far"_s,

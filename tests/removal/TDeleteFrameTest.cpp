@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -64,6 +66,13 @@ protected:
 
     void Load() {
         FFrame.LoadInstalledContent();
+        WaitForWorkerJob(FFrame);
+    }
+    // Presses Delete, answering the question that follows when there is one.
+    void Delete(std::optional<MessageAnswer> answer = MessageAnswer::Yes) {
+        if (answer)
+            FUser.ExpectQuestion(*answer);
+        FFrame.DeleteClick();
         WaitForWorkerJob(FFrame);
     }
 
@@ -181,22 +190,16 @@ TEST_F(TDeleteFrameTest, UnreadableArchivesShowWithoutEntriesAndAreNamedInOneWar
 TEST_F(TDeleteFrameTest, DeletesTheTickedObjectEntryAndArchiveOnceConfirmed) {
     MakeContent();
     Load();
-    FFrame.DeleteClick();
-    WaitForWorkerJob(FFrame);
+    Delete(std::nullopt);
     Model().SetTick(Node(u"chair.iff"_s), TickState::Ticked);
-    FUser.ExpectQuestion(MessageAnswer::No);
-    FFrame.DeleteClick();
-    WaitForWorkerJob(FFrame);
+    Delete(MessageAnswer::No);
     EXPECT_TRUE(QFile::exists(FChair));
     EXPECT_EQ(Model().State(Node(u"chair.iff"_s)), TickState::Ticked);
     Model().SetTick(Node(u"a.iff"_s), TickState::Ticked);
     Model().SetTick(Node(QDir::toNativeSeparators(u"Downloads/whole.far"_s)), TickState::Ticked);
     EXPECT_EQ(Model().State(Node(QDir::toNativeSeparators(u"Downloads/set.far"_s))),
               TickState::Partly);
-    FUser.ExpectQuestion(MessageAnswer::Yes);
-
-    FFrame.DeleteClick();
-    WaitForWorkerJob(FFrame);
+    Delete();
 
     const QString warning =
         u"Warning! The selected files will be deleted. Until this deletion leaves the history of "
@@ -207,8 +210,7 @@ TEST_F(TDeleteFrameTest, DeletesTheTickedObjectEntryAndArchiveOnceConfirmed) {
     // Return must not delete.
     EXPECT_EQ(FUser.Messages()[1].Default, MessageAnswer::No);
     EXPECT_EQ(FUser.Messages()[2].Default, MessageAnswer::No);
-    EXPECT_FALSE(QFile::exists(FChair));
-    EXPECT_FALSE(QFile::exists(FWhole));
+    EXPECT_FALSE(QFile::exists(FChair) || QFile::exists(FWhole));
     EXPECT_EQ(FFolder.Read(u"Game/Downloads/set.far"_s),
               BuildFarArchive({{.Name = "b.iff", .Data = "B"}}));
     const InstalledFilesDb db(FFolder.Path(u"Home/files.iff"_s));
@@ -225,10 +227,7 @@ TEST_F(TDeleteFrameTest, ADeletionThatCannotBeginIsNamedAndDeletesNothing) {
     // An interrupted change nobody has undone yet.
     FFolder.Write(u"Home/operations/20261207-173000-000-1/journal.txt"_s, "");
     Model().SetTick(Node(u"chair.iff"_s), TickState::Ticked);
-    FUser.ExpectQuestion(MessageAnswer::Yes);
-
-    FFrame.DeleteClick();
-    WaitForWorkerJob(FFrame);
+    Delete();
 
     ASSERT_EQ(FUser.Messages().size(), 2);
     EXPECT_EQ(FUser.Messages()[1].Kind, MessageKind::Error);
@@ -243,9 +242,7 @@ TEST_F(TDeleteFrameTest, ADeletionUndoneFromTheHistoryIsBackInTheTree) {
     MakeContent();
     Load();
     Model().SetTick(Node(u"chair.iff"_s), TickState::Ticked);
-    FUser.ExpectQuestion(MessageAnswer::Yes);
-    FFrame.DeleteClick();
-    WaitForWorkerJob(FFrame);
+    Delete();
     EXPECT_FALSE(HasNode(u"chair.iff"_s));
 
     Find<QPushButton>(u"History")->click();
@@ -283,16 +280,12 @@ TEST_F(TDeleteFrameTest, RecordedHousesAndLotsAreListedInTheirGroupsAndDeletable
 
     Model().SetTick(Node(houseNode), TickState::Ticked);
     Model().SetTick(Node(familyNode), TickState::Ticked);
-    FUser.ExpectQuestion(MessageAnswer::Yes);
-    FFrame.DeleteClick();
-    WaitForWorkerJob(FFrame);
+    Delete();
 
     EXPECT_EQ(FUser.MessageTexts().last(), u"2 files deleted."_s);
-    EXPECT_FALSE(QFile::exists(house));
-    EXPECT_FALSE(QFile::exists(family));
+    EXPECT_FALSE(QFile::exists(house) || QFile::exists(family));
     EXPECT_TRUE(QFile::exists(shipped));
     EXPECT_FALSE(HasNode(houseNode));
     const InstalledFilesDb db(FFolder.Path(u"Home/files.iff"_s));
-    EXPECT_EQ(db.Count(ContentKind::Houses), 0);
-    EXPECT_EQ(db.Count(ContentKind::Families), 0);
+    EXPECT_EQ(db.Count(ContentKind::Houses) + db.Count(ContentKind::Families), 0);
 }

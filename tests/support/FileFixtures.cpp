@@ -11,6 +11,11 @@ bool WriteFixtureFile(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+QByteArray ReadFixtureFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool SetFileModified(const QString& path, const QDateTime& stamp) {
     QFile file(path);
     return file.open(QIODevice::ReadWrite) &&
