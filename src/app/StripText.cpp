@@ -1,8 +1,8 @@
 #include "app/StripText.h"
 
-#include "common/ProgramIdentity.h"
 #include "app/ProductInfo.h"
 #include "common/Placeholders.h"
+#include "common/ProgramIdentity.h"
 #include "language/TLanguage.h"
 
 QString CopyrightLine(const TLanguage& language) {
