@@ -163,10 +163,7 @@ void THistoryForm::RunUndo(const CommittedOperation& operation, bool force) {
         *FContent, FInteraction,
         [this, outcome, id = operation.Id, force](Interaction& worker) {
             const std::unique_ptr<ProgressHandle> progress =
-                worker.BeginProgress(FLanguage.GetString(QStringLiteral("Progress")));
-            progress->ShowBar(false);
-            progress->ShowCancel(false);
-            progress->SetMessage(FLanguage.GetString(QStringLiteral("HistoryUndoing")));
+                ShowWorkThatCannotStop(worker, QStringLiteral("HistoryUndoing"));
             try {
                 outcome->Report =
                     UndoCommittedOperation(FDataFolder, id, force, FLanguage, OperationsLockWaitMs);
@@ -181,6 +178,17 @@ void THistoryForm::RunUndo(const CommittedOperation& operation, bool force) {
             if (completed)
                 TakeUndoOutcome(operation, *outcome);
         });
+}
+
+// Undoing and removing history run to their end once begun: no bar to fill, no Cancel.
+std::unique_ptr<ProgressHandle>
+THistoryForm::ShowWorkThatCannotStop(Interaction& worker, const QString& messageKey) const {
+    std::unique_ptr<ProgressHandle> progress =
+        worker.BeginProgress(FLanguage.GetString(QStringLiteral("Progress")));
+    progress->ShowBar(false);
+    progress->ShowCancel(false);
+    progress->SetMessage(FLanguage.GetString(messageKey));
+    return progress;
 }
 
 void THistoryForm::TakeUndoOutcome(const CommittedOperation& operation,
@@ -219,10 +227,7 @@ void THistoryForm::RemoveHistoryClick() {
         *FContent, FInteraction,
         [this](Interaction& worker) {
             const std::unique_ptr<ProgressHandle> progress =
-                worker.BeginProgress(FLanguage.GetString(QStringLiteral("Progress")));
-            progress->ShowBar(false);
-            progress->ShowCancel(false);
-            progress->SetMessage(FLanguage.GetString(QStringLiteral("HistoryRemoving")));
+                ShowWorkThatCannotStop(worker, QStringLiteral("HistoryRemoving"));
             try {
                 PurgeCommittedOperations(FDataFolder, FLanguage, OperationsLockWaitMs);
             } catch (const EPackwrightError& error) {

@@ -4,7 +4,10 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class Interaction;
+class ProgressHandle;
 class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
@@ -44,6 +47,8 @@ private:
     void OperationListChange();
     const CommittedOperation* SelectedOperation() const;
     void RunUndo(const CommittedOperation& operation, bool force);
+    std::unique_ptr<ProgressHandle> ShowWorkThatCannotStop(Interaction& worker,
+                                                           const QString& messageKey) const;
     void TakeUndoOutcome(const CommittedOperation& operation, const UndoOutcome& outcome);
 
     QString FDataFolder;
