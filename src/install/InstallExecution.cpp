@@ -26,11 +26,21 @@ bool SamePath(const QString& a, const QString& b) {
     return SameName(CanonicalWhereExists(a), CanonicalWhereExists(b));
 }
 
-bool LiesIn(const QString& path, const QString& folder) {
-    return !folder.isEmpty() &&
-           CanonicalWhereExists(path).startsWith(
-               WithTrailingSeparator(CanonicalWhereExists(folder)), Qt::CaseInsensitive);
-}
+// A folder by its real path, worked out once: it is asked about every file of the install.
+class RealFolder {
+public:
+    explicit RealFolder(const QString& folder)
+        : FPrefix(folder.isEmpty() ? QString()
+                                   : WithTrailingSeparator(CanonicalWhereExists(folder))) {}
+
+    bool Holds(const QString& path) const {
+        return !FPrefix.isEmpty() &&
+               CanonicalWhereExists(path).startsWith(FPrefix, Qt::CaseInsensitive);
+    }
+
+private:
+    QString FPrefix;
+};
 
 // Comments reach the database with every doubled backslash made single, as they always
 // have been stored.
@@ -75,7 +85,8 @@ class InstallRun {
 public:
     InstallRun(const InstallRequest& request, const TLanguage& language, Interaction& interaction)
         : FRequest(request), FLanguage(language), FInteraction(interaction),
-          FAnswer(request.FileExistsDefault) {}
+          FAnswer(request.FileExistsDefault), FGameFolder(request.GameFolder),
+          FExtractionFolder(request.ExtractionFolder) {}
 
     InstallResult Run();
 
@@ -100,6 +111,8 @@ private:
     const TLanguage& FLanguage;
     Interaction& FInteraction;
     FileExistsAnswer FAnswer;
+    const RealFolder FGameFolder;
+    const RealFolder FExtractionFolder;
     QString FHoodFolder;
     QList<PlannedCopy> FPlan;
     InstallResult FResult;
@@ -200,7 +213,7 @@ bool InstallRun::ConfirmFilesFromGameFolder() {
     const bool fromGameFolder = std::ranges::any_of(FPlan, [this](const PlannedCopy& copy) {
         // The name shown: an archive lying in the game folder counts, though its entries
         // are extracted elsewhere.
-        return LiesIn(FRequest.Files[copy.File].DisplayName, FRequest.GameFolder);
+        return FGameFolder.Holds(FRequest.Files[copy.File].DisplayName);
     });
     return !fromGameFolder ||
            FInteraction.Ask(MessageKind::Confirmation,
@@ -321,7 +334,7 @@ InstallOutcome InstallRun::CopyOne(TargetFolders& folders, PlannedCopy& copy) {
 // nothing, where a copy writes every byte again. A copy is hashed as it is written, so that
 // the commit need not read it back.
 bool InstallRun::PutInPlace(const QString& source, const QString& target) {
-    if (LiesIn(source, FRequest.ExtractionFolder) && LinkFile(source, target))
+    if (FExtractionFolder.Holds(source) && LinkFile(source, target))
         return true;
     ContentHash hash;
     const qint64 size = CopyFileReplacing(source, target, hash);
