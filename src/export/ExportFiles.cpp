@@ -4,7 +4,6 @@
 #include "export/CrLfLines.h"
 #include "export/ExportTextWriter.h"
 #include "export/LinkMaker.h"
-#include "export/TemplateRegex.h"
 #include "formats/FileOpenError.h"
 
 #include <QFile>
@@ -41,17 +40,13 @@ QString ReadTemplateFile(const QString& path) {
 
 void WriteExportFile(const QString& path, const QString& document, const OutputEncoding& encoding,
                      AddressesIn addresses) {
-    if (addresses == AddressesIn::Links) {
-        try {
-            ExportTextWriter writer(path, encoding);
-            DocumentLinker([&](QStringView piece) { writer.Append(piece); }).Take(document, true);
-            writer.Commit();
-            return;
-        } catch (const ERegexGaveUp&) {
-            // The document goes out as it is; the writer gone, its unfinished file is too.
-        }
-    }
-    ExportTextWriter writer(path, encoding);
-    writer.Append(document);
-    writer.Commit();
+    WriteExportText(path, encoding, addresses == AddressesIn::Links,
+                    [&](ExportTextWriter& writer, bool links) {
+                        if (links)
+                            DocumentLinker([&](QStringView piece) {
+                                writer.Append(piece);
+                            }).Take(document, true);
+                        else
+                            writer.Append(document);
+                    });
 }

@@ -1,6 +1,7 @@
 #include "export/ExportTextWriter.h"
 
 #include "export/CrLfLines.h"
+#include "export/TemplateRegex.h"
 #include "formats/FileOpenError.h"
 
 namespace {
@@ -59,4 +60,20 @@ void ExportTextWriter::WriteLines(qsizetype size) {
     if (FFile.write(bytes) != bytes.size())
         throw EFileOpenError(FFile);
     FLines.remove(0, size);
+}
+
+void WriteExportText(const QString& path, const OutputEncoding& encoding, bool links,
+                     const ExportTextFeed& feed) {
+    if (links) {
+        try {
+            ExportTextWriter writer(path, encoding);
+            feed(writer, true);
+            writer.Commit();
+            return;
+        } catch (const ERegexGaveUp&) {
+        }
+    }
+    ExportTextWriter writer(path, encoding);
+    feed(writer, false);
+    writer.Commit();
 }

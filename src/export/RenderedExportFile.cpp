@@ -2,7 +2,6 @@
 
 #include "export/ExportTextWriter.h"
 #include "export/LinkMaker.h"
-#include "export/TemplateRegex.h"
 
 namespace {
 void Render(const ExportRendering& rendering, const RenderedTextDrain& drain) {
@@ -24,25 +23,20 @@ void RenderLinked(ExportTextWriter& writer, const ExportRendering& rendering) {
 
 void WriteRenderedExport(const QString& path, const ExportRendering& rendering,
                          const OutputEncoding& encoding, AddressesIn addresses) {
-    if (addresses == AddressesIn::Links) {
-        // Where the last body tag may come late, the linker needs the whole document first.
-        if (!BodyTagOnlyInHead(rendering.Parts, rendering.Options, rendering.Language)) {
-            WriteExportFile(path,
-                            RenderExport(rendering.Parts, rendering.Lists, rendering.Options,
-                                         rendering.Language),
-                            encoding, addresses);
-            return;
-        }
-        try {
-            ExportTextWriter writer(path, encoding);
-            RenderLinked(writer, rendering);
-            writer.Commit();
-            return;
-        } catch (const ERegexGaveUp&) {
-            // Rendered again without links; the writer gone, its unfinished file is too.
-        }
+    // Where the last body tag may come late, the linker needs the whole document first.
+    if (addresses == AddressesIn::Links &&
+        !BodyTagOnlyInHead(rendering.Parts, rendering.Options, rendering.Language)) {
+        WriteExportFile(
+            path,
+            RenderExport(rendering.Parts, rendering.Lists, rendering.Options, rendering.Language),
+            encoding, addresses);
+        return;
     }
-    ExportTextWriter writer(path, encoding);
-    RenderAsText(writer, rendering);
-    writer.Commit();
+    WriteExportText(path, encoding, addresses == AddressesIn::Links,
+                    [&](ExportTextWriter& writer, bool links) {
+                        if (links)
+                            RenderLinked(writer, rendering);
+                        else
+                            RenderAsText(writer, rendering);
+                    });
 }
